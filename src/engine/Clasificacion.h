@@ -1,0 +1,27 @@
+#pragma once
+// The case code of a slab from its spans and edge letters.
+#include <string>
+
+#include "model/Interlocutor.h"
+#include "model/Proyecto.h"
+
+namespace placatec {
+
+// One-way slab: one span at least twice the other (a ratio of exactly 2 included).
+bool EsLosaEnUnaDireccion(float lx, float ly);
+
+// Looks BordesActual up among the one-way codes 10..13. An unlisted pair sets
+// ErrorBordes to 1 silently and leaves CodigoBordes as it was.
+void ClasificaDosBordes(Proyecto& p);
+
+// Looks BordesActual up among the two-way codes 1..9 and 14..25. An unlisted string
+// shows "Condiciones de Borde No Validas" and sets ErrorBordes to 1.
+void ClasificaCuatroBordes(Proyecto& p, Interlocutor& ui);
+
+// Chooses the letters that decide the case (edges 3 and 4 or 1 and 2 of a one-way
+// slab, all four of a two-way slab), puts them into BordesActual and runs the lookup.
+// Returns true when ErrorBordes is 0; the caller stores CodigoBordes.
+// Spans must be greater than 0.
+bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes, Interlocutor& ui);
+
+}  // namespace placatec

@@ -1,0 +1,44 @@
+#pragma once
+// How the core talks to the user: message boxes, the beep, the main window's status
+// and progress labels. The desktop implements it with Qt; tests use a scripted fake.
+#include <string>
+
+namespace placatec {
+
+enum class Icono { Ninguno, Informacion, Exclamacion, Pregunta, Critico };
+enum class Botones { OK, OKCancelar, SiNo };
+enum class Respuesta { OK, Cancelar, Si, No };
+
+struct Mensaje {
+  std::string texto;
+  std::string titulo;
+  Icono icono = Icono::Ninguno;
+  Botones botones = Botones::OK;
+};
+
+class Interlocutor {
+ public:
+  virtual ~Interlocutor() = default;
+  // Shows a message box and returns the button the user chose.
+  virtual Respuesta Pregunta(const Mensaje& m) = 0;
+  // A refused key or a failed command.
+  virtual void Beep() {}
+  // The main window's status label (Label1) and progress label (Label2).
+  virtual void Estado(const std::string&) {}
+  virtual void Progreso(const std::string&) {}
+
+  void Avisa(const std::string& texto, const std::string& titulo = {},
+             Icono icono = Icono::Ninguno) {
+    Pregunta({texto, titulo, icono, Botones::OK});
+  }
+};
+
+// Says nothing and answers every question with its first button (OK or Yes).
+class InterlocutorMudo : public Interlocutor {
+ public:
+  Respuesta Pregunta(const Mensaje& m) override {
+    return m.botones == Botones::SiNo ? Respuesta::Si : Respuesta::OK;
+  }
+};
+
+}  // namespace placatec

@@ -1,0 +1,63 @@
+#pragma once
+// The number and text rules of the whole program, in one place:
+//  - measures are stored as 32-bit floats, computed in double and rounded once;
+//  - counts, strengths and codes are 16-bit integers, rounded half to even;
+//  - the value of a text is its leading decimal number;
+//  - the number texts of the project file (sign position, 7 or 15 significant
+//    digits, no leading zero, exponent form) and the display formats.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace placatec {
+
+// Rounds a value computed in double to its 32-bit storage.
+inline float ASingle(double v) { return static_cast<float>(v); }
+
+// Nearest whole number, halves to the even neighbour (as a table index, for example).
+double RedondeaPar(double v);
+
+// Conversion to a 16-bit Integer, halves to even; empty when out of range or not finite.
+std::optional<std::int16_t> AEntero(double v);
+
+// Slab number held as a Single turned into a table index; -1 when not a whole
+// number in a sane range.
+int IndiceLosa(float v);
+
+// The leading decimal number of a text ("." as decimal point, optional sign and
+// exponent), 0 when the text does not start with a number. Leading blanks are skipped.
+double ValorTexto(std::string_view t);
+
+// Whether the whole text (blanks around it aside) is a number.
+bool EsNumero(std::string_view t);
+
+// Leading and trailing blanks removed.
+std::string Recorta(std::string_view t);
+std::string RecortaDerecha(std::string_view t);
+std::string Mayusculas(std::string_view t);
+
+// The text of a number with a sign position: " 4", "-.5", " .12", " 1.5E-05".
+// Single values keep 7 significant digits, double values 15.
+std::string Str(float v);
+std::string Str(double v);
+std::string Str(int v);
+
+// Str without the sign position's blank: "4", "-.5", ".12".
+std::string TextoNumero(float v);
+std::string TextoNumero(int v);
+
+// Number items of the project file: the Str text followed by one blank.
+inline std::string ItemArchivo(float v) { return Str(v) + " "; }
+inline std::string ItemArchivo(double v) { return Str(v) + " "; }
+inline std::string ItemArchivo(int v) { return Str(v) + " "; }
+
+// Display formats "0.00", "0.000", "##0.00", "#####", "##", "#0.##": rounding half
+// away from zero on the value's decimal text. A stored Single is read with its 7
+// significant digits; a value computed in double and not stored with the shortest
+// text that reads back exactly.
+std::string Formato(float v, std::string_view formato);
+std::string Formato(double v, std::string_view formato);
+std::string Formato(int v, std::string_view formato);
+
+}  // namespace placatec

@@ -1,0 +1,103 @@
+#pragma once
+// The one project the program holds: general data, slab and support tables, the
+// dead-load build-up, run-time flags and the result tables of the calculation.
+// Tables are indexed 1..99 as the engineer counts them; index 0 is never used.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace placatec {
+
+using Integer = std::int16_t;
+using Single = float;
+
+constexpr int MaxLosas = 99;
+constexpr int MaxApoyos = 99;
+
+template <typename T>
+using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
+
+struct Proyecto {
+  // General data.
+  std::string Titulo;
+  Integer NumLosas = 0;
+  Integer NumApoyos = 0;
+  Integer Fc = 180;
+  Integer Fy = 2800;
+  Single EspesorGeneral = 0.1f;
+  Single Recubrimiento = 2.0f;
+  Single CargaMuerta = 0.33f;
+  Single CargaViva = 0.1f;
+  Single CargaUltimaGeneral = 0.632f;
+  std::string Uso = "Techo";
+
+  // Dead-load build-up: 0 "Losa", 1 "Fino de mezcla", 2 "Mortero", 3 "Mosaicos".
+  std::array<Single, 4> EspesorCapa{0.1f, 0.05f, 0.025f, 0.035f};
+  std::array<Single, 4> PesoUnitCapa{2.4f, 1.8f, 1.8f, 2.3f};
+  double Panderetas = 0.1;
+  Single OtrasCargas = 0.0f;
+
+  // Slab table.
+  Tabla<Single> Lx{}, Ly{};
+  Tabla<std::string> Bordes = []{ Tabla<std::string> t; t.fill("AAAA"); return t; }();
+  Tabla<Single> CargaMuertaVano{}, CargaVivaVano{};
+  Tabla<Single> CargaMuertaVuelo{}, CargaVivaVuelo{};
+  Tabla<Single> EspesorLosa{};
+  Tabla<Integer> CodigoLosa{};
+  // True for a slab whose edge combination was rejected when it was last stored:
+  // its CodigoLosa belongs to another slab and the calculation refuses it.
+  Tabla<bool> BordesInvalidos{};
+
+  // Support table (continuous supports 1..NumApoyos, then the extra supports of the
+  // reactions table up to NumApoyosReac).
+  Tabla<std::string> ApoyoDir{};
+  Tabla<Single> ApoyoLosa1{}, ApoyoLosa2{};
+  Tabla<std::string> ApoyoDescripcion{};
+
+  // Row defaults of the slab table.
+  Single LxDefecto = 1.0f;
+  Single LyDefecto = 1.0f;
+  Single CargaMuertaDefecto = 0.36f;
+  Single CargaVivaDefecto = 0.2f;
+  Single EspesorDefecto = 0.12f;
+
+  // Run-time values.
+  std::string NombreArchivo;
+  bool Cargando = false;
+  bool CalculoHecho = false;
+  Integer LosaActual = 0;
+  std::string BordesActual;
+  Integer CodigoBordes = 0;
+  Integer ErrorBordes = 0;
+  std::string TituloReporte;
+  Integer NumApoyosReac = 0;
+  Single Desperdicio = 7.0f;
+
+  // Per-slab results of the engine.
+  Tabla<Single> CargaUltima{}, RelacionLados{}, RelacionInversa{};
+  Tabla<Single> FactorX{}, FactorY{}, CorreccionX{}, CorreccionY{};
+  Tabla<Single> CoefMomentoX{}, CoefMomentoY{}, CargaLx2{}, CargaLy2{};
+  Tabla<Single> MomentoX{}, MomentoY{}, MomentoNegX{}, MomentoNegY{};
+
+  // Per-support results of the engine.
+  Tabla<Single> RigidezA{}, RigidezB{}, FactorDistA{}, FactorDistB{};
+  Tabla<Single> MomentoApoyoX{}, MomentoApoyoY{}, DesbalanceApoyo{};
+
+  // Per-slab results of the design and the quantities.
+  Tabla<Single> AreaX{}, AreaY{}, SeparX{}, SeparY{};
+  Tabla<Single> RaizX{}, RaizY{}, CuantiaX{}, CuantiaY{};
+  Tabla<Single> Qq1{}, Qq2{}, Qq3{};
+
+  // Per-support results of the design.
+  Tabla<Single> RaizApoyoX{}, RaizApoyoY{}, OmegaApoyoX{}, OmegaApoyoY{};
+  Tabla<Single> CuantiaApoyoX{}, CuantiaApoyoY{};
+  Tabla<Single> AreaApoyoX{}, AreaApoyoY{};
+  Tabla<Single> Dispon{}, Adicional{}, SeparApoyo{};
+  Tabla<Integer> BarraApoyo{};
+
+  // Scalars of the calculation.
+  Single RecubrimientoM = 0.0f;
+  Integer ErrorCalculo = 0;
+};
+
+}  // namespace placatec

@@ -1,0 +1,77 @@
+#include "engine/Clasificacion.h"
+
+#include <gtest/gtest.h>
+
+#include "InterlocutorGuion.h"
+
+namespace placatec {
+
+namespace {
+
+struct Resultado {
+  bool aceptada;
+  Integer codigo;
+  std::string bordesActual;
+  std::size_t mensajes;
+};
+
+Resultado Clasifica(float lx, float ly, const std::string& bordes) {
+  Proyecto p;
+  p.CodigoBordes = -1;
+  InterlocutorGuion ui;
+  bool ok = ClasificaLosa(p, lx, ly, bordes, ui);
+  return {ok, p.CodigoBordes, p.BordesActual, ui.mensajes.size()};
+}
+
+}  // namespace
+
+TEST(Clasificacion, LosasEnUnaDireccionUsanElParQueLasSoporta) {
+  auto r = Clasifica(4, 8, "EAEA");  // ratio exactly 2: edges 1 and 2
+  EXPECT_TRUE(r.aceptada);
+  EXPECT_EQ(r.bordesActual, "EA");
+  EXPECT_EQ(r.codigo, 11);
+  r = Clasifica(8, 4, "EAEA");
+  EXPECT_EQ(r.bordesActual, "EA");
+  EXPECT_EQ(r.codigo, 11);
+  r = Clasifica(8, 4, "AANE");
+  EXPECT_EQ(r.codigo, 13);
+  r = Clasifica(10, 4, "NNAA");
+  EXPECT_EQ(r.codigo, 10);
+  r = Clasifica(3, 9, "EEAN");
+  EXPECT_EQ(r.codigo, 12);
+  // A pair of A and N is rejected without a message, leaving the code alone.
+  r = Clasifica(3, 9, "NAEE");
+  EXPECT_FALSE(r.aceptada);
+  EXPECT_EQ(r.codigo, -1);
+  EXPECT_EQ(r.mensajes, 0u);
+}
+
+TEST(Clasificacion, LosasEnDosDireccionesUsanLosCuatroBordes) {
+  const std::pair<const char*, int> casos[] = {
+      {"AAAA", 1}, {"AEAA", 2}, {"AAEA", 3}, {"EEAA", 4}, {"AAEE", 5}, {"EAAE", 6},
+      {"EEEA", 7}, {"AEEE", 8}, {"EEEE", 9}, {"AANA", 14}, {"AANE", 15}, {"EENA", 16},
+      {"EENE", 17}, {"NAAA", 18}, {"NEAA", 19}, {"NAEE", 20}, {"NEEE", 21}, {"AENA", 22},
+      {"AENE", 23}, {"NAEA", 24}, {"NEAE", 25}};
+  for (auto [bordes, codigo] : casos) {
+    auto r = Clasifica(6, 4, bordes);  // ratio 1.5: two-way
+    EXPECT_TRUE(r.aceptada) << bordes;
+    EXPECT_EQ(r.codigo, codigo) << bordes;
+  }
+}
+
+TEST(Clasificacion, CombinacionesSinCasoSeRechazanConMensaje) {
+  for (const char* bordes : {"NNAA", "ANAN", "eeee", "AAA", "AAAAA", "AA A", ""}) {
+    Proyecto p;
+    p.CodigoBordes = 7;
+    InterlocutorGuion ui;
+    EXPECT_FALSE(ClasificaLosa(p, 5, 5, bordes, ui)) << bordes;
+    EXPECT_EQ(p.ErrorBordes, 1);
+    EXPECT_EQ(p.CodigoBordes, 7);
+    ASSERT_EQ(ui.mensajes.size(), 1u);
+    EXPECT_EQ(ui.mensajes[0].texto, "Condiciones de Borde No Validas");
+    EXPECT_EQ(ui.mensajes[0].titulo, "ERROR");
+    EXPECT_EQ(ui.mensajes[0].icono, Icono::Exclamacion);
+  }
+}
+
+}  // namespace placatec

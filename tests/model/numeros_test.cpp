@@ -1,0 +1,72 @@
+#include "model/Numeros.h"
+
+#include <gtest/gtest.h>
+
+namespace placatec {
+
+TEST(Numeros, ValorDeUnTextoTomaElNumeroInicial) {
+  EXPECT_DOUBLE_EQ(ValorTexto("2.51"), 2.51);
+  EXPECT_DOUBLE_EQ(ValorTexto("  .5abc"), 0.5);
+  EXPECT_DOUBLE_EQ(ValorTexto("-3"), -3.0);
+  EXPECT_DOUBLE_EQ(ValorTexto("1.5E-2"), 0.015);
+  EXPECT_DOUBLE_EQ(ValorTexto("12e"), 12.0);
+  EXPECT_DOUBLE_EQ(ValorTexto("abc"), 0.0);
+  EXPECT_DOUBLE_EQ(ValorTexto(""), 0.0);
+  EXPECT_DOUBLE_EQ(ValorTexto("."), 0.0);
+  EXPECT_TRUE(EsNumero(" 0.120 "));
+  EXPECT_TRUE(EsNumero("-1e3"));
+  EXPECT_FALSE(EsNumero(""));
+  EXPECT_FALSE(EsNumero("4m"));
+  EXPECT_FALSE(EsNumero("."));
+}
+
+TEST(Numeros, EnterosRedondeanAlParYAvisanDesborde) {
+  EXPECT_EQ(*AEntero(250.5), 250);
+  EXPECT_EQ(*AEntero(251.5), 252);
+  EXPECT_EQ(*AEntero(-2.5), -2);
+  EXPECT_EQ(*AEntero(32767.4), 32767);
+  EXPECT_FALSE(AEntero(32767.5).has_value());
+  EXPECT_FALSE(AEntero(-40000).has_value());
+  EXPECT_FALSE(AEntero(1e300 * 1e300).has_value());
+  EXPECT_EQ(IndiceLosa(2.5f), 2);
+  EXPECT_EQ(IndiceLosa(3.5f), 4);
+}
+
+TEST(Numeros, TextosDelArchivo) {
+  EXPECT_EQ(ItemArchivo(2), " 2 ");
+  EXPECT_EQ(ItemArchivo(-7), "-7 ");
+  EXPECT_EQ(ItemArchivo(0.12f), " .12 ");
+  EXPECT_EQ(ItemArchivo(-0.5f), "-.5 ");
+  EXPECT_EQ(ItemArchivo(4.0f), " 4 ");
+  EXPECT_EQ(ItemArchivo(0.0f), " 0 ");
+  EXPECT_EQ(ItemArchivo(0.513f), " .513 ");
+  EXPECT_EQ(ItemArchivo(1234567.0f), " 1234567 ");
+  EXPECT_EQ(ItemArchivo(12345678.0f), " 1.234568E+07 ");
+  EXPECT_EQ(ItemArchivo(0.000015f), " 1.5E-05 ");
+  EXPECT_EQ(ItemArchivo(0.1), " .1 ");
+  EXPECT_EQ(ItemArchivo(0.1234567890123456), " .123456789012346 ");
+  EXPECT_EQ(Str(3), " 3");
+  EXPECT_EQ(TextoNumero(3.0f), "3");
+  EXPECT_EQ(TextoNumero(2.5f), "2.5");
+}
+
+TEST(Numeros, FormatosDePantalla) {
+  EXPECT_EQ(Formato(2.845f, "0.00"), "2.85");   // 7 digits of the float: 2.845000
+  EXPECT_EQ(Formato(0.0f, "0.00"), "0.00");
+  EXPECT_EQ(Formato(-1.5f, "0.00"), "-1.50");
+  EXPECT_EQ(Formato(0.3f, "0.000"), "0.300");
+  EXPECT_EQ(Formato(123.456f, "##0.00"), "123.46");
+  EXPECT_EQ(Formato(0.004f, "##0.00"), "0.00");
+  EXPECT_EQ(Formato(0, "#####"), "");
+  EXPECT_EQ(Formato(210, "#####"), "210");
+  EXPECT_EQ(Formato(7, "##"), "7");
+  EXPECT_EQ(Formato(2.5, "#0.##"), "2.5");
+  EXPECT_EQ(Formato(9.999f, "0.00"), "10.00");
+  // A weight box shows the product of two stored Singles multiplied in double.
+  EXPECT_EQ(Formato(static_cast<double>(0.035f) * static_cast<double>(2.3f), "0.000"), "0.080");
+  EXPECT_EQ(Formato(static_cast<double>(0.025f) * static_cast<double>(1.8f), "0.000"), "0.045");
+  EXPECT_EQ(Formato(0.0805, "0.000"), "0.081");
+  EXPECT_EQ(Formato(0.0804999, "0.000"), "0.080");
+}
+
+}  // namespace placatec
