@@ -1,0 +1,44 @@
+#pragma once
+// What the program holds while it runs: the project and, beside it, the working
+// copies of its windows (the data-entry form models and the result tables), which
+// the file load fills and the report reads. The desktop owns exactly one; the batch
+// calculator and the tests make their own.
+#include <array>
+#include <string>
+
+#include "entry/DatosGenerales.h"
+#include "entry/TablaApoyos.h"
+#include "entry/TablaLosas.h"
+#include "model/Proyecto.h"
+#include "model/TablaResultado.h"
+#include "outputs/Reacciones.h"
+
+namespace placatec {
+
+struct Sesion {
+  Proyecto proyecto;
+
+  // Data-entry form models.
+  DatosGenerales generales{proyecto};
+  TablaLosas losas{proyecto};
+  TablaApoyos apoyos{proyecto};
+
+  // Results window: "REFUERZO EN VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).
+  TablaResultado vanos;
+  TablaResultado apoyosRefuerzo;
+
+  // Reactions window.
+  TablaReacciones reacciones{proyecto};
+
+  // Quantities window: "C A N T I D A D E S" (7 columns), its six total labels and
+  // the text of the waste box.
+  TablaResultado cantidades;
+  std::array<std::string, 6> totalesCantidades;
+  std::string textoDesperdicio = "7";
+
+  Sesion() = default;
+  Sesion(const Sesion&) = delete;
+  Sesion& operator=(const Sesion&) = delete;
+};
+
+}  // namespace placatec
