@@ -194,12 +194,13 @@ int VistaPrevia::MargenMaximo(int i, const ConfiguracionPagina& c) const {
 void VistaPrevia::SaleMargen(int i) {
   if (i < 0 || i > 3) return;
   const std::size_t k = static_cast<std::size_t>(i);
-  double v = ValorTexto(txtMargin[k]) * 1440.0;
-  if (!(v > 0)) v = 0;
-  int twips = static_cast<int>(std::min<double>(std::lround(std::min(v, 1e7)), MargenMaximo(i, vp_.pagina)));
+  const double pedido = ValorTexto(txtMargin[k]) * 1440.0;
+  const double v = pedido > 0 ? std::min(pedido, 1e7) : 0.0;
+  const int twips = static_cast<int>(std::min<double>(std::lround(v), MargenMaximo(i, vp_.pagina)));
   if (twips == vp_.pagina.margenes[k]) {
-    // The value is the one in force; a text that was cut to it is shown again.
-    if (v > MargenMaximo(i, vp_.pagina)) txtMargin[k] = ToInches(twips);
+    // The margin in force; a text that asked for something else (a negative or
+    // cut value, or no number) shows what applies.
+    if (std::fabs(pedido - twips) >= 0.5) txtMargin[k] = ToInches(twips);
     return;
   }
   vp_.pagina.margenes[k] = twips;
