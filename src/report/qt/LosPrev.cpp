@@ -88,7 +88,11 @@ LosPrev::LosPrev(Sesion& s, QWidget* padre, std::unique_ptr<EntornoVistaPrevia> 
   resize(1100, 800);
 }
 
-LosPrev::~LosPrev() = default;
+LosPrev::~LosPrev() {
+  // Hiding the window while it is destroyed moves the focus out of a field, whose
+  // handler must not reach the model any more.
+  for (QObject* hijo : findChildren<QObject*>()) disconnect(hijo, nullptr, this, nullptr);
+}
 
 void LosPrev::Construye() {
   auto* raiz = new QVBoxLayout(this);
@@ -334,7 +338,7 @@ QWidget* LosPrev::ConstruyePanelFuentes() {
   auto* g = new QGridLayout;
   g->addWidget(new QLabel("<b>Estilo</b>"), 0, 0);
   g->addWidget(new QLabel("<b>Fuente</b>"), 0, 1);
-  g->addWidget(new QLabel("<b>Tamano</b>"), 0, 2);
+  g->addWidget(new QLabel(QString::fromUtf8("<b>Tama\xC3\xB1o</b>")), 0, 2);
   g->addWidget(new QLabel("<b>Efecto</b>"), 0, 3);
   g->addWidget(new QLabel("<b>Color</b>"), 0, 4);
   int r = 1;
@@ -364,6 +368,7 @@ QWidget* LosPrev::ConstruyePanelFuentes() {
     connect(color_[k], &QPushButton::clicked, this, [this, fila] { EligeColor(fila); });
     ++r;
   }
+  g->setColumnStretch(5, 1);
   v->addLayout(g);
   auto* ok = new QPushButton("OK");
   ok->setObjectName("cierraFuentes");

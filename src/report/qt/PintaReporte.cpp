@@ -61,17 +61,31 @@ QPageLayout DisenoPagina(const ConfiguracionPagina& c) {
   return QPageLayout(tamano, o, QMarginsF(0, 0, 0, 0), QPageLayout::Point);
 }
 
+namespace {
+
+// A pen of the given weight in twips, never thinner than one device pixel.
+QPen Pluma(const QPainter& p, double grosor, Qt::PenCapStyle extremo) {
+  QPen pluma(Qt::black, grosor, Qt::SolidLine, extremo, Qt::MiterJoin);
+  if (grosor * std::abs(p.transform().m11()) < 1.0) {
+    pluma.setWidthF(1.0);
+    pluma.setCosmetic(true);
+  }
+  return pluma;
+}
+
+}  // namespace
+
 void PintaPagina(QPainter& p, const Pagina& pagina) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
   p.setBrush(Qt::NoBrush);
   for (const RectanguloPagina& r : pagina.rectangulos) {
-    p.setPen(QPen(Qt::black, r.grosor, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setPen(Pluma(p, r.grosor, Qt::SquareCap));
     p.drawRect(QRectF(QPointF(r.x1, r.y1), QPointF(r.x2, r.y2)).normalized());
   }
   for (const LineaPagina& l : pagina.lineas) {
-    p.setPen(QPen(Qt::black, l.grosor, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(Pluma(p, l.grosor, Qt::FlatCap));
     p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
   }
   for (const TextoPagina& t : pagina.textos) {
