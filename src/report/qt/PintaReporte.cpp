@@ -2,11 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QHash>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <cmath>
+#include <unordered_map>
+#include <vector>
 
 #include "report/Papel.h"
 #include "report/Reporte.h"
@@ -24,22 +25,20 @@ QFont FuenteQt(const Estilo& e) {
   return f;
 }
 
-namespace {
-
-QString Clave(const Estilo& e) {
-  return QString::fromStdString(e.fuente) + QLatin1Char('/') + QString::number(e.tamano) + QLatin1Char('/') +
-         QString::number(e.negrita) + QString::number(e.cursiva) + QString::number(e.tachado) +
-         QString::number(e.subrayado);
-}
-
-}  // namespace
-
+// Metrics by style, and the widths already measured: a report repeats its texts.
 struct MedidorQt::Cache {
-  QHash<QString, std::shared_ptr<QFontMetricsF>> metricas;
-  const QFontMetricsF& De(const Estilo& e) {
-    auto& m = metricas[Clave(e)];
-    if (!m) m = std::make_shared<QFontMetricsF>(FuenteQt(e));
-    return *m;
+  struct Entrada {
+    Estilo estilo;
+    std::unique_ptr<QFontMetricsF> metricas;
+    std::unordered_map<std::string, double> anchos;
+  };
+  std::vector<Entrada> entradas;
+
+  Entrada& De(const Estilo& e) {
+    for (Entrada& x : entradas)
+      if (x.estilo == e) return x;
+    entradas.push_back({e, std::make_unique<QFontMetricsF>(FuenteQt(e)), {}});
+    return entradas.back();
   }
 };
 
@@ -47,10 +46,16 @@ MedidorQt::MedidorQt() : cache_(std::make_unique<Cache>()) {}
 MedidorQt::~MedidorQt() = default;
 
 double MedidorQt::Ancho(const Estilo& e, std::string_view texto) const {
-  return cache_->De(e).horizontalAdvance(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+  Cache::Entrada& x = cache_->De(e);
+  auto it = x.anchos.find(std::string(texto));
+  if (it != x.anchos.end()) return it->second;
+  const double w =
+      x.metricas->horizontalAdvance(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
+  x.anchos.emplace(std::string(texto), w);
+  return w;
 }
 
-double MedidorQt::AltoLinea(const Estilo& e) const { return cache_->De(e).lineSpacing(); }
+double MedidorQt::AltoLinea(const Estilo& e) const { return cache_->De(e).metricas->lineSpacing(); }
 
 QPageLayout DisenoPagina(const ConfiguracionPagina& c) {
   const MedidaPapel m = MedidasPapel(c.papel);
