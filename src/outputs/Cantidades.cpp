@@ -37,10 +37,16 @@ void CalculaCantidades(Sesion& s) {
   Proyecto& p = s.proyecto;
   const int losas = Acota(p.NumLosas, MaxLosas);
   const int apoyos = Acota(p.NumApoyos, MaxApoyos);
+  Tabla<int> losa1{}, losa2{};
+  for (int j = 1; j <= apoyos; ++j) {
+    losa1[j] = IndiceLosa(p.ApoyoLosa1[j]);
+    losa2[j] = IndiceLosa(p.ApoyoLosa2[j]);
+  }
+  // Slab by slab, support by support: the order in which the weights add up.
   for (int i = 1; i <= losas; ++i) {
     for (int j = 1; j <= apoyos; ++j) {
-      if (IndiceLosa(p.ApoyoLosa1[j]) == i) BarrasDeApoyo(p, i, j);
-      if (IndiceLosa(p.ApoyoLosa2[j]) == i) BarrasDeApoyo(p, i, j);
+      if (losa1[j] == i) BarrasDeApoyo(p, i, j);
+      if (losa2[j] == i) BarrasDeApoyo(p, i, j);
     }
   }
   MuestraCantidades(s);
