@@ -255,4 +255,9 @@ std::string Formato(int v, std::string_view formato) {
   return AplicaFormato(DecimalExacto(static_cast<double>(v)), formato);
 }
 
+float ValorSingle(std::string_view t) {
+  const float v = ASingle(ValorTexto(t));
+  return std::isfinite(v) ? v : 0.0f;
+}
+
 }  // namespace placatec
