@@ -75,6 +75,14 @@ bool EsNumero(std::string_view t) {
   return n == r.size() && std::isfinite(Convierte(r));
 }
 
+bool ValorTextoDesborda(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && EsBlanco(t[i])) ++i;
+  t.remove_prefix(i);
+  std::size_t n = LargoNumero(t);
+  return n > 0 && !std::isfinite(Convierte(t.substr(0, n)));
+}
+
 std::string Recorta(std::string_view t) {
   std::size_t a = 0, b = t.size();
   while (a < b && t[a] == ' ') ++a;
@@ -238,6 +246,11 @@ std::string Formato(double v, std::string_view formato) {
 }
 std::string Formato(int v, std::string_view formato) {
   return AplicaFormato(DecimalExacto(static_cast<double>(v)), formato);
+}
+
+float ValorSingle(std::string_view t) {
+  const float v = ASingle(ValorTexto(t));
+  return std::isfinite(v) ? v : 0.0f;
 }
 
 }  // namespace placatec
