@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Interlocutor.h"
 #include "model/Numeros.h"
+#include "outputs/Cantidades.h"
 
 namespace placatec {
 
@@ -19,17 +21,6 @@ std::string BarraReporte(float area) {
 }
 
 namespace {
-
-const char* const kRotulosCarga[6] = {"Losa",     "Fino de mezcla", "Mortero",
-                                      "Mosaicos", "Panderetas",     "Otras cargas"};
-
-// Weight box of a layer: the product of its thickness and unit-weight boxes, both
-// shown with three decimals.
-std::string PesoCapa(float espesor, float pesoUnit) {
-  double e = ValorTexto(Formato(espesor, "0.000"));
-  double u = ValorTexto(Formato(pesoUnit, "0.000"));
-  return Formato(e * u, "0.000");
-}
 
 // A grid cell as a number formatted for the report; an empty cell stays empty.
 std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna,
@@ -55,23 +46,23 @@ std::string NumeroTexto(const std::string& texto, const char* formato) {
 }  // namespace
 
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
-  const Proyecto& p = s.proyecto;
   std::array<FilaCargaMuerta, 6> filas;
-  for (int k = 0; k < 6; ++k) filas[static_cast<std::size_t>(k)].rotulo = kRotulosCarga[k];
-  const bool techo = p.Uso.rfind("Techo", 0) == 0;
-  filas[0].peso = PesoCapa(p.EspesorGeneral, p.PesoUnitCapa[0]);
-  if (techo) {
-    filas[1].peso = PesoCapa(p.EspesorCapa[1], p.PesoUnitCapa[1]);
-  } else {
-    filas[2].peso = PesoCapa(p.EspesorCapa[2], p.PesoUnitCapa[2]);
-    filas[3].peso = PesoCapa(p.EspesorCapa[3], p.PesoUnitCapa[3]);
-    filas[4].peso = Formato(p.Panderetas, "0.000");
-  }
-  filas[5].peso = Formato(p.OtrasCargas, "0.000");
+  for (int k = 0; k < NumFilasCarga; ++k)
+    filas[static_cast<std::size_t>(k)] = {std::string(EtiquetaFila(k)), s.generales.Texto(Text3(k))};
   return filas;
 }
 
-Recalculos RecalculosDelPrograma() { return {}; }
+Recalculos RecalculosDelPrograma() {
+  Recalculos r;
+  // A row the reactions cannot be computed for prints with empty load cells; the
+  // reactions window itself tells the user why when it is opened.
+  r.reacciones = [](Sesion& s) {
+    InterlocutorMudo mudo;
+    s.reacciones.CalculaReacciones(mudo);
+  };
+  r.cantidades = [](Sesion& s) { MuestraCantidades(s); };
+  return r;
+}
 
 void Reporte::SetNormal() {
   fuente_ = estilos_[FilaTexto];
