@@ -23,7 +23,7 @@ class TablaApoyos {
   void PrimeraFila() { filaActual = 0; }
 
  private:
-  Proyecto& p_;
+  [[maybe_unused]] Proyecto& p_;
 };
 
 }  // namespace placatec

@@ -24,7 +24,7 @@ class TablaLosas {
   void PrimeraFila() { filaActual = 0; }
 
  private:
-  Proyecto& p_;
+  [[maybe_unused]] Proyecto& p_;
 };
 
 }  // namespace placatec

@@ -19,7 +19,7 @@ class TablaReacciones {
   std::vector<Fila> filas;
 
  private:
-  Proyecto& p_;
+  [[maybe_unused]] Proyecto& p_;
 };
 
 }  // namespace placatec
