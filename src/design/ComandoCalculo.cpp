@@ -30,15 +30,14 @@ int IndicePeso(const Barra& b) { return b.codigo == 3 ? 0 : b.codigo == 4 ? 1 : 
 // Span data of one direction of slab i: X spans Lx and its bars run along Lx,
 // spread over Ly; Y the other way round.
 struct Direccion {
-  bool esY;
   float momento, area;
   float& separ;
   double luz, luzTransversal;
 };
 
 Direccion DireccionDe(Proyecto& p, int i, bool esY) {
-  if (esY) return {true, p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
-  return {false, p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
+  if (esY) return {p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
+  return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
 }
 
 // Temperature steel: 3/8 inch bars at 0.28 m; only the 3/8 weight is replaced.
@@ -51,24 +50,37 @@ void AceroTemperatura(Direccion& d, Pesos& pesos, Fila& fila) {
   fila[cTipo] = Texto("Temp");
 }
 
-// ChequeaTemp1X / ChequeaTemp1Y: a cantilever row says "Vuelo"; the direction across
-// the cantilever (the longer span) gets temperature steel.
-void ChequeaTemp1(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (p.CodigoLosa[i] != 13) return;
-  fila[cTipo] = Texto("Vuelo");
-  const bool transversal = d.esY ? p.Lx[i] < p.Ly[i] : p.Lx[i] > p.Ly[i];
-  if (transversal) AceroTemperatura(d, pesos, fila);
-}
-
-// ChequeaTemp2X / ChequeaTemp2Y: the direction a one-way slab does not span gets
-// temperature steel and shows no negative moment.
-void ChequeaTemp2(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  const int codigo = p.CodigoLosa[i];
-  if (codigo < 10 || codigo >= 14) return;
-  const float m = p.RelacionLados[i];
-  if (d.esY ? !(m >= 2.0f) : !(m <= 2.0f)) return;
+// A one-way slab spanning the other direction: this direction gets temperature
+// steel and shows no negative moment.
+void TemperaturaUnaDireccion(Direccion& d, Pesos& pesos, Fila& fila) {
   AceroTemperatura(d, pesos, fila);
   if (fila[cMomento].valor && *fila[cMomento].valor < 0) fila[cMomento] = Numero(0.0f);
+}
+
+bool EsUnaDireccion(int codigo) { return codigo >= 10 && codigo < 14; }
+
+// A cantilever's X row says "Vuelo"; X is across the cantilever when Lx > Ly.
+void ChequeaTemp1X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] > p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] <= 2.0f)
+    TemperaturaUnaDireccion(d, pesos, fila);
+}
+
+// A cantilever's Y row says "Vuelo"; Y is across the cantilever when Lx < Ly.
+void ChequeaTemp1Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] < p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] >= 2.0f)
+    TemperaturaUnaDireccion(d, pesos, fila);
 }
 
 Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
@@ -89,8 +101,13 @@ Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
     for (float& w : pesos) w = ASingle(2.0 * w);
     fila[cTipo] = Texto("Doble");
   }
-  ChequeaTemp1(p, i, d, pesos, fila);
-  ChequeaTemp2(p, i, d, pesos, fila);
+  if (esY) {
+    ChequeaTemp1Y(p, i, d, pesos, fila);
+    ChequeaTemp2Y(p, i, d, pesos, fila);
+  } else {
+    ChequeaTemp1X(p, i, d, pesos, fila);
+    ChequeaTemp2X(p, i, d, pesos, fila);
+  }
   vanos.filas.push_back(std::move(fila));
   return pesos;
 }
