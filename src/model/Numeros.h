@@ -32,6 +32,10 @@ double ValorTexto(std::string_view t);
 // Whether the whole text (blanks around it aside) is a number.
 bool EsNumero(std::string_view t);
 
+// Whether the leading number of a text is too large for a double (ValorTexto then
+// gives 0, which must not be taken for the value the engineer typed).
+bool ValorTextoDesborda(std::string_view t);
+
 // Leading and trailing blanks removed.
 std::string Recorta(std::string_view t);
 std::string RecortaDerecha(std::string_view t);
@@ -46,6 +50,11 @@ std::string Str(int v);
 // Str without the sign position's blank: "4", "-.5", ".12".
 std::string TextoNumero(float v);
 std::string TextoNumero(int v);
+
+// Text of a grid cell that holds a stored Single: the shortest text that reads back
+// to the same value ("0.12", "4", "1e-05"), so that copying the cells back into the
+// project changes nothing.
+std::string TextoCelda(float v);
 
 // Number items of the project file: the Str text followed by one blank.
 inline std::string ItemArchivo(float v) { return Str(v) + " "; }
