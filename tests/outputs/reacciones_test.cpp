@@ -298,6 +298,7 @@ TEST(Reacciones, LosApoyosContinuosSiempreSeMuestran) {
   m.t.Abre(m.ui);
   ASSERT_EQ(m.t.NumFilas(), 2);
   EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.267");
+  EXPECT_EQ(m.p.NumApoyosReac, 2);  // the report reads as many rows
 }
 
 }  // namespace placatec
