@@ -75,6 +75,14 @@ bool EsNumero(std::string_view t) {
   return n == r.size() && std::isfinite(Convierte(r));
 }
 
+bool ValorTextoDesborda(std::string_view t) {
+  std::size_t i = 0;
+  while (i < t.size() && EsBlanco(t[i])) ++i;
+  t.remove_prefix(i);
+  std::size_t n = LargoNumero(t);
+  return n > 0 && !std::isfinite(Convierte(t.substr(0, n)));
+}
+
 std::string Recorta(std::string_view t) {
   std::size_t a = 0, b = t.size();
   while (a < b && t[a] == ' ') ++a;
@@ -225,6 +233,13 @@ std::string Str(float v) { return TextoStr(DecimalDe(v), 7); }
 std::string Str(double v) { return TextoStr(DecimalDe(v, 15), 15); }
 std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
+std::string TextoCelda(float v) {
+  if (!std::isfinite(v)) return "0";
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
+
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
 std::string TextoNumero(int v) { return std::to_string(v); }
 
@@ -238,6 +253,11 @@ std::string Formato(double v, std::string_view formato) {
 }
 std::string Formato(int v, std::string_view formato) {
   return AplicaFormato(DecimalExacto(static_cast<double>(v)), formato);
+}
+
+float ValorSingle(std::string_view t) {
+  const float v = ASingle(ValorTexto(t));
+  return std::isfinite(v) ? v : 0.0f;
 }
 
 }  // namespace placatec

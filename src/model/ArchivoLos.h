@@ -1,0 +1,62 @@
+#pragma once
+// The project file (.Los): Windows-1252 text with CR LF line ends.
+//
+//   line 1        the title, whole line
+//   line 2        NumLosas NumApoyos Fc Fy EspesorGeneral Recubrimiento CargaMuerta CargaViva
+//   per slab      i Bordes , Lx Ly CargaMuertaVano CargaVivaVano CargaMuertaVuelo CargaVivaVuelo EspesorLosa
+//   per support   j ApoyoDir , ApoyoLosa1 ApoyoLosa2
+//   then, in the long form only:
+//                 Uso (whole line); four lines EspesorCapa(k) PesoUnitCapa(k);
+//                 Panderetas OtrasCargas; the use selector's text (whole line)
+//
+// The writer always writes the long form; the reader takes both.
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "model/Interlocutor.h"
+#include "model/Proyecto.h"
+
+namespace placatec {
+
+// Writes the project in the long form. textoUsoSelector is the text shown in the use
+// selector of the general data (for example "Techo plano"). Numbers are the file
+// items of Numeros.h (7 significant digits, 15 for Panderetas). A line break inside a
+// whole-line text, or a comma or line break inside an edge or direction text, would
+// break the file's structure: they are written as blanks.
+void EscribeProyecto(const Proyecto& p, const std::string& textoUsoSelector, std::ostream& salida);
+std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector);
+
+enum class Lectura {
+  Completa,          // the whole file was read
+  Ilegal,            // "Archivo Ilegal"
+  BordesRechazados,  // a slab's edge combination has no case; the user has been told
+};
+
+struct ResultadoLectura {
+  Lectura estado = Lectura::Ilegal;
+  bool formaLarga = false;
+  // The text the use selector is to show: the last line of the long form (without
+  // blanks around it), or the use chosen from the title of a short-form file.
+  std::string textoUso;
+  int losaRechazada = 0;  // the slab whose edges were rejected
+};
+
+// Reads a project file's bytes into p, as the load command reads them: every value
+// of the file, the case code of each slab (a zero span is illegal; a rejected edge
+// combination stops the reading with the classification's message, or with
+// "Condiciones de Borde No Validas" for a one-way slab, which the classification
+// rejects silently), the general loads put into slabs with zero loads or
+// thickness, the defaults of a short-form file, and NumApoyosReac. Reading stops at
+// the first fault; p then holds part of the file, so the caller reads into a copy.
+//
+// Reading rules: a whole-line item takes everything up to the line end. Any other
+// item starts at its first non-blank character and may continue on the next line; a
+// number ends at a blank, a comma or the line end, a text at a comma or the line end,
+// and the delimiter is consumed (with the line end when only blanks follow it).
+// Numbers may be written in any decimal notation; an Integer item is rounded half
+// to even and must fit in 16 bits; a count must be 0..99 (at least 1 slab).
+// A file that starts with the UTF-8 byte order mark is read as UTF-8.
+ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& ui);
+
+}  // namespace placatec

@@ -1,0 +1,89 @@
+#include "model/CodigoPagina.h"
+
+#include <array>
+#include <cstdint>
+
+namespace placatec {
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the undefined ones keep their own number.
+constexpr std::array<char32_t, 32> kAltos = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t CodigoDe(unsigned char b) {
+  if (b >= 0x80 && b <= 0x9F) return kAltos[b - 0x80];
+  return b;
+}
+
+void AgregaUtf8(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    s.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    s.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
+// The byte of a code point, or '?' when Windows-1252 has none.
+char ByteDe(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  for (std::size_t i = 0; i < kAltos.size(); ++i)
+    if (kAltos[i] == c) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+}  // namespace
+
+std::string Utf8DesdeWindows1252(std::string_view bytes) {
+  std::string s;
+  s.reserve(bytes.size() + bytes.size() / 8);
+  for (char b : bytes) AgregaUtf8(s, CodigoDe(static_cast<unsigned char>(b)));
+  return s;
+}
+
+std::string Windows1252DesdeUtf8(std::string_view texto) {
+  std::string s;
+  s.reserve(texto.size());
+  std::size_t i = 0;
+  const std::size_t n = texto.size();
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
+  auto continuacion = [&](std::size_t k) { return k < n && (byte(k) & 0xC0) == 0x80; };
+  while (i < n) {
+    const unsigned char b = byte(i);
+    char32_t c = 0;
+    std::size_t largo = 0;
+    if (b < 0x80) {
+      c = b;
+      largo = 1;
+    } else if ((b & 0xE0) == 0xC0 && b >= 0xC2 && continuacion(i + 1)) {
+      c = (static_cast<char32_t>(b & 0x1F) << 6) | (byte(i + 1) & 0x3F);
+      largo = 2;
+    } else if ((b & 0xF0) == 0xE0 && continuacion(i + 1) && continuacion(i + 2)) {
+      c = (static_cast<char32_t>(b & 0x0F) << 12) | (static_cast<char32_t>(byte(i + 1) & 0x3F) << 6) |
+          (byte(i + 2) & 0x3F);
+      largo = c >= 0x800 ? 3 : 0;
+    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4 && continuacion(i + 1) && continuacion(i + 2) &&
+               continuacion(i + 3)) {
+      c = 0x10000;  // outside Windows-1252 in any case
+      largo = 4;
+    }
+    if (largo == 0) {
+      s.push_back('?');
+      ++i;
+      continue;
+    }
+    s.push_back(ByteDe(c));
+    i += largo;
+  }
+  return s;
+}
+
+}  // namespace placatec

@@ -1,0 +1,35 @@
+#pragma once
+// The defined states of the project: the general-data defaults of the program's
+// start, the completion of unset values before the slab table opens, and the reset
+// of a new project.
+#include <array>
+#include <string_view>
+
+#include "model/Proyecto.h"
+
+namespace placatec {
+
+struct Sesion;
+
+// The f'c list of the general data ("140" .. "350") and the fy list ("1400" .. "4200"),
+// in the order shown. Both boxes also take typed values.
+const std::array<std::string_view, 8>& ListaFc();
+const std::array<std::string_view, 4>& ListaFy();
+
+// General-data defaults (use, layers, loads, thickness, cover, strengths, waste).
+// The slab and support tables and their counts are left alone; the total dead load
+// is not reconciled with the layers (the general data dialog does that).
+void ValoresPorDefecto(Proyecto& p);
+
+// Gives unset general values and unset values of slab 1 their defaults, each test on
+// its own, and sets LosaActual to 1. Only slab 1 is completed.
+void CompletaPrimeraLosa(Proyecto& p);
+
+// New project: empties the title, sets the defaults, zeroes the slabs and supports
+// that were in use (edges "AAAA", directions empty) and their counts, writes the
+// general data boxes (their rules follow), and empties the slab and supports tables.
+// The caller then disables "Calcular &Refuerzo", "&Ver refuerzo" and
+// "Ver calculo &Metrico"; CalculoHecho and NombreArchivo are not changed.
+void NuevosDatos(Sesion& s);
+
+}  // namespace placatec
