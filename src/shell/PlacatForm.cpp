@@ -9,7 +9,14 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "design/ComandoCalculo.h"
+#include "entry/ComandosArchivo.h"
 #include "entry/ComandosPrincipal.h"
+#include "entry/qt/DatosapoyosForm.h"
+#include "entry/qt/DatosgenForm.h"
+#include "entry/qt/Datoslosas2Form.h"
+#include "model/Defectos.h"
+#include "outputs/qt/frmPesosMat.h"
 #include "shell/Ayuda.h"
 #include "shell/IconoPrograma.h"
 #include "shell/frmAbout.h"
@@ -67,6 +74,16 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   CreaMenus();
   resize(640, 440);
 
+  datosgen_ = std::make_unique<DatosgenForm>(sesion_.generales, *this);
+  losas_ = std::make_unique<Datoslosas2Form>(sesion_.losas, *this);
+  apoyos_ = std::make_unique<DatosapoyosForm>(sesion_.apoyos, *this);
+  for (QWidget* w : {static_cast<QWidget*>(datosgen_.get()), static_cast<QWidget*>(losas_.get()),
+                     static_cast<QWidget*>(apoyos_.get())})
+    w->setWindowIcon(windowIcon());
+  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+
   // Row defaults of the slab table, as the window loads.
   Proyecto& p = sesion_.proyecto;
   p.LxDefecto = 1.0f;
@@ -89,6 +106,20 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
 }
 
 PlacatForm::~PlacatForm() = default;
+
+frmPesosMat* PlacatForm::PesosMat() {
+  if (!pesos_) {
+    pesos_ = std::make_unique<frmPesosMat>();
+    pesos_->setWindowIcon(windowIcon());
+  }
+  return pesos_.get();
+}
+
+void PlacatForm::MuestraDatos() {
+  datosgen_->Muestra();
+  losas_->Muestra(true);
+  apoyos_->Muestra(true);
+}
 
 void PlacatForm::CreaMenus() {
   struct Item {
@@ -236,13 +267,22 @@ VentanaAyuda* PlacatForm::Ayuda() {
 
 bool PlacatForm::event(QEvent* e) {
   const bool r = QMainWindow::event(e);
-  if (e->type() == QEvent::WindowActivate && primeraVez_) {
-    // At the first activation the general data dialog opens by itself, once.
-    primeraVez_ = false;
-    QCoreApplication::processEvents();
-    GeneralItem();
+  if (e->type() == QEvent::WindowActivate) {
+    PrimeraActivacion();
+  } else if (e->type() == QEvent::Show && primeraVez_) {
+    // A desktop without a window manager never activates the window; once the
+    // event loop runs, the start goes on as if it had.
+    QMetaObject::invokeMethod(this, &PlacatForm::PrimeraActivacion, Qt::QueuedConnection);
   }
   return r;
+}
+
+void PlacatForm::PrimeraActivacion() {
+  if (!primeraVez_) return;
+  // At the first activation the general data dialog opens by itself, once.
+  primeraVez_ = false;
+  QCoreApplication::processEvents();
+  GeneralItem();
 }
 
 // ---------------------------------------------------------------- menu enabling
@@ -257,14 +297,64 @@ void PlacatForm::AlAbrirCalculo() {
 
 // ---------------------------------------------------------------- commands
 
-void PlacatForm::NuevoItem() {}
-void PlacatForm::CargaItem() {}
-void PlacatForm::SalvaItem() {}
-void PlacatForm::GeneralItem() {}
-void PlacatForm::LosasItem() {}
-void PlacatForm::ApoyosItem() {}
-void PlacatForm::CalculoItem() {}
-void PlacatForm::mnuPesos() {}
+void PlacatForm::NuevoItem() {
+  if (Pregunta({"Seguro que quiere comenzar un nuevo set de datos?", "", Icono::Pregunta, Botones::SiNo}) !=
+      Respuesta::Si)
+    return;
+  NuevosDatos(sesion_);
+  for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem"}) Accion(item)->setEnabled(false);
+  MuestraDatos();
+  QCoreApplication::processEvents();
+  GeneralItem();
+}
+
+void PlacatForm::CargaItem() {
+  Accion("CalculoItem")->setEnabled(HayLosas(sesion_.proyecto));
+  const QString archivo = pideArchivo(DialogoArchivo::Abrir);
+  if (archivo.isEmpty()) return;
+  const bool cargado = CargaArchivo(sesion_, archivo.toStdString(), *this);
+  MuestraDatos();
+  if (!cargado) return;
+  Accion("ResultadosItem")->setEnabled(false);
+  Accion("MedidasItem")->setEnabled(false);
+  // The general data has been opened and activated by the load itself.
+  AbreDialogo(datosgen_.get());
+  datosgen_->Activa();
+}
+
+void PlacatForm::SalvaItem() {
+  const QString archivo = pideArchivo(DialogoArchivo::Salvar);
+  if (archivo.isEmpty()) return;
+  SalvaArchivo(sesion_, archivo.toStdString(), *this);
+}
+
+void PlacatForm::GeneralItem() {
+  sesion_.generales.Abre();
+  datosgen_->Muestra();
+  AbreDialogo(datosgen_.get());
+  datosgen_->Activa();
+}
+
+void PlacatForm::LosasItem() {
+  CompletaPrimeraLosa(sesion_.proyecto);
+  AbreDialogo(losas_.get());
+  losas_->Activa();
+}
+
+void PlacatForm::ApoyosItem() {
+  PreparaApoyos(sesion_.proyecto);
+  AbreDialogo(apoyos_.get());
+  apoyos_->Activa();
+}
+
+void PlacatForm::CalculoItem() {
+  if (!CalculaRefuerzo(sesion_, *this)) return;
+  Accion("ResultadosItem")->setEnabled(true);
+  Accion("MedidasItem")->setEnabled(true);
+  ResultadosItem();
+}
+
+void PlacatForm::mnuPesos() { PesosMat()->Abre(); }
 
 void PlacatForm::ImprimeItem() {
   if (!muestraVistaPrevia) return;

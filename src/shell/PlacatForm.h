@@ -17,6 +17,10 @@ class QLabel;
 
 namespace placatec {
 
+class DatosgenForm;
+class Datoslosas2Form;
+class DatosapoyosForm;
+class frmPesosMat;
 class VentanaAyuda;
 
 class PlacatForm : public QMainWindow, public Interlocutor {
@@ -68,6 +72,14 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   VentanaAyuda* Ayuda();
   bool PrimeraVez() const { return primeraVez_; }
 
+  // The data windows, created once and hidden between uses.
+  DatosgenForm* Datosgen() const { return datosgen_.get(); }
+  Datoslosas2Form* Datoslosas2() const { return losas_.get(); }
+  DatosapoyosForm* Datosapoyos() const { return apoyos_.get(); }
+  frmPesosMat* PesosMat();
+  // Shows the form models' contents in every data window (after a load or a reset).
+  void MuestraDatos();
+
   // ---- Menu commands ----
   void NuevoItem();
   void CargaItem();
@@ -95,6 +107,7 @@ class PlacatForm : public QMainWindow, public Interlocutor {
 
  private:
   void CreaMenus();
+  void PrimeraActivacion();
   QWidget* PadreMensajes() const;
 
   Sesion& sesion_;
@@ -102,6 +115,12 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   QLabel* label1_;
   QLabel* label2_;
   bool primeraVez_ = true;
+  // Top-level windows without a parent, so that disabling this window leaves them
+  // usable; this window owns them.
+  std::unique_ptr<DatosgenForm> datosgen_;
+  std::unique_ptr<Datoslosas2Form> losas_;
+  std::unique_ptr<DatosapoyosForm> apoyos_;
+  std::unique_ptr<frmPesosMat> pesos_;
   std::unique_ptr<VentanaAyuda> ayuda_;
 };
 
