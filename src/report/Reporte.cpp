@@ -33,7 +33,7 @@ std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t c
   return Formato(ValorTexto(texto), formato);
 }
 
-std::string TextoCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
+std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   return CeldaSegura(Recorta(t.filas[fila][columna].texto));
 }
@@ -190,11 +190,11 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   for (int i = 1; i <= losas; ++i) {
     bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
           NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraReporte(p.AreaX[i]) +
-          Formato(p.SeparX[i], "0.00") + "|" + TextoCelda(s.vanos, fila, 6) + ";";
+          Formato(p.SeparX[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) + ";";
     ++fila;
     bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") +
           "|" + BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" +
-          TextoCelda(s.vanos, fila, 6) + ";";
+          TextoDeCelda(s.vanos, fila, 6) + ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -205,7 +205,7 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
   for (int j = 1; j <= apoyos; ++j) {
     const std::size_t r = static_cast<std::size_t>(j - 1);
-    const std::string barras = TextoCelda(s.apoyosRefuerzo, r, 6);
+    const std::string barras = TextoDeCelda(s.apoyosRefuerzo, r, 6);
     bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" + TextoNumero(p.ApoyoLosa1[j]) +
           " - " + TextoNumero(p.ApoyoLosa2[j]) + "|" + NumeroCelda(s.apoyosRefuerzo, r, 3, "0.00") + "|" +
           NumeroCelda(s.apoyosRefuerzo, r, 4, "0.00") + "|" + NumeroCelda(s.apoyosRefuerzo, r, 5, "0.00") +
