@@ -64,6 +64,11 @@ std::string Formato(float v, std::string_view formato);
 std::string Formato(double v, std::string_view formato);
 std::string Formato(int v, std::string_view formato);
 
+// Text of a grid cell that holds a stored Single: the shortest text that reads back
+// to the same value ("0.12", "4", "1e-05"), so that copying the cells back into the
+// project changes nothing.
+std::string TextoCelda(float v);
+
 // The value of a cell's text stored as a Single; 0 when the text holds no number or
 // the number does not fit in a Single.
 float ValorSingle(std::string_view t);
