@@ -1,6 +1,22 @@
+// placatec-calc: loads a project file, calculates it as the desktop program does after
+// "Carga archivo" and "Calcular Refuerzo", and prints the results (text or JSON).
+#include <CLI/CLI.hpp>
 #include <cstdio>
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
 
-int main() {
-  std::puts("placatec-calc");
-  return 0;
+#include "CalculoPorLotes.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Calcula un proyecto de losas (.Los) sin ventanas."};
+  std::string archivo, salva, pdf;
+  bool json = false;
+  app.add_option("archivo", archivo, "Proyecto .Los")->required();
+  app.add_flag("--json", json, "Imprime el resultado completo como JSON");
+  app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
+  app.add_option("--pdf", pdf, "Escribe el reporte en un archivo PDF");
+  CLI11_PARSE(app, argc, argv);
+  return placatec::EjecutaCalculoPorLotes({archivo, salva, pdf, json}, std::cout, std::cerr);
 }

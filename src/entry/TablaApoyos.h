@@ -1,12 +1,35 @@
 #pragma once
-// Form model of the continuous supports table: the grid's rows as cell texts.
+// Form model of the continuous supports table "Datos de Apoyos": the grid's rows as
+// cell texts, `Procesar`, which copies the complete rows into the support arrays, and
+// the events of the dialog. The window mirrors the texts and forwards what the user does.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
+
+// Column indexes of the supports grid.
+namespace ColApoyo {
+constexpr int Num = 0, Dir = 1, Losa1 = 2, Losa2 = 3, Descripcion = 4;
+}
+
+inline constexpr std::string_view kTituloTablaApoyos = "Datos de Apoyos";
+inline constexpr std::string_view kCaptionGrillaApoyos = "A P O Y O S";
+inline constexpr std::array<std::string_view, 5> kColumnasApoyos = {
+    "Apoyo", "Dir", "Losa 1", "Losa 2", "Descripcion"};
+// Column names of the grid, as the program addresses them.
+inline constexpr std::array<std::string_view, 5> kNombresColumnasApoyos = {
+    "Num", "Dir", "Los1", "Los2", "Descripcion"};
+inline constexpr std::string_view kBotonBorraTodo = "Borra Todo";
+inline constexpr std::string_view kBotonProcesaApoyos = "Procesa";
+
+inline constexpr std::string_view kMensajeErrorApoyos = "Error en los apoyos";
+inline constexpr std::string_view kPreguntaBorraApoyos = "Seguro que quiere borrar todos los apoyos";
+inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir mas de 99 apoyos";
 
 class TablaApoyos {
  public:
@@ -17,13 +40,56 @@ class TablaApoyos {
 
   std::vector<Fila> filas;
   int filaActual = 0;
+  std::string UltimaDir = "X";  // the direction last chosen, for new rows
+  // The drop-down lists of "Losa 1" and "Losa 2": "1".."NumLosas".
+  std::vector<std::string> listaLosas;
+  bool abierta = false;
 
   void Vacia() { filas.clear(); filaActual = 0; }
-  void AgregaFila(const Fila& f) { filas.push_back(f); filaActual = static_cast<int>(filas.size()) - 1; }
+  // Appends a row and makes it current; false (nothing added) when the grid already
+  // holds 99 rows.
+  bool AgregaFila(const Fila& f);
   void PrimeraFila() { filaActual = 0; }
+  int NumFilas() const { return static_cast<int>(filas.size()); }
+
+  // Copies the complete rows (direction and both slab numbers) into the support
+  // arrays as supports 1..NumApoyos, in table order and without gaps; removes the
+  // incomplete rows (a first row with one slab number stays, uncounted, so the
+  // engineer can finish it). A slab cell that is not a number, a direction other
+  // than X or Y, or a 100th support ends it with "Error en los apoyos"; the supports
+  // copied before stay and NumApoyos counts them. Returns false on such a failure.
+  bool Procesar(Interlocutor& ui);
+
+  // Form load: "X" into the empty Dir cell of the current row; UltimaDir := "X".
+  void Carga();
+  // The dialog comes up: fills the slab lists, processes the rows.
+  void Activa(Interlocutor& ui);
+  // The button of a Dir cell: "X" becomes "Y", anything else "X"; remembered.
+  void BotonDir(int fila);
+  // The text of a cell while it is being edited.
+  void EditaCelda(int fila, int columna, std::string texto);
+  // The grid reports an edit of row `fila`: an empty Dir cell takes UltimaDir.
+  void FilaEditada(int fila);
+  // The grid has committed an edited row: `Procesar` once more.
+  void FilaActualizada(Interlocutor& ui) { Procesar(ui); }
+  // The user starts a new row: it comes with UltimaDir. Refused at 99 rows.
+  bool AgregaFilaNueva(Interlocutor& ui);
+  // Removes row `fila` and processes the rest.
+  void BorraFila(int fila, Interlocutor& ui);
+  // "Procesa".
+  void Procesa(Interlocutor& ui) { Procesar(ui); }
+  // "Borra Todo": after a Yes, empties the grid and the supports.
+  void BorraTodo(Interlocutor& ui);
+  // OK: processes, passes NumApoyos to the reactions table and closes; stays open
+  // when `Procesar` fails.
+  void OK(Interlocutor& ui);
+  // Enter on the OK button: closes without the other steps of OK.
+  void EnterEnOK() { abierta = false; }
 
  private:
-  [[maybe_unused]] Proyecto& p_;
+  bool FilaValida(int fila) const { return fila >= 0 && fila < NumFilas(); }
+
+  Proyecto& p_;
 };
 
 }  // namespace placatec

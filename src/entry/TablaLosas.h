@@ -1,30 +1,143 @@
 #pragma once
-// Form model of the slab table: the grid's rows as cell texts and its procedures.
+// Form model of the slab table "Datos de Losas": the grid's rows as cell texts, the
+// procedures that copy them into the project, and every event of the dialog. The
+// window mirrors the cell texts and forwards edits, keys and buttons here.
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
+
+// Column indexes of the slab grid.
+namespace ColLosa {
+constexpr int Num = 0, Lx = 1, Ly = 2, Borde1 = 3, Borde2 = 4, Borde3 = 5, Borde4 = 6,
+              MuertaVano = 7, VivaVano = 8, MuertaVuelo = 9, VivaVuelo = 10, Espesor = 11;
+}
+
+inline constexpr std::string_view kTituloTablaLosas = "Datos de Losas";
+inline constexpr std::string_view kCaptionGrillaLosas = "DESCRIPCION DE LOSAS";
+inline constexpr std::array<std::string_view, 12> kColumnasLosas = {
+    "Num",           "   Lx     (m)",   " Ly   (m)",     "1 (Izq)",
+    "2 (Der)",       "3 (Abajo)",       "4 (Arriba)",    "Muerta (To/m2)",
+    "Viva (To/m2)",  "Muerta (To/m)",   "Viva (To/m)",   "Espes (m)"};
+
+// A header over several neighbouring columns.
+struct GrupoColumnas {
+  std::string_view texto;
+  int primera, ultima;
+};
+inline constexpr std::array<GrupoColumnas, 3> kGruposLosas = {{
+    {"Condiciones de borde", ColLosa::Borde1, ColLosa::Borde4},
+    {"Cargas en vano", ColLosa::MuertaVano, ColLosa::VivaVano},
+    {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo}}};
+
+// The drop-down list of the edge columns: the letter put into the cell and its meaning.
+struct CondicionBorde {
+  std::string_view tipo, condicion;
+};
+inline constexpr std::array<std::string_view, 2> kColumnasListaBordes = {"Tipo",
+                                                                         "Condicion de apoyo"};
+inline constexpr std::array<CondicionBorde, 3> kListaBordes = {{
+    {"A", "Apoyado"}, {"E", "Empotrado"}, {"N", "No apoyado"}}};
+
+// Captions of the other controls.
+inline constexpr std::string_view kMarcoPosicionBordes = "Posicion Bordes";
+inline constexpr std::string_view kMarcoValoresGlobales = "Valores Globales";
+inline constexpr std::string_view kBotonCargaMuerta = "Carga Muerta";
+inline constexpr std::string_view kBotonCargaViva = "Carga Viva";
+inline constexpr std::string_view kBotonEspesor = "Espesor";
+inline constexpr std::string_view kBotonCambia = "Cambia";
+inline constexpr std::string_view kBotonCopiaLosa = "Copia losa";
+inline constexpr std::string_view kBotonProcesa = "Procesa";
+
+// The project holds at most 99 slabs; the grid refuses a 100th row with this text.
+inline constexpr std::string_view kMensajeMaximoLosas =
+    "No se pueden definir mas de 99 losas";
 
 class TablaLosas {
  public:
   static constexpr int NumColumnas = 12;
   using Fila = std::array<std::string, NumColumnas>;
 
+  // The three quantities of "Valores Globales".
+  enum class Cantidad { CargaMuerta, CargaViva, Espesor };
+
   explicit TablaLosas(Proyecto& p) : p_(p) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;     // 0-based
   int columnaActual = 1;
+  std::string textoValor;  // the "Valores Globales" box (Text2)
+  bool abierta = false;    // the dialog is shown
 
   void Vacia() { filas.clear(); filaActual = 0; }
-  void AgregaFila(const Fila& f) { filas.push_back(f); filaActual = static_cast<int>(filas.size()) - 1; }
+  // Appends a row and makes it current; false (nothing added) when the grid already
+  // holds 99 rows.
+  bool AgregaFila(const Fila& f);
   void PrimeraFila() { filaActual = 0; }
+  int NumFilas() const { return static_cast<int>(filas.size()); }
+
+  // --- Procedures -----------------------------------------------------------------
+  // Copies every row into the slab table (NumLosas := rows), renumbering, correcting
+  // the edge letters, replacing zero or negative loads and thickness by the general
+  // values and classifying each slab. A rejected edge combination marks the slab in
+  // BordesInvalidos. Ends on the first row.
+  void ProcesaLosa(Interlocutor& ui);
+  // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message)
+  // and classifies its edges into CodigoBordes / ErrorBordes.
+  void CargaLinea(int fila, Interlocutor& ui);
+  // Fills empty or non-numeric cells of row `fila` with the row defaults.
+  void ChequeaNumeros(int fila);
+  void ChequeaNumeros() { ChequeaNumeros(filaActual); }
+
+  // --- Events of the grid and the dialog -----------------------------------------
+  // The dialog comes up: process every row, complete the first, first row, column 1.
+  void Activa(Interlocutor& ui);
+  // The grid has committed an added, changed or deleted row. Keeps the current row.
+  void FilaActualizada(Interlocutor& ui);
+  // The user starts a new row at the end of the grid: it comes with the row defaults
+  // and is processed at once. Refused with a message when 99 rows exist.
+  bool AgregaFilaNueva(Interlocutor& ui);
+  // Removes row `fila` and processes the rest.
+  void BorraFila(int fila, Interlocutor& ui);
+  // The text of a cell while it is being edited; nothing is processed yet.
+  void EditaCelda(int fila, int columna, std::string texto);
+  // The current cell moves to (fila, columna): an edited edge cell that does not read
+  // A, E or N (in any case) becomes "A".
+  void MueveCelda(int fila, int columna);
+  // Enter in the grid: commits the row and moves one column right; from the last
+  // column to the first data column of the next row.
+  void TeclaEnter(Interlocutor& ui);
+  // "Procesa".
+  void Procesa(Interlocutor& ui);
+  // OK: processes and closes the dialog.
+  void OK(Interlocutor& ui);
+  // Esc anywhere in the dialog, or Enter on the OK button: closes without processing;
+  // the rows stay in the grid and are processed at the next activation.
+  void Escape() { abierta = false; }
+
+  // --- "Valores Globales" -----------------------------------------------------------
+  // Key filter of the value box: digits, one "." and backspace ('\b'); any other key,
+  // or a second ".", is refused with a beep. Returns whether the key is taken.
+  bool AceptaTeclaValor(char tecla, Interlocutor& ui) const;
+  // The buttons "Carga Muerta", "Carga Viva", "Espesor": the general value into the box.
+  void PonValorGeneral(Cantidad c);
+  // "Cambia": the box's value (or the general value when the box is empty or holds no
+  // positive number) into every slab and every row, after a confirmation.
+  void Cambia(Cantidad c, Interlocutor& ui);
+
+  // "Copia losa": after a Yes, appends a copy of the current row and processes.
+  void CopiaLosa(Interlocutor& ui);
 
  private:
-  [[maybe_unused]] Proyecto& p_;
+  bool FilaValida(int fila) const { return fila >= 0 && fila < NumFilas(); }
+  void ProcesaConservandoPosicion(Interlocutor& ui);
+
+  Proyecto& p_;
 };
 
 }  // namespace placatec

@@ -233,13 +233,6 @@ std::string Str(float v) { return TextoStr(DecimalDe(v), 7); }
 std::string Str(double v) { return TextoStr(DecimalDe(v, 15), 15); }
 std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
-std::string TextoCelda(float v) {
-  if (!std::isfinite(v)) return "0";
-  char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, r.ptr);
-}
-
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
 std::string TextoNumero(int v) { return std::to_string(v); }
 
@@ -253,6 +246,11 @@ std::string Formato(double v, std::string_view formato) {
 }
 std::string Formato(int v, std::string_view formato) {
   return AplicaFormato(DecimalExacto(static_cast<double>(v)), formato);
+}
+
+float ValorSingle(std::string_view t) {
+  const float v = ASingle(ValorTexto(t));
+  return std::isfinite(v) ? v : 0.0f;
 }
 
 }  // namespace placatec

@@ -51,11 +51,6 @@ std::string Str(int v);
 std::string TextoNumero(float v);
 std::string TextoNumero(int v);
 
-// Text of a grid cell that holds a stored Single: the shortest text that reads back
-// to the same value ("0.12", "4", "1e-05"), so that copying the cells back into the
-// project changes nothing.
-std::string TextoCelda(float v);
-
 // Number items of the project file: the Str text followed by one blank.
 inline std::string ItemArchivo(float v) { return Str(v) + " "; }
 inline std::string ItemArchivo(double v) { return Str(v) + " "; }
@@ -68,5 +63,14 @@ inline std::string ItemArchivo(int v) { return Str(v) + " "; }
 std::string Formato(float v, std::string_view formato);
 std::string Formato(double v, std::string_view formato);
 std::string Formato(int v, std::string_view formato);
+
+// The text a form writes into a grid cell or box for a stored Single: its 7
+// significant digits with a leading zero and no exponent ("0.33", "4", "-0.5"), the
+// same digits the project file keeps.
+inline std::string TextoCelda(float v) { return Formato(v, "0.##########"); }
+
+// The value of a cell's text stored as a Single; 0 when the text holds no number or
+// the number does not fit in a Single.
+float ValorSingle(std::string_view t);
 
 }  // namespace placatec

@@ -70,6 +70,7 @@ struct Proyecto {
   Integer CodigoBordes = 0;
   Integer ErrorBordes = 0;
   std::string TituloReporte;
+  std::string PieReporte;  // footer of the report, kept until the program ends
   Integer NumApoyosReac = 0;
   Single Desperdicio = 7.0f;
 

@@ -23,7 +23,9 @@ struct Sesion {
   TablaLosas losas{proyecto};
   TablaApoyos apoyos{proyecto};
 
-  // Results window: "REFUERZO EN VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).
+  // Results window: the project title of its locked "Proyecto:" box, "REFUERZO EN
+  // VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).
+  std::string nombreResultados;
   TablaResultado vanos;
   TablaResultado apoyosRefuerzo;
 

@@ -1,0 +1,127 @@
+#include "design/Refuerzo.h"
+
+#include <cmath>
+
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+constexpr double kFactorSeccion = 5.3;
+constexpr double kLimiteRaiz = 0.7190001;
+constexpr double kOmegaBase = 0.8480001;
+
+// One step of the section design: the ratio q of the moment to the section.
+double CocienteSeccion(double momento, double d, Integer fc) {
+  return momento / (d * d * kFactorSeccion * fc);
+}
+
+void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min) {
+  if (momento < 0) {
+    area = -area;
+    if (std::fabs(area) < min.areaMinima) area = -min.areaMinima;
+  } else {
+    const float porCuantia = ASingle(min.cuantiaMinima * 10000 * d);
+    if (area < porCuantia) area = porCuantia;
+    if (area < min.areaMinima) area = min.areaMinima;
+  }
+}
+
+void SeparacionVano(float area, float espesor, float& separ) {
+  const Barra& b = BarraParaArea(std::fabs(area));
+  separ = ASingle(std::fabs(b.area / area));
+  const float maxima = ASingle(3.0 * espesor);
+  if (maxima < separ) separ = maxima;
+}
+
+// Steel that slab k brings up over a support from its span steel.
+double Aporte(const Proyecto& p, int k, bool dirY) {
+  const float acero = dirY ? p.AreaY[k] : p.AreaX[k];
+  const int codigo = p.CodigoLosa[k];
+  if (codigo < 10) return acero <= 0 ? std::fabs(2.0 * acero) : acero;
+  const bool corta = dirY ? p.Ly[k] <= p.Lx[k] : p.Lx[k] <= p.Ly[k];
+  return (codigo != 13 && corta) ? std::fabs(static_cast<double>(acero)) : 0.0;
+}
+
+}  // namespace
+
+const Barra& BarraParaArea(float area) {
+  if (area < 7.1f) return kBarra3_8;
+  if (area < 15.875f) return kBarra1_2;
+  return kBarra3_4;
+}
+
+const Barra* BarraDeCodigo(int codigo) {
+  switch (codigo) {
+    case 3: return &kBarra3_8;
+    case 4: return &kBarra1_2;
+    case 6: return &kBarra3_4;
+    default: return nullptr;
+  }
+}
+
+std::string EtiquetaBarra(const Barra& b) { return std::string(b.etiqueta) + "\""; }
+
+MinimosRefuerzo MinimosPara(Integer fy) {
+  if (fy == 4200) return {0.0018, ASingle(2.13)};
+  return {0.002, ASingle(2.84)};
+}
+
+int RefuerzoVanos(Proyecto& p) {
+  const MinimosRefuerzo min = MinimosPara(p.Fy);
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+    // Both directions: r, omega (kept in CargaLx2/CargaLy2), ratio and area.
+    for (bool dirY : {false, true}) {
+      const double q = CocienteSeccion(std::fabs(dirY ? p.MomentoY[i] : p.MomentoX[i]), d, p.Fc);
+      const double resto = kLimiteRaiz - q;
+      if (!(resto >= 0)) return i;  // beyond the capacity of the section (or not a number)
+      float& raiz = dirY ? p.RaizY[i] : p.RaizX[i];
+      float& omega = dirY ? p.CargaLy2[i] : p.CargaLx2[i];
+      float& cuantia = dirY ? p.CuantiaY[i] : p.CuantiaX[i];
+      float& area = dirY ? p.AreaY[i] : p.AreaX[i];
+      raiz = ASingle(std::sqrt(resto));
+      omega = ASingle(kOmegaBase - raiz);
+      cuantia = ASingle(static_cast<double>(p.Fc) * omega / p.Fy);
+      area = ASingle(10000 * static_cast<double>(cuantia) * d);
+    }
+    MinimoVano(p.MomentoX[i], p.AreaX[i], d, min);
+    MinimoVano(p.MomentoY[i], p.AreaY[i], d, min);
+    SeparacionVano(p.AreaX[i], p.EspesorLosa[i], p.SeparX[i]);
+    SeparacionVano(p.AreaY[i], p.EspesorLosa[i], p.SeparY[i]);
+  }
+  return 0;
+}
+
+int RefuerzoApoyos(Proyecto& p) {
+  for (int j = 1; j <= p.NumApoyos; ++j) {
+    const int l1 = IndiceLosa(p.ApoyoLosa1[j]);
+    const int l2 = IndiceLosa(p.ApoyoLosa2[j]);
+    const float h = p.EspesorLosa[l1] >= p.EspesorLosa[l2] ? p.EspesorLosa[l1] : p.EspesorLosa[l2];
+    const double d = static_cast<double>(h) - p.RecubrimientoM;
+    const bool dirY = p.ApoyoDir[j] == "Y";
+
+    const double q = CocienteSeccion(dirY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j], d, p.Fc);
+    if (!std::isfinite(q)) return j;
+    float& raiz = dirY ? p.RaizApoyoY[j] : p.RaizApoyoX[j];
+    float& omega = dirY ? p.OmegaApoyoY[j] : p.OmegaApoyoX[j];
+    float& cuantia = dirY ? p.CuantiaApoyoY[j] : p.CuantiaApoyoX[j];
+    float& area = dirY ? p.AreaApoyoY[j] : p.AreaApoyoX[j];
+    // The absolute value under the root: a support always gets a number.
+    raiz = ASingle(std::sqrt(std::fabs(kLimiteRaiz - q)));
+    omega = ASingle(kOmegaBase - raiz);
+    cuantia = ASingle(static_cast<double>(p.Fc) * omega / p.Fy);
+    area = ASingle(d * 10000 * cuantia);
+
+    p.Dispon[j] = ASingle((Aporte(p, l1, dirY) + Aporte(p, l2, dirY)) / 2);
+    p.Adicional[j] = ASingle(static_cast<double>(area) - p.Dispon[j]);
+    const Barra& b = BarraParaArea(p.Adicional[j]);
+    // A support with no additional steel keeps a negative spacing; exactly zero
+    // needs no bars either and gets no spacing.
+    p.SeparApoyo[j] = p.Adicional[j] == 0 ? 0.0f : ASingle(b.area / p.Adicional[j]);
+  }
+  return 0;
+}
+
+}  // namespace placatec

@@ -1,0 +1,48 @@
+#pragma once
+// Steel design of the spans and of the continuous supports: ultimate-strength design
+// of a 1 m wide rectangular section, minimum steel, bar size and spacing.
+#include <string>
+
+#include "model/Proyecto.h"
+
+namespace placatec {
+
+// A bar size: code in eighths of an inch, area (cm2), weight (qq per metre), label.
+struct Barra {
+  Integer codigo;
+  double area;
+  double pesoMetro;
+  const char* etiqueta;
+};
+
+inline constexpr Barra kBarra3_8{3, 0.71, 0.012464, "ø 3/8"};
+inline constexpr Barra kBarra1_2{4, 1.27, 0.021976, "ø 1/2"};
+inline constexpr Barra kBarra3_4{6, 2.85, 0.0492, "ø 3/4"};
+
+// The bar for a required area per metre, compared in single precision: below 7.1
+// takes 3/8 inch, from 7.1 below 15.875 takes 1/2 inch, 15.875 or more 3/4 inch.
+const Barra& BarraParaArea(float area);
+// The bar of a size code 3, 4 or 6; nullptr for any other code.
+const Barra* BarraDeCodigo(int codigo);
+// Label followed by the inch mark, as the results table shows it.
+std::string EtiquetaBarra(const Barra& b);
+
+// Minimum steel for the steel's yield strength.
+struct MinimosRefuerzo {
+  double cuantiaMinima;  // minimum steel ratio
+  float areaMinima;      // absolute minimum area, cm2 per metre
+};
+MinimosRefuerzo MinimosPara(Integer fy);
+
+// Span steel of slabs 1..NumLosas. Returns 0, or the number of the first slab whose
+// span moment exceeds the capacity of its section (its steel is then incomplete).
+// Needs Fc, Fy not 0 and an effective depth greater than 0 for every slab.
+int RefuerzoVanos(Proyecto& p);
+
+// Steel over supports 1..NumApoyos: required, brought up by the spans, additional,
+// with the spacing of the additional bars. Returns 0, or the number of the first
+// support whose moment gives no finite design. Needs the span steel and supports
+// that name slabs 1..NumLosas.
+int RefuerzoApoyos(Proyecto& p);
+
+}  // namespace placatec

@@ -1,0 +1,93 @@
+#include "engine/CalculaLosas.h"
+
+#include <cmath>
+
+#include "design/Refuerzo.h"
+#include "engine/Casos.h"
+#include "engine/MomentosApoyo.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+void Falla(Proyecto& p, Interlocutor& ui, const std::string& texto) {
+  ui.Avisa(texto, "ERROR", Icono::Exclamacion);
+  p.ErrorCalculo = 1;
+}
+
+bool LuzValida(float l) { return std::isfinite(l) && l > 0; }
+
+// Data the formulas cannot take: refused before anything is computed, so that no
+// table is indexed out of range and no span or depth divides by zero.
+bool DatosAceptables(Proyecto& p, Interlocutor& ui) {
+  if (p.NumLosas < 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) {
+    Falla(p, ui, std::string(kTextoTablasFueraDeRango));
+    return false;
+  }
+  if (p.Fc < 0 || p.Fy < 0) {
+    Falla(p, ui, std::string(kTextoResistencias));
+    return false;
+  }
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    if (!LuzValida(p.Lx[i]) || !LuzValida(p.Ly[i])) {
+      Falla(p, ui, TextoErrorCalculo(kCausaLuces, i));
+      return false;
+    }
+    if (p.BordesInvalidos[i]) {
+      Falla(p, ui, TextoErrorCalculo(kCausaBordes, i));
+      return false;
+    }
+    const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+    if (!(d > 0) || !std::isfinite(d)) {
+      Falla(p, ui, TextoErrorCalculo(kCausaEspesor, i));
+      return false;
+    }
+  }
+  for (int j = 1; j <= p.NumApoyos; ++j) {
+    for (float losa : {p.ApoyoLosa1[j], p.ApoyoLosa2[j]}) {
+      const int k = IndiceLosa(losa);
+      if (k < 1 || k > p.NumLosas) {
+        Falla(p, ui, TextoErrorCalculo(kCausaApoyoLosa, j));
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string TextoErrorCalculo(std::string_view causa, int numero) {
+  return std::string(causa) + " No. " + Str(numero) + "\r\n\r\nCORRIJA LOS DATOS";
+}
+
+void CalculaLosas(Proyecto& p, Interlocutor& ui) {
+  // General data completed; the defaults stay in the project.
+  if (p.Recubrimiento <= 0) p.Recubrimiento = 2.0f;
+  if (p.Fc == 0) p.Fc = 180;
+  if (p.Fy == 0) p.Fy = 2800;
+  p.RecubrimientoM = ASingle(static_cast<double>(p.Recubrimiento) / 100);
+
+  if (!DatosAceptables(p, ui)) return;
+
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    if (!MomentosLosa(p, i)) {
+      Falla(p, ui, TextoErrorCalculo(kCausaLosa, i));
+      return;
+    }
+  }
+
+  MomentosApoyo(p);
+
+  if (int losa = RefuerzoVanos(p)) {
+    Falla(p, ui, TextoErrorCalculo(kCausaCapacidad, losa));
+    return;
+  }
+  if (int apoyo = RefuerzoApoyos(p)) {
+    Falla(p, ui, TextoErrorCalculo(kCausaCapacidadApoyo, apoyo));
+    return;
+  }
+}
+
+}  // namespace placatec

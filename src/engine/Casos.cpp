@@ -1,0 +1,237 @@
+#include "engine/Casos.h"
+
+#include <cmath>
+
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+// Powers of a span ratio, each the product of the stored ratio with itself rounded
+// once to a Single.
+struct Potencias {
+  double r1, r2, r3, r4, r5;
+};
+
+Potencias PotenciasDe(float r) {
+  const double x = r;
+  return {x, ASingle(x * x), ASingle(x * x * x), ASingle(x * x * x * x),
+          ASingle(x * x * x * x * x)};
+}
+
+// --- Strip method, codes 1 to 9 ----------------------------------------------------
+
+struct CasoFranjas {
+  bool conN;     // written with n = Lx/Ly instead of m
+  double a;      // stiffness weight of the fourth power
+  double bx, by; // divisors of the corrections
+  bool mitad;    // applies (1 + v)/2 instead of v (divisors 16 and 28.44)
+  double dx, dy; // divisors of the span coefficients
+  double ex, ey; // divisors of the edge moments; 0 for a simply supported pair
+};
+
+constexpr CasoFranjas kFranjas[10] = {
+    {},
+    {false, 1, 1.2, 1.2, true, 16, 16, 0, 0},
+    {false, 2.5, 2.133, 1.2, true, 28.44, 16, 8, 0},
+    {true, 2.5, 1.2, 2.133, true, 16, 28.44, 0, 8},
+    {false, 5, 3.6, 1.2, false, 24, 8, 12, 0},
+    {true, 5, 1.2, 3.6, false, 8, 24, 0, 12},
+    {false, 1, 2.133, 2.133, true, 28.44, 28.44, 8, 8},
+    {false, 2, 3.6, 2.133, false, 24, 14.22, 12, 8},
+    {true, 2, 2.133, 3.6, false, 14.22, 24, 8, 12},
+    {false, 1, 3.6, 3.6, false, 24, 24, 12, 12},
+};
+
+void Franjas(Proyecto& p, int i, const CasoFranjas& c, const Potencias& m, const Potencias& n) {
+  if (c.conN) {
+    p.FactorX[i] = ASingle(1 / (1 + c.a * n.r4));
+    p.FactorY[i] = ASingle(c.a * n.r4 / (1 + c.a * n.r4));
+  } else {
+    p.FactorX[i] = ASingle(c.a * m.r4 / (1 + c.a * m.r4));
+    p.FactorY[i] = ASingle(1 / (1 + c.a * m.r4));
+  }
+  const double kx = p.FactorX[i], ky = p.FactorY[i];
+  if (c.conN) {
+    p.CorreccionX[i] = ASingle(1 - kx * n.r2 / c.bx);
+    p.CorreccionY[i] = ASingle(1 - ky / (c.by * n.r2));
+  } else {
+    p.CorreccionX[i] = ASingle(1 - kx / (c.bx * m.r2));
+    p.CorreccionY[i] = ASingle(1 - ky * m.r2 / c.by);
+  }
+  const double vx = p.CorreccionX[i], vy = p.CorreccionY[i];
+  if (c.mitad) {
+    p.CoefMomentoX[i] = ASingle((1 + vx) * kx / c.dx);
+    p.CoefMomentoY[i] = ASingle((1 + vy) * ky / c.dy);
+  } else {
+    p.CoefMomentoX[i] = ASingle(kx * vx / c.dx);
+    p.CoefMomentoY[i] = ASingle(ky * vy / c.dy);
+  }
+  const double qlx2 = p.CargaLx2[i], qly2 = p.CargaLy2[i];
+  p.MomentoX[i] = ASingle(p.CoefMomentoX[i] * qlx2);
+  p.MomentoY[i] = ASingle(p.CoefMomentoY[i] * qly2);
+  p.MomentoNegX[i] = c.ex == 0 ? 0.0f : ASingle(kx * qlx2 / c.ex);
+  p.MomentoNegY[i] = c.ey == 0 ? 0.0f : ASingle(ky * qly2 / c.ey);
+}
+
+// --- One-way slabs, codes 10 to 13 ------------------------------------------------
+
+bool UnaDireccion(Proyecto& p, int i, int codigo) {
+  const float m = p.RelacionLados[i];
+  bool enX;
+  if (m > 0.5f) {
+    if (m < 2.0f) return false;
+    enX = true;
+  } else {
+    enX = false;
+  }
+  const double q = enX ? p.CargaLx2[i] : p.CargaLy2[i];
+  const double luz = enX ? p.Lx[i] : p.Ly[i];
+  float vano = 0.0f, borde = 0.0f;
+  switch (codigo) {
+    case 11:
+      vano = ASingle(q / 14.22);
+      borde = ASingle(q / 8);
+      break;
+    case 12:
+      vano = ASingle(q / 24);
+      borde = ASingle(q / 12);
+      break;
+    case 13: {
+      // Factored line load on the free edge.
+      const double carga = 1.4 * p.CargaMuertaVuelo[i] + 1.7 * p.CargaVivaVuelo[i];
+      borde = ASingle(q / 2 + carga * luz);
+      break;
+    }
+    default:  // 10 and every code outside 1..25
+      vano = ASingle(q / 8);
+      break;
+  }
+  p.MomentoX[i] = enX ? vano : 0.0f;
+  p.MomentoNegX[i] = enX ? borde : 0.0f;
+  p.MomentoY[i] = enX ? 0.0f : vano;
+  p.MomentoNegY[i] = enX ? 0.0f : borde;
+  return true;
+}
+
+// --- Fitted polynomials, codes 14 to 25 -------------------------------------------
+
+struct Ajuste {
+  double a[6];
+  int terminos;
+  bool absoluto;
+};
+
+enum AjusteId { A, B, C, D, E, F, G, H, I, J, K, L, Cero };
+
+constexpr Ajuste kAjustes[] = {
+    /*A*/ {{-0.02154, 0.14781, -0.166661, 0.074, -0.01192, 0}, 5, false},
+    /*B*/ {{-0.03632, 0.20645, -0.04655, -0.03392, 0.01277, 0}, 5, false},
+    /*C*/ {{0.05491, -0.38259, 0.29402, -0.09422, 0.01016, 0}, 5, true},
+    /*D*/ {{0.01161, -0.14734, 0.41137, -0.40213, 0.16993, -0.02663}, 6, false},
+    /*E*/ {{-0.0101, -0.02772, 0.30483, -0.22911, 0.05013, 0}, 5, false},
+    /*F*/ {{0.03031, -0.59451, 1.08323, -0.9100299, 0.36121, -0.05489}, 6, true},
+    /*G*/ {{-0.009389999, 0.09226999, -0.1374, 0.08438, -0.02428, 0.00277}, 6, false},
+    /*H*/ {{-0.03911, 0.29586, -0.42068, 0.29154, -0.09875999, 0.01311}, 6, false},
+    /*I*/ {{0.10298, -0.7105, 1.0054, -0.67535, 0.2178, -0.02715}, 6, true},
+    /*J*/ {{-0.03181, 0.15518, -0.06711, -0.05728, 0.05418, -0.01178}, 6, false},
+    /*K*/ {{-0.01413, 0.02106, 0.07483, -0.12925, 0.06892, -0.01233}, 6, false},
+    /*L*/ {{0.00856, -0.02239, -0.23204, 0.29593, -0.14113, 0.02412}, 6, true},
+};
+
+// The fit G starts from a constant that differs in its last digit with n.
+constexpr double kG0ConN = -0.009389998;
+
+float Evalua(AjusteId id, const Potencias& r, bool conN) {
+  if (id == Cero) return 0.0f;
+  const Ajuste& f = kAjustes[id];
+  const double a0 = (id == G && conN) ? kG0ConN : f.a[0];
+  const double pot[6] = {1, r.r1, r.r2, r.r3, r.r4, r.r5};
+  double s = a0;
+  for (int k = 1; k < f.terminos; ++k) s = s + f.a[k] * pot[k];
+  return ASingle(f.absoluto ? std::fabs(s) : s);
+}
+
+struct CasoAjustado {
+  bool conN;
+  AjusteId cx, cy, ex, ey;
+};
+
+// Codes 14 to 21 (index = code - 14).
+constexpr CasoAjustado kAjustados[8] = {
+    {false, B, A, Cero, Cero}, {false, E, D, Cero, C}, {false, H, G, F, Cero},
+    {false, J, K, I, L},       {true, A, B, Cero, Cero}, {true, D, E, C, Cero},
+    {true, G, H, Cero, F},     {true, K, J, L, I},
+};
+
+void Coeficientes(Proyecto& p, int i, const CasoAjustado& c, const Potencias& m, const Potencias& n) {
+  const Potencias& r = c.conN ? n : m;
+  p.CoefMomentoX[i] = Evalua(c.cx, r, c.conN);
+  p.CoefMomentoY[i] = Evalua(c.cy, r, c.conN);
+  p.FactorX[i] = Evalua(c.ex, r, c.conN);
+  p.FactorY[i] = Evalua(c.ey, r, c.conN);
+}
+
+void MomentosCoeficientes(Proyecto& p, int i, double q) {
+  p.MomentoX[i] = ASingle(p.CoefMomentoX[i] * q);
+  p.MomentoY[i] = ASingle(p.CoefMomentoY[i] * q);
+  p.MomentoNegX[i] = ASingle(p.FactorX[i] * q);
+  p.MomentoNegY[i] = ASingle(p.FactorY[i] * q);
+}
+
+void Ajustado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencias& n) {
+  const CasoAjustado& c = kAjustados[codigo - 14];
+  Coeficientes(p, i, c, m, n);
+  MomentosCoeficientes(p, i, c.conN ? p.CargaLy2[i] : p.CargaLx2[i]);
+}
+
+struct CasoEscalado {
+  int base;
+  double fcx, fcy, fex, fey;  // 0: the coefficient of the base case is 0
+};
+
+// Codes 22 to 25: fits of 16, 17, 20 and 21 scaled, always with the load qLy2.
+constexpr CasoEscalado kEscalados[4] = {
+    {16, 1.4645, 1.4645, 1.30538, 0},
+    {17, 1.31245284, 1.196994515, 1.186941, 1.31844187},
+    {20, 1.4645, 1.4645, 0, 1.30538},
+    {21, 1.31245284, 1.196994515, 1.186941, 1.31844187},
+};
+
+void Escalado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencias& n) {
+  const CasoEscalado& e = kEscalados[codigo - 22];
+  Coeficientes(p, i, kAjustados[e.base - 14], m, n);
+  p.CoefMomentoX[i] = ASingle(p.CoefMomentoX[i] * e.fcx);
+  p.CoefMomentoY[i] = ASingle(p.CoefMomentoY[i] * e.fcy);
+  p.FactorX[i] = e.fex == 0 ? 0.0f : ASingle(p.FactorX[i] * e.fex);
+  p.FactorY[i] = e.fey == 0 ? 0.0f : ASingle(p.FactorY[i] * e.fey);
+  MomentosCoeficientes(p, i, p.CargaLy2[i]);
+}
+
+}  // namespace
+
+bool MomentosLosa(Proyecto& p, int i) {
+  p.CargaUltima[i] = ASingle(1.4 * p.CargaMuertaVano[i] + 1.7 * p.CargaVivaVano[i]);
+  p.RelacionLados[i] = ASingle(static_cast<double>(p.Ly[i]) / p.Lx[i]);
+  p.RelacionInversa[i] = ASingle(1 / static_cast<double>(p.RelacionLados[i]));
+  const Potencias m = PotenciasDe(p.RelacionLados[i]);
+  const Potencias n = PotenciasDe(p.RelacionInversa[i]);
+  const double q = p.CargaUltima[i];
+  p.CargaLx2[i] = ASingle(q * p.Lx[i] * p.Lx[i]);
+  p.CargaLy2[i] = ASingle(q * p.Ly[i] * p.Ly[i]);
+
+  const int codigo = p.CodigoLosa[i];
+  if (codigo >= 1 && codigo <= 9) {
+    Franjas(p, i, kFranjas[codigo], m, n);
+  } else if (codigo >= 14 && codigo <= 21) {
+    Ajustado(p, i, codigo, m, n);
+  } else if (codigo >= 22 && codigo <= 25) {
+    Escalado(p, i, codigo, m, n);
+  } else {
+    return UnaDireccion(p, i, codigo);
+  }
+  return true;
+}
+
+}  // namespace placatec

@@ -1,0 +1,85 @@
+#include "engine/MomentosApoyo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+bool En(int codigo, std::initializer_list<int> codigos) {
+  return std::find(codigos.begin(), codigos.end(), codigo) != codigos.end();
+}
+
+}  // namespace
+
+GrupoApoyo GrupoEnApoyo(int codigo, bool dirY) {
+  if (!dirY) {
+    if (En(codigo, {1, 13, 14, 15, 18, 19, 20, 21, 24, 25})) return GrupoApoyo::MomentoDado;
+    if (En(codigo, {4, 5, 7, 9, 12, 16, 17, 22, 23})) return GrupoApoyo::ExtremoEmpotrado;
+  } else {
+    if (En(codigo, {1, 13, 14, 15, 16, 17, 18, 19, 22, 23})) return GrupoApoyo::MomentoDado;
+    if (En(codigo, {4, 5, 8, 9, 12, 20, 21, 24, 25})) return GrupoApoyo::ExtremoEmpotrado;
+  }
+  return GrupoApoyo::ExtremoArticulado;  // 2, 3, 6, 7 or 8, 10, 11 and unknown codes
+}
+
+bool EsVoladizoEnApoyo(int codigo, bool dirY) {
+  return dirY ? En(codigo, {13, 15, 17, 23}) : En(codigo, {13, 19, 21, 25});
+}
+
+void MomentosApoyo(Proyecto& p) {
+  for (int j = 1; j <= p.NumApoyos; ++j) {
+    // Any direction but "Y" is X, and is stored so. (assign: assigning a literal
+    // here trips a false -Wrestrict warning of GCC 12.)
+    if (p.ApoyoDir[j] != "X" && p.ApoyoDir[j] != "Y") p.ApoyoDir[j].assign(1, 'X');
+    const bool dirY = p.ApoyoDir[j] == "Y";
+    const auto& negativo = dirY ? p.MomentoNegY : p.MomentoNegX;
+    const auto& luz = dirY ? p.Ly : p.Lx;
+    auto& vano = dirY ? p.MomentoY : p.MomentoX;
+    auto& momentoApoyo = dirY ? p.MomentoApoyoY : p.MomentoApoyoX;
+
+    const int a = IndiceLosa(p.ApoyoLosa1[j]);
+    const int b = IndiceLosa(p.ApoyoLosa2[j]);
+    const float ma = negativo[a], mb = negativo[b];
+
+    const auto rigidez = [&](int losa) {
+      const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado ? 1.0 : 0.75;
+      return ASingle(k / luz[losa]);
+    };
+
+    const GrupoApoyo grupoA = GrupoEnApoyo(p.CodigoLosa[a], dirY);
+    const bool voladizoA = EsVoladizoEnApoyo(p.CodigoLosa[a], dirY);
+    if (grupoA == GrupoApoyo::MomentoDado) {
+      momentoApoyo[j] = ma;
+      p.RigidezA[j] = 0.0f;
+    } else {
+      p.RigidezA[j] = rigidez(a);
+    }
+
+    if (GrupoEnApoyo(p.CodigoLosa[b], dirY) == GrupoApoyo::MomentoDado) {
+      if (!voladizoA) momentoApoyo[j] = mb;
+      continue;
+    }
+    p.RigidezB[j] = rigidez(b);
+    if (voladizoA) continue;
+
+    // One step of distribution: both stiffnesses here are never both zero.
+    const double ra = p.RigidezA[j], rb = p.RigidezB[j];
+    p.FactorDistA[j] = ASingle(ra / (ra + rb));
+    p.FactorDistB[j] = ASingle(rb / (ra + rb));
+    p.DesbalanceApoyo[j] = ASingle(static_cast<double>(ma) - mb);
+    const double fa = p.FactorDistA[j], fb = p.FactorDistB[j], dm = p.DesbalanceApoyo[j];
+    if (ma <= mb)
+      momentoApoyo[j] = ASingle(std::fabs(fb * dm + mb));
+    else
+      momentoApoyo[j] = ASingle(std::fabs(ma - fa * dm));
+    vano[a] = ASingle(vano[a] + fa * 0.5 * dm);
+    vano[b] = ASingle(vano[b] - fb * 0.5 * dm);
+  }
+}
+
+}  // namespace placatec

@@ -1,0 +1,19 @@
+#pragma once
+// Moments over the continuous supports: one step of moment distribution between the
+// two slabs of each support, with the correction of their span moments.
+#include "model/Proyecto.h"
+
+namespace placatec {
+
+enum class GrupoApoyo { MomentoDado, ExtremoEmpotrado, ExtremoArticulado };
+
+// Role of a slab of case code `codigo` at a support of direction X (dirY false) or Y.
+GrupoApoyo GrupoEnApoyo(int codigo, bool dirY);
+// Whether the slab's own moment decides alone at such a support.
+bool EsVoladizoEnApoyo(int codigo, bool dirY);
+
+// Runs over supports 1..NumApoyos in order. Every support must name slabs
+// 1..NumLosas (rounded half to even) whose spans are greater than 0.
+void MomentosApoyo(Proyecto& p);
+
+}  // namespace placatec

@@ -1,0 +1,295 @@
+#include "entry/TablaLosas.h"
+
+#include <algorithm>
+
+#include "engine/Clasificacion.h"
+#include "model/Defectos.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+bool EsBordeEditable(int columna) {
+  return columna >= ColLosa::Borde1 && columna <= ColLosa::Borde4;
+}
+
+bool EsLetraBorde(const std::string& t) { return t == "A" || t == "E" || t == "N"; }
+
+// An edge cell as stored: upper case, and "A" for anything but A, E or N. Blanks
+// around a letter are dropped so that a typed "e " still means "E".
+std::string LetraBorde(const std::string& celda) {
+  std::string t = Mayusculas(Recorta(celda));
+  return EsLetraBorde(t) ? t : "A";
+}
+
+// A numeric cell that does not read as a plain number ("4m", "abc", a number too large
+// for a Single) shows the value stored from it, so the grid says what the project
+// holds. An empty cell stays empty.
+float LeeCelda(std::string& celda) {
+  const float v = ValorSingle(celda);
+  if (!Recorta(celda).empty() && (!EsNumero(celda) || ASingle(ValorTexto(celda)) != v))
+    celda = TextoCelda(v);
+  return v;
+}
+
+}  // namespace
+
+bool TablaLosas::AgregaFila(const Fila& f) {
+  if (NumFilas() >= MaxLosas) return false;
+  filas.push_back(f);
+  filaActual = NumFilas() - 1;
+  return true;
+}
+
+void TablaLosas::ProcesaLosa(Interlocutor& ui) {
+  if (NumFilas() > MaxLosas)
+    ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
+  const int n = std::min(NumFilas(), MaxLosas);
+  p_.NumLosas = static_cast<Integer>(n);
+  PrimeraFila();
+  p_.LosaActual = 1;
+  for (int r = 0; r < n; ++r) {
+    const int i = p_.LosaActual;
+    filaActual = r;
+    Fila& f = filas[static_cast<std::size_t>(r)];
+    f[ColLosa::Num] = std::to_string(i);
+
+    std::string bordes;
+    for (int c = ColLosa::Borde1; c <= ColLosa::Borde4; ++c) {
+      f[static_cast<std::size_t>(c)] = LetraBorde(f[static_cast<std::size_t>(c)]);
+      bordes += f[static_cast<std::size_t>(c)];
+    }
+    p_.Bordes[static_cast<std::size_t>(i)] = bordes;
+
+    if (ValorSingle(f[ColLosa::MuertaVano]) <= 0.0f) f[ColLosa::MuertaVano] = TextoCelda(p_.CargaMuerta);
+    if (ValorSingle(f[ColLosa::VivaVano]) <= 0.0f) f[ColLosa::VivaVano] = TextoCelda(p_.CargaViva);
+    if (ValorSingle(f[ColLosa::Espesor]) <= 0.0f) f[ColLosa::Espesor] = TextoCelda(p_.EspesorGeneral);
+
+    CargaLinea(r, ui);
+
+    const auto k = static_cast<std::size_t>(i);
+    p_.Lx[k] = LeeCelda(f[ColLosa::Lx]);
+    p_.Ly[k] = LeeCelda(f[ColLosa::Ly]);
+    p_.CargaMuertaVano[k] = LeeCelda(f[ColLosa::MuertaVano]);
+    p_.CargaVivaVano[k] = LeeCelda(f[ColLosa::VivaVano]);
+    p_.CargaMuertaVuelo[k] = LeeCelda(f[ColLosa::MuertaVuelo]);
+    p_.CargaVivaVuelo[k] = LeeCelda(f[ColLosa::VivaVuelo]);
+    p_.EspesorLosa[k] = LeeCelda(f[ColLosa::Espesor]);
+
+    // A rejected combination leaves CodigoBordes as the last accepted code, which
+    // belongs to another slab: the mark keeps the calculation from using it.
+    p_.CodigoLosa[k] = p_.CodigoBordes;
+    p_.BordesInvalidos[k] = p_.ErrorBordes != 0;
+    p_.LosaActual = static_cast<Integer>(p_.LosaActual + 1);
+  }
+  PrimeraFila();
+}
+
+void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
+  if (!FilaValida(fila)) return;
+  Fila& f = filas[static_cast<std::size_t>(fila)];
+  if (ValorSingle(f[ColLosa::Lx]) <= 0.0f) {
+    f[ColLosa::Lx] = "1";
+    ui.Avisa("Lx no puede ser cero o negativo\rvalor unitario asumido");
+  }
+  if (ValorSingle(f[ColLosa::Ly]) <= 0.0f) {
+    f[ColLosa::Ly] = "1";
+    ui.Avisa("Ly no puede ser cero o negativo\rvalor unitario asumido");
+  }
+  const float lx = ValorSingle(f[ColLosa::Lx]);
+  const float ly = ValorSingle(f[ColLosa::Ly]);
+  if (EsLosaEnUnaDireccion(lx, ly)) {
+    // A one-way slab rests on the two edges that bound its short span.
+    p_.BordesActual = lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4]
+                              : f[ColLosa::Borde1] + f[ColLosa::Borde2];
+    ClasificaDosBordes(p_);
+  } else {
+    p_.BordesActual =
+        f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
+    ClasificaCuatroBordes(p_, ui);
+  }
+}
+
+void TablaLosas::ChequeaNumeros(int fila) {
+  if (!FilaValida(fila)) return;
+  Fila& f = filas[static_cast<std::size_t>(fila)];
+  if (!EsNumero(f[ColLosa::Lx])) f[ColLosa::Lx] = TextoCelda(p_.LxDefecto);
+  if (!EsNumero(f[ColLosa::Ly])) f[ColLosa::Ly] = TextoCelda(p_.LyDefecto);
+  for (int c = ColLosa::Borde1; c <= ColLosa::Borde4; ++c)
+    if (Recorta(f[static_cast<std::size_t>(c)]).empty()) f[static_cast<std::size_t>(c)] = "A";
+  if (!EsNumero(f[ColLosa::MuertaVano])) f[ColLosa::MuertaVano] = TextoCelda(p_.CargaMuertaDefecto);
+  if (!EsNumero(f[ColLosa::VivaVano])) f[ColLosa::VivaVano] = TextoCelda(p_.CargaVivaDefecto);
+  if (!EsNumero(f[ColLosa::Espesor])) f[ColLosa::Espesor] = TextoCelda(p_.EspesorDefecto);
+}
+
+void TablaLosas::Activa(Interlocutor& ui) {
+  abierta = true;
+  ProcesaLosa(ui);
+  ChequeaNumeros();
+  PrimeraFila();
+  columnaActual = ColLosa::Lx;
+}
+
+void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
+  const int fila = filaActual;
+  const int columna = columnaActual;
+  p_.NumLosas = static_cast<Integer>(std::min(NumFilas(), MaxLosas));
+  if (NumFilas() != 0) {
+    ProcesaLosa(ui);
+    ChequeaNumeros();
+  } else {
+    CompletaPrimeraLosa(p_);
+  }
+  // The engineer goes on where he was typing, not on the first row.
+  filaActual = std::clamp(fila, 0, std::max(0, NumFilas() - 1));
+  columnaActual = columna;
+}
+
+void TablaLosas::FilaActualizada(Interlocutor& ui) { ProcesaConservandoPosicion(ui); }
+
+bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
+  if (NumFilas() >= MaxLosas) {
+    ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
+    return false;
+  }
+  filas.push_back(Fila{});
+  filaActual = NumFilas() - 1;
+  columnaActual = ColLosa::Lx;
+  ChequeaNumeros();
+  ProcesaConservandoPosicion(ui);
+  return true;
+}
+
+void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
+  if (!FilaValida(fila)) return;
+  filas.erase(filas.begin() + fila);
+  filaActual = std::min(fila, std::max(0, NumFilas() - 1));
+  ProcesaConservandoPosicion(ui);
+}
+
+void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
+  if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
+  filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)] = std::move(texto);
+  filaActual = fila;
+  columnaActual = columna;
+}
+
+void TablaLosas::MueveCelda(int fila, int columna) {
+  if (FilaValida(filaActual) && EsBordeEditable(columnaActual)) {
+    std::string& celda =
+        filas[static_cast<std::size_t>(filaActual)][static_cast<std::size_t>(columnaActual)];
+    if (!EsLetraBorde(Mayusculas(Recorta(celda)))) celda = "A";
+  }
+  filaActual = std::clamp(fila, 0, std::max(0, NumFilas() - 1));
+  columnaActual = std::clamp(columna, 0, NumColumnas - 1);
+}
+
+void TablaLosas::TeclaEnter(Interlocutor& ui) {
+  const int fila = filaActual;
+  const int columna = columnaActual;
+  MueveCelda(fila, columna);
+  FilaActualizada(ui);
+  if (columna < NumColumnas - 1) {
+    columnaActual = columna + 1;
+  } else if (fila + 1 < NumFilas()) {
+    filaActual = fila + 1;
+    columnaActual = ColLosa::Lx;
+  }
+}
+
+void TablaLosas::Procesa(Interlocutor& ui) {
+  ProcesaLosa(ui);
+  ChequeaNumeros();
+  PrimeraFila();
+  columnaActual = ColLosa::Lx;
+}
+
+void TablaLosas::OK(Interlocutor& ui) {
+  ProcesaLosa(ui);
+  ChequeaNumeros();
+  abierta = false;
+}
+
+bool TablaLosas::AceptaTeclaValor(char tecla, Interlocutor& ui) const {
+  if ((tecla >= '0' && tecla <= '9') || tecla == '\b') return true;
+  if (tecla == '.' && textoValor.find('.') == std::string::npos) return true;
+  ui.Beep();
+  return false;
+}
+
+namespace {
+
+struct DatosCantidad {
+  const char* confirmacion;
+  const char* estado;
+  Tabla<Single> Proyecto::*tabla;
+  Single Proyecto::*general;
+  int columna;
+};
+
+DatosCantidad Datos(TablaLosas::Cantidad c) {
+  switch (c) {
+    case TablaLosas::Cantidad::CargaMuerta:
+      return {"OK para modificar la Carga Muerta en todas las losas.", "Modificando Carga Muerta...",
+              &Proyecto::CargaMuertaVano, &Proyecto::CargaMuerta, ColLosa::MuertaVano};
+    case TablaLosas::Cantidad::CargaViva:
+      return {"OK para modificar la Carga Viva en todas las losas.", "Modificando Carga Viva...",
+              &Proyecto::CargaVivaVano, &Proyecto::CargaViva, ColLosa::VivaVano};
+    case TablaLosas::Cantidad::Espesor:
+      break;
+  }
+  return {"OK para modificar el Espesor en todas las losas.", "Modificando Espesor...",
+          &Proyecto::EspesorLosa, &Proyecto::EspesorGeneral, ColLosa::Espesor};
+}
+
+}  // namespace
+
+void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
+
+void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
+  const DatosCantidad d = Datos(c);
+  const int n = std::min(NumFilas(), MaxLosas);
+  p_.NumLosas = static_cast<Integer>(n);
+  if (n < 1) return;
+  if (ui.Pregunta({d.confirmacion, "", Icono::Pregunta, Botones::OKCancelar}) != Respuesta::OK)
+    return;
+  ui.Estado(d.estado);
+  // A zero or negative value would reach the calculation before the rows are
+  // processed again; like a zero cell, it stands for the general value.
+  float valor = p_.*(d.general);
+  if (!RecortaDerecha(textoValor).empty() && ValorSingle(textoValor) > 0.0f)
+    valor = ValorSingle(textoValor);
+  PrimeraFila();
+  p_.LosaActual = 1;
+  for (int i = 1; i <= n; ++i) {
+    (p_.*(d.tabla))[static_cast<std::size_t>(i)] = valor;
+    filas[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(d.columna)] = TextoCelda(valor);
+    p_.LosaActual = static_cast<Integer>(i);
+  }
+  PrimeraFila();
+  columnaActual = ColLosa::Lx;
+  ui.Estado("");
+}
+
+void TablaLosas::CopiaLosa(Interlocutor& ui) {
+  if (!FilaValida(filaActual)) {
+    ui.Beep();
+    return;
+  }
+  std::string pregunta = "Desea repetir los valores de esta losa";
+  const std::string num = Recorta(filas[static_cast<std::size_t>(filaActual)][ColLosa::Num]);
+  if (!num.empty()) pregunta += " (" + num + ")";
+  if (ui.Pregunta({pregunta, "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si) return;
+  if (NumFilas() >= MaxLosas) {
+    ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
+    return;
+  }
+  const Fila copia = filas[static_cast<std::size_t>(filaActual)];
+  filas.push_back(copia);
+  Procesa(ui);
+  filaActual = NumFilas() - 1;
+  columnaActual = ColLosa::Lx;
+}
+
+}  // namespace placatec

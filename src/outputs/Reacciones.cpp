@@ -1,0 +1,242 @@
+#include "outputs/Reacciones.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "entry/TablaApoyos.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+bool EsDireccionX(std::string_view dir) { return Mayusculas(Recorta(dir)) == "X"; }
+
+bool CargaSoloEnX(Integer codigo) {
+  return codigo == 14 || codigo == 15 || codigo == 16 || codigo == 17 || codigo == 22 ||
+         codigo == 23;
+}
+bool CargaSoloEnY(Integer codigo) {
+  return codigo == 18 || codigo == 19 || codigo == 20 || codigo == 21 || codigo == 24 ||
+         codigo == 25;
+}
+
+// The slab index of a slab number (halves to even): 0 for no slab, -1 for a number
+// that names no slab of the project.
+int LosaDeNumero(const Proyecto& p, float numero) {
+  const int i = IndiceLosa(numero);
+  if (i == 0) return 0;
+  if (i < 1 || i > MaxLosas || i > p.NumLosas) return -1;
+  return i;
+}
+
+// The reaction of one side of a support; false when the slab cannot be used.
+bool ReaccionLado(const Proyecto& p, float numero, std::string_view dir, Reaccion& r) {
+  const int i = LosaDeNumero(p, numero);
+  r = {};
+  if (i == 0) return true;
+  if (i < 0) return false;
+  const auto k = static_cast<std::size_t>(i);
+  // Spans that are not positive or an edge combination without a case give no
+  // meaningful load; the row is reported rather than shown with a wrong number.
+  if (!(p.Lx[k] > 0.0f) || !(p.Ly[k] > 0.0f) || p.BordesInvalidos[k]) return false;
+  r = ReaccionLosa(p, i, dir);
+  return std::isfinite(r.muerta) && std::isfinite(r.viva);
+}
+
+}  // namespace
+
+Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
+  const auto k = static_cast<std::size_t>(losa);
+  const double lx = p.Lx[k], ly = p.Ly[k];
+  const bool xCorto = lx <= ly;
+  const Single a = xCorto ? p.Lx[k] : p.Ly[k];
+  const Single m = xCorto ? ASingle(lx / ly) : ASingle(ly / lx);
+  const double cm = p.CargaMuertaVano[k], cv = p.CargaVivaVano[k];
+  const Integer codigo = p.CodigoLosa[k];
+
+  Reaccion corto, largo;  // on a short edge, on a long edge
+  if (codigo != 13) {
+    corto = {ASingle(a * cm / 3.0), ASingle(a * cv / 3.0)};
+    const double f = (3.0 - static_cast<double>(m) * m) / 2.0;
+    largo = {ASingle(f * corto.muerta), ASingle(f * corto.viva)};
+  } else {
+    // One-way cantilever: all of it goes to the fixed edge.
+    largo = {ASingle(a * cm + p.CargaMuertaVuelo[k]), ASingle(a * cv + p.CargaVivaVuelo[k])};
+  }
+
+  Reaccion x = xCorto ? corto : largo;
+  Reaccion y = xCorto ? largo : corto;
+  const Reaccion total{ASingle(a * cm), ASingle(a * cv)};
+  if (CargaSoloEnX(codigo)) {
+    x = total;
+    y = {};
+  } else if (CargaSoloEnY(codigo)) {
+    y = total;
+    x = {};
+  }
+  return EsDireccionX(dir) ? x : y;
+}
+
+bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {
+  filas.clear();
+  const int n = std::clamp<int>(std::max(p_.NumApoyos, p_.NumApoyosReac), 0, MaxApoyos);
+  bool ok = true;
+  for (int j = 1; j <= n; ++j) {
+    const auto k = static_cast<std::size_t>(j);
+    if (Recorta(p_.ApoyoDescripcion[k]).empty()) p_.ApoyoDescripcion[k] = "Apoyo " + std::to_string(j);
+    Fila f{};
+    f[ColReac::Num] = std::to_string(j);
+    f[ColReac::Descripcion] = p_.ApoyoDescripcion[k];
+    f[ColReac::Dir] = p_.ApoyoDir[k];
+    f[ColReac::Losa1] = TextoCelda(p_.ApoyoLosa1[k]);
+    f[ColReac::Losa2] = TextoCelda(p_.ApoyoLosa2[k]);
+    Reaccion r1, r2;
+    if (ReaccionLado(p_, p_.ApoyoLosa1[k], p_.ApoyoDir[k], r1) &&
+        ReaccionLado(p_, p_.ApoyoLosa2[k], p_.ApoyoDir[k], r2)) {
+      const Single cm = ASingle(static_cast<double>(r1.muerta) + r2.muerta);
+      const Single cv = ASingle(static_cast<double>(r1.viva) + r2.viva);
+      const Single cu = ASingle(1.4 * cm + 1.7 * cv);
+      f[ColReac::Muerta] = Formato(cm, "0.000");
+      f[ColReac::Viva] = Formato(cv, "0.000");
+      f[ColReac::Ultima] = Formato(cu, "0.000");
+    } else {
+      ok = false;
+    }
+    filas.push_back(f);
+  }
+  filaActual = 0;
+  if (!ok) {
+    ui.Beep();
+    ui.Avisa(std::string(kMensajeErroresDatos));
+  }
+  return ok;
+}
+
+void TablaReacciones::Abre(Interlocutor& ui) {
+  abierta = true;
+  error = false;
+  CalculaReacciones(ui);
+}
+
+bool TablaReacciones::FallaCalcula(int filasLeidas, Interlocutor& ui) {
+  ui.Beep();
+  cursorEspera = false;
+  error = true;
+  // Only the rows read hold current data; the report must not show the others.
+  p_.NumApoyosReac = static_cast<Integer>(filasLeidas);
+  filaActual = std::min(filasLeidas, std::max(0, NumFilas() - 1));
+  ui.Avisa(std::string(kMensajeErroresDatos));
+  return false;
+}
+
+bool TablaReacciones::Calcula(Interlocutor& ui) {
+  cursorEspera = true;
+  error = false;
+  const int n = NumFilas();
+  p_.NumApoyosReac = static_cast<Integer>(std::min(n, MaxApoyos));
+  filaActual = 0;
+  for (int k = 1; k <= n; ++k) {
+    if (k <= p_.NumApoyos) continue;
+    if (k > MaxApoyos) return FallaCalcula(k - 1, ui);
+    Fila& f = filas[static_cast<std::size_t>(k - 1)];
+
+    float numeros[2] = {0.0f, 0.0f};
+    bool conLosa = false;
+    for (int lado = 0; lado < 2; ++lado) {
+      const std::string& celda = f[static_cast<std::size_t>(ColReac::Losa1 + lado)];
+      if (Recorta(celda).empty()) continue;  // no slab on that side
+      if (!EsNumero(celda)) return FallaCalcula(k - 1, ui);
+      numeros[lado] = ASingle(ValorTexto(celda));
+      const int i = LosaDeNumero(p_, numeros[lado]);
+      if (i < 0) return FallaCalcula(k - 1, ui);
+      conLosa = conLosa || i > 0;
+    }
+    if (!conLosa) return FallaCalcula(k - 1, ui);
+    std::string dir = Mayusculas(Recorta(f[ColReac::Dir]));
+    if (dir.empty()) dir = "X";
+    if (dir != "X" && dir != "Y") return FallaCalcula(k - 1, ui);
+
+    const auto j = static_cast<std::size_t>(k);
+    p_.ApoyoDescripcion[j] =
+        Recorta(f[ColReac::Descripcion]).empty() ? "Apoyo " + std::to_string(k) : f[ColReac::Descripcion];
+    p_.ApoyoDir[j] = dir;
+    p_.ApoyoLosa1[j] = numeros[0];
+    p_.ApoyoLosa2[j] = numeros[1];
+  }
+  p_.NumApoyosReac = static_cast<Integer>(std::min(n, MaxApoyos));
+  CalculaReacciones(ui);
+  cursorEspera = false;
+  return true;
+}
+
+void TablaReacciones::OK(Interlocutor& ui) {
+  if (!Calcula(ui)) return;
+  p_.NumApoyosReac = static_cast<Integer>(std::min(NumFilas(), MaxApoyos));
+  abierta = false;
+}
+
+void TablaReacciones::BotonDir(int fila) {
+  if (!FilaExtra(fila)) return;
+  std::string& dir = filas[static_cast<std::size_t>(fila)][ColReac::Dir];
+  dir = dir == "X" ? "Y" : "X";
+}
+
+bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
+  if (!FilaExtra(fila) || columna < ColReac::Descripcion || columna > ColReac::Losa2) return false;
+  std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
+  filaActual = fila;
+  if ((columna == ColReac::Losa1 || columna == ColReac::Losa2) && ValorTexto(texto) > p_.NumLosas) {
+    ui.Avisa("El numero de la losa \rno puede ser mayor que " + std::to_string(p_.NumLosas));
+    celda.clear();
+    return false;
+  }
+  celda = std::move(texto);
+  return true;
+}
+
+void TablaReacciones::FilaEditada(int fila) {
+  if (fila < 0 || fila >= NumFilas()) return;
+  std::string& dir = filas[static_cast<std::size_t>(fila)][ColReac::Dir];
+  if (Recorta(dir).empty()) dir = "X";
+}
+
+bool TablaReacciones::AgregaFilaNueva(Interlocutor& ui) {
+  if (NumFilas() >= MaxApoyos) {
+    ui.Avisa(std::string(kMensajeMaximoApoyos), "ERROR", Icono::Exclamacion);
+    return false;
+  }
+  Fila f{};
+  f[ColReac::Num] = std::to_string(NumFilas() + 1);
+  f[ColReac::Dir] = "X";
+  filas.push_back(f);
+  filaActual = NumFilas() - 1;
+  return true;
+}
+
+bool TablaReacciones::BorraFila(int fila) {
+  if (!FilaExtra(fila)) return false;
+  filas.erase(filas.begin() + fila);
+  for (int r = fila; r < NumFilas(); ++r)
+    filas[static_cast<std::size_t>(r)][ColReac::Num] = std::to_string(r + 1);
+  filaActual = std::min(fila, std::max(0, NumFilas() - 1));
+  return true;
+}
+
+TablaResultado TablaReacciones::Tabla() const {
+  TablaResultado t;
+  for (const Fila& f : filas) {
+    std::vector<Celda> celdas;
+    for (int c = 0; c < NumColumnas; ++c) {
+      const std::string& texto = f[static_cast<std::size_t>(c)];
+      Celda celda{texto, std::nullopt};
+      const bool numerica = c != ColReac::Descripcion && c != ColReac::Dir;
+      if (numerica && EsNumero(texto)) celda.valor = ValorTexto(texto);
+      celdas.push_back(celda);
+    }
+    t.filas.push_back(std::move(celdas));
+  }
+  return t;
+}
+
+}  // namespace placatec

@@ -1,0 +1,118 @@
+#pragma once
+// The report as a document: styled paragraphs, tables given by their three strings
+// (format, header, body), the edge-numbering figure as drawing primitives and the
+// page header and footer texts. All lengths are twips (1440 to the inch).
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace placatec {
+
+// A text style of the report: font, size in points, the four effects and a colour
+// (0xRRGGBB).
+struct Estilo {
+  std::string fuente = "Arial";
+  double tamano = 10.0;
+  bool negrita = false;
+  bool cursiva = false;
+  bool tachado = false;
+  bool subrayado = false;
+  std::uint32_t color = 0x000000;
+
+  bool operator==(const Estilo&) const = default;
+};
+
+// The four styles of the preview window, rows 0 "Header", 1 "Footer",
+// 3 "Sub-Titulos" and 4 "Texto" (row 2 is not used).
+enum FilaEstilo { FilaHeader = 0, FilaFooter = 1, FilaSubTitulos = 3, FilaTexto = 4 };
+using EstilosReporte = std::array<Estilo, 5>;
+EstilosReporte EstilosPorDefecto();
+
+enum class Alineacion { Izquierda, Centro, Derecha };
+
+struct Parrafo {
+  std::string texto;  // may hold several lines separated by '\n'; empty is a blank line
+  Estilo estilo;
+  double antes = 0.0;    // space above, twips
+  double despues = 0.0;  // space below, twips
+  // Never left alone at the bottom of a page: it goes with the next block.
+  bool juntoConSiguiente = false;
+};
+
+struct ColumnaTabla {
+  Alineacion alineacion = Alineacion::Izquierda;
+  int ancho = 1440;  // twips
+
+  bool operator==(const ColumnaTabla&) const = default;
+};
+
+struct TablaDoc {
+  std::vector<ColumnaTabla> columnas;
+  std::vector<std::string> encabezado;  // empty: no title row
+  std::vector<std::vector<std::string>> filas;
+  Estilo estilo;
+  double antes = 0.0;
+  double despues = 0.0;
+};
+
+// Drawing primitives of a figure. x is measured from the left edge of the paper,
+// y from the top of the figure (the vertical position where it starts).
+struct RectanguloFigura {
+  double x1, y1, x2, y2;
+  double grosor;  // line weight, twips
+};
+struct LineaFigura {
+  double x1, y1, x2, y2;
+  double grosor;
+};
+struct TextoFigura {
+  std::string texto;
+  double x, y;
+  Alineacion anclaX = Alineacion::Izquierda;  // x is the left edge, centre or right edge
+  bool centradoVertical = false;              // y is the middle of the text, not its top
+  Estilo estilo;
+};
+struct Figura {
+  std::vector<RectanguloFigura> rectangulos;
+  std::vector<LineaFigura> lineas;
+  std::vector<TextoFigura> textos;
+  double alto = 0.0;  // room the figure takes below its start at least
+};
+
+struct SaltoPagina {};
+
+using Bloque = std::variant<Parrafo, TablaDoc, Figura, SaltoPagina>;
+
+struct Documento {
+  std::vector<Bloque> bloques;
+  std::string encabezado;  // page header, parts split at '|', "%d" = page number
+  std::string pie;         // page footer, same rules
+  Estilo estiloEncabezado;
+  Estilo estiloPie;
+};
+
+// Table strings. Format: column specifications separated by '|', each an
+// alignment sign ('<' left, '^' centre, '>' right), '_' and the width in twips.
+// A specification without a sign is left-aligned; one without a usable width
+// takes 1440 twips.
+std::vector<ColumnaTabla> ParseaFormato(std::string_view formato);
+// Header: the column titles separated by '|'; an empty string gives no titles.
+std::vector<std::string> ParseaEncabezado(std::string_view encabezado);
+// Body: cells separated by '|', rows separated by ';'. The ';' that ends the last
+// row does not start another one; an empty body has no rows.
+std::vector<std::vector<std::string>> ParseaCuerpo(std::string_view cuerpo);
+
+// A text of one cell as it may go into a body string: the separators '|' and ';'
+// of free text (a support description, for example) are replaced by look-alike
+// characters so that they cannot split the cell or the row.
+std::string CeldaSegura(std::string_view texto);
+
+// The left, centre and right parts of a header or footer text on a page: split at
+// the first two '|' (anything after the second belongs to the right part), with
+// every "%d" replaced by the page number.
+std::array<std::string, 3> PartesEncabezado(std::string_view texto, int pagina);
+
+}  // namespace placatec

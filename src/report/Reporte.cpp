@@ -1,0 +1,285 @@
+#include "report/Reporte.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/Numeros.h"
+
+namespace placatec {
+
+bool SeccionHabilitada(Seccion s, const Proyecto& p) {
+  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico) ? p.CalculoHecho : true;
+}
+
+std::string BarraReporte(float area) {
+  const float a = std::fabs(area);
+  if (a < 7.1f) return "\xC3\xB8" "3/8 a ";
+  if (a < 15.875f) return "\xC3\xB8" "1/2 a ";
+  return "\xC3\xB8" "3/4 a ";
+}
+
+namespace {
+
+const char* const kRotulosCarga[6] = {"Losa",     "Fino de mezcla", "Mortero",
+                                      "Mosaicos", "Panderetas",     "Otras cargas"};
+
+// Weight box of a layer: the product of its thickness and unit-weight boxes, both
+// shown with three decimals.
+std::string PesoCapa(float espesor, float pesoUnit) {
+  double e = ValorTexto(Formato(espesor, "0.000"));
+  double u = ValorTexto(Formato(pesoUnit, "0.000"));
+  return Formato(e * u, "0.000");
+}
+
+// A grid cell as a number formatted for the report; an empty cell stays empty.
+std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna,
+                        const char* formato) {
+  if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
+  const Celda& c = t.filas[fila][columna];
+  const std::string texto = Recorta(c.texto);
+  if (texto.empty()) return c.valor ? Formato(*c.valor, formato) : std::string();
+  if (!EsNumero(texto) && c.valor) return Formato(*c.valor, formato);
+  return Formato(ValorTexto(texto), formato);
+}
+
+std::string TextoCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
+  if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
+  return CeldaSegura(Recorta(t.filas[fila][columna].texto));
+}
+
+std::string NumeroTexto(const std::string& texto, const char* formato) {
+  const std::string t = Recorta(texto);
+  return t.empty() ? std::string() : Formato(ValorTexto(t), formato);
+}
+
+}  // namespace
+
+std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
+  const Proyecto& p = s.proyecto;
+  std::array<FilaCargaMuerta, 6> filas;
+  for (int k = 0; k < 6; ++k) filas[static_cast<std::size_t>(k)].rotulo = kRotulosCarga[k];
+  const bool techo = p.Uso.rfind("Techo", 0) == 0;
+  filas[0].peso = PesoCapa(p.EspesorGeneral, p.PesoUnitCapa[0]);
+  if (techo) {
+    filas[1].peso = PesoCapa(p.EspesorCapa[1], p.PesoUnitCapa[1]);
+  } else {
+    filas[2].peso = PesoCapa(p.EspesorCapa[2], p.PesoUnitCapa[2]);
+    filas[3].peso = PesoCapa(p.EspesorCapa[3], p.PesoUnitCapa[3]);
+    filas[4].peso = Formato(p.Panderetas, "0.000");
+  }
+  filas[5].peso = Formato(p.OtrasCargas, "0.000");
+  return filas;
+}
+
+Recalculos RecalculosDelPrograma() { return {}; }
+
+void Reporte::SetNormal() {
+  fuente_ = estilos_[FilaTexto];
+  espacios_ = {300, 0, 200, 100};
+}
+
+void Reporte::Parrafo(const std::string& texto, bool juntoConSiguiente) {
+  placatec::Parrafo p;
+  p.texto = texto;
+  p.estilo = fuente_;
+  // A blank paragraph is a blank line and no more; a text paragraph takes the
+  // spacing in force around it.
+  if (!texto.empty()) {
+    p.antes = espacios_[0];
+    p.despues = espacios_[2];
+  }
+  p.juntoConSiguiente = juntoConSiguiente;
+  doc_.bloques.emplace_back(std::move(p));
+}
+
+void Reporte::SetSubTitle(const std::string& s) {
+  espacios_[0] = 0;
+  Parrafo("", true);
+  fuente_ = estilos_[FilaSubTitulos];
+  Parrafo(s, true);
+  SetNormal();
+}
+
+void Reporte::MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo) {
+  Parrafo("", true);
+  espacios_[0] = 50;
+  espacios_[2] = 50;
+  fuente_.tamano = 10.0;
+  TablaDoc t;
+  t.columnas = ParseaFormato(fo);
+  t.encabezado = ParseaEncabezado(he);
+  t.filas = ParseaCuerpo(bo);
+  t.estilo = fuente_;
+  t.antes = espacios_[0];
+  t.despues = espacios_[2];
+  doc_.bloques.emplace_back(std::move(t));
+}
+
+void Reporte::FiguraBordes() {
+  Figura f;
+  f.rectangulos.push_back({4500, 500, 6500, 2000, 25});
+  Estilo numero = fuente_;
+  numero.tamano = 16.0;
+  numero.negrita = true;
+  f.textos.push_back({"1", 4450, 1200, Alineacion::Derecha, true, numero});
+  f.textos.push_back({"2", 6550, 1200, Alineacion::Izquierda, true, numero});
+  f.textos.push_back({"3", 5500, 2025, Alineacion::Centro, false, numero});
+  f.textos.push_back({"4", 5500, 150, Alineacion::Centro, false, numero});
+  f.lineas.push_back({5100, 800, 5100, 1600, 2});
+  f.lineas.push_back({5100, 1600, 6000, 1600, 2});
+  SetNormal();
+  f.textos.push_back({"Y", 4940, 775, Alineacion::Izquierda, false, fuente_});
+  f.textos.push_back({"X", 5875, 1610, Alineacion::Izquierda, false, fuente_});
+  // The "3" below the rectangle ends at about 2025 + its 16-point line.
+  f.alto = 2025 + 16 * 20 * 1.25;
+  doc_.bloques.emplace_back(std::move(f));
+}
+
+void Reporte::SeccionDatos(const Sesion& s) {
+  const Proyecto& p = s.proyecto;
+  SetSubTitle("Datos generales");
+  std::string bo;
+  bo += "Numero de losas|" + Formato(static_cast<int>(p.NumLosas), "#####") + "| ;";
+  bo += "Numero de apoyos continuos|" + Formato(static_cast<int>(p.NumApoyos), "#####") + "| ;";
+  bo += " | | ;";
+  bo += "Esfuerzo en el concreto (F'c)|" + Formato(static_cast<int>(p.Fc), "#####") + "|Kg/cm2;";
+  bo += "Esfuerzo en el acero (Fy)|" + Formato(static_cast<int>(p.Fy), "#####") + "|Kg/cm2;";
+  bo += "Espesor general de losas|" + Formato(p.EspesorGeneral, "0.000") + "|m;";
+  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.000") + "|cm;";
+  bo += " | | ;";
+  bo += "Carga muerta:| | ;";
+  for (const FilaCargaMuerta& f : FilasCargaMuerta(s))
+    if (ValorTexto(f.peso) > 0) bo += "    " + CeldaSegura(f.rotulo) + "|" + CeldaSegura(f.peso) + "|To/m2;";
+  bo += "Carga muerta general|" + Formato(p.CargaMuerta, "0.000") + "|To/m2;";
+  bo += " | | ;";
+  bo += "Carga viva general|" + Formato(p.CargaViva, "0.000") + "|To/m2;";
+  bo += " | | ;";
+  bo += "Carga ultima general|" + Formato(p.CargaUltimaGeneral, "0.000") + "|To/m2";
+  MuestraTabla("<_3000|>_1200|<_1200", "", bo);
+
+  SetSubTitle("Nomenclatura para las condiciones de borde");
+  MuestraTabla("<_3000", "", "A = Apoyado;E = Empotrado;N = No Apoyado");
+
+  SetSubTitle("Numeracion de los bordes");
+  FiguraBordes();
+
+  SetSubTitle("Descripcion de losas");
+  bo.clear();
+  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
+  for (int i = 1; i <= losas; ++i) {
+    const std::string& b = p.Bordes[static_cast<std::size_t>(i)];
+    auto letra = [&](std::size_t k) { return k < b.size() ? CeldaSegura(b.substr(k, 1)) : std::string(); };
+    const bool vuelo = b.find('N') != std::string::npos;
+    bo += Formato(i, "##") + "|" + Formato(p.Lx[i], "0.000") + "|" + Formato(p.Ly[i], "0.000") + "|" +
+          Formato(p.EspesorLosa[i], "0.000") + "|" + letra(0) + "|" + letra(1) + "|" + letra(2) + "|" +
+          letra(3) + "|" + (vuelo ? Formato(p.CargaMuertaVuelo[i], "0.000") : " ") + "|" +
+          (vuelo ? Formato(p.CargaVivaVuelo[i], "0.000") : " ") + "|" +
+          Formato(p.CargaMuertaVano[i], "0.000") + "|" + Formato(p.CargaVivaVano[i], "0.000") + ";";
+  }
+  MuestraTabla("^_700|>_800|>_800|>_1000|^_700|^_700|^_700|^_700|>_1000|>_1000|>_1000|>_1000",
+               "Losa|Lx (m)|Ly (m)|Espesor (m)|Borde 1|Borde 2|Borde 3|Borde 4|CM-vuelo (To/m)|"
+               "CV-vuelo (To/m)|CM-vano (To/m)|CV-vano (To/m)",
+               bo);
+
+  SetSubTitle("Definicion de apoyos continuos");
+  bo.clear();
+  const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
+  for (int j = 1; j <= apoyos; ++j)
+    bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" +
+          Formato(p.ApoyoLosa1[j], "##") + "|" + Formato(p.ApoyoLosa2[j], "##") + ";";
+  MuestraTabla("^_1000|^_1200|^_1200|^_1200", "Apoyo|Direccion|Losa A|Losa B", bo);
+}
+
+void Reporte::SeccionRefuerzo(const Sesion& s) {
+  const Proyecto& p = s.proyecto;
+  SetSubTitle("Refuerzo en vanos");
+  std::string bo;
+  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
+  std::size_t fila = 0;
+  for (int i = 1; i <= losas; ++i) {
+    bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
+          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraReporte(p.AreaX[i]) +
+          Formato(p.SeparX[i], "0.00") + "|" + TextoCelda(s.vanos, fila, 6) + ";";
+    ++fila;
+    bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") +
+          "|" + BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" +
+          TextoCelda(s.vanos, fila, 6) + ";";
+    ++fila;
+  }
+  MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
+               "Losa|Direccion|Momento (To-m)|Refuerzo (cm2)|Barras|Tipo", bo);
+
+  SetSubTitle("Refuerzo en apoyos");
+  bo.clear();
+  const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
+  for (int j = 1; j <= apoyos; ++j) {
+    const std::size_t r = static_cast<std::size_t>(j - 1);
+    const std::string barras = TextoCelda(s.apoyosRefuerzo, r, 6);
+    bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" + TextoNumero(p.ApoyoLosa1[j]) +
+          " - " + TextoNumero(p.ApoyoLosa2[j]) + "|" + NumeroCelda(s.apoyosRefuerzo, r, 3, "0.00") + "|" +
+          NumeroCelda(s.apoyosRefuerzo, r, 4, "0.00") + "|" + NumeroCelda(s.apoyosRefuerzo, r, 5, "0.00") +
+          "|" + (barras == "---" ? barras : barras + " a " + NumeroCelda(s.apoyosRefuerzo, r, 7, "0.00")) +
+          ";";
+  }
+  MuestraTabla("^_800|^_1200|^_1200|>_1200|>_1200|>_1000|^_1300",
+               "Apoyo|Direccion|Losas|Momento (To-m)|Refuerzo (cm2)|Suben (cm2)|Adicionales", bo);
+}
+
+void Reporte::SeccionReacciones(const Sesion& s) {
+  SetSubTitle("Reacciones de apoyo");
+  std::string bo;
+  const std::size_t filas = std::min<std::size_t>(
+      static_cast<std::size_t>(std::max<int>(0, s.proyecto.NumApoyosReac)), s.reacciones.filas.size());
+  for (std::size_t r = 0; r < filas; ++r) {
+    const TablaReacciones::Fila& f = s.reacciones.filas[r];
+    for (std::size_t c = 0; c < 5; ++c) bo += CeldaSegura(f[c]) + "|";
+    bo += NumeroTexto(f[5], "0.000") + "|" + NumeroTexto(f[6], "0.000") + "|" + NumeroTexto(f[7], "0.000") + ";";
+  }
+  MuestraTabla("^_800|<_1500|^_1000|^_1000|^_900|>_1100|>_1100|>_1200",
+               "Apoyo|Descripcion|Direccion|Losa 1|Losa 2|Reac-cm (To/m)|Reac-cv (To/m)|Reac-ultima (To/m)",
+               bo);
+}
+
+void Reporte::SeccionCalculoMetrico(const Sesion& s) {
+  SetSubTitle("Calculo metrico");
+  std::string bo;
+  const int losas = std::clamp(static_cast<int>(s.proyecto.NumLosas), 0, MaxLosas);
+  for (int i = 1; i <= losas; ++i) {
+    bo += Formato(i, "##");
+    for (std::size_t c = 1; c <= 6; ++c)
+      bo += "|" + NumeroCelda(s.cantidades, static_cast<std::size_t>(i - 1), c, "0.00");
+    bo += ";";
+  }
+  bo += "Totales";
+  for (const std::string& t : s.totalesCantidades) bo += "|" + CeldaSegura(Recorta(t));
+  const std::string he = std::string("Losa|Volumen (m3)|\xC3\xB8" "3/8") + " " + "(qq)|\xC3\xB8" "1/2" + " " +
+                         "(qq)|\xC3\xB8" "3/4" + " " + "(qq)|Total (qq)|Cuantia (qq/m3)";
+  MuestraTabla("^_800|>_1000|>_800|>_800|>_800|>_900|>_900", he, bo);
+}
+
+Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {
+  doc_ = Documento{};
+  estilos_ = opciones.estilos;
+  SetNormal();
+  doc_.encabezado = opciones.encabezado;
+  doc_.pie = opciones.pie;
+  doc_.estiloEncabezado = estilos_[FilaHeader];
+  doc_.estiloPie = estilos_[FilaFooter];
+
+  auto compone = [&](Seccion sec) {
+    return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s.proyecto);
+  };
+  if (compone(Seccion::Datos)) SeccionDatos(s);
+  if (compone(Seccion::Refuerzo)) SeccionRefuerzo(s);
+  if (compone(Seccion::Reacciones)) {
+    if (recalculos.reacciones) recalculos.reacciones(s);
+    SeccionReacciones(s);
+  }
+  if (compone(Seccion::CalculoMetrico)) {
+    if (recalculos.cantidades) recalculos.cantidades(s);
+    SeccionCalculoMetrico(s);
+  }
+  return std::move(doc_);
+}
+
+}  // namespace placatec

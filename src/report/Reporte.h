@@ -1,0 +1,76 @@
+#pragma once
+// Composition of the printed report (`Inicia`): the four sections "Datos",
+// "Refuerzo", "Reacciones" and "Calculo metrico", in that order, from the project
+// and the result tables of the session.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "model/Sesion.h"
+#include "report/Documento.h"
+
+namespace placatec {
+
+// The sections in the order they are composed.
+enum class Seccion { Datos = 0, Refuerzo = 1, Reacciones = 2, CalculoMetrico = 3 };
+constexpr int NumSecciones = 4;
+
+// Whether a section's check box is enabled: the result sections need a calculation.
+bool SeccionHabilitada(Seccion s, const Proyecto& p);
+
+struct OpcionesReporte {
+  std::array<bool, NumSecciones> marcadas{true, true, true, true};  // check boxes
+  EstilosReporte estilos = EstilosPorDefecto();
+  std::string encabezado;         // header field
+  std::string pie = "||Pag %d";  // footer field
+};
+
+// The recomputations run right before their sections: the reactions grid and the
+// quantities grid with its totals.
+struct Recalculos {
+  std::function<void(Sesion&)> reacciones;
+  std::function<void(Sesion&)> cantidades;
+};
+// Those of the program (the reaction and quantity computations).
+Recalculos RecalculosDelPrograma();
+
+// A row of the dead-load build-up as the general data dialog shows it.
+struct FilaCargaMuerta {
+  std::string rotulo;
+  std::string peso;  // text of the weight box, To/m2
+};
+std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s);
+
+// bar(A) of the span rows: "ø3/8 a ", "ø1/2 a " or "ø3/4 a " by the design area.
+std::string BarraReporte(float area);
+
+class Reporte {
+ public:
+  // Composes the whole document; each call starts afresh. A section is composed
+  // when its box is checked and enabled; the reactions and quantities are
+  // recomputed (through `recalculos`) only when their section is.
+  Documento Inicia(Sesion& s, const OpcionesReporte& opciones,
+                   const Recalculos& recalculos = RecalculosDelPrograma());
+
+  // Prints one table from its format, header and body strings.
+  void MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo);
+  // The "Texto" style and the body-text spacing.
+  void SetNormal();
+  // A blank line, the sub-title s in the "Sub-Titulos" style, then SetNormal.
+  void SetSubTitle(const std::string& s);
+
+ private:
+  void Parrafo(const std::string& texto, bool juntoConSiguiente);
+  void FiguraBordes();
+  void SeccionDatos(const Sesion& s);
+  void SeccionRefuerzo(const Sesion& s);
+  void SeccionReacciones(const Sesion& s);
+  void SeccionCalculoMetrico(const Sesion& s);
+
+  Documento doc_;
+  EstilosReporte estilos_;
+  Estilo fuente_;                    // the font in force
+  std::array<double, 4> espacios_{};  // spacing and indent settings, twips
+};
+
+}  // namespace placatec

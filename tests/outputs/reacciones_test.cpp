@@ -1,0 +1,319 @@
+#include "outputs/Reacciones.h"
+
+#include <gtest/gtest.h>
+
+#include "InterlocutorGuion.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+void PonLosa(Proyecto& p, int i, float lx, float ly, Integer codigo, float muerta, float viva,
+             float muertaVuelo = 0.0f, float vivaVuelo = 0.0f) {
+  const auto k = static_cast<std::size_t>(i);
+  p.Lx[k] = lx;
+  p.Ly[k] = ly;
+  p.CodigoLosa[k] = codigo;
+  p.CargaMuertaVano[k] = muerta;
+  p.CargaVivaVano[k] = viva;
+  p.CargaMuertaVuelo[k] = muertaVuelo;
+  p.CargaVivaVuelo[k] = vivaVuelo;
+  if (i > p.NumLosas) p.NumLosas = static_cast<Integer>(i);
+}
+
+void PonApoyo(Proyecto& p, int j, const std::string& dir, float losa1, float losa2) {
+  const auto k = static_cast<std::size_t>(j);
+  p.ApoyoDir[k] = dir;
+  p.ApoyoLosa1[k] = losa1;
+  p.ApoyoLosa2[k] = losa2;
+  if (j > p.NumApoyos) p.NumApoyos = static_cast<Integer>(j);
+  p.NumApoyosReac = p.NumApoyos;
+}
+
+std::string Muerta(const Proyecto& p, int losa, const char* dir) {
+  return Formato(ReaccionLosa(p, losa, dir).muerta, "0.000");
+}
+std::string Viva(const Proyecto& p, int losa, const char* dir) {
+  return Formato(ReaccionLosa(p, losa, dir).viva, "0.000");
+}
+
+// A project of four slabs: 1 square 4 x 4, 2 a one-way 3 x 6, 3 a one-way 6 x 3,
+// 4 a cantilever 1.5 x 4; one continuous support between slabs 1 and 2.
+struct Mesa {
+  Proyecto p;
+  TablaReacciones t{p};
+  InterlocutorGuion ui;
+  Mesa() {
+    PonLosa(p, 1, 4, 4, 1, 0.5f, 0.25f);
+    PonLosa(p, 2, 3, 6, 10, 0.6f, 0.3f);
+    PonLosa(p, 3, 6, 3, 10, 0.6f, 0.3f);
+    PonLosa(p, 4, 1.5f, 4, 13, 0.4f, 0.2f, 0.2f, 0.1f);
+    PonApoyo(p, 1, "X", 1, 2);
+  }
+};
+
+}  // namespace
+
+TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
+  Mesa m;
+  // Square slab: a third of the span on every edge.
+  EXPECT_EQ(Muerta(m.p, 1, "X"), "0.667");
+  EXPECT_EQ(Muerta(m.p, 1, "Y"), "0.667");
+  // 3 x 6: m = 0.5; the X support gets a x w / 3, the Y support (3 - m^2)/2 times that.
+  EXPECT_EQ(Muerta(m.p, 2, "X"), "0.600");
+  EXPECT_EQ(Muerta(m.p, 2, "Y"), "0.825");
+  EXPECT_EQ(Viva(m.p, 2, "Y"), "0.413");
+  // 6 x 3: the pairing turns round.
+  EXPECT_EQ(Muerta(m.p, 3, "X"), "0.825");
+  EXPECT_EQ(Muerta(m.p, 3, "Y"), "0.600");
+  // Any direction text other than "X" is "Y".
+  EXPECT_EQ(Muerta(m.p, 3, "?"), "0.600");
+  EXPECT_EQ(Muerta(m.p, 3, "x"), "0.825");
+  // Cantilever: the span's load and the edge load on the fixed edge, nothing on X.
+  EXPECT_EQ(Muerta(m.p, 4, "Y"), "0.800");
+  EXPECT_EQ(Viva(m.p, 4, "Y"), "0.400");
+  EXPECT_EQ(Muerta(m.p, 4, "X"), "0.000");
+  EXPECT_EQ(Viva(m.p, 4, "X"), "0.000");
+
+  // Slabs with a free edge: the whole span's load on one direction only.
+  for (Integer codigo : {14, 15, 16, 17, 22, 23}) {
+    PonLosa(m.p, 5, 5, 4, codigo, 0.5f, 0.25f);
+    EXPECT_EQ(Muerta(m.p, 5, "X"), "2.000") << codigo;
+    EXPECT_EQ(Viva(m.p, 5, "X"), "1.000") << codigo;
+    EXPECT_EQ(Muerta(m.p, 5, "Y"), "0.000") << codigo;
+  }
+  for (Integer codigo : {18, 19, 20, 21, 24, 25}) {
+    PonLosa(m.p, 5, 5, 4, codigo, 0.5f, 0.25f);
+    EXPECT_EQ(Muerta(m.p, 5, "Y"), "2.000") << codigo;
+    EXPECT_EQ(Muerta(m.p, 5, "X"), "0.000") << codigo;
+  }
+}
+
+TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
+  Mesa m;
+  PonApoyo(m.p, 2, "X", 1, 1);     // slab 1 on both sides: 4 x 0.5 / 3 twice
+  PonApoyo(m.p, 3, "Y", 0, 4);     // only the cantilever
+  m.p.ApoyoDescripcion[2] = "Viga eje B";
+  m.t.Abre(m.ui);
+  EXPECT_TRUE(m.t.abierta);
+  EXPECT_TRUE(m.ui.mensajes.empty());
+
+  ASSERT_EQ(m.t.NumFilas(), 3);
+  using Fila = TablaReacciones::Fila;
+  // CU = 1.4 x (0.667 + 0.600) + 1.7 x (0.333 + 0.300).
+  EXPECT_EQ(m.t.filas[0], (Fila{"1", "Apoyo 1", "X", "1", "2", "1.267", "0.633", "2.850"}));
+  EXPECT_EQ(m.t.filas[1], (Fila{"2", "Viga eje B", "X", "1", "1", "1.333", "0.667", "3.000"}));
+  EXPECT_EQ(m.t.filas[2], (Fila{"3", "Apoyo 3", "Y", "0", "4", "0.800", "0.400", "1.800"}));
+  EXPECT_EQ(m.p.ApoyoDescripcion[1], "Apoyo 1");
+
+  // As a result table for the report.
+  const TablaResultado tabla = m.t.Tabla();
+  ASSERT_EQ(tabla.NumFilas(), 3u);
+  EXPECT_EQ(tabla.Texto(2, 1), "Apoyo 3");
+  EXPECT_EQ(tabla.filas[2][0].valor, 3.0);
+  EXPECT_EQ(tabla.filas[2][4].valor, 4.0);
+  EXPECT_FALSE(tabla.filas[2][1].valor.has_value());
+  EXPECT_FALSE(tabla.filas[2][2].valor.has_value());
+  EXPECT_DOUBLE_EQ(*tabla.filas[2][7].valor, 1.8);
+}
+
+TEST(Reacciones, NumerosDeLosaRedondeadosAlParMasCercano) {
+  Mesa m;
+  PonApoyo(m.p, 1, "X", 2.5f, 0);   // slab 2
+  PonApoyo(m.p, 2, "X", 0, 3.5f);   // slab 4 (cantilever: nothing on X)
+  PonApoyo(m.p, 3, "X", 1.4f, 0.5f);
+  ASSERT_TRUE(m.t.CalculaReacciones(m.ui));
+  EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "0.600");
+  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "0.000");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.667");
+}
+
+TEST(Reacciones, NumerosDeLosaFueraDelProyectoNoDanNumerosFalsos) {
+  for (float losa : {7.0f, 150.0f, -1.0f, 1e30f}) {
+    Mesa m;
+    PonApoyo(m.p, 2, "Y", 1, losa);
+    EXPECT_FALSE(m.t.CalculaReacciones(m.ui)) << losa;
+    ASSERT_EQ(m.t.NumFilas(), 2);
+    EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.267");  // the good row is shown
+    EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "");
+    EXPECT_EQ(m.t.filas[1][ColReac::Ultima], "");
+    EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+    EXPECT_EQ(m.ui.beeps, 1);
+  }
+  // A slab whose edges have no case carries a code of another slab.
+  Mesa m;
+  m.p.BordesInvalidos[2] = true;
+  EXPECT_FALSE(m.t.CalculaReacciones(m.ui));
+  EXPECT_EQ(m.t.filas[0][ColReac::Viva], "");
+}
+
+TEST(Reacciones, ApoyosAdicionales) {
+  Mesa m;
+  m.t.Abre(m.ui);
+  ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
+  EXPECT_EQ(m.t.filas[1][ColReac::Num], "2");
+  EXPECT_EQ(m.t.filas[1][ColReac::Dir], "X");
+  // Only "Losa 2": the reaction of that slab alone.
+  EXPECT_TRUE(m.t.EditaCelda(1, ColReac::Losa2, "1", m.ui));
+  ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
+  EXPECT_TRUE(m.t.EditaCelda(2, ColReac::Losa1, "0", m.ui));
+  EXPECT_TRUE(m.t.EditaCelda(2, ColReac::Losa2, "3", m.ui));
+  EXPECT_TRUE(m.t.EditaCelda(2, ColReac::Descripcion, "Viga de borde", m.ui));
+  m.t.BotonDir(2);
+  EXPECT_EQ(m.t.filas[2][ColReac::Dir], "Y");
+  EXPECT_TRUE(m.t.Calcula(m.ui));
+  EXPECT_FALSE(m.t.cursorEspera);
+  EXPECT_FALSE(m.t.error);
+  EXPECT_EQ(m.p.NumApoyosReac, 3);
+  EXPECT_EQ(m.p.NumApoyos, 1);  // the extra supports never reach the analysis
+  EXPECT_EQ(m.t.filas[1][ColReac::Descripcion], "Apoyo 2");
+  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "0.667");
+  EXPECT_EQ(m.t.filas[2][ColReac::Descripcion], "Viga de borde");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.600");
+  EXPECT_EQ(m.p.ApoyoDir[3], "Y");
+  EXPECT_EQ(m.p.ApoyoLosa2[3], 3.0f);
+  EXPECT_TRUE(m.ui.mensajes.empty());
+
+  // Reopened, the window shows them again; OK closes.
+  m.t.Abre(m.ui);
+  EXPECT_EQ(m.t.NumFilas(), 3);
+  m.t.OK(m.ui);
+  EXPECT_FALSE(m.t.abierta);
+  EXPECT_EQ(m.p.NumApoyosReac, 3);
+
+  // Removing an extra row renumbers the ones behind it.
+  m.t.Abre(m.ui);
+  EXPECT_TRUE(m.t.BorraFila(1));
+  EXPECT_EQ(m.t.filas[1][ColReac::Num], "2");
+  EXPECT_EQ(m.t.filas[1][ColReac::Descripcion], "Viga de borde");
+  m.t.OK(m.ui);
+  EXPECT_EQ(m.p.NumApoyosReac, 2);
+  EXPECT_EQ(m.p.ApoyoDescripcion[2], "Viga de borde");
+}
+
+TEST(Reacciones, ApoyoAdicionalSinLosaEsUnError) {
+  Mesa m;
+  m.t.Abre(m.ui);
+  m.t.AgregaFilaNueva(m.ui);
+  m.t.EditaCelda(1, ColReac::Losa1, "0", m.ui);
+  m.t.EditaCelda(1, ColReac::Losa2, "0", m.ui);
+  EXPECT_FALSE(m.t.Calcula(m.ui));
+  EXPECT_TRUE(m.t.error);
+  EXPECT_FALSE(m.t.cursorEspera);
+  EXPECT_EQ(m.ui.beeps, 1);
+  ASSERT_EQ(m.ui.mensajes.size(), 1u);
+  EXPECT_EQ(m.ui.mensajes[0].texto, "Hay errores en los datos");
+  EXPECT_EQ(m.ui.mensajes[0].botones, Botones::OK);
+
+  // OK does not close while the data are wrong.
+  m.t.OK(m.ui);
+  EXPECT_TRUE(m.t.abierta);
+  EXPECT_EQ(m.ui.mensajes.size(), 2u);
+  m.t.EditaCelda(1, ColReac::Losa1, "2", m.ui);
+  m.t.OK(m.ui);
+  EXPECT_FALSE(m.t.abierta);
+  EXPECT_FALSE(m.t.error);
+  EXPECT_EQ(m.p.NumApoyosReac, 2);
+}
+
+TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
+  Mesa m;
+  m.t.Abre(m.ui);
+  for (int i = 0; i < 3; ++i) m.t.AgregaFilaNueva(m.ui);
+  m.t.EditaCelda(1, ColReac::Losa1, "1", m.ui);
+  m.t.EditaCelda(2, ColReac::Losa1, "uno", m.ui);  // not a number
+  m.t.EditaCelda(3, ColReac::Losa1, "2", m.ui);
+  EXPECT_FALSE(m.t.Calcula(m.ui));
+  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+  EXPECT_EQ(m.p.ApoyoLosa1[2], 1.0f);
+  // The report sees only the rows read; the grid keeps everything typed.
+  EXPECT_EQ(m.p.NumApoyosReac, 2);
+  ASSERT_EQ(m.t.NumFilas(), 4);
+  EXPECT_EQ(m.t.filas[2][ColReac::Losa1], "uno");
+  EXPECT_EQ(m.t.filas[3][ColReac::Losa1], "2");
+  EXPECT_EQ(m.t.filaActual, 2);
+
+  // Other faults of an extra row.
+  for (const char* losa : {"-1", "150", "5"}) {
+    m.t.filas[2][ColReac::Losa1] = losa;  // as if typed past the check
+    EXPECT_FALSE(m.t.Calcula(m.ui)) << losa;
+  }
+  m.t.filas[2][ColReac::Losa1] = "3";
+  m.t.filas[2][ColReac::Dir] = "Z";
+  EXPECT_FALSE(m.t.Calcula(m.ui));
+  m.t.filas[2][ColReac::Dir] = "";  // an empty direction is X
+  EXPECT_TRUE(m.t.Calcula(m.ui));
+  EXPECT_EQ(m.p.ApoyoDir[3], "X");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.825");
+}
+
+TEST(Reacciones, EdicionDeLaGrilla) {
+  Mesa m;
+  m.p.NumLosas = 12;
+  m.t.Abre(m.ui);
+  m.t.AgregaFilaNueva(m.ui);
+
+  // A slab number above the number of slabs is refused and the cell emptied.
+  m.t.filas[1][ColReac::Losa1] = "3";
+  EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Losa1, "13", m.ui));
+  ASSERT_EQ(m.ui.mensajes.size(), 1u);
+  EXPECT_EQ(m.ui.mensajes[0].texto, "El numero de la losa \rno puede ser mayor que 12");
+  EXPECT_EQ(m.ui.mensajes[0].botones, Botones::OK);
+  EXPECT_EQ(m.t.filas[1][ColReac::Losa1], "");
+  EXPECT_TRUE(m.t.EditaCelda(1, ColReac::Losa2, "12", m.ui));
+  EXPECT_EQ(m.ui.mensajes.size(), 1u);
+
+  // Dir: the cell button toggles, an empty cell receives "X".
+  m.t.BotonDir(1);
+  EXPECT_EQ(m.t.filas[1][ColReac::Dir], "Y");
+  m.t.BotonDir(1);
+  EXPECT_EQ(m.t.filas[1][ColReac::Dir], "X");
+  m.t.EditaCelda(1, ColReac::Dir, "", m.ui);
+  m.t.FilaEditada(1);
+  EXPECT_EQ(m.t.filas[1][ColReac::Dir], "X");
+
+  // The continuous supports are edited in the supports table only.
+  EXPECT_TRUE(m.t.EsFilaContinua(0));
+  EXPECT_FALSE(m.t.EsFilaContinua(1));
+  EXPECT_FALSE(m.t.EditaCelda(0, ColReac::Losa1, "3", m.ui));
+  m.t.BotonDir(0);
+  EXPECT_FALSE(m.t.BorraFila(0));
+  EXPECT_EQ(m.t.filas[0][ColReac::Losa1], "1");
+  EXPECT_EQ(m.t.filas[0][ColReac::Dir], "X");
+  // Nor are the row number and the computed loads.
+  EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Muerta, "9", m.ui));
+  EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Num, "9", m.ui));
+}
+
+TEST(Reacciones, NoCabenMasDe99Filas) {
+  Mesa m;
+  m.t.Abre(m.ui);
+  while (m.t.NumFilas() < 99) {
+    ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
+    m.t.EditaCelda(m.t.NumFilas() - 1, ColReac::Losa1, "1", m.ui);
+  }
+  EXPECT_FALSE(m.t.AgregaFilaNueva(m.ui));
+  EXPECT_EQ(m.ui.UltimoTexto(), "No se pueden definir mas de 99 apoyos");
+  EXPECT_TRUE(m.t.Calcula(m.ui));
+  EXPECT_EQ(m.p.NumApoyosReac, 99);
+  EXPECT_EQ(m.t.filas[98][ColReac::Muerta], "0.667");
+
+  m.t.filas.push_back(m.t.filas.back());
+  EXPECT_FALSE(m.t.Calcula(m.ui));
+  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+  EXPECT_EQ(m.p.NumApoyosReac, 99);
+}
+
+TEST(Reacciones, LosApoyosContinuosSiempreSeMuestran) {
+  // The supports table was closed with Enter on OK: the count of the reactions table
+  // is behind, yet every continuous support appears.
+  Mesa m;
+  PonApoyo(m.p, 2, "Y", 1, 3);
+  m.p.NumApoyosReac = 0;
+  m.t.Abre(m.ui);
+  ASSERT_EQ(m.t.NumFilas(), 2);
+  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.267");
+}
+
+}  // namespace placatec

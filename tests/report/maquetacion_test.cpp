@@ -1,0 +1,187 @@
+#include "report/Maquetacion.h"
+
+#include <gtest/gtest.h>
+
+#include "report/ProyectoEjemplo.h"
+#include "report/Reporte.h"
+
+namespace placatec {
+namespace {
+
+using ejemplo::MedidorFijo;
+
+struct Caja {
+  double x1, y1, x2, y2;
+};
+bool SeSolapan(const Caja& a, const Caja& b) {
+  const double e = 0.5;
+  return a.x1 < b.x2 - e && b.x1 < a.x2 - e && a.y1 < b.y2 - e && b.y1 < a.y2 - e;
+}
+Caja DeTexto(const TextoPagina& t) { return {t.x, t.y, t.x + t.ancho, t.y + t.alto}; }
+
+const TextoPagina* Busca(const Pagina& p, const std::string& texto) {
+  for (const TextoPagina& t : p.textos)
+    if (t.texto == texto) return &t;
+  return nullptr;
+}
+
+Maqueta Reporte20(int orientacion, int losas = 20, int apoyos = 19) {
+  static Sesion s;
+  ejemplo::Llena(s, losas, apoyos);
+  OpcionesReporte o;
+  o.encabezado = "Edificio K1|Planta 2|";
+  Documento d = Reporte().Inicia(s, o, {});
+  ConfiguracionPagina c;
+  c.orientacion = orientacion;
+  return MaquetaDocumento(d, c, MedidorFijo());
+}
+
+TEST(Maquetacion, NadaSeSolapaYTodoQuedaDentroDeLaHoja) {
+  for (int orientacion : {0, 1}) {
+    SCOPED_TRACE(orientacion);
+    Maqueta m = Reporte20(orientacion);
+    ASSERT_GE(m.paginas.size(), 2u);
+    EXPECT_EQ(m.hoja.ancho, orientacion ? 15840 : 12240);
+    for (const Pagina& p : m.paginas) {
+      for (std::size_t i = 0; i < p.textos.size(); ++i) {
+        const Caja a = DeTexto(p.textos[i]);
+        EXPECT_GE(a.x1, 0);
+        EXPECT_LE(a.x2, m.hoja.ancho);
+        EXPECT_GE(a.y1, 0);
+        EXPECT_LE(a.y2, m.hoja.alto);
+        for (std::size_t j = i + 1; j < p.textos.size(); ++j)
+          EXPECT_FALSE(SeSolapan(a, DeTexto(p.textos[j])))
+              << "page " << p.numero << ": '" << p.textos[i].texto << "' and '" << p.textos[j].texto << "'";
+      }
+      // Tables keep to the margins even when their columns add up to more.
+      for (const RectanguloPagina& r : p.rectangulos) {
+        if (r.grosor == 25) continue;  // the figure
+        EXPECT_GE(r.x1, 1440 - 0.5);
+        EXPECT_LE(r.x2, m.hoja.ancho - 1440 + 0.5);
+        EXPECT_GE(r.y1, 1440 - 0.5);
+        EXPECT_LE(r.y2, m.hoja.alto - 1440 + 0.5);
+      }
+    }
+  }
+}
+
+TEST(Maquetacion, EncabezadoYPieEnCadaPagina) {
+  Maqueta m = Reporte20(0);
+  for (const Pagina& p : m.paginas) {
+    const TextoPagina* titulo = Busca(p, "Edificio K1");
+    const TextoPagina* centro = Busca(p, "Planta 2");
+    const TextoPagina* numero = Busca(p, "Pag " + std::to_string(p.numero));
+    ASSERT_NE(titulo, nullptr) << p.numero;
+    ASSERT_NE(centro, nullptr) << p.numero;
+    ASSERT_NE(numero, nullptr) << p.numero;
+    EXPECT_DOUBLE_EQ(titulo->x, 1440);                      // at the left margin
+    EXPECT_NEAR(centro->x + centro->ancho / 2, 6120, 0.5);  // centred
+    EXPECT_NEAR(numero->x + numero->ancho, 12240 - 1440, 0.5);
+    EXPECT_LT(titulo->y + titulo->alto, 1440);  // above the body
+    EXPECT_GT(numero->y, 15840 - 1440);         // below it
+    EXPECT_EQ(titulo->estilo.tamano, 12.0);
+    EXPECT_EQ(numero->estilo.tamano, 10.0);
+  }
+}
+
+TEST(Maquetacion, LasFilasNoSeCortanYElEncabezadoSeRepite) {
+  Maqueta m = Reporte20(0, 99, 99);
+  ASSERT_GT(m.paginas.size(), 5u);
+  int paginasConLosas = 0, paginasConVanos = 0;
+  for (const Pagina& p : m.paginas) {
+    for (const TextoPagina& t : p.textos) {
+      if (t.y > 1440 && t.y < 15840 - 1440) {
+        EXPECT_LE(t.y + t.alto, 15840 - 1440 + 0.5) << t.texto;
+      }
+    }
+    // A page that carries rows of a table shows the table's titles above them.
+    if (Busca(p, "0.360")) {
+      ++paginasConLosas;
+      EXPECT_NE(Busca(p, "Lx (m)"), nullptr) << p.numero;
+    }
+    if (Busca(p, "Simple")) {
+      ++paginasConVanos;
+      EXPECT_NE(Busca(p, "Tipo"), nullptr) << p.numero;
+    }
+  }
+  EXPECT_GE(paginasConVanos, 2);
+  EXPECT_GE(paginasConLosas, 2);
+}
+
+TEST(Maquetacion, LaFiguraQuedaSobreLaDescripcionDeLosas) {
+  for (int orientacion : {0, 1}) {
+    Maqueta m = Reporte20(orientacion);
+    bool vista = false;
+    for (std::size_t n = 0; n < m.paginas.size(); ++n) {
+      const Pagina& p = m.paginas[n];
+      const RectanguloPagina* fig = nullptr;
+      for (const RectanguloPagina& r : p.rectangulos)
+        if (r.grosor == 25) fig = &r;
+      if (!fig) continue;
+      vista = true;
+      const TextoPagina* tres = Busca(p, "3");
+      ASSERT_NE(tres, nullptr);
+      EXPECT_GT(tres->y, fig->y2);
+      const TextoPagina* sub = Busca(p, "Descripcion de losas");
+      const TextoPagina* numeracion = Busca(p, "Numeracion de los bordes");
+      ASSERT_NE(numeracion, nullptr);  // the sub-title stays with its figure
+      EXPECT_LT(numeracion->y + numeracion->alto, fig->y1);
+      if (sub) EXPECT_GT(sub->y, tres->y + tres->alto);
+      else EXPECT_NE(Busca(m.paginas.at(n + 1), "Descripcion de losas"), nullptr);
+    }
+    EXPECT_TRUE(vista);
+  }
+}
+
+TEST(Maquetacion, BordeDePaginaYMargenesExtremos) {
+  Sesion s;
+  ejemplo::Llena(s, 3, 2);
+  Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
+  ConfiguracionPagina c;
+  c.borde = 4;
+  Maqueta m = MaquetaDocumento(d, c, MedidorFijo());
+  for (const Pagina& p : m.paginas) EXPECT_EQ(p.rectangulos.back().grosor, 15);
+  c.borde = 3;
+  m = MaquetaDocumento(d, c, MedidorFijo());
+  int lineasBorde = 0;
+  for (const LineaPagina& l : m.paginas[0].lineas) lineasBorde += l.grosor == 15;
+  EXPECT_EQ(lineasBorde, 2);
+
+  // Margins that leave no room still give a finite set of pages.
+  c.margenes = {15000, 12000, 15000, 12000};
+  m = MaquetaDocumento(d, c, MedidorFijo());
+  EXPECT_GE(m.paginas.size(), 1u);
+  EXPECT_LT(m.paginas.size(), 500u);
+  c.margenes = {0, 0, 0, 0};
+  m = MaquetaDocumento(d, c, MedidorFijo());
+  for (const Pagina& p : m.paginas)
+    for (const TextoPagina& t : p.textos) EXPECT_GE(t.y, 0);
+}
+
+TEST(Maquetacion, UnaFilaMasAltaQueLaPaginaNoDetieneNada) {
+  Documento d;
+  TablaDoc t;
+  t.columnas = ParseaFormato("<_1000");
+  std::string largo;
+  for (int i = 0; i < 400; ++i) largo += "palabra ";
+  t.filas = {{"corta"}, {largo}, {"otra"}};
+  d.bloques.emplace_back(t);
+  Maqueta m = MaquetaDocumento(d, ConfiguracionPagina{}, MedidorFijo());
+  EXPECT_EQ(m.paginas.size(), 3u);
+}
+
+TEST(Maquetacion, PartirLineasPorPalabrasYCaracteres) {
+  MedidorFijo med;
+  Estilo e;  // 10 points: 100 twips a character
+  EXPECT_EQ(PartirLineas("Momento (To-m)", 800, e, med), (std::vector<std::string>{"Momento", "(To-m)"}));
+  EXPECT_EQ(PartirLineas("    Losa", 1000, e, med), (std::vector<std::string>{"    Losa"}));
+  EXPECT_EQ(PartirLineas("abcdefgh", 300, e, med), (std::vector<std::string>{"abc", "def", "gh"}));
+  EXPECT_EQ(PartirLineas("uno\ndos", 5000, e, med), (std::vector<std::string>{"uno", "dos"}));
+  EXPECT_EQ(PartirLineas("", 500, e, med), (std::vector<std::string>{""}));
+  // Multi-byte characters are never split.
+  EXPECT_EQ(PartirLineas("\xC3\xB8\xC3\xB8\xC3\xB8", 200, e, med),
+            (std::vector<std::string>{"\xC3\xB8\xC3\xB8", "\xC3\xB8"}));
+}
+
+}  // namespace
+}  // namespace placatec

@@ -1,0 +1,295 @@
+#include "report/Reporte.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "report/ProyectoEjemplo.h"
+
+namespace placatec {
+namespace {
+
+using Filas = std::vector<std::vector<std::string>>;
+
+std::vector<std::string> SubTitulos(const Documento& d) {
+  std::vector<std::string> t;
+  for (const Bloque& b : d.bloques)
+    if (auto* p = std::get_if<Parrafo>(&b); p && !p->texto.empty()) t.push_back(p->texto);
+  return t;
+}
+
+// The block that follows the sub-title s, skipping blank lines.
+const Bloque* TrasSubTitulo(const Documento& d, const std::string& s) {
+  for (std::size_t i = 0; i < d.bloques.size(); ++i) {
+    auto* p = std::get_if<Parrafo>(&d.bloques[i]);
+    if (!p || p->texto != s) continue;
+    for (std::size_t j = i + 1; j < d.bloques.size(); ++j) {
+      auto* q = std::get_if<Parrafo>(&d.bloques[j]);
+      if (q && q->texto.empty()) continue;
+      return &d.bloques[j];
+    }
+  }
+  return nullptr;
+}
+
+const TablaDoc& Tabla(const Documento& d, const std::string& s) {
+  const Bloque* b = TrasSubTitulo(d, s);
+  static const TablaDoc vacia;
+  if (!b || !std::holds_alternative<TablaDoc>(*b)) {
+    ADD_FAILURE() << "no table after " << s;
+    return vacia;
+  }
+  return std::get<TablaDoc>(*b);
+}
+
+struct Contador {
+  int reacciones = 0, cantidades = 0;
+  Recalculos Hooks() {
+    return {[this](Sesion&) { ++reacciones; }, [this](Sesion&) { ++cantidades; }};
+  }
+};
+
+class ReporteTest : public ::testing::Test {
+ protected:
+  Sesion s;
+  Contador cuenta;
+  OpcionesReporte opciones;
+  Documento Compone() { return Reporte().Inicia(s, opciones, cuenta.Hooks()); }
+};
+
+TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
+  ejemplo::Llena(s, 3, 2);
+  opciones.encabezado = "Edificio K1|";
+  Documento d = Compone();
+  EXPECT_EQ(SubTitulos(d),
+            (std::vector<std::string>{"Datos generales", "Nomenclatura para las condiciones de borde",
+                                      "Numeracion de los bordes", "Descripcion de losas",
+                                      "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
+                                      "Reacciones de apoyo", "Calculo metrico"}));
+  EXPECT_EQ(d.encabezado, "Edificio K1|");
+  EXPECT_EQ(d.pie, "||Pag %d");
+  EXPECT_EQ(cuenta.reacciones, 1);
+  EXPECT_EQ(cuenta.cantidades, 1);
+
+  // Sub-titles in the "Sub-Titulos" style after a blank line; tables at 10 points.
+  auto* sub = std::get_if<Parrafo>(&d.bloques[1]);
+  ASSERT_NE(sub, nullptr);
+  EXPECT_EQ(sub->texto, "Datos generales");
+  EXPECT_TRUE(sub->estilo.negrita);
+  EXPECT_EQ(sub->estilo.tamano, 12.0);
+  auto* blanco = std::get_if<Parrafo>(&d.bloques[0]);
+  ASSERT_NE(blanco, nullptr);
+  EXPECT_EQ(blanco->texto, "");
+  opciones.estilos[FilaTexto].tamano = 14;
+  opciones.estilos[FilaTexto].fuente = "Courier New";
+  d = Compone();
+  EXPECT_EQ(Tabla(d, "Datos generales").estilo.tamano, 10.0);
+  EXPECT_EQ(Tabla(d, "Datos generales").estilo.fuente, "Courier New");
+}
+
+TEST_F(ReporteTest, DatosGeneralesConSusFormatosYLaCargaMuerta) {
+  ejemplo::Llena(s, 3, 0);
+  Proyecto& p = s.proyecto;
+  p.Uso = "Entrepiso";
+  p.EspesorGeneral = 0.12f;
+  p.OtrasCargas = 0.0f;  // its row is left out
+  p.Panderetas = 0.1;
+  p.EspesorCapa[3] = 0.03f;
+  p.CargaMuerta = 0.513f;
+  p.CargaViva = 0.25f;
+  p.CargaUltimaGeneral = ASingle(1.4 * 0.513 + 1.7 * 0.25);
+  Documento d = Compone();
+  const TablaDoc& t = Tabla(d, "Datos generales");
+  EXPECT_EQ(t.columnas, (std::vector<ColumnaTabla>{{Alineacion::Izquierda, 3000},
+                                                    {Alineacion::Derecha, 1200},
+                                                    {Alineacion::Izquierda, 1200}}));
+  EXPECT_TRUE(t.encabezado.empty());
+  EXPECT_EQ(t.filas, (Filas{{"Numero de losas", "3", " "},
+                            {"Numero de apoyos continuos", "", " "},  // "#####" prints nothing for 0
+                            {" ", " ", " "},
+                            {"Esfuerzo en el concreto (F'c)", "180", "Kg/cm2"},
+                            {"Esfuerzo en el acero (Fy)", "2800", "Kg/cm2"},
+                            {"Espesor general de losas", "0.120", "m"},
+                            {"Recubrimiento", "2.000", "cm"},
+                            {" ", " ", " "},
+                            {"Carga muerta:", " ", " "},
+                            {"    Losa", "0.288", "To/m2"},
+                            {"    Mortero", "0.045", "To/m2"},
+                            {"    Mosaicos", "0.069", "To/m2"},
+                            {"    Panderetas", "0.100", "To/m2"},
+                            {"Carga muerta general", "0.513", "To/m2"},
+                            {" ", " ", " "},
+                            {"Carga viva general", "0.250", "To/m2"},
+                            {" ", " ", " "},
+                            {"Carga ultima general", "1.143", "To/m2"}}));
+
+  const TablaDoc& n = Tabla(d, "Nomenclatura para las condiciones de borde");
+  EXPECT_EQ(n.filas, (Filas{{"A = Apoyado"}, {"E = Empotrado"}, {"N = No Apoyado"}}));
+
+  // A roof shows its two layers only.
+  p.Uso = "Techo";
+  p.EspesorGeneral = 0.1f;
+  d = Compone();
+  const Filas& f = Tabla(d, "Datos generales").filas;
+  EXPECT_EQ(f[9], (std::vector<std::string>{"    Losa", "0.240", "To/m2"}));
+  EXPECT_EQ(f[10], (std::vector<std::string>{"    Fino de mezcla", "0.090", "To/m2"}));
+  EXPECT_EQ(f[11][0], "Carga muerta general");
+}
+
+TEST_F(ReporteTest, DescripcionDeLosasYApoyos) {
+  ejemplo::Llena(s, 3, 2);
+  Proyecto& p = s.proyecto;
+  p.Bordes[1] = "AANA";
+  p.Bordes[2] = "AAEE";
+  p.CargaMuertaVano[3] = 0.0f;  // takes the general load: printed as stored
+  Documento d = Compone();
+  const TablaDoc& t = Tabla(d, "Descripcion de losas");
+  ASSERT_EQ(t.columnas.size(), 12u);
+  EXPECT_EQ(t.encabezado.size(), 12u);
+  EXPECT_EQ(t.encabezado[8], "CM-vuelo (To/m)");
+  ASSERT_EQ(t.filas.size(), 3u);
+  EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "3.500", "4.500", "0.120", "A", "A", "N", "A", "0.150",
+                                                  "0.100", "0.360", "0.200"}));
+  EXPECT_EQ(t.filas[1][8], " ");
+  EXPECT_EQ(t.filas[1][9], " ");
+  EXPECT_EQ(t.filas[2][10], "0.000");
+
+  const TablaDoc& a = Tabla(d, "Definicion de apoyos continuos");
+  EXPECT_EQ(a.encabezado, (std::vector<std::string>{"Apoyo", "Direccion", "Losa A", "Losa B"}));
+  EXPECT_EQ(a.filas, (Filas{{"1", "X", "1", "2"}, {"2", "Y", "2", "3"}}));
+
+  // The figure comes between its sub-title and the slab description.
+  const Bloque* fig = TrasSubTitulo(d, "Numeracion de los bordes");
+  ASSERT_NE(fig, nullptr);
+  ASSERT_TRUE(std::holds_alternative<Figura>(*fig));
+  const Figura& f = std::get<Figura>(*fig);
+  ASSERT_EQ(f.rectangulos.size(), 1u);
+  EXPECT_EQ(f.rectangulos[0].grosor, 25);
+  EXPECT_EQ(f.rectangulos[0].x1, 4500);
+  EXPECT_EQ(f.rectangulos[0].y2, 2000);
+  std::string etiquetas;
+  for (const TextoFigura& tx : f.textos) etiquetas += tx.texto;
+  EXPECT_EQ(etiquetas, "1234YX");
+  EXPECT_EQ(f.textos[0].estilo.tamano, 16.0);
+  EXPECT_TRUE(f.textos[0].estilo.negrita);
+  EXPECT_EQ(f.textos[4].estilo.tamano, 10.0);
+  EXPECT_EQ(f.lineas.size(), 2u);
+}
+
+TEST_F(ReporteTest, SinApoyosLasTablasQuedanConSuEncabezado) {
+  ejemplo::Llena(s, 2, 0);
+  Documento d = Compone();
+  EXPECT_TRUE(Tabla(d, "Definicion de apoyos continuos").filas.empty());
+  EXPECT_EQ(Tabla(d, "Definicion de apoyos continuos").encabezado.size(), 4u);
+  EXPECT_TRUE(Tabla(d, "Refuerzo en apoyos").filas.empty());
+  EXPECT_TRUE(Tabla(d, "Reacciones de apoyo").filas.empty());
+  ejemplo::Llena(s, 0, 0);
+  d = Compone();
+  EXPECT_TRUE(Tabla(d, "Descripcion de losas").filas.empty());
+  // Only the totals row under the quantities.
+  EXPECT_EQ(Tabla(d, "Calculo metrico").filas.size(), 1u);
+}
+
+TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
+  ejemplo::Llena(s, 2, 1);
+  Proyecto& p = s.proyecto;
+  p.AreaX[1] = 7.1f;
+  p.AreaY[1] = 15.875f;
+  p.AreaX[2] = -5.0f;
+  p.SeparX[2] = 0.25f;
+  p.AreaY[2] = std::nextafter(7.1f, 0.0f);
+  Documento d = Compone();
+  const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
+  EXPECT_EQ(t.encabezado,
+            (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)", "Barras", "Tipo"}));
+  ASSERT_EQ(t.filas.size(), 4u);
+  EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50", "\xC3\xB8" "1/2 a 0.25", "Simple"}));
+  EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50", "\xC3\xB8" "3/4 a 0.30", "Doble"}));
+  EXPECT_EQ(t.filas[2][4], "\xC3\xB8" "3/8 a 0.25");
+  EXPECT_EQ(t.filas[3][4], "\xC3\xB8" "3/8 a 0.30");  // just below 7.1 as a Single
+  EXPECT_EQ(BarraReporte(7.1f), "\xC3\xB8" "1/2 a ");
+  EXPECT_EQ(BarraReporte(15.875f), "\xC3\xB8" "3/4 a ");
+  EXPECT_EQ(BarraReporte(-5.0f), "\xC3\xB8" "3/8 a ");
+  EXPECT_EQ(BarraReporte(15.87f), "\xC3\xB8" "1/2 a ");
+
+  // Grid texts are read as numbers and formatted again.
+  s.vanos.filas[0][2] = {"2.5", std::nullopt};
+  s.vanos.filas[0][6] = {"  Temp ", std::nullopt};
+  d = Compone();
+  EXPECT_EQ(Tabla(d, "Refuerzo en vanos").filas[0][2], "2.50");
+  EXPECT_EQ(Tabla(d, "Refuerzo en vanos").filas[0][5], "Temp");
+}
+
+TEST_F(ReporteTest, RefuerzoEnApoyosConSusBarrasAdicionales) {
+  ejemplo::Llena(s, 4, 3);
+  s.proyecto.ApoyoLosa1[2] = 3.0f;
+  s.proyecto.ApoyoLosa2[2] = 4.0f;
+  Documento d = Compone();
+  const TablaDoc& t = Tabla(d, "Refuerzo en apoyos");
+  EXPECT_EQ(t.columnas.back(), (ColumnaTabla{Alineacion::Centro, 1300}));
+  ASSERT_EQ(t.filas.size(), 3u);
+  EXPECT_EQ(t.filas[0],
+            (std::vector<std::string>{"1", "X", "1 - 2", "-1.51", "3.20", "2.84", "\xC3\xB8 3/8\" a 0.30"}));
+  EXPECT_EQ(t.filas[1][2], "3 - 4");
+  EXPECT_EQ(t.filas[2][6], "---");  // no spacing after "---"
+}
+
+TEST_F(ReporteTest, ReaccionesYCalculoMetrico) {
+  ejemplo::Llena(s, 2, 2);
+  s.reacciones.filas[1][1] = "Viga; eje|B";
+  s.reacciones.filas[1][5] = "1.5";
+  s.proyecto.NumApoyosReac = 5;  // more than the grid holds: only its rows print
+  Documento d = Compone();
+  const TablaDoc& r = Tabla(d, "Reacciones de apoyo");
+  EXPECT_EQ(r.encabezado.size(), 8u);
+  ASSERT_EQ(r.filas.size(), 2u);
+  EXPECT_EQ(r.filas[0], (std::vector<std::string>{"1", "Apoyo 1", "X", "1", "2", "0.667", "0.370", "1.563"}));
+  EXPECT_EQ(r.filas[1].size(), 8u);  // a description with separators stays one cell
+  EXPECT_EQ(r.filas[1][5], "1.500");
+
+  const TablaDoc& m = Tabla(d, "Calculo metrico");
+  EXPECT_EQ(m.encabezado,
+            (std::vector<std::string>{"Losa", "Volumen (m3)", "\xC3\xB8" "3/8 (qq)", "\xC3\xB8" "1/2 (qq)",
+                                      "\xC3\xB8" "3/4 (qq)", "Total (qq)", "Cuantia (qq/m3)"}));
+  ASSERT_EQ(m.filas.size(), 3u);
+  EXPECT_EQ(m.filas[0], (std::vector<std::string>{"1", "1.89", "1.07", "0.50", "0.00", "1.57", "1.23"}));
+  EXPECT_EQ(m.filas[2], (std::vector<std::string>{"Totales", "24.00", "10.70", "5.00", "0.00", "15.70", "0.65"}));
+}
+
+TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan) {
+  ejemplo::Llena(s, 2, 1);
+  opciones.marcadas = {false, false, false, false};
+  Documento d = Compone();
+  EXPECT_TRUE(d.bloques.empty());
+  EXPECT_EQ(cuenta.reacciones, 0);
+  EXPECT_EQ(cuenta.cantidades, 0);
+
+  opciones.marcadas = {true, true, false, true};
+  d = Compone();
+  EXPECT_EQ(cuenta.reacciones, 0);
+  EXPECT_EQ(cuenta.cantidades, 1);
+  EXPECT_EQ(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
+
+  // Without a calculation the result sections are not offered.
+  s.proyecto.CalculoHecho = false;
+  opciones.marcadas = {true, true, true, true};
+  d = Compone();
+  EXPECT_EQ(TrasSubTitulo(d, "Refuerzo en vanos"), nullptr);
+  EXPECT_EQ(TrasSubTitulo(d, "Calculo metrico"), nullptr);
+  EXPECT_NE(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
+  EXPECT_EQ(cuenta.cantidades, 1);
+  EXPECT_EQ(cuenta.reacciones, 1);
+  EXPECT_FALSE(SeccionHabilitada(Seccion::Refuerzo, s.proyecto));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s.proyecto));
+}
+
+TEST_F(ReporteTest, LasReaccionesRecalculadasSonLasQueSeImprimen) {
+  ejemplo::Llena(s, 2, 1);
+  Recalculos r;
+  r.reacciones = [](Sesion& x) { x.reacciones.filas[0][7] = "9.8765"; };
+  Documento d = Reporte().Inicia(s, opciones, r);
+  EXPECT_EQ(Tabla(d, "Reacciones de apoyo").filas[0][7], "9.877");
+}
+
+}  // namespace
+}  // namespace placatec
