@@ -207,6 +207,16 @@ void DatosgenForm::Muestra() {
     for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) pal.setColor(grupo, QPalette::Base, fondo);
     caja->setPalette(pal);
   }
+  // A list box shows the text of its box; the list's current row follows it, so that
+  // the arrow keys move on from the value shown.
+  for (QComboBox* combo : {combo1_, combo2_}) {
+    const int i = combo->findText(combo->lineEdit()->text(), Qt::MatchExactly);
+    if (i >= 0 && combo->currentIndex() != i) {
+      const QString texto = combo->lineEdit()->text();
+      combo->setCurrentIndex(i);
+      combo->setEditText(texto);
+    }
+  }
   for (int k = 0; k < NumFilasCarga; ++k) etiquetas_[static_cast<std::size_t>(k)]->setEnabled(modelo_.EtiquetaHabilitada(k));
   numLosas_->setText(QString::fromStdString(modelo_.TextoNumLosas()));
   numApoyos_->setText(QString::fromStdString(modelo_.TextoNumApoyos()));
