@@ -380,8 +380,15 @@ void DelegadoRejilla::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 void DelegadoRejilla::paint(QPainter* p, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
-  QStyledItemDelegate::paint(p, option, index);
   const auto& col = modelo_->columnas[static_cast<std::size_t>(index.column())];
+  if (col.boton && !modelo_->EsFilaNueva(index.row())) {
+    // The text keeps clear of the button.
+    QStyleOptionViewItem texto = option;
+    texto.rect.setRight(RectBoton(option.rect).left() - 1);
+    QStyledItemDelegate::paint(p, texto, index);
+  } else {
+    QStyledItemDelegate::paint(p, option, index);
+  }
   if (col.boton && !modelo_->EsFilaNueva(index.row())) {
     QStyleOptionButton b;
     b.rect = RectBoton(option.rect);
