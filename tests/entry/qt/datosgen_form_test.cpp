@@ -46,10 +46,11 @@ class DatosgenFormTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(forma));
   }
 
-  // Types into a box as the engineer does: click into it, select all, type.
+  // Types into a box as the engineer does: into the box, Ctrl+A, type.
   void Escribe(QLineEdit* caja, const QString& texto) {
     caja->setFocus();
-    caja->selectAll();
+    QCoreApplication::processEvents();
+    Pulsa(Qt::Key_A, Qt::ControlModifier);
     Teclea(texto);
   }
 
