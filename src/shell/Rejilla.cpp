@@ -184,8 +184,8 @@ void ModeloRejilla::PonFilas(const std::vector<QStringList>& nuevas) {
   }
   for (int i = 0; i < despues; ++i) filas_[static_cast<std::size_t>(i)] = Ajusta(nuevas[static_cast<std::size_t>(i)]);
   if (pendiente >= despues) pendiente = -1;
-  if (despues > 0) emit dataChanged(index(0, 0), index(despues - 1, columnCount() - 1));
-  emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+  if (despues > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(despues - 1, columnCount() - 1));
+  if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 void ModeloRejilla::AgregaFila(const QStringList& celdas) {
@@ -340,6 +340,7 @@ QWidget* DelegadoRejilla::createEditor(QWidget* parent, const QStyleOptionViewIt
       auto* vista = new QTableView(combo);
       vista->setSelectionBehavior(QAbstractItemView::SelectRows);
       vista->verticalHeader()->hide();
+      vista->verticalHeader()->setDefaultSectionSize(vista->fontMetrics().height() + 6);
       vista->setShowGrid(false);
       combo->setView(vista);
       vista->resizeColumnsToContents();

@@ -106,6 +106,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   auto* vistaUsos = new QTableView(uso_);
   vistaUsos->setSelectionBehavior(QAbstractItemView::SelectRows);
   vistaUsos->verticalHeader()->hide();
+  vistaUsos->verticalHeader()->setDefaultSectionSize(vistaUsos->fontMetrics().height() + 6);
   vistaUsos->setShowGrid(false);
   vistaUsos->setWordWrap(false);
   uso_->setView(vistaUsos);

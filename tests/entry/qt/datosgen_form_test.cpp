@@ -37,6 +37,7 @@ class DatosgenFormTest : public QObject {
                                                           Qt::MatchExactly);
     QCOMPARE(encontrados.size(), 1);
     vista->scrollTo(encontrados[0]);
+    CapturaPantalla(vista->window(), "DatosgenForm_usos");
     const QPoint punto = vista->visualRect(encontrados[0]).center();
     QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, punto);
     QCoreApplication::processEvents();
