@@ -258,6 +258,9 @@ class RejillaTest : public QObject {
     combo->showPopup();
     CapturaPantalla(combo->view()->window(), "Rejilla_lista_bordes");
     combo->hidePopup();
+    // The offscreen desktop does not give the window back after a popup.
+    rejilla->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rejilla.get()));
     // Picking a row puts its first column into the cell.
     combo->setCurrentIndex(1);
     emit combo->activated(1);
