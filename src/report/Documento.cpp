@@ -32,21 +32,21 @@ std::vector<std::string> Separa(std::string_view s, char separador) {
   }
 }
 
-ColumnaTabla ParseaColumna(std::string_view spec) {
+ColumnaTabla ParseaColumna(std::string_view definicion) {
   ColumnaTabla c;
   std::size_t i = 0;
-  while (i < spec.size() && spec[i] == ' ') ++i;
-  if (i < spec.size()) {
-    switch (spec[i]) {
+  while (i < definicion.size() && definicion[i] == ' ') ++i;
+  if (i < definicion.size()) {
+    switch (definicion[i]) {
       case '<': c.alineacion = Alineacion::Izquierda; ++i; break;
       case '^': c.alineacion = Alineacion::Centro; ++i; break;
       case '>': c.alineacion = Alineacion::Derecha; ++i; break;
       default: break;
     }
   }
-  while (i < spec.size() && (spec[i] == '_' || spec[i] == ' ')) ++i;
+  while (i < definicion.size() && (definicion[i] == '_' || definicion[i] == ' ')) ++i;
   int ancho = 0;
-  auto r = std::from_chars(spec.data() + i, spec.data() + spec.size(), ancho);
+  auto r = std::from_chars(definicion.data() + i, definicion.data() + definicion.size(), ancho);
   if (r.ec == std::errc() && ancho > 0 && ancho <= 1440 * 100) c.ancho = ancho;
   return c;
 }
@@ -56,7 +56,7 @@ ColumnaTabla ParseaColumna(std::string_view spec) {
 std::vector<ColumnaTabla> ParseaFormato(std::string_view formato) {
   std::vector<ColumnaTabla> columnas;
   if (formato.empty()) return columnas;
-  for (const std::string& spec : Separa(formato, '|')) columnas.push_back(ParseaColumna(spec));
+  for (const std::string& definicion : Separa(formato, '|')) columnas.push_back(ParseaColumna(definicion));
   return columnas;
 }
 

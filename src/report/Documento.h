@@ -96,7 +96,7 @@ struct Documento {
 
 // Table strings. Format: column specifications separated by '|', each an
 // alignment sign ('<' left, '^' centre, '>' right), '_' and the width in twips.
-// A specification without a sign is left-aligned; one without a usable width
+// A column definition without a sign is left-aligned; one without a usable width
 // takes 1440 twips.
 std::vector<ColumnaTabla> ParseaFormato(std::string_view formato);
 // Header: the column titles separated by '|'; an empty string gives no titles.
