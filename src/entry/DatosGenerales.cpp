@@ -142,12 +142,17 @@ void DatosGenerales::Escribe(Caja c, std::string texto, bool siempre) {
   Regla(c);
 }
 
-// The weight of layer k as its box shows it: the product of the two values as they
-// are stored (Singles), multiplied in double.
+// The weight of layer k when its thickness or unit weight box changes: the product of
+// the values of the two texts, as typed (0.125 x 2.34 = 0.2925 shows 0.293; the
+// Singles of the two values would give 0.29249999 and show 0.292).
 std::string DatosGenerales::Producto(int k) const {
-  const float espesor = ASingle(ValorTexto(Texto(Text1(k))));
-  const float peso = ASingle(ValorTexto(Texto(Text2(k))));
-  return Tres(static_cast<double>(espesor) * static_cast<double>(peso));
+  return Tres(ValorTexto(Texto(Text1(k))) * ValorTexto(Texto(Text2(k))));
+}
+
+// The weight of layer k that the use rules show: the product of the layer values.
+std::string DatosGenerales::ProductoCapa(int k) const {
+  const auto i = static_cast<std::size_t>(k);
+  return Tres(static_cast<double>(p_.EspesorCapa[i]) * static_cast<double>(p_.PesoUnitCapa[i]));
 }
 
 void DatosGenerales::Regla(Caja c) {
@@ -250,7 +255,7 @@ void DatosGenerales::ReglasTecho() {
   for (int k = 0; k <= 1; ++k) {
     Escribe(Text1(k), Tres(p_.EspesorCapa[static_cast<std::size_t>(k)]), true);
     Escribe(Text2(k), Tres(p_.PesoUnitCapa[static_cast<std::size_t>(k)]), true);
-    Escribe(Text3(k), Producto(k), true);
+    Escribe(Text3(k), ProductoCapa(k), true);
   }
   Escribe(Caja::Text3_4, std::string(), true);
   Escribe(Caja::Text3_5, Tres(p_.OtrasCargas), true);
@@ -279,7 +284,7 @@ void DatosGenerales::ReglasEntrepiso() {
   }
   Escribe(Caja::Text1_0, Tres(p_.EspesorCapa[0]), true);
   Escribe(Caja::Text2_0, Tres(p_.PesoUnitCapa[0]), true);
-  Escribe(Caja::Text3_0, Producto(0), true);
+  Escribe(Caja::Text3_0, ProductoCapa(0), true);
   Escribe(Caja::Text1_1, std::string(), true);
   Escribe(Caja::Text2_1, std::string(), true);
   Habilita(Caja::Text1_1, false);
@@ -294,7 +299,7 @@ void DatosGenerales::ReglasEntrepiso() {
   for (int k = 2; k <= 3; ++k) {
     Escribe(Text1(k), Tres(p_.EspesorCapa[static_cast<std::size_t>(k)]), true);
     Escribe(Text2(k), Tres(p_.PesoUnitCapa[static_cast<std::size_t>(k)]), true);
-    Escribe(Text3(k), Producto(k), true);
+    Escribe(Text3(k), ProductoCapa(k), true);
   }
   Escribe(Caja::Text3_4, Tres(p_.Panderetas), true);
   Escribe(Caja::Text3_5, Tres(p_.OtrasCargas), true);

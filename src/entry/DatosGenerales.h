@@ -125,6 +125,7 @@ class DatosGenerales {
   void ReglasTecho();
   void ReglasEntrepiso();
   std::string Producto(int k) const;
+  std::string ProductoCapa(int k) const;
   void Habilita(Caja c, bool si) { habilitado_[Indice(c)] = si; }
 
   Proyecto& p_;
