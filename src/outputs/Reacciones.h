@@ -46,10 +46,10 @@ inline constexpr std::string_view kTextoTip =
     "a la <Losa 1> o a la <Losa 2> y el numero de la losa que apoya "
     "en la otra casilla";
 
-// A dead and a live line load (To/m).
+// A dead and a live line load (To/m), computed in double: shown, never stored.
 struct Reaccion {
-  Single muerta = 0.0f;
-  Single viva = 0.0f;
+  double muerta = 0.0;
+  double viva = 0.0;
 };
 
 // The line loads of slab `losa` (1..99, spans greater than 0) on a support of
