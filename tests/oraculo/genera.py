@@ -159,29 +159,77 @@ class Generador:
         muerta = r.choice(['0.33', '0.513', texto_decimal(r.uniform(0.2, 0.8), 4),
                            texto_decimal(r.uniform(0.2, 0.8), 3)])
         viva = r.choice(['0.1', '0.25', texto_decimal(r.uniform(0.05, 0.6), 3)])
+        fc, fy = str(r.choice(FC)), str(r.choice(FY))
+        raro = r.random() < 0.3
+        if raro and r.random() < 0.3:
+            # Whole-number items written with a fraction: rounded, halves to even.
+            fc = r.choice(['210.4', '240.5', '175.5', '179.6'])
+            fy = r.choice(['4199.5', '4200.5', '2800.4', '2799.5'])
+        if raro:
+            for A in apoyos:
+                if r.random() < 0.1 and int(A['Losa1']) < n:
+                    A['Losa1'] = A['Losa1'] + '.5'
+            for L in losas:
+                if r.random() < 0.05:
+                    L['Viva'] = '-' + texto_decimal(r.uniform(0.01, 0.1), 3)
         return {
-            'Titulo': r.choice(TITULOS), 'Fc': r.choice(FC), 'Fy': r.choice(FY),
-            'Espesor': espesor_general, 'Recubrimiento': r.choice(['2', '2', '2.5', '3', '1.5']),
+            'Titulo': r.choice(TITULOS + (['Losa, nivel 3;  planta "B"  '] if raro else [])),
+            'Fc': fc, 'Fy': fy, 'Raro': raro, 'SemillaTexto': r.getrandbits(32),
+            'Espesor': espesor_general,
+            'Recubrimiento': r.choice(['2', '2', '2.5', '3', '1.5'] + (['0'] if raro else [])),
             'Muerta': muerta, 'Viva': viva, 'losas': losas, 'apoyos': apoyos,
             'Uso': uso, 'UsoTexto': uso_texto, 'CapasE': capas_e, 'CapasP': capas_p,
             'Panderetas': panderetas, 'Otras': otras}
 
 
+def variante(texto, r):
+    """Another notation of the same number, which the reader must also accept: a
+    leading zero, trailing zeros, a plus sign or the exponent form."""
+    v = float(texto)
+    forma = r.randrange(4)
+    if forma == 0:
+        return repr(v) if v != int(v) else '%d.0' % v
+    if forma == 1:
+        return texto + ('0' if '.' in texto else '.00')
+    if forma == 2 and v >= 0:
+        return '+' + texto
+    return '%.6E' % v
+
+
 def escribe(proy, ruta):
+    r = random.Random(proy['SemillaTexto'])
+    raro = proy['Raro']
+
+    def num(texto, doble=False):
+        if raro and r.random() < 0.15:
+            s = variante(texto, r)
+            return (s if s[0] in '+-' else ' ' + s) + ' '
+        return item(texto, doble)
+
+    def corta(items):
+        """Items usually on one line; now and then the line breaks between two."""
+        if raro and len(items) > 2 and r.random() < 0.2:
+            k = r.randrange(1, len(items))
+            return [''.join(items[:k]), ''.join(items[k:])]
+        return [''.join(items)]
+
     lineas = [proy['Titulo']]
-    lineas.append(''.join(item(str(x)) for x in (
-        len(proy['losas']), len(proy['apoyos']), proy['Fc'], proy['Fy'])) +
-        ''.join(item(proy[k]) for k in ('Espesor', 'Recubrimiento', 'Muerta', 'Viva')))
+    lineas += corta([num(str(x)) for x in (
+        len(proy['losas']), len(proy['apoyos']), proy['Fc'], proy['Fy'])] +
+        [num(proy[k]) for k in ('Espesor', 'Recubrimiento', 'Muerta', 'Viva')])
     for i, L in enumerate(proy['losas'], 1):
-        lineas.append(item(str(i)) + L['Bordes'] + ',' + ''.join(
-            item(L[k]) for k in ('Lx', 'Ly', 'Muerta', 'Viva', 'VueloM', 'VueloV', 'Espesor')))
+        numero = str(r.randint(1, 99)) if raro and r.random() < 0.1 else str(i)
+        cabeza = num(numero) + L['Bordes'] + ','
+        resto = [num(L[k]) for k in ('Lx', 'Ly', 'Muerta', 'Viva', 'VueloM', 'VueloV',
+                                     'Espesor')]
+        lineas += corta([cabeza + resto[0]] + resto[1:])
     for j, A in enumerate(proy['apoyos'], 1):
-        lineas.append(item(str(j)) + A['Dir'] + ',' + item(A['Losa1']) + item(A['Losa2']))
+        lineas.append(num(str(j)) + A['Dir'] + ',' + num(A['Losa1']) + num(A['Losa2']))
     lineas.append(proy['Uso'])
     for k in range(4):
-        lineas.append(item(proy['CapasE'][k]) + item(proy['CapasP'][k]))
-    lineas.append(item(proy['Panderetas'], doble=True) + item(proy['Otras']))
-    lineas.append(proy['UsoTexto'])
+        lineas.append(num(proy['CapasE'][k]) + num(proy['CapasP'][k]))
+    lineas.append(item(proy['Panderetas'], doble=True) + num(proy['Otras']))
+    lineas.append(('  ' + proy['UsoTexto'] + ' ') if raro else proy['UsoTexto'])
     with open(ruta, 'wb') as f:
         f.write(''.join(s + '\r\n' for s in lineas).encode('cp1252'))
 

@@ -740,6 +740,17 @@ def barra_de(a):
     return 2.85
 
 
+def aporte_losa(L, en_x):
+    """Steel a slab brings up over a support by its bent-up span bars."""
+    acero = L['AreaX'] if en_x else L['AreaY']
+    if L['CodigoLosa'] < 10:
+        return abs(2 * acero) if acero <= 0 else acero
+    corta = L['Lx'] <= L['Ly'] if en_x else L['Ly'] <= L['Lx']
+    if L['CodigoLosa'] != 13 and corta:
+        return abs(acero)
+    return 0.0
+
+
 def diseno(p):
     if p.Fy == 4200:
         rmin, asmin = 0.0018, 2.13
@@ -790,16 +801,7 @@ def diseno(p):
         A['OmegaApoyo' + s] = f32(0.8480001 - A['RaizApoyo' + s])
         A['CuantiaApoyo' + s] = f32(p.Fc * A['OmegaApoyo' + s] / p.Fy)
         A['AreaApoyo' + s] = f32(d * 10000 * A['CuantiaApoyo' + s])
-        aporte = 0.0
-        for L in (a, b):
-            acero = L['AreaX'] if X else L['AreaY']
-            if L['CodigoLosa'] < 10:
-                aporte += abs(2 * acero) if acero <= 0 else acero
-            else:
-                corta = L['Lx'] <= L['Ly'] if X else L['Ly'] <= L['Lx']
-                if L['CodigoLosa'] != 13 and corta:
-                    aporte += abs(acero)
-        A['Dispon'] = f32(aporte / 2)
+        A['Dispon'] = f32((aporte_losa(a, X) + aporte_losa(b, X)) / 2)
         A['Adicional'] = f32(A['AreaApoyo' + s] - A['Dispon'])
         ad = A['Adicional']
         if ad >= U15:
@@ -808,9 +810,8 @@ def diseno(p):
             barra = 1.27
         else:
             barra = 0.71
-        if ad == 0:
-            raise ErrorCalculo('adicional nulo')
-        A['SeparApoyo'] = f32(barra / ad)
+        # No additional steel at all: no bars, and no spacing to divide out.
+        A['SeparApoyo'] = f32(barra / ad) if ad != 0 else f32(0)
 
 
 def calcula_losas(p):
@@ -928,7 +929,9 @@ def cantidades_apoyos(p):
     for i, L in enumerate(p.losas, 1):
         for A in p.apoyos:
             for lado in ('ApoyoLosa1', 'ApoyoLosa2'):
-                if A[lado] != i:
+                # The slab number as the analysis uses it: rounded, halves to even (a
+                # support on "15.5" carries bars designed for slab 16).
+                if indice(A[lado]) != i or A['BarraApoyo'] == 0:
                     continue
                 if A['ApoyoDir'] == 'X':
                     n = L['Ly'] / A['SeparApoyo'] + 1
