@@ -85,8 +85,8 @@ def cobertura(doc, p, c):
                 suma('barra 1/2 en vano')
             if L['Separ' + d] == oraculo.f32(3 * L['EspesorLosa']):
                 suma('separacion limitada a 3 espesores')
-        if 14 <= L['CodigoLosa'] <= 25 and (L['CoefMomentoX'] < 0 or L['CoefMomentoY'] < 0):
-            suma('coeficiente de vano negativo')
+        if 14 <= L['CodigoLosa'] <= 25 and (L['AreaX'] < 0 or L['AreaY'] < 0):
+            suma('Doble en caso ajustado')
     for fila in doc['vanos']:
         if fila[6] in ('Doble', 'Temp', 'Vuelo'):
             suma('tipo ' + fila[6])
@@ -109,7 +109,7 @@ OBLIGATORIOS = ['codigo %02d' % c for c in range(1, 26)] + [
     'vuelo con cargas de borde', 'tipo Doble', 'tipo Temp', 'tipo Vuelo',
     'apoyo sin adicional (---)', 'separacion de apoyo limitada a 1.0',
     'barra 1/2 en vano', 'barra 3/4 en vano', 'separacion limitada a 3 espesores',
-    'apoyo con la misma losa dos veces', 'apoyo en X', 'apoyo en Y',
+    'apoyo con la misma losa dos veces', 'Doble en caso ajustado', 'apoyo en X', 'apoyo en Y',
     'fy 4200', 'fy 2800', 'uso Techo', 'uso Entrepiso']
 
 

@@ -59,9 +59,12 @@ def item(texto, doble=False):
 class Generador:
     def __init__(self, semilla):
         self.r = random.Random(semilla)
+        self.decimales = 2  # 6 for projects whose measures use all 7 digits
 
     def luz(self, lo=1.0, hi=9.0):
         r = self.r
+        if self.decimales > 2:
+            return round(r.uniform(lo, hi), self.decimales)
         if r.random() < 0.5:
             return round(r.uniform(lo, hi) * 4) / 4
         return round(r.uniform(lo, hi), 2)
@@ -121,7 +124,11 @@ class Generador:
         if codigo == 13 or r.random() < 0.15:
             vuelo_m = texto_decimal(r.uniform(0.0, 1.5), 3)
             vuelo_v = texto_decimal(r.uniform(0.0, 0.8), 3)
-        return {'Bordes': bordes, 'Lx': texto_decimal(lx, 2), 'Ly': texto_decimal(ly, 2),
+        if self.decimales > 2:
+            muerta = texto_decimal(float(muerta), self.decimales) if muerta == '0' else \
+                texto_decimal(float(muerta) + r.uniform(0, 0.001), self.decimales)
+        return {'Bordes': bordes, 'Lx': texto_decimal(lx, self.decimales),
+                'Ly': texto_decimal(ly, self.decimales),
                 'Muerta': muerta, 'Viva': viva, 'VueloM': vuelo_m, 'VueloV': vuelo_v,
                 'Espesor': espesor, 'Codigo': codigo}
 
@@ -129,6 +136,8 @@ class Generador:
         r = self.r
         n = r.choice([1, 2, 3, r.randint(1, 30), r.randint(1, 30), r.randint(15, 30)])
         pesado = r.random() < 0.25
+        if r.random() < 0.1:
+            self.decimales = 6
         losas = [self.losa(pesado and r.random() < 0.7) for _ in range(n)]
         apoyos = []
         for _ in range(r.randint(0, min(2 * n, 40))):
@@ -172,8 +181,14 @@ class Generador:
             for L in losas:
                 if r.random() < 0.05:
                     L['Viva'] = '-' + texto_decimal(r.uniform(0.01, 0.1), 3)
+        titulo = r.choice(TITULOS + (['Losa, nivel 3;  planta "B"  '] if raro else []))
+        corta = r.random() < 0.1
+        if corta:
+            # An older file without the use and the layers: the title tells the use.
+            titulo = r.choice(['Techo del bloque A', 'ENTREPISO nivel 2', 'Vivienda',
+                               'Losa de eNtrEpIsO', 'TeChO liviano'])
         return {
-            'Titulo': r.choice(TITULOS + (['Losa, nivel 3;  planta "B"  '] if raro else [])),
+            'Titulo': titulo, 'Corta': corta,
             'Fc': fc, 'Fy': fy, 'Raro': raro, 'SemillaTexto': r.getrandbits(32),
             'Espesor': espesor_general,
             'Recubrimiento': r.choice(['2', '2', '2.5', '3', '1.5'] + (['0'] if raro else [])),
@@ -225,6 +240,10 @@ def escribe(proy, ruta):
         lineas += corta([cabeza + resto[0]] + resto[1:])
     for j, A in enumerate(proy['apoyos'], 1):
         lineas.append(num(str(j)) + A['Dir'] + ',' + num(A['Losa1']) + num(A['Losa2']))
+    if proy['Corta']:
+        with open(ruta, 'wb') as f:
+            f.write(''.join(s + '\r\n' for s in lineas).encode('cp1252'))
+        return
     lineas.append(proy['Uso'])
     for k in range(4):
         lineas.append(num(proy['CapasE'][k]) + num(proy['CapasP'][k]))

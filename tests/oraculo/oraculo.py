@@ -461,15 +461,28 @@ def carga_archivo(ruta, p, dialogo):
         a1 = f32(lee.numero())
         a2 = f32(lee.numero())
         p.apoyos.append({'ApoyoDir': direccion, 'ApoyoLosa1': a1, 'ApoyoLosa2': a2})
-    if lee.fin():
-        raise ErrorArchivo('solo se lee la forma larga')
-    p.Uso = lee.linea()
-    for k in range(4):
-        p.EspesorCapa[k] = f32(lee.numero())
-        p.PesoUnitCapa[k] = f32(lee.numero())
-    p.Panderetas = lee.numero()
-    p.OtrasCargas = f32(lee.numero())
-    dialogo.t['Uso'] = lee.linea().strip(' ')
+    p.Uso = ''
+    if not lee.fin():
+        p.Uso = lee.linea()
+        for k in range(4):
+            p.EspesorCapa[k] = f32(lee.numero())
+            p.PesoUnitCapa[k] = f32(lee.numero())
+        p.Panderetas = lee.numero()
+        p.OtrasCargas = f32(lee.numero())
+        dialogo.t['Uso'] = lee.linea().strip(' ')
+    else:
+        # The short form of older files: the use from the title, the slab layer alone.
+        titulo = p.Titulo.upper()
+        if 'TECHO' in titulo:
+            p.Uso, dialogo.t['Uso'] = 'Techo', 'Techo plano'
+        elif 'ENTREPISO' in titulo:
+            p.Uso, dialogo.t['Uso'] = 'Entrepiso', 'Residencia: habitaciones, salas, etc.'
+        else:
+            p.Uso, dialogo.t['Uso'] = 'Techo', 'Techo plano'
+        p.EspesorCapa = [f32(0.1), f32(0), f32(0), f32(0)]
+        p.PesoUnitCapa = [f32(2.4), f32(0), f32(0), f32(0)]
+        p.Panderetas = 0.0
+        p.OtrasCargas = f32(p.CargaMuerta - p.EspesorCapa[0] * p.PesoUnitCapa[0])
     # The dialog's boxes, each through its change rule.
     dialogo.escribe('Nombre', p.Titulo)
     dialogo.escribe('Cargam', fs(p.CargaMuerta, 3))
