@@ -234,6 +234,15 @@ std::string Str(double v) { return TextoStr(DecimalDe(v, 15), 15); }
 std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
+
+std::string TextoCelda(float v) {
+  if (!std::isfinite(v)) return "0";
+  std::string t = Formato(v, "0.##########");
+  if (ASingle(ValorTexto(t)) == v) return t;
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
 std::string TextoNumero(int v) { return std::to_string(v); }
 
 std::string Formato(float v, std::string_view formato) {
