@@ -129,17 +129,15 @@ Decimal DesdeCientifico(const char* texto) {
   return d;
 }
 
-Decimal DecimalDe(float v) {
+Decimal DecimalDe(double v, int significativos) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(v));
+  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific,
+                         significativos - 1);
+  *r.ptr = '\0';
   return DesdeCientifico(buf);
 }
 
-Decimal DecimalDe(double v, int significativos) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significativos - 1, v);
-  return DesdeCientifico(buf);
-}
+Decimal DecimalDe(float v) { return DecimalDe(static_cast<double>(v), 7); }
 
 Decimal DecimalExacto(double v) {
   char buf[64];
