@@ -253,24 +253,87 @@ def escribe(proy, ruta):
         f.write(''.join(s + '\r\n' for s in lineas).encode('cp1252'))
 
 
-def genera(semilla, ruta):
-    """Writes one valid project to ruta; returns the oracle's document of it and the
-    project as the oracle holds it after the calculation."""
+def valido(semilla, ruta):
+    """Writes one valid project to ruta; returns it with the oracle's document of it
+    and the project as the oracle holds it after the calculation."""
     g = Generador(semilla)
     proy = g.proyecto()
     for _ in range(200):
         escribe(proy, ruta)
         doc, p = oraculo.documento(ruta)
         if doc['error'] is None:
-            return doc, p
+            return proy, doc, p
         texto = doc['error']
-        if not texto.startswith('capacidad excedida en la losa'):
+        if not texto.startswith(oraculo.CAPACIDAD):
             raise RuntimeError('proyecto invalido %s: %s' % (ruta, texto))
-        i = int(texto.split()[-1])
+        i = int(texto.split('\r')[0].split()[-1])
         L = proy['losas'][i - 1]
         e = float(L['Espesor']) or float(proy['Espesor'])
         L['Espesor'] = texto_decimal(e + 0.02, 3)
     raise RuntimeError('no se logra un proyecto calculable: semilla %d' % semilla)
+
+
+def genera(semilla, ruta):
+    """Writes one valid project to ruta; returns the oracle's document of it and the
+    project as the oracle holds it after the calculation."""
+    _, doc, p = valido(semilla, ruta)
+    return doc, p
+
+
+DEFECTOS = ['bordes sin caso', 'par sin caso', 'ninguna losa', 'cien losas', 'texto por numero',
+            'archivo cortado', 'forma larga incompleta', 'luz nula', 'apoyo sin losa',
+            'espesor igual al recubrimiento', 'seccion insuficiente']
+
+
+def malo(semilla, ruta):
+    """Writes a project with one defect that must stop the load or the calculation with
+    a message; returns the name of the defect."""
+    proy, _, _ = valido(semilla, ruta)
+    r = random.Random(semilla ^ 0x5EED)
+    defecto = DEFECTOS[semilla % len(DEFECTOS)]
+    losas = proy['losas']
+    L = r.choice(losas)
+    una = [x for x in losas if 10 <= x['Codigo'] <= 13]
+    dos = [x for x in losas if not 10 <= x['Codigo'] <= 13]
+    if defecto == 'bordes sin caso' and dos:
+        r.choice(dos)['Bordes'] = r.choice(['NNAA', 'ANAN', 'NNNN', 'aaaa', 'EAX', 'EAAAE'])
+    elif defecto == 'par sin caso' and una:
+        x = r.choice(una)
+        par = r.choice(['AN', 'NA', 'NN'])
+        x['Bordes'] = par + x['Bordes'][2:] if float(x['Lx']) <= float(x['Ly']) else \
+            x['Bordes'][:2] + par
+    elif defecto == 'luz nula':
+        L[r.choice(['Lx', 'Ly'])] = '0'
+    elif defecto == 'apoyo sin losa':
+        proy['apoyos'].append({'Dir': r.choice('XY'), 'Losa1': str(r.randint(1, len(losas))),
+                               'Losa2': r.choice(['0', str(len(losas) + 1), '100'])})
+        r.shuffle(proy['apoyos'])
+    elif defecto == 'espesor igual al recubrimiento':
+        proy['Recubrimiento'] = '2'
+        L['Espesor'] = r.choice(['0.02', '0.015'])
+    elif defecto == 'seccion insuficiente':
+        L['Espesor'] = '0.05'
+        L['Muerta'], L['Viva'] = '4', '3'
+        L['Lx'], L['Ly'] = '8', '8'
+        L['Bordes'] = 'AAAA'
+        L['Codigo'] = 1
+    escribe(proy, ruta)
+    with open(ruta, 'rb') as f:
+        lineas = f.read().split(b'\r\n')
+    if defecto == 'ninguna losa':
+        lineas[1] = b' 0 ' + lineas[1].lstrip().split(b' ', 1)[1]
+    elif defecto == 'cien losas':
+        lineas[1] = b' 100 ' + lineas[1].lstrip().split(b' ', 1)[1]
+    elif defecto == 'texto por numero':
+        k = r.randrange(2, 2 + len(losas))
+        lineas[k] = lineas[k].rstrip(b' ') + b'x '
+    elif defecto == 'archivo cortado':
+        lineas = lineas[:r.randrange(2, 2 + len(losas))] + [b'']
+    elif defecto == 'forma larga incompleta':
+        lineas = lineas[:-2] + [b''] if not proy['Corta'] else lineas[:2] + [b'']
+    with open(ruta, 'wb') as f:
+        f.write(b'\r\n'.join(lineas))
+    return defecto
 
 
 def main():

@@ -160,6 +160,15 @@ class ErrorCalculo(Exception):
     pass
 
 
+def mensaje_losa(texto, numero):
+    """A calculation message that names a slab or support, as the program shows it."""
+    return texto + ' No. ' + (' %d' % numero) + '\r\n\r\nCORRIJA LOS DATOS'
+
+
+CAPACIDAD = 'Capacidad de la seccion excedida en la Losa'
+ESPESOR = 'Espesor menor o igual al recubrimiento en la Losa'
+
+
 # ---------------------------------------------------------------- general data dialog
 
 USOS = [
@@ -442,7 +451,8 @@ def carga_archivo(ruta, p, dialogo):
             raise ErrorArchivo('luz nula')
         codigo, mensaje = clasifica(bordes, lx, ly)
         if codigo is None:
-            raise ErrorCalculo('Condiciones de Borde No Validas' if mensaje else '')
+            # The one-way lookup rejects silently; the load still says why it stops.
+            raise ErrorCalculo('Condiciones de Borde No Validas')
         losa = {'Bordes': bordes, 'Lx': lx, 'Ly': ly, 'CargaMuertaVano': valores[2],
                 'CargaVivaVano': valores[3], 'CargaMuertaVuelo': valores[4],
                 'CargaVivaVuelo': valores[5], 'EspesorLosa': valores[6],
@@ -622,7 +632,7 @@ def momentos_una_direccion(c, i, L, m):
     mx = my = nx = ny = 0.0
     if m > 0.5:
         if m < 2:
-            raise ErrorCalculo('Error en la Losa No. ' + (' %d' % i) + '\r\n\r\nCORRIJA LOS DATOS')
+            raise ErrorCalculo(mensaje_losa('Error en la Losa', i))
         if c == 11:
             mx = qx / 14.22; nx = qx / 8
         elif c == 12:
@@ -689,23 +699,23 @@ def indice(v):
     return int(Decimal(repr(v)).quantize(Decimal(1), rounding=ROUND_HALF_EVEN))
 
 
-def losa_de(p, v):
+def losa_de(p, v, j=0):
     k = indice(v)
     if k < 1 or k > p.NumLosas:
-        raise ErrorCalculo('losa inexistente en un apoyo')
+        raise ErrorCalculo(mensaje_losa('Losa inexistente en el Apoyo', j))
     return p.losas[k - 1]
 
 
 def momentos_apoyos(p):
-    for A in p.apoyos:
+    for j, A in enumerate(p.apoyos, 1):
         if A['ApoyoDir'] not in ('X', 'Y'):
             A['ApoyoDir'] = 'X'
         d = A['ApoyoDir']
         neg, luz, mom = ('MomentoNegX', 'Lx', 'MomentoX') if d == 'X' else \
             ('MomentoNegY', 'Ly', 'MomentoY')
         dado, fijo, vuelo = GRUPOS[d]
-        a = losa_de(p, A['ApoyoLosa1'])
-        b = losa_de(p, A['ApoyoLosa2'])
+        a = losa_de(p, A['ApoyoLosa1'], j)
+        b = losa_de(p, A['ApoyoLosa2'], j)
         Ma, Mb = a[neg], b[neg]
         clave = 'MomentoApoyo' + d
         ca, cb = a['CodigoLosa'], b['CodigoLosa']
@@ -773,13 +783,15 @@ def diseno(p):
     rm = p.RecubrimientoM
     for i, L in enumerate(p.losas, 1):
         d = L['EspesorLosa'] - rm
+        if d <= 0:
+            raise ErrorCalculo(mensaje_losa(ESPESOR, i))
         for dirn, mom, area, sep, raiz, omega, cuantia in (
                 ('X', 'MomentoX', 'AreaX', 'SeparX', 'RaizX', 'CargaLx2', 'CuantiaX'),
                 ('Y', 'MomentoY', 'AreaY', 'SeparY', 'RaizY', 'CargaLy2', 'CuantiaY')):
             M = abs(L[mom])
             q = M / (d * d * 5.3 * p.Fc)
             if 0.7190001 - q < 0:
-                raise ErrorCalculo('capacidad excedida en la losa %d' % i)
+                raise ErrorCalculo(mensaje_losa(CAPACIDAD, i))
             L[raiz] = f32(math.sqrt(0.7190001 - q))
             L[omega] = f32(0.8480001 - L[raiz])
             L[cuantia] = f32(p.Fc * L[omega] / p.Fy)
