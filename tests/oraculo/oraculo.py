@@ -783,8 +783,6 @@ def diseno(p):
     rm = p.RecubrimientoM
     for i, L in enumerate(p.losas, 1):
         d = L['EspesorLosa'] - rm
-        if d <= 0:
-            raise ErrorCalculo(mensaje_losa(ESPESOR, i))
         for dirn, mom, area, sep, raiz, omega, cuantia in (
                 ('X', 'MomentoX', 'AreaX', 'SeparX', 'RaizX', 'CargaLx2', 'CuantiaX'),
                 ('Y', 'MomentoY', 'AreaY', 'SeparY', 'RaizY', 'CargaLy2', 'CuantiaY')):
@@ -822,6 +820,7 @@ def diseno(p):
         s = 'X' if X else 'Y'
         M = A['MomentoApoyo' + s]
         q = M / (d * d * 5.3 * p.Fc)
+        A['RaizDeNegativo'] = 0.7190001 - q < 0
         A['RaizApoyo' + s] = f32(math.sqrt(abs(0.7190001 - q)))
         A['OmegaApoyo' + s] = f32(0.8480001 - A['RaizApoyo' + s])
         A['CuantiaApoyo' + s] = f32(p.Fc * A['OmegaApoyo' + s] / p.Fy)
@@ -847,6 +846,13 @@ def calcula_losas(p):
     if p.Fy == 0:
         p.Fy = 2800
     p.RecubrimientoM = f32(p.Recubrimiento / 100)
+    # Data the formulas cannot take are refused before anything is computed.
+    for i, L in enumerate(p.losas, 1):
+        if L['EspesorLosa'] - p.RecubrimientoM <= 0:
+            raise ErrorCalculo(mensaje_losa(ESPESOR, i))
+    for j, A in enumerate(p.apoyos, 1):
+        losa_de(p, A['ApoyoLosa1'], j)
+        losa_de(p, A['ApoyoLosa2'], j)
     for i, L in enumerate(p.losas, 1):
         L['CargaUltima'] = f32(1.4 * L['CargaMuertaVano'] + 1.7 * L['CargaVivaVano'])
         m = L['RelacionLados'] = f32(L['Ly'] / L['Lx'])
