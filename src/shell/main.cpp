@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "model/Sesion.h"
+#include "report/qt/LosPrev.h"
 #include "shell/Arranque.h"
 #include "shell/PlacatForm.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
   placatec::InstalaTraduccionQt(app);
   placatec::Sesion sesion;
   placatec::PlacatForm placat(sesion);
+  placatec::LosPrev* vistaPrevia = nullptr;  // a window of placat, made on first use
+  placat.muestraVistaPrevia = [&] { placatec::MuestraVistaPrevia(vistaPrevia, sesion, &placat); };
   placatec::Main(placat);
   return app.exec();
 }
