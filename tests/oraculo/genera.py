@@ -151,6 +151,9 @@ class Generador:
             apoyos.append({'Dir': d, 'Losa1': str(a), 'Losa2': str(b)})
         techo = r.random() < 0.4
         uso_texto = r.choice(TECHOS if techo else PISOS)
+        if r.random() < 0.04:
+            # A use the table does not hold: the live load of the file stays.
+            uso_texto = 'Techo de lámina' if techo else 'Depósito de granos'
         uso = 'Techo' if techo else 'Entrepiso'
         if r.random() < 0.05:
             uso = 'Entrepiso' if techo else 'Techo'
