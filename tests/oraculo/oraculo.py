@@ -449,7 +449,7 @@ def carga_archivo(ruta, p, dialogo):
         lx, ly = valores[0], valores[1]
         if lx == 0 or ly == 0:
             raise ErrorArchivo('luz nula')
-        codigo, mensaje = clasifica(bordes, lx, ly)
+        codigo, _ = clasifica(bordes, lx, ly)
         if codigo is None:
             # The one-way lookup rejects silently; the load still says why it stops.
             raise ErrorCalculo('Condiciones de Borde No Validas')
