@@ -142,14 +142,14 @@ void DatosGenerales::Escribe(Caja c, std::string texto, bool siempre) {
   Regla(c);
 }
 
-// The weight of layer k when its thickness or unit weight box changes: the product of
-// the values of the two texts, as typed (0.125 x 2.34 = 0.2925 shows 0.293; the
-// Singles of the two values would give 0.29249999 and show 0.292).
-std::string DatosGenerales::Producto(int k) const {
+// The weight of layer k after its thickness or unit weight box changed: the product
+// of the values of the two texts.
+std::string DatosGenerales::ProductoTextos(int k) const {
   return Tres(ValorTexto(Texto(Text1(k))) * ValorTexto(Texto(Text2(k))));
 }
 
-// The weight of layer k that the use rules show: the product of the layer values.
+// The weight of layer k that the use rules show: the product of the two stored
+// layer values (Singles), multiplied in double.
 std::string DatosGenerales::ProductoCapa(int k) const {
   const auto i = static_cast<std::size_t>(k);
   return Tres(static_cast<double>(p_.EspesorCapa[i]) * static_cast<double>(p_.PesoUnitCapa[i]));
@@ -195,11 +195,11 @@ void DatosGenerales::Regla(Caja c) {
   const int i = static_cast<int>(c);
   if (c >= Caja::Text1_0 && c <= Caja::Text1_3) {
     const int k = i - static_cast<int>(Caja::Text1_0);
-    Escribe(Text3(k), Producto(k), false);
+    Escribe(Text3(k), ProductoTextos(k), false);
     p_.EspesorCapa[static_cast<std::size_t>(k)] = ASingle(v);
   } else if (c >= Caja::Text2_0 && c <= Caja::Text2_3) {
     const int k = i - static_cast<int>(Caja::Text2_0);
-    Escribe(Text3(k), Producto(k), false);
+    Escribe(Text3(k), ProductoTextos(k), false);
     p_.PesoUnitCapa[static_cast<std::size_t>(k)] = ASingle(v);
   } else {
     const int k = i - static_cast<int>(Caja::Text3_0);

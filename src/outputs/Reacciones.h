@@ -46,7 +46,8 @@ inline constexpr std::string_view kTextoTip =
     "a la <Losa 1> o a la <Losa 2> y el numero de la losa que apoya "
     "en la otra casilla";
 
-// A dead and a live line load (To/m), computed in double: shown, never stored.
+// A dead and a live line load (To/m). Reactions are only shown, never stored, so
+// they stay in double precision from the slab's data to the displayed text.
 struct Reaccion {
   double muerta = 0.0;
   double viva = 0.0;
