@@ -19,6 +19,7 @@ import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import genera  # noqa: E402
 import oraculo  # noqa: E402

@@ -14,6 +14,7 @@ import random
 import sys
 from decimal import Decimal
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import oraculo  # noqa: E402
 

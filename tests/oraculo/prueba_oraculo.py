@@ -6,6 +6,7 @@ import sys
 import tempfile
 import unittest
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import genera  # noqa: E402
 import oraculo  # noqa: E402
