@@ -48,6 +48,8 @@ bool ReaccionLado(const Proyecto& p, float numero, std::string_view dir, Reaccio
 
 Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
   const auto k = static_cast<std::size_t>(losa);
+  // The loads are worked out in double from the stored spans and loads and only
+  // shown, never stored: each one is rounded once, by the display format.
   const double lx = p.Lx[k], ly = p.Ly[k];
   const bool xCorto = lx <= ly;
   const double a = xCorto ? lx : ly;

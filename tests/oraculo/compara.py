@@ -19,6 +19,7 @@ import sys
 import tempfile
 from concurrent.futures import ThreadPoolExecutor
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import genera  # noqa: E402
 import oraculo  # noqa: E402
@@ -85,8 +86,8 @@ def cobertura(doc, p, c):
                 suma('barra 1/2 en vano')
             if L['Separ' + d] == oraculo.f32(3 * L['EspesorLosa']):
                 suma('separacion limitada a 3 espesores')
-        if 14 <= L['CodigoLosa'] <= 25 and (L['CoefMomentoX'] < 0 or L['CoefMomentoY'] < 0):
-            suma('coeficiente de vano negativo')
+        if 14 <= L['CodigoLosa'] <= 25 and (L['AreaX'] < 0 or L['AreaY'] < 0):
+            suma('Doble en caso ajustado')
     for fila in doc['vanos']:
         if fila[6] in ('Doble', 'Temp', 'Vuelo'):
             suma('tipo ' + fila[6])
@@ -95,6 +96,8 @@ def cobertura(doc, p, c):
             suma('apoyo sin adicional (---)')
         elif A['SeparApoyo'] == 1.0:
             suma('separacion de apoyo limitada a 1.0')
+        if A['RaizDeNegativo']:
+            suma('apoyo con momento sobre la capacidad (raiz del valor absoluto)')
         if A['BarraApoyo'] == 6:
             suma('barra 3/4 en apoyo')
         if A['ApoyoLosa1'] == A['ApoyoLosa2']:
@@ -104,22 +107,50 @@ def cobertura(doc, p, c):
     suma('uso ' + p.Uso)
 
 
+def suma_error(texto, c):
+    clave = 'error: ' + texto.split('\r')[0].split(' No.')[0]
+    c[clave] = c.get(clave, 0) + 1
+
+
 OBLIGATORIOS = ['codigo %02d' % c for c in range(1, 26)] + [
     'una direccion en X con relacion 2', 'una direccion en Y con relacion 2',
     'vuelo con cargas de borde', 'tipo Doble', 'tipo Temp', 'tipo Vuelo',
     'apoyo sin adicional (---)', 'separacion de apoyo limitada a 1.0',
     'barra 1/2 en vano', 'barra 3/4 en vano', 'separacion limitada a 3 espesores',
-    'apoyo con la misma losa dos veces', 'apoyo en X', 'apoyo en Y',
-    'fy 4200', 'fy 2800', 'uso Techo', 'uso Entrepiso']
+    'apoyo con la misma losa dos veces', 'Doble en caso ajustado',
+    'apoyo con momento sobre la capacidad (raiz del valor absoluto)', 'apoyo en X', 'apoyo en Y',
+    'fy 4200', 'fy 2800', 'uso Techo', 'uso Entrepiso',
+    'error: Archivo Ilegal', 'error: Condiciones de Borde No Validas',
+    'error: Losa inexistente en el Apoyo', 'error: Capacidad de la seccion excedida en la Losa',
+    'error: Espesor menor o igual al recubrimiento en la Losa']
 
 
 def ejecuta(calc, ruta):
     r = subprocess.run([calc, '--json', ruta], capture_output=True, timeout=60)
     try:
-        return json.loads(r.stdout.decode('utf-8'))
+        doc = json.loads(r.stdout.decode('utf-8'))
     except ValueError:
-        return {'error': 'salida no es JSON (estado %d): %s' % (
+        doc = {'error': 'salida no es JSON (estado %d): %s' % (
             r.returncode, r.stderr.decode('utf-8', 'replace')[:200])}
+    doc['_estado'] = r.returncode
+    return doc
+
+
+RESULTADOS = ('vanos', 'apoyos_tabla', 'cantidades', 'totales')
+
+
+def diferencias_error(esperado, obtenido):
+    """A project that must fail: the same message, a non-zero exit status and no result
+    table."""
+    salida = []
+    if esperado['error'] != obtenido.get('error'):
+        salida.append(('.error', esperado['error'], obtenido.get('error')))
+    if obtenido['_estado'] == 0:
+        salida.append(('estado de salida', 'no nulo', 0))
+    for k in RESULTADOS:
+        if obtenido.get(k):
+            salida.append(('.' + k, [], obtenido[k]))
+    return salida
 
 
 def main():
@@ -127,6 +158,8 @@ def main():
     ap.add_argument('--calc', required=True, help='ruta de placatec-calc')
     ap.add_argument('--n', type=int, default=200)
     ap.add_argument('--semilla', type=int, default=1)
+    ap.add_argument('--malos', type=int, default=44,
+                    help='proyectos con un defecto que debe detener la carga o el calculo')
     ap.add_argument('--muestra', type=int, default=25, help='diferencias a mostrar')
     ap.add_argument('--dir', help='carpeta donde dejar los proyectos (si no, temporal)')
     a = ap.parse_args()
@@ -140,6 +173,12 @@ def main():
             ruta = os.path.join(carpeta, 'p%d-%05d.Los' % (a.semilla, k))
             oraculos.append(genera.genera(semilla, ruta))
             casos.append(ruta)
+        for k in range(a.malos):
+            semilla = a.semilla * 1000003 + a.n + k
+            ruta = os.path.join(carpeta, 'm%d-%05d.Los' % (a.semilla, k))
+            genera.malo(semilla, ruta)
+            oraculos.append(oraculo.documento(ruta))
+            casos.append(ruta)
         with ThreadPoolExecutor(max_workers=2) as ex:
             salidas = list(ex.map(lambda r: ejecuta(a.calc, r), casos))
         total = 0
@@ -148,8 +187,13 @@ def main():
         mostradas = 0
         c = {}
         for ruta, (esperado, p), obtenido in zip(casos, oraculos, salidas):
-            cobertura(esperado, p, c)
-            difs = diferencias(esperado, obtenido)
+            if esperado['error'] is None:
+                cobertura(esperado, p, c)
+                obtenido.pop('_estado')
+                difs = diferencias(esperado, obtenido)
+            else:
+                suma_error(esperado['error'], c)
+                difs = diferencias_error(esperado, obtenido)
             if difs:
                 proyectos_distintos += 1
             total += len(difs)
@@ -161,8 +205,8 @@ def main():
                     print('%s  %s: oraculo %r, calculadora %r' % (ruta, camino, e, o))
                     mostradas += 1
         faltan = [k for k in OBLIGATORIOS if not c.get(k)]
-        print('Proyectos: %d, con diferencias: %d, diferencias: %d' % (
-            a.n, proyectos_distintos, total))
+        print('Proyectos: %d (%d con un defecto), con diferencias: %d, diferencias: %d' % (
+            a.n + a.malos, a.malos, proyectos_distintos, total))
         for campo, n in sorted(por_campo.items(), key=lambda x: -x[1]):
             print('  %6d  %s' % (n, campo))
         print('Casos alcanzados: ' + ', '.join('%s %d' % kv for kv in sorted(c.items())))

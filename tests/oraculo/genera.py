@@ -14,6 +14,7 @@ import random
 import sys
 from decimal import Decimal
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import oraculo  # noqa: E402
 
@@ -59,9 +60,12 @@ def item(texto, doble=False):
 class Generador:
     def __init__(self, semilla):
         self.r = random.Random(semilla)
+        self.decimales = 2  # 6 for projects whose measures use all 7 digits
 
     def luz(self, lo=1.0, hi=9.0):
         r = self.r
+        if self.decimales > 2:
+            return round(r.uniform(lo, hi), self.decimales)
         if r.random() < 0.5:
             return round(r.uniform(lo, hi) * 4) / 4
         return round(r.uniform(lo, hi), 2)
@@ -121,7 +125,11 @@ class Generador:
         if codigo == 13 or r.random() < 0.15:
             vuelo_m = texto_decimal(r.uniform(0.0, 1.5), 3)
             vuelo_v = texto_decimal(r.uniform(0.0, 0.8), 3)
-        return {'Bordes': bordes, 'Lx': texto_decimal(lx, 2), 'Ly': texto_decimal(ly, 2),
+        if self.decimales > 2:
+            muerta = texto_decimal(float(muerta), self.decimales) if muerta == '0' else \
+                texto_decimal(float(muerta) + r.uniform(0, 0.001), self.decimales)
+        return {'Bordes': bordes, 'Lx': texto_decimal(lx, self.decimales),
+                'Ly': texto_decimal(ly, self.decimales),
                 'Muerta': muerta, 'Viva': viva, 'VueloM': vuelo_m, 'VueloV': vuelo_v,
                 'Espesor': espesor, 'Codigo': codigo}
 
@@ -129,6 +137,8 @@ class Generador:
         r = self.r
         n = r.choice([1, 2, 3, r.randint(1, 30), r.randint(1, 30), r.randint(15, 30)])
         pesado = r.random() < 0.25
+        if r.random() < 0.1:
+            self.decimales = 6
         losas = [self.losa(pesado and r.random() < 0.7) for _ in range(n)]
         apoyos = []
         for _ in range(r.randint(0, min(2 * n, 40))):
@@ -142,6 +152,9 @@ class Generador:
             apoyos.append({'Dir': d, 'Losa1': str(a), 'Losa2': str(b)})
         techo = r.random() < 0.4
         uso_texto = r.choice(TECHOS if techo else PISOS)
+        if r.random() < 0.04:
+            # A use the table does not hold: the live load of the file stays.
+            uso_texto = 'Techo de lámina' if techo else 'Depósito de granos'
         uso = 'Techo' if techo else 'Entrepiso'
         if r.random() < 0.05:
             uso = 'Entrepiso' if techo else 'Techo'
@@ -159,51 +172,172 @@ class Generador:
         muerta = r.choice(['0.33', '0.513', texto_decimal(r.uniform(0.2, 0.8), 4),
                            texto_decimal(r.uniform(0.2, 0.8), 3)])
         viva = r.choice(['0.1', '0.25', texto_decimal(r.uniform(0.05, 0.6), 3)])
+        fc, fy = str(r.choice(FC)), str(r.choice(FY))
+        raro = r.random() < 0.3
+        if raro and r.random() < 0.3:
+            # Whole-number items written with a fraction: rounded, halves to even.
+            fc = r.choice(['210.4', '240.5', '175.5', '179.6'])
+            fy = r.choice(['4199.5', '4200.5', '2800.4', '2799.5'])
+        if raro:
+            for A in apoyos:
+                if r.random() < 0.1 and int(A['Losa1']) < n:
+                    A['Losa1'] = A['Losa1'] + '.5'
+            for L in losas:
+                if r.random() < 0.05:
+                    L['Viva'] = '-' + texto_decimal(r.uniform(0.01, 0.1), 3)
+        titulo = r.choice(TITULOS + (['Losa, nivel 3;  planta "B"  '] if raro else []))
+        corta = r.random() < 0.1
+        if corta:
+            # An older file without the use and the layers: the title tells the use.
+            titulo = r.choice(['Techo del bloque A', 'ENTREPISO nivel 2', 'Vivienda',
+                               'Losa de eNtrEpIsO', 'TeChO liviano'])
         return {
-            'Titulo': r.choice(TITULOS), 'Fc': r.choice(FC), 'Fy': r.choice(FY),
-            'Espesor': espesor_general, 'Recubrimiento': r.choice(['2', '2', '2.5', '3', '1.5']),
+            'Titulo': titulo, 'Corta': corta,
+            'Fc': fc, 'Fy': fy, 'Raro': raro, 'SemillaTexto': r.getrandbits(32),
+            'Espesor': espesor_general,
+            'Recubrimiento': r.choice(['2', '2', '2.5', '3', '1.5'] + (['0'] if raro else [])),
             'Muerta': muerta, 'Viva': viva, 'losas': losas, 'apoyos': apoyos,
             'Uso': uso, 'UsoTexto': uso_texto, 'CapasE': capas_e, 'CapasP': capas_p,
             'Panderetas': panderetas, 'Otras': otras}
 
 
+def variante(texto, r):
+    """Another notation of the same number, which the reader must also accept: a
+    leading zero, trailing zeros, a plus sign or the exponent form."""
+    v = float(texto)
+    forma = r.randrange(4)
+    if forma == 0:
+        return repr(v) if v != int(v) else '%d.0' % v
+    if forma == 1:
+        return texto + ('0' if '.' in texto else '.00')
+    if forma == 2 and v >= 0:
+        return '+' + texto
+    return '%.6E' % v
+
+
 def escribe(proy, ruta):
+    r = random.Random(proy['SemillaTexto'])
+    raro = proy['Raro']
+
+    def num(texto, doble=False):
+        if raro and r.random() < 0.15:
+            s = variante(texto, r)
+            return (s if s[0] in '+-' else ' ' + s) + ' '
+        return item(texto, doble)
+
+    def corta(items):
+        """Items usually on one line; now and then the line breaks between two."""
+        if raro and len(items) > 2 and r.random() < 0.2:
+            k = r.randrange(1, len(items))
+            return [''.join(items[:k]), ''.join(items[k:])]
+        return [''.join(items)]
+
     lineas = [proy['Titulo']]
-    lineas.append(''.join(item(str(x)) for x in (
-        len(proy['losas']), len(proy['apoyos']), proy['Fc'], proy['Fy'])) +
-        ''.join(item(proy[k]) for k in ('Espesor', 'Recubrimiento', 'Muerta', 'Viva')))
+    lineas += corta([num(str(x)) for x in (
+        len(proy['losas']), len(proy['apoyos']), proy['Fc'], proy['Fy'])] +
+        [num(proy[k]) for k in ('Espesor', 'Recubrimiento', 'Muerta', 'Viva')])
     for i, L in enumerate(proy['losas'], 1):
-        lineas.append(item(str(i)) + L['Bordes'] + ',' + ''.join(
-            item(L[k]) for k in ('Lx', 'Ly', 'Muerta', 'Viva', 'VueloM', 'VueloV', 'Espesor')))
+        numero = str(r.randint(1, 99)) if raro and r.random() < 0.1 else str(i)
+        cabeza = num(numero) + L['Bordes'] + ','
+        resto = [num(L[k]) for k in ('Lx', 'Ly', 'Muerta', 'Viva', 'VueloM', 'VueloV',
+                                     'Espesor')]
+        lineas += corta([cabeza + resto[0]] + resto[1:])
     for j, A in enumerate(proy['apoyos'], 1):
-        lineas.append(item(str(j)) + A['Dir'] + ',' + item(A['Losa1']) + item(A['Losa2']))
+        lineas.append(num(str(j)) + A['Dir'] + ',' + num(A['Losa1']) + num(A['Losa2']))
+    if proy['Corta']:
+        with open(ruta, 'wb') as f:
+            f.write(''.join(s + '\r\n' for s in lineas).encode('cp1252'))
+        return
     lineas.append(proy['Uso'])
     for k in range(4):
-        lineas.append(item(proy['CapasE'][k]) + item(proy['CapasP'][k]))
-    lineas.append(item(proy['Panderetas'], doble=True) + item(proy['Otras']))
-    lineas.append(proy['UsoTexto'])
+        lineas.append(num(proy['CapasE'][k]) + num(proy['CapasP'][k]))
+    lineas.append(item(proy['Panderetas'], doble=True) + num(proy['Otras']))
+    lineas.append(('  ' + proy['UsoTexto'] + ' ') if raro else proy['UsoTexto'])
     with open(ruta, 'wb') as f:
         f.write(''.join(s + '\r\n' for s in lineas).encode('cp1252'))
 
 
-def genera(semilla, ruta):
-    """Writes one valid project to ruta; returns the oracle's document of it and the
-    project as the oracle holds it after the calculation."""
+def valido(semilla, ruta):
+    """Writes one valid project to ruta; returns it with the oracle's document of it
+    and the project as the oracle holds it after the calculation."""
     g = Generador(semilla)
     proy = g.proyecto()
     for _ in range(200):
         escribe(proy, ruta)
         doc, p = oraculo.documento(ruta)
         if doc['error'] is None:
-            return doc, p
+            return proy, doc, p
         texto = doc['error']
-        if not texto.startswith('capacidad excedida en la losa'):
+        if not texto.startswith(oraculo.CAPACIDAD):
             raise RuntimeError('proyecto invalido %s: %s' % (ruta, texto))
-        i = int(texto.split()[-1])
+        i = int(texto.split('\r')[0].split()[-1])
         L = proy['losas'][i - 1]
         e = float(L['Espesor']) or float(proy['Espesor'])
         L['Espesor'] = texto_decimal(e + 0.02, 3)
     raise RuntimeError('no se logra un proyecto calculable: semilla %d' % semilla)
+
+
+def genera(semilla, ruta):
+    """Writes one valid project to ruta; returns the oracle's document of it and the
+    project as the oracle holds it after the calculation."""
+    _, doc, p = valido(semilla, ruta)
+    return doc, p
+
+
+DEFECTOS = ['bordes sin caso', 'par sin caso', 'ninguna losa', 'cien losas', 'texto por numero',
+            'archivo cortado', 'forma larga incompleta', 'luz nula', 'apoyo sin losa',
+            'espesor igual al recubrimiento', 'seccion insuficiente']
+
+
+def malo(semilla, ruta):
+    """Writes a project with one defect that must stop the load or the calculation with
+    a message; returns the name of the defect."""
+    proy, _, _ = valido(semilla, ruta)
+    r = random.Random(semilla ^ 0x5EED)
+    defecto = DEFECTOS[semilla % len(DEFECTOS)]
+    losas = proy['losas']
+    L = r.choice(losas)
+    una = [x for x in losas if 10 <= x['Codigo'] <= 13]
+    dos = [x for x in losas if not 10 <= x['Codigo'] <= 13]
+    if defecto == 'bordes sin caso' and dos:
+        r.choice(dos)['Bordes'] = r.choice(['NNAA', 'ANAN', 'NNNN', 'aaaa', 'EAX', 'EAAAE'])
+    elif defecto == 'par sin caso' and una:
+        x = r.choice(una)
+        par = r.choice(['AN', 'NA', 'NN'])
+        x['Bordes'] = par + x['Bordes'][2:] if float(x['Lx']) <= float(x['Ly']) else \
+            x['Bordes'][:2] + par
+    elif defecto == 'luz nula':
+        L[r.choice(['Lx', 'Ly'])] = '0'
+    elif defecto == 'apoyo sin losa':
+        proy['apoyos'].append({'Dir': r.choice('XY'), 'Losa1': str(r.randint(1, len(losas))),
+                               'Losa2': r.choice(['0', str(len(losas) + 1), '100'])})
+        r.shuffle(proy['apoyos'])
+    elif defecto == 'espesor igual al recubrimiento':
+        proy['Recubrimiento'] = '2'
+        L['Espesor'] = r.choice(['0.02', '0.015'])
+    elif defecto == 'seccion insuficiente':
+        L['Espesor'] = '0.05'
+        L['Muerta'], L['Viva'] = '4', '3'
+        L['Lx'], L['Ly'] = '8', '8'
+        L['Bordes'] = 'AAAA'
+        L['Codigo'] = 1
+    escribe(proy, ruta)
+    with open(ruta, 'rb') as f:
+        lineas = f.read().split(b'\r\n')
+    if defecto == 'ninguna losa':
+        lineas[1] = b' 0 ' + lineas[1].lstrip().split(b' ', 1)[1]
+    elif defecto == 'cien losas':
+        lineas[1] = b' 100 ' + lineas[1].lstrip().split(b' ', 1)[1]
+    elif defecto == 'texto por numero':
+        k = r.randrange(2, 2 + len(losas))
+        lineas[k] = lineas[k].rstrip(b' ') + b'x '
+    elif defecto == 'archivo cortado':
+        lineas = lineas[:r.randrange(2, 2 + len(losas))] + [b'']
+    elif defecto == 'forma larga incompleta':
+        lineas = lineas[:-2] + [b''] if not proy['Corta'] else lineas[:2] + [b'']
+    with open(ruta, 'wb') as f:
+        f.write(b'\r\n'.join(lineas))
+    return defecto
 
 
 def main():

@@ -160,6 +160,15 @@ class ErrorCalculo(Exception):
     pass
 
 
+def mensaje_losa(texto, numero):
+    """A calculation message that names a slab or support, as the program shows it."""
+    return texto + ' No. ' + (' %d' % numero) + '\r\n\r\nCORRIJA LOS DATOS'
+
+
+CAPACIDAD = 'Capacidad de la seccion excedida en la Losa'
+ESPESOR = 'Espesor menor o igual al recubrimiento en la Losa'
+
+
 # ---------------------------------------------------------------- general data dialog
 
 USOS = [
@@ -440,9 +449,10 @@ def carga_archivo(ruta, p, dialogo):
         lx, ly = valores[0], valores[1]
         if lx == 0 or ly == 0:
             raise ErrorArchivo('luz nula')
-        codigo, mensaje = clasifica(bordes, lx, ly)
+        codigo, _ = clasifica(bordes, lx, ly)
         if codigo is None:
-            raise ErrorCalculo('Condiciones de Borde No Validas' if mensaje else '')
+            # The one-way lookup rejects silently; the load still says why it stops.
+            raise ErrorCalculo('Condiciones de Borde No Validas')
         losa = {'Bordes': bordes, 'Lx': lx, 'Ly': ly, 'CargaMuertaVano': valores[2],
                 'CargaVivaVano': valores[3], 'CargaMuertaVuelo': valores[4],
                 'CargaVivaVuelo': valores[5], 'EspesorLosa': valores[6],
@@ -461,15 +471,28 @@ def carga_archivo(ruta, p, dialogo):
         a1 = f32(lee.numero())
         a2 = f32(lee.numero())
         p.apoyos.append({'ApoyoDir': direccion, 'ApoyoLosa1': a1, 'ApoyoLosa2': a2})
-    if lee.fin():
-        raise ErrorArchivo('solo se lee la forma larga')
-    p.Uso = lee.linea()
-    for k in range(4):
-        p.EspesorCapa[k] = f32(lee.numero())
-        p.PesoUnitCapa[k] = f32(lee.numero())
-    p.Panderetas = lee.numero()
-    p.OtrasCargas = f32(lee.numero())
-    dialogo.t['Uso'] = lee.linea().strip(' ')
+    p.Uso = ''
+    if not lee.fin():
+        p.Uso = lee.linea()
+        for k in range(4):
+            p.EspesorCapa[k] = f32(lee.numero())
+            p.PesoUnitCapa[k] = f32(lee.numero())
+        p.Panderetas = lee.numero()
+        p.OtrasCargas = f32(lee.numero())
+        dialogo.t['Uso'] = lee.linea().strip(' ')
+    else:
+        # The short form of older files: the use from the title, the slab layer alone.
+        titulo = p.Titulo.upper()
+        if 'TECHO' in titulo:
+            p.Uso, dialogo.t['Uso'] = 'Techo', 'Techo plano'
+        elif 'ENTREPISO' in titulo:
+            p.Uso, dialogo.t['Uso'] = 'Entrepiso', 'Residencia: habitaciones, salas, etc.'
+        else:
+            p.Uso, dialogo.t['Uso'] = 'Techo', 'Techo plano'
+        p.EspesorCapa = [f32(0.1), f32(0), f32(0), f32(0)]
+        p.PesoUnitCapa = [f32(2.4), f32(0), f32(0), f32(0)]
+        p.Panderetas = 0.0
+        p.OtrasCargas = f32(p.CargaMuerta - p.EspesorCapa[0] * p.PesoUnitCapa[0])
     # The dialog's boxes, each through its change rule.
     dialogo.escribe('Nombre', p.Titulo)
     dialogo.escribe('Cargam', fs(p.CargaMuerta, 3))
@@ -609,7 +632,7 @@ def momentos_una_direccion(c, i, L, m):
     mx = my = nx = ny = 0.0
     if m > 0.5:
         if m < 2:
-            raise ErrorCalculo('Error en la Losa No. ' + (' %d' % i) + '\r\n\r\nCORRIJA LOS DATOS')
+            raise ErrorCalculo(mensaje_losa('Error en la Losa', i))
         if c == 11:
             mx = qx / 14.22; nx = qx / 8
         elif c == 12:
@@ -676,23 +699,23 @@ def indice(v):
     return int(Decimal(repr(v)).quantize(Decimal(1), rounding=ROUND_HALF_EVEN))
 
 
-def losa_de(p, v):
+def losa_de(p, v, j=0):
     k = indice(v)
     if k < 1 or k > p.NumLosas:
-        raise ErrorCalculo('losa inexistente en un apoyo')
+        raise ErrorCalculo(mensaje_losa('Losa inexistente en el Apoyo', j))
     return p.losas[k - 1]
 
 
 def momentos_apoyos(p):
-    for A in p.apoyos:
+    for j, A in enumerate(p.apoyos, 1):
         if A['ApoyoDir'] not in ('X', 'Y'):
             A['ApoyoDir'] = 'X'
         d = A['ApoyoDir']
         neg, luz, mom = ('MomentoNegX', 'Lx', 'MomentoX') if d == 'X' else \
             ('MomentoNegY', 'Ly', 'MomentoY')
         dado, fijo, vuelo = GRUPOS[d]
-        a = losa_de(p, A['ApoyoLosa1'])
-        b = losa_de(p, A['ApoyoLosa2'])
+        a = losa_de(p, A['ApoyoLosa1'], j)
+        b = losa_de(p, A['ApoyoLosa2'], j)
         Ma, Mb = a[neg], b[neg]
         clave = 'MomentoApoyo' + d
         ca, cb = a['CodigoLosa'], b['CodigoLosa']
@@ -740,6 +763,17 @@ def barra_de(a):
     return 2.85
 
 
+def aporte_losa(L, en_x):
+    """Steel a slab brings up over a support by its bent-up span bars."""
+    acero = L['AreaX'] if en_x else L['AreaY']
+    if L['CodigoLosa'] < 10:
+        return abs(2 * acero) if acero <= 0 else acero
+    corta = L['Lx'] <= L['Ly'] if en_x else L['Ly'] <= L['Lx']
+    if L['CodigoLosa'] != 13 and corta:
+        return abs(acero)
+    return 0.0
+
+
 def diseno(p):
     if p.Fy == 4200:
         rmin, asmin = 0.0018, 2.13
@@ -755,7 +789,7 @@ def diseno(p):
             M = abs(L[mom])
             q = M / (d * d * 5.3 * p.Fc)
             if 0.7190001 - q < 0:
-                raise ErrorCalculo('capacidad excedida en la losa %d' % i)
+                raise ErrorCalculo(mensaje_losa(CAPACIDAD, i))
             L[raiz] = f32(math.sqrt(0.7190001 - q))
             L[omega] = f32(0.8480001 - L[raiz])
             L[cuantia] = f32(p.Fc * L[omega] / p.Fy)
@@ -786,20 +820,12 @@ def diseno(p):
         s = 'X' if X else 'Y'
         M = A['MomentoApoyo' + s]
         q = M / (d * d * 5.3 * p.Fc)
+        A['RaizDeNegativo'] = 0.7190001 - q < 0
         A['RaizApoyo' + s] = f32(math.sqrt(abs(0.7190001 - q)))
         A['OmegaApoyo' + s] = f32(0.8480001 - A['RaizApoyo' + s])
         A['CuantiaApoyo' + s] = f32(p.Fc * A['OmegaApoyo' + s] / p.Fy)
         A['AreaApoyo' + s] = f32(d * 10000 * A['CuantiaApoyo' + s])
-        aporte = 0.0
-        for L in (a, b):
-            acero = L['AreaX'] if X else L['AreaY']
-            if L['CodigoLosa'] < 10:
-                aporte += abs(2 * acero) if acero <= 0 else acero
-            else:
-                corta = L['Lx'] <= L['Ly'] if X else L['Ly'] <= L['Lx']
-                if L['CodigoLosa'] != 13 and corta:
-                    aporte += abs(acero)
-        A['Dispon'] = f32(aporte / 2)
+        A['Dispon'] = f32((aporte_losa(a, X) + aporte_losa(b, X)) / 2)
         A['Adicional'] = f32(A['AreaApoyo' + s] - A['Dispon'])
         ad = A['Adicional']
         if ad >= U15:
@@ -808,9 +834,8 @@ def diseno(p):
             barra = 1.27
         else:
             barra = 0.71
-        if ad == 0:
-            raise ErrorCalculo('adicional nulo')
-        A['SeparApoyo'] = f32(barra / ad)
+        # No additional steel at all: no bars, and no spacing to divide out.
+        A['SeparApoyo'] = f32(barra / ad) if ad != 0 else f32(0)
 
 
 def calcula_losas(p):
@@ -821,6 +846,13 @@ def calcula_losas(p):
     if p.Fy == 0:
         p.Fy = 2800
     p.RecubrimientoM = f32(p.Recubrimiento / 100)
+    # Data the formulas cannot take are refused before anything is computed.
+    for i, L in enumerate(p.losas, 1):
+        if L['EspesorLosa'] - p.RecubrimientoM <= 0:
+            raise ErrorCalculo(mensaje_losa(ESPESOR, i))
+    for j, A in enumerate(p.apoyos, 1):
+        losa_de(p, A['ApoyoLosa1'], j)
+        losa_de(p, A['ApoyoLosa2'], j)
     for i, L in enumerate(p.losas, 1):
         L['CargaUltima'] = f32(1.4 * L['CargaMuertaVano'] + 1.7 * L['CargaVivaVano'])
         m = L['RelacionLados'] = f32(L['Ly'] / L['Lx'])
@@ -928,7 +960,9 @@ def cantidades_apoyos(p):
     for i, L in enumerate(p.losas, 1):
         for A in p.apoyos:
             for lado in ('ApoyoLosa1', 'ApoyoLosa2'):
-                if A[lado] != i:
+                # The slab number as the analysis uses it: rounded, halves to even (a
+                # support on "15.5" carries bars designed for slab 16).
+                if indice(A[lado]) != i or A['BarraApoyo'] == 0:
                     continue
                 if A['ApoyoDir'] == 'X':
                     n = L['Ly'] / A['SeparApoyo'] + 1
