@@ -13,6 +13,7 @@ class InterlocutorGuion : public Interlocutor {
  public:
   std::vector<Mensaje> mensajes;
   std::vector<std::string> estados;
+  std::vector<std::string> progresos;
   std::deque<Respuesta> respuestas;
   int beeps = 0;
 
@@ -27,6 +28,7 @@ class InterlocutorGuion : public Interlocutor {
   }
   void Beep() override { ++beeps; }
   void Estado(const std::string& t) override { estados.push_back(t); }
+  void Progreso(const std::string& t) override { progresos.push_back(t); }
 
   std::string UltimoTexto() const { return mensajes.empty() ? std::string() : mensajes.back().texto; }
 };

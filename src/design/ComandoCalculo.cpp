@@ -30,15 +30,14 @@ int IndicePeso(const Barra& b) { return b.codigo == 3 ? 0 : b.codigo == 4 ? 1 : 
 // Span data of one direction of slab i: X spans Lx and its bars run along Lx,
 // spread over Ly; Y the other way round.
 struct Direccion {
-  bool esY;
   float momento, area;
   float& separ;
   double luz, luzTransversal;
 };
 
 Direccion DireccionDe(Proyecto& p, int i, bool esY) {
-  if (esY) return {true, p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
-  return {false, p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
+  if (esY) return {p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
+  return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
 }
 
 // Temperature steel: 3/8 inch bars at 0.28 m; only the 3/8 weight is replaced.
@@ -51,28 +50,40 @@ void AceroTemperatura(Direccion& d, Pesos& pesos, Fila& fila) {
   fila[cTipo] = Texto("Temp");
 }
 
-// ChequeaTemp1X / ChequeaTemp1Y: a cantilever row says "Vuelo"; the direction across
-// the cantilever (the longer span) gets temperature steel.
-void ChequeaTemp1(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (p.CodigoLosa[i] != 13) return;
-  fila[cTipo] = Texto("Vuelo");
-  const bool transversal = d.esY ? p.Lx[i] < p.Ly[i] : p.Lx[i] > p.Ly[i];
-  if (transversal) AceroTemperatura(d, pesos, fila);
-}
-
-// ChequeaTemp2X / ChequeaTemp2Y: the direction a one-way slab does not span gets
-// temperature steel and shows no negative moment.
-void ChequeaTemp2(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  const int codigo = p.CodigoLosa[i];
-  if (codigo < 10 || codigo >= 14) return;
-  const float m = p.RelacionLados[i];
-  if (d.esY ? !(m >= 2.0f) : !(m <= 2.0f)) return;
+// A one-way slab spanning the other direction: this direction gets temperature
+// steel and shows no negative moment.
+void TemperaturaUnaDireccion(Direccion& d, Pesos& pesos, Fila& fila) {
   AceroTemperatura(d, pesos, fila);
   if (fila[cMomento].valor && *fila[cMomento].valor < 0) fila[cMomento] = Numero(0.0f);
 }
 
-Pesos FilaVano(Sesion& s, int i, bool esY) {
-  Proyecto& p = s.proyecto;
+bool EsUnaDireccion(int codigo) { return codigo >= 10 && codigo < 14; }
+
+// A cantilever's X row says "Vuelo"; X is across the cantilever when Lx > Ly.
+void ChequeaTemp1X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] > p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] <= 2.0f)
+    TemperaturaUnaDireccion(d, pesos, fila);
+}
+
+// A cantilever's Y row says "Vuelo"; Y is across the cantilever when Lx < Ly.
+void ChequeaTemp1Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] < p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] >= 2.0f)
+    TemperaturaUnaDireccion(d, pesos, fila);
+}
+
+Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
   Direccion d = DireccionDe(p, i, esY);
   Pesos pesos{};
   Fila fila(kColumnasVanos.size());
@@ -90,14 +101,18 @@ Pesos FilaVano(Sesion& s, int i, bool esY) {
     for (float& w : pesos) w = ASingle(2.0 * w);
     fila[cTipo] = Texto("Doble");
   }
-  ChequeaTemp1(p, i, d, pesos, fila);
-  ChequeaTemp2(p, i, d, pesos, fila);
-  s.vanos.filas.push_back(std::move(fila));
+  if (esY) {
+    ChequeaTemp1Y(p, i, d, pesos, fila);
+    ChequeaTemp2Y(p, i, d, pesos, fila);
+  } else {
+    ChequeaTemp1X(p, i, d, pesos, fila);
+    ChequeaTemp2X(p, i, d, pesos, fila);
+  }
+  vanos.filas.push_back(std::move(fila));
   return pesos;
 }
 
-void FilaApoyo(Sesion& s, int j) {
-  Proyecto& p = s.proyecto;
+void FilaApoyo(Proyecto& p, TablaResultado& apoyos, int j) {
   const bool esY = p.ApoyoDir[j] != "X";
   Fila fila(kColumnasApoyosRefuerzo.size());
   fila[0] = Entero(j);
@@ -117,7 +132,28 @@ void FilaApoyo(Sesion& s, int j) {
     p.BarraApoyo[j] = b.codigo;
     fila[6] = Texto(EtiquetaBarra(b));
   }
-  s.apoyosRefuerzo.filas.push_back(std::move(fila));
+  apoyos.filas.push_back(std::move(fila));
+}
+
+// The first number shown or summed that is not finite (absurd data can overflow
+// a Single), as the message that names its slab or support; "" when all are.
+std::string FueraDeRango(const Proyecto& p, const TablaResultado& vanos,
+                         const TablaResultado& apoyos) {
+  const auto finitos = [](const Fila& fila) {
+    for (const Celda& c : fila)
+      if (c.valor && !std::isfinite(*c.valor)) return false;
+    return true;
+  };
+  for (std::size_t r = 0; r < vanos.filas.size(); ++r) {
+    const int i = static_cast<int>(r / 2) + 1;
+    if (!finitos(vanos.filas[r]) || !std::isfinite(p.Qq1[i]) || !std::isfinite(p.Qq2[i]) ||
+        !std::isfinite(p.Qq3[i]))
+      return TextoErrorCalculo(kCausaResultadosLosa, i);
+  }
+  for (std::size_t r = 0; r < apoyos.filas.size(); ++r)
+    if (!finitos(apoyos.filas[r]))
+      return TextoErrorCalculo(kCausaResultadosApoyo, static_cast<int>(r) + 1);
+  return "";
 }
 
 }  // namespace
@@ -129,22 +165,38 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   CalculaLosas(p, ui);
   if (p.ErrorCalculo != 0) return false;
 
-  s.nombreResultados = p.Titulo;
-  s.vanos.Vacia();
-  s.vanos.filas.reserve(2 * static_cast<std::size_t>(p.NumLosas));
+  // What a refused result must leave as it was.
+  const Tabla<Single> qq1 = p.Qq1, qq2 = p.Qq2, qq3 = p.Qq3, separApoyo = p.SeparApoyo;
+  const Tabla<Integer> barraApoyo = p.BarraApoyo;
+
+  TablaResultado vanos, apoyos;
+  vanos.filas.reserve(2 * static_cast<std::size_t>(p.NumLosas));
   for (int i = 1; i <= p.NumLosas; ++i) {
-    const Pesos x = FilaVano(s, i, false);
-    const Pesos y = FilaVano(s, i, true);
+    const Pesos x = FilaVano(p, vanos, i, false);
+    const Pesos y = FilaVano(p, vanos, i, true);
     p.Qq1[i] = ASingle(static_cast<double>(x[0]) + y[0]);
     p.Qq2[i] = ASingle(static_cast<double>(x[1]) + y[1]);
     p.Qq3[i] = ASingle(static_cast<double>(x[2]) + y[2]);
   }
+  apoyos.filas.reserve(static_cast<std::size_t>(p.NumApoyos));
+  for (int j = 1; j <= p.NumApoyos; ++j) FilaApoyo(p, apoyos, j);
+  AgregaBarrasDeApoyos(p);
 
-  s.apoyosRefuerzo.Vacia();
-  s.apoyosRefuerzo.filas.reserve(static_cast<std::size_t>(p.NumApoyos));
-  for (int j = 1; j <= p.NumApoyos; ++j) FilaApoyo(s, j);
+  if (const std::string falla = FueraDeRango(p, vanos, apoyos); !falla.empty()) {
+    p.Qq1 = qq1;
+    p.Qq2 = qq2;
+    p.Qq3 = qq3;
+    p.SeparApoyo = separApoyo;
+    p.BarraApoyo = barraApoyo;
+    ui.Avisa(falla, "ERROR", Icono::Exclamacion);
+    p.ErrorCalculo = 1;
+    return false;
+  }
 
-  CalculaCantidades(s);
+  s.nombreResultados = p.Titulo;
+  s.vanos = std::move(vanos);
+  s.apoyosRefuerzo = std::move(apoyos);
+  MuestraCantidades(s);
   ui.Estado("");
   p.CalculoHecho = true;
   return true;

@@ -23,9 +23,11 @@ inline constexpr std::array<std::string_view, 8> kColumnasApoyosRefuerzo = {
     "Apoyo Num", "Dir", "Losas", "  Mom   (To-m)", "Area (cm2)", "Dispon (cm2)", "Barras",
     "Separ  (m)"};
 
-// Runs the calculation. On an engine error (the engine has shown its message) it
-// returns false and leaves the tables, Qq1..Qq3, BarraApoyo, SeparApoyo and
-// CalculoHecho as they were; the status keeps "Calculando Momentos y Refuerzo...".
+// Runs the calculation. On an engine error (the engine has shown its message), or
+// when data so large that a result overflows a Single ("Resultados fuera de rango
+// en la Losa No. ..."), it sets ErrorCalculo to 1, returns false and leaves the
+// tables, Qq1..Qq3, BarraApoyo, SeparApoyo and CalculoHecho as they were; the
+// status keeps "Calculando Momentos y Refuerzo...".
 // Otherwise it fills sesion.vanos (two rows per slab, X then Y) and
 // sesion.apoyosRefuerzo (one row per support) with the temperature-steel and
 // cantilever rules, stores the span-bar weights in Qq1..Qq3, runs the quantity

@@ -16,7 +16,16 @@ void Falla(Proyecto& p, Interlocutor& ui, const std::string& texto) {
   p.ErrorCalculo = 1;
 }
 
-bool LuzValida(float l) { return std::isfinite(l) && l > 0; }
+// Spans greater than 0 whose ratio keeps every power of m and n a normal number,
+// so that no case formula divides by zero.
+bool LucesValidas(float lx, float ly) {
+  if (!std::isfinite(lx) || !std::isfinite(ly) || !(lx > 0) || !(ly > 0)) return false;
+  const float m = ASingle(static_cast<double>(ly) / lx);
+  if (!std::isnormal(m)) return false;
+  const float n = ASingle(1 / static_cast<double>(m));
+  const auto quinta = [](double r) { return ASingle(r * r * r * r * r); };
+  return std::isnormal(n) && std::isnormal(quinta(m)) && std::isnormal(quinta(n));
+}
 
 // Data the formulas cannot take: refused before anything is computed, so that no
 // table is indexed out of range and no span or depth divides by zero.
@@ -30,7 +39,7 @@ bool DatosAceptables(Proyecto& p, Interlocutor& ui) {
     return false;
   }
   for (int i = 1; i <= p.NumLosas; ++i) {
-    if (!LuzValida(p.Lx[i]) || !LuzValida(p.Ly[i])) {
+    if (!LucesValidas(p.Lx[i], p.Ly[i])) {
       Falla(p, ui, TextoErrorCalculo(kCausaLuces, i));
       return false;
     }

@@ -26,6 +26,8 @@ inline constexpr std::string_view kCausaEspesor = "Espesor menor o igual al recu
 inline constexpr std::string_view kCausaCapacidad = "Capacidad de la seccion excedida en la Losa";
 inline constexpr std::string_view kCausaApoyoLosa = "Losa inexistente en el Apoyo";
 inline constexpr std::string_view kCausaCapacidadApoyo = "Capacidad de la seccion excedida en el Apoyo";
+inline constexpr std::string_view kCausaResultadosLosa = "Resultados fuera de rango en la Losa";
+inline constexpr std::string_view kCausaResultadosApoyo = "Resultados fuera de rango en el Apoyo";
 inline constexpr std::string_view kTextoTablasFueraDeRango =
     "Numero de losas o de apoyos fuera de rango\r\n\r\nCORRIJA LOS DATOS";
 inline constexpr std::string_view kTextoResistencias =

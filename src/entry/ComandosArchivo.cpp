@@ -128,50 +128,8 @@ void Limpia(Interlocutor& ui) {
   ui.Progreso("");
 }
 
-}  // namespace
-
-std::string TextoErrorArchivo(std::error_code ec) {
-  using std::errc;
-  if (ec == errc::io_error || ec == errc::no_such_device_or_address || ec == errc::no_such_device ||
-      ec == errc::device_or_resource_busy)
-    return "El Disco no Esta Listo";
-#ifdef ENOMEDIUM
-  if (ec == std::error_code(ENOMEDIUM, std::generic_category())) return "El Disco no Esta Listo";
-#endif
-  if (ec == errc::no_space_on_device || ec == errc::file_too_large) return "El Disco Esta Lleno";
-#ifdef EDQUOT
-  if (ec == std::error_code(EDQUOT, std::generic_category())) return "El Disco Esta Lleno";
-#endif
-  if (ec == errc::no_such_file_or_directory || ec == errc::not_a_directory || ec == errc::filename_too_long ||
-      ec == errc::invalid_argument || ec == errc::is_a_directory || ec == errc::illegal_byte_sequence)
-    return "Ilegal Nombre de Archivo";
-  if (ec == errc::permission_denied || ec == errc::operation_not_permitted) return "Permiso Denegado";
-  if (ec == errc::read_only_file_system) return "Disco Protegido contra Escritura";
-  return ec.message();
-}
-
-bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
-  s.proyecto.Cargando = true;
-  ui.Estado("Cargando Archivo...");
-  std::string bytes;
-  bool demasiado = false;
-  const std::error_code ec = LeeBytes(ruta, bytes, demasiado);
-  if (ec || demasiado) {
-    s.proyecto.Cargando = false;
-    Limpia(ui);
-    if (demasiado) ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
-    else if (ec == std::errc::no_such_file_or_directory) ui.Avisa("Archivo no Encontrado", "", Icono::Exclamacion);
-    else ui.Avisa(TextoErrorArchivo(ec), "", Icono::Exclamacion);
-    return false;
-  }
-  return CargaBytes(s, bytes, ruta, ui);
-}
-
-bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
+bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
   Proyecto& p = s.proyecto;
-  p.Cargando = true;
-  ui.Estado("Cargando Archivo...");
-
   // The file is read into a copy: the project in memory changes only when the whole
   // file has been read.
   auto leido = std::make_unique<Proyecto>(p);
@@ -220,6 +178,51 @@ bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, In
   g.Activa();
   p.Cargando = false;
   return true;
+}
+
+}  // namespace
+
+std::string TextoErrorArchivo(std::error_code ec) {
+  using std::errc;
+  if (ec == errc::io_error || ec == errc::no_such_device_or_address || ec == errc::no_such_device ||
+      ec == errc::device_or_resource_busy)
+    return "El Disco no Esta Listo";
+#ifdef ENOMEDIUM
+  if (ec == std::error_code(ENOMEDIUM, std::generic_category())) return "El Disco no Esta Listo";
+#endif
+  if (ec == errc::no_space_on_device || ec == errc::file_too_large) return "El Disco Esta Lleno";
+#ifdef EDQUOT
+  if (ec == std::error_code(EDQUOT, std::generic_category())) return "El Disco Esta Lleno";
+#endif
+  if (ec == errc::no_such_file_or_directory || ec == errc::not_a_directory || ec == errc::filename_too_long ||
+      ec == errc::invalid_argument || ec == errc::is_a_directory || ec == errc::illegal_byte_sequence)
+    return "Ilegal Nombre de Archivo";
+  if (ec == errc::permission_denied || ec == errc::operation_not_permitted) return "Permiso Denegado";
+  if (ec == errc::read_only_file_system) return "Disco Protegido contra Escritura";
+  return ec.message();
+}
+
+bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
+  s.proyecto.Cargando = true;
+  ui.Estado("Cargando Archivo...");
+  std::string bytes;
+  bool demasiado = false;
+  const std::error_code ec = LeeBytes(ruta, bytes, demasiado);
+  if (ec || demasiado) {
+    s.proyecto.Cargando = false;
+    Limpia(ui);
+    if (demasiado) ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
+    else if (ec == std::errc::no_such_file_or_directory) ui.Avisa("Archivo no Encontrado", "", Icono::Exclamacion);
+    else ui.Avisa(TextoErrorArchivo(ec), "", Icono::Exclamacion);
+    return false;
+  }
+  return CargaLeido(s, bytes, ruta, ui);
+}
+
+bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
+  s.proyecto.Cargando = true;
+  ui.Estado("Cargando Archivo...");
+  return CargaLeido(s, bytes, nombre, ui);
 }
 
 bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {

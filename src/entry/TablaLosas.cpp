@@ -170,9 +170,9 @@ void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
 
 void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
+  // Editing another cell means the current one was left first.
+  if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
   filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)] = std::move(texto);
-  filaActual = fila;
-  columnaActual = columna;
 }
 
 void TablaLosas::MueveCelda(int fila, int columna) {
@@ -186,6 +186,7 @@ void TablaLosas::MueveCelda(int fila, int columna) {
 }
 
 void TablaLosas::TeclaEnter(Interlocutor& ui) {
+  if (!FilaValida(filaActual)) return;
   const int fila = filaActual;
   const int columna = columnaActual;
   MueveCelda(fila, columna);

@@ -104,7 +104,8 @@ class TablaLosas {
   bool AgregaFilaNueva(Interlocutor& ui);
   // Removes row `fila` and processes the rest.
   void BorraFila(int fila, Interlocutor& ui);
-  // The text of a cell while it is being edited; nothing is processed yet.
+  // The text of a cell while it is being edited; nothing is processed yet. A cell
+  // other than the current one becomes current first (see MueveCelda).
   void EditaCelda(int fila, int columna, std::string texto);
   // The current cell moves to (fila, columna): an edited edge cell that does not read
   // A, E or N (in any case) becomes "A".

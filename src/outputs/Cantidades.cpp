@@ -34,7 +34,11 @@ void BarrasDeApoyo(Proyecto& p, int i, int j) {
 }  // namespace
 
 void CalculaCantidades(Sesion& s) {
-  Proyecto& p = s.proyecto;
+  AgregaBarrasDeApoyos(s.proyecto);
+  MuestraCantidades(s);
+}
+
+void AgregaBarrasDeApoyos(Proyecto& p) {
   const int losas = Acota(p.NumLosas, MaxLosas);
   const int apoyos = Acota(p.NumApoyos, MaxApoyos);
   Tabla<int> losa1{}, losa2{};
@@ -49,7 +53,6 @@ void CalculaCantidades(Sesion& s) {
       if (losa2[j] == i) BarrasDeApoyo(p, i, j);
     }
   }
-  MuestraCantidades(s);
 }
 
 void MuestraCantidades(Sesion& s) {

@@ -20,9 +20,12 @@ inline constexpr std::array<std::string_view, 7> kColumnasCantidades = {
     "ø 3/4\"   (qq)", "   Total     (qq)", "Cuantia  (qq/m3)"};
 
 // Adds the weight of the additional bars over the supports to Qq1..Qq3 of their
-// slabs (once per calculation: the calculation command calls it right after it has
-// stored the span bars), then fills the table as MuestraCantidades does.
+// slabs, then fills the table as MuestraCantidades does. Once per calculation: the
+// calculation command runs it right after it has stored the span bars.
 void CalculaCantidades(Sesion& sesion);
+
+// The first stage of CalculaCantidades alone: the bars over the supports.
+void AgregaBarrasDeApoyos(Proyecto& p);
 
 // Rebuilds sesion.cantidades (one row per slab: number, volume, the three bar
 // weights and their total with the waste allowance, ratio in qq/m3) and the six

@@ -105,6 +105,8 @@ bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {
     }
     filas.push_back(f);
   }
+  // NumApoyosReac is the number of rows of this table, continuous supports included.
+  p_.NumApoyosReac = static_cast<Integer>(n);
   filaActual = 0;
   if (!ok) {
     ui.Beep();

@@ -75,8 +75,9 @@ class TablaReacciones {
   int NumFilas() const { return static_cast<int>(filas.size()); }
 
   // Rebuilds the grid from the support arrays: rows 1..NumApoyosReac (never fewer than
-  // the NumApoyos continuous supports), an empty description becoming "Apoyo j", the
-  // loads of both sides summed and factored (1.4 dead + 1.7 live) as "0.000" texts.
+  // the NumApoyos continuous supports; NumApoyosReac then counts the rows shown), an
+  // empty description becoming "Apoyo j", the loads of both sides summed and factored
+  // (1.4 dead + 1.7 live) as "0.000" texts.
   // A row whose slab number is negative, above 99 or above NumLosas, or names a slab
   // without valid data, gets empty load cells; the user then hears a beep and reads
   // "Hay errores en los datos". Returns false in that case.

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -346,6 +347,7 @@ QWidget* DelegadoRejilla::createEditor(QWidget* parent, const QStyleOptionViewIt
 void DelegadoRejilla::setEditorData(QWidget* editor, const QModelIndex& index) const {
   if (auto* combo = qobject_cast<QComboBox*>(editor)) {
     combo->setEditText(index.data(Qt::EditRole).toString());
+    combo->lineEdit()->selectAll();  // a key that opens the editor replaces the cell, as in a line box
     return;
   }
   QStyledItemDelegate::setEditorData(editor, index);
@@ -450,6 +452,7 @@ void VistaRejilla::keyPressEvent(QKeyEvent* e) {
 
 void VistaRejilla::currentChanged(const QModelIndex& actual, const QModelIndex& anterior) {
   QTableView::currentChanged(actual, anterior);
+  if (actual.isValid()) emit rejilla_->CeldaActualCambiada(actual.row(), actual.column());
   if (anterior.isValid() && actual.row() != anterior.row()) rejilla_->AlCambiarFila(anterior.row());
 }
 
@@ -746,6 +749,15 @@ void Rejilla::AlCambiarFila(int anterior) {
 
 void Rejilla::HazEnter() {
   int f = FilaActual(), c = ColumnaActual();
+  if (accionEnter_ == AccionEnter::Notifica) {
+    if (modelo_->pendiente >= 0) {
+      const int p = modelo_->pendiente;
+      modelo_->pendiente = -1;
+      emit modelo_->headerDataChanged(Qt::Vertical, p, p);
+    }
+    emit EnterPulsado(f, c);
+    return;
+  }
   ConfirmaFila();
   if (f < 0) return;
   f = std::min(f, modelo_->rowCount() - 1);

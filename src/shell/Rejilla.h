@@ -69,6 +69,8 @@ enum class AccionEnter {
   Ninguna,           // only closes an open editor
   ConfirmaYDerecha,  // commits the cell and the row, moves one column right (at the
                      // last column: to the first data column of the next row)
+  Notifica,          // commits the cell and emits EnterPulsado; the owner commits the
+                     // row (no FilaConfirmada follows) and moves the cursor
 };
 
 class Rejilla : public QWidget {
@@ -163,6 +165,11 @@ class Rejilla : public QWidget {
   void FilasBorradas(const QList<int>& filas);
   void CeldaEditada(int fila, int columna, const QString& texto);
   void TeclaPulsada(int tecla, Qt::KeyboardModifiers modificadores);
+  // The current cell has moved (by the user or by the program), after any open editor
+  // was closed and before the row left is committed.
+  void CeldaActualCambiada(int fila, int columna);
+  // Enter with AccionEnter::Notifica, on the current cell.
+  void EnterPulsado(int fila, int columna);
   void BotonPulsado(int fila, int columna);
   void FilaPorMostrar(int fila);
 

@@ -337,7 +337,21 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   EXPECT_EQ(ui.UltimoTexto(), "Losa inexistente en el Apoyo No.  1\r\n\r\nCORRIJA LOS DATOS");
   EXPECT_EQ(TextosDe(s.apoyosRefuerzo), apoyos);
 
+  // A thickness so large that its minimum steel overflows a Single.
+  p.ApoyoLosa2[1] = 2;
+  p.EspesorLosa[2] = 1e38f;
+  EXPECT_FALSE(CalculaRefuerzo(s, ui));
+  EXPECT_EQ(ui.UltimoTexto(),
+            "Resultados fuera de rango en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
+  EXPECT_EQ(ui.mensajes.back().titulo, "ERROR");
+  EXPECT_EQ(p.ErrorCalculo, 1);
+  EXPECT_FALSE(p.CalculoHecho);
+  EXPECT_EQ(TextosDe(s.vanos), vanos);
+  EXPECT_EQ(TextosDe(s.cantidades), cantidades);
+  EXPECT_EQ(p.Qq1[1], qq);
+
   // A successful calculation clears the flag of the failed one.
+  p.EspesorLosa[2] = 0.12f;
   p.ApoyoLosa2[1] = 2;
   EXPECT_TRUE(CalculaRefuerzo(s, ui));
   EXPECT_EQ(p.ErrorCalculo, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "InterlocutorGuion.h"
 
@@ -97,6 +98,13 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
     Proyecto p = Losas(3);
     p.Ly[2] = luz;
     EXPECT_EQ(Calcula(p), "Luces no validas en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
+  }
+  // Spans whose ratio no Single power can hold.
+  for (auto [lx, ly] : {std::pair{1e-20f, 5.0f}, std::pair{4.0f, 1e-9f}, std::pair{1e-30f, 1e30f}}) {
+    Proyecto p = Losas(3);
+    p.Lx[2] = lx;
+    p.Ly[2] = ly;
+    EXPECT_EQ(Calcula(p), "Luces no validas en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS") << lx;
   }
   // A slab whose edges were rejected is not computed as code 10.
   Proyecto p = Losas(3);

@@ -137,29 +137,30 @@ TEST(MomentosApoyo, DireccionesYVariosApoyos) {
 
 TEST(MomentosApoyo, GruposPorDireccion) {
   using G = GrupoApoyo;
-  const G x[26] = {G::ExtremoArticulado,
-                   G::MomentoDado,       G::ExtremoArticulado, G::ExtremoArticulado,
-                   G::ExtremoEmpotrado,  G::ExtremoEmpotrado,  G::ExtremoArticulado,
-                   G::ExtremoEmpotrado,  G::ExtremoArticulado, G::ExtremoEmpotrado,
-                   G::ExtremoArticulado, G::ExtremoArticulado, G::ExtremoEmpotrado,
-                   G::MomentoDado,       G::MomentoDado,       G::MomentoDado,
-                   G::ExtremoEmpotrado,  G::ExtremoEmpotrado,  G::MomentoDado,
-                   G::MomentoDado,       G::MomentoDado,       G::MomentoDado,
-                   G::ExtremoEmpotrado,  G::ExtremoEmpotrado,  G::MomentoDado,
-                   G::MomentoDado};
+  EXPECT_EQ(GrupoEnApoyo(1, false), G::MomentoDado);
+  EXPECT_EQ(GrupoEnApoyo(9, false), G::ExtremoEmpotrado);
+  EXPECT_EQ(GrupoEnApoyo(16, false), G::ExtremoEmpotrado);
+  EXPECT_EQ(GrupoEnApoyo(16, true), G::MomentoDado);
+  EXPECT_EQ(GrupoEnApoyo(6, false), G::ExtremoArticulado);
+  EXPECT_EQ(GrupoEnApoyo(7, false), G::ExtremoEmpotrado);
+  EXPECT_EQ(GrupoEnApoyo(7, true), G::ExtremoArticulado);
+  EXPECT_EQ(GrupoEnApoyo(0, false), G::ExtremoArticulado);  // never classified
+  EXPECT_EQ(GrupoEnApoyo(40, true), G::ExtremoArticulado);
   // The Y groups are the X groups with the codes exchanged as X and Y exchange.
   const int espejo[26] = {0, 1, 3, 2, 5, 4, 6, 8, 7, 9, 10, 11, 12, 13,
                           18, 19, 20, 21, 14, 15, 16, 17, 24, 25, 22, 23};
   for (int c = 0; c <= 25; ++c) {
-    EXPECT_EQ(GrupoEnApoyo(c, false), x[c]) << c;
-    EXPECT_EQ(GrupoEnApoyo(c, true), x[espejo[c]]) << c;
+    EXPECT_EQ(GrupoEnApoyo(c, true), GrupoEnApoyo(espejo[c], false)) << c;
     EXPECT_EQ(EsVoladizoEnApoyo(c, true), EsVoladizoEnApoyo(espejo[c], false)) << c;
+    // A cantilever always belongs to the given-moment group.
+    if (EsVoladizoEnApoyo(c, false)) {
+      EXPECT_EQ(GrupoEnApoyo(c, false), G::MomentoDado) << c;
+    }
   }
   EXPECT_TRUE(EsVoladizoEnApoyo(13, false));
   EXPECT_TRUE(EsVoladizoEnApoyo(19, false));
   EXPECT_FALSE(EsVoladizoEnApoyo(15, false));
   EXPECT_TRUE(EsVoladizoEnApoyo(15, true));
-  EXPECT_EQ(GrupoEnApoyo(40, false), G::ExtremoArticulado);
 }
 
 }  // namespace placatec

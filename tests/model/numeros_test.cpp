@@ -70,3 +70,29 @@ TEST(Numeros, FormatosDePantalla) {
 }
 
 }  // namespace placatec
+
+namespace placatec {
+
+TEST(Numeros, TextoDeCeldaVuelveAlMismoValor) {
+  EXPECT_EQ(TextoCelda(0.12f), "0.12");
+  EXPECT_EQ(TextoCelda(4.0f), "4");
+  EXPECT_EQ(TextoCelda(-0.5f), "-0.5");
+  EXPECT_EQ(TextoCelda(0.0f), "0");
+  for (float v : {0.1f, 0.513f, 5.25f, 1.0e-5f, 3.0e20f, 0.1234567f, 123456.79f, -2.3f}) {
+    SCOPED_TRACE(v);
+    EXPECT_EQ(ASingle(ValorTexto(TextoCelda(v))), v);
+    EXPECT_TRUE(EsNumero(TextoCelda(v)));
+  }
+}
+
+TEST(Numeros, DesbordeDelValorDeUnTexto) {
+  EXPECT_TRUE(ValorTextoDesborda("1e400"));
+  EXPECT_TRUE(ValorTextoDesborda(" " + std::string(400, '9') + "abc"));
+  EXPECT_EQ(ValorTexto(std::string(400, '9')), 0.0);
+  EXPECT_FALSE(ValorTextoDesborda("1e300"));
+  EXPECT_FALSE(ValorTextoDesborda("0.120"));
+  EXPECT_FALSE(ValorTextoDesborda("abc"));
+  EXPECT_FALSE(ValorTextoDesborda(""));
+}
+
+}  // namespace placatec

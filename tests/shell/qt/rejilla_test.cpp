@@ -263,6 +263,11 @@ class RejillaTest : public QObject {
     Teclea("e");
     rejilla->ConfirmaEdicion();
     QCOMPARE(rejilla->Texto(0, 4), QString("e"));
+    // Enter commits the typed text too.
+    rejilla->PonCelda(0, 3);
+    Teclea("n");
+    Pulsa(Qt::Key_Return);
+    QCOMPARE(rejilla->Texto(0, 3), QString("n"));
     // An empty list removes the drop-down.
     rejilla->PonLista(3, {});
     rejilla->PonCelda(0, 3);
@@ -320,6 +325,34 @@ class RejillaTest : public QObject {
              QColor(255, 0, 0));
     rejilla->PonTexto(1, 4, "Simple");
     QCOMPARE(rejilla->ColorTexto(1, 4), QColor(0, 0, 255));
+  }
+
+  void EnterNotificadoAlDueno() {
+    rejilla->PonColumnas(Columnas());
+    rejilla->PonEditable(true);
+    rejilla->PonAccionEnter(AccionEnter::Notifica);
+    rejilla->PonFilas(std::vector<QStringList>{{"1", "4", "5", "A", "A"}});
+    Muestra();
+    QSignalSpy enter(rejilla.get(), &Rejilla::EnterPulsado);
+    QSignalSpy confirmadas(rejilla.get(), &Rejilla::FilaConfirmada);
+    QSignalSpy movidas(rejilla.get(), &Rejilla::CeldaActualCambiada);
+    rejilla->PonCelda(0, 1);
+    QCOMPARE(movidas.count(), 1);
+    QCOMPARE(movidas[0][1].toInt(), 1);
+    Teclea("6");
+    Pulsa(Qt::Key_Return);
+    // The cell is stored, the owner hears Enter, and the grid neither commits the row
+    // nor moves: that is the owner's business now.
+    QCOMPARE(rejilla->Texto(0, 1), QString("6"));
+    QCOMPARE(enter.count(), 1);
+    QCOMPARE(enter[0][0].toInt(), 0);
+    QCOMPARE(enter[0][1].toInt(), 1);
+    QVERIFY(!rejilla->FilaPendiente());
+    QCOMPARE(confirmadas.count(), 0);
+    QCOMPARE(rejilla->ColumnaActual(), 1);
+    // Enter without an editor is heard too.
+    Pulsa(Qt::Key_Enter);
+    QCOMPARE(enter.count(), 2);
   }
 
   void TeclaPulsadaSeNotifica() {

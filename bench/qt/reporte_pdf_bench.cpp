@@ -1,0 +1,48 @@
+// The report of a 99-slab, 99-support project with the real fonts: composing and
+// laying it out (target: under 100 ms) and writing its PDF (under 500 ms).
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "../../tests/report/ProyectoEjemplo.h"
+#include "report/Reporte.h"
+#include "report/qt/PintaReporte.h"
+
+namespace {
+
+void BM_ComponeYMaquetaConFuentes(benchmark::State& state) {
+  placatec::Sesion s;
+  placatec::ejemplo::Llena(s, 99, 99);
+  placatec::MedidorQt medidor;
+  for (auto _ : state) {
+    placatec::Documento d = placatec::Reporte().Inicia(s, placatec::OpcionesReporte{}, {});
+    placatec::Maqueta m = placatec::MaquetaDocumento(d, placatec::ConfiguracionPagina{}, medidor);
+    benchmark::DoNotOptimize(m.paginas.size());
+  }
+}
+BENCHMARK(BM_ComponeYMaquetaConFuentes)->Unit(benchmark::kMillisecond);
+
+void BM_ExportaPdf99(benchmark::State& state) {
+  placatec::Sesion s;
+  placatec::ejemplo::Llena(s, 99, 99);
+  QTemporaryDir dir;
+  const std::string ruta = dir.filePath("reporte.pdf").toStdString();
+  for (auto _ : state) {
+    std::string error;
+    if (!placatec::ExportaPdf(s, ruta, error)) state.SkipWithError(error.c_str());
+  }
+}
+BENCHMARK(BM_ExportaPdf99)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

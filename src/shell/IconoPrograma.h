@@ -1,0 +1,14 @@
+#pragma once
+// The program's pictures, drawn rather than shipped as files.
+#include <QIcon>
+#include <QPixmap>
+
+namespace placatec {
+
+// A storey plan of four slab panels with their bottom bars.
+QIcon IconoPrograma();
+QPixmap DibujoPrograma(int lado);
+// The light bulb of the tip dialog.
+QPixmap IconoBombilla();
+
+}  // namespace placatec

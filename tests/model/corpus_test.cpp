@@ -1,0 +1,79 @@
+// Every file of tests/corpus/carga must load and every file of tests/corpus/rechazo
+// must be refused with a message, leaving the project that was loaded before as it was.
+// Each file's name is printed before it is read, so that a hang shows its culprit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "InterlocutorGuion.h"
+#include "entry/ComandosArchivo.h"
+#include "model/ArchivoLos.h"
+
+namespace placatec {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<fs::path> Archivos(const char* carpeta) {
+  std::vector<fs::path> archivos;
+  for (const auto& e : fs::directory_iterator(fs::path(PLACATEC_SOURCE_DIR) / "tests/corpus" / carpeta))
+    if (e.is_regular_file()) archivos.push_back(e.path());
+  std::sort(archivos.begin(), archivos.end());
+  return archivos;
+}
+
+std::string Estado(const Sesion& s) {
+  std::string v = TextoProyecto(s.proyecto, s.generales.TextoUso());
+  for (int c = 0; c < NumCajas; ++c) v += "|" + s.generales.Texto(static_cast<Caja>(c));
+  v += "|" + std::to_string(s.losas.filas.size()) + "|" + std::to_string(s.apoyos.filas.size());
+  return v;
+}
+
+}  // namespace
+
+TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
+  const auto carga = Archivos("carga");
+  const auto rechazo = Archivos("rechazo");
+  ASSERT_GE(carga.size(), 10u);
+  ASSERT_GE(rechazo.size(), 10u);
+
+  for (const fs::path& archivo : carga) {
+    std::printf("carga: %s\n", archivo.filename().c_str());
+    std::fflush(stdout);
+    SCOPED_TRACE(archivo.filename().string());
+    auto s = std::make_unique<Sesion>();
+    InterlocutorGuion ui;
+    EXPECT_TRUE(CargaArchivo(*s, archivo.string(), ui));
+    EXPECT_TRUE(ui.mensajes.empty()) << ui.UltimoTexto();
+    EXPECT_GE(s->proyecto.NumLosas, 1);
+    EXPECT_EQ(static_cast<int>(s->losas.filas.size()), s->proyecto.NumLosas);
+    EXPECT_EQ(static_cast<int>(s->apoyos.filas.size()), s->proyecto.NumApoyos);
+    for (int i = 1; i <= s->proyecto.NumLosas; ++i) {
+      EXPECT_GE(s->proyecto.CodigoLosa[i], 1) << "losa " << i;
+      EXPECT_LE(s->proyecto.CodigoLosa[i], 25) << "losa " << i;
+    }
+  }
+
+  // The refused files are loaded over a project that must survive them.
+  auto s = std::make_unique<Sesion>();
+  InterlocutorGuion ui;
+  ASSERT_TRUE(CargaArchivo(*s, carga.front().string(), ui));
+  const std::string antes = Estado(*s);
+  for (const fs::path& archivo : rechazo) {
+    std::printf("rechazo: %s\n", archivo.filename().c_str());
+    std::fflush(stdout);
+    SCOPED_TRACE(archivo.filename().string());
+    InterlocutorGuion ui2;
+    EXPECT_FALSE(CargaArchivo(*s, archivo.string(), ui2));
+    EXPECT_EQ(ui2.mensajes.size(), 1u) << "un archivo rechazado siempre se dice";
+    EXPECT_EQ(Estado(*s), antes);
+    EXPECT_FALSE(s->proyecto.Cargando);
+  }
+}
+
+}  // namespace placatec
