@@ -3,6 +3,7 @@
 #include "model/Sesion.h"
 #include "shell/Arranque.h"
 #include "shell/PlacatForm.h"
+#include "shell/VentanasResultados.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
   placatec::InstalaTraduccionQt(app);
   placatec::Sesion sesion;
   placatec::PlacatForm placat(sesion);
+  placatec::VentanasResultados resultados(placat);
   placatec::Main(placat);
   return app.exec();
 }

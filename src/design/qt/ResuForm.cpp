@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "design/ComandoCalculo.h"
+#include "shell/IconoPrograma.h"
 #include "shell/Rejilla.h"
 
 namespace placatec {
@@ -40,6 +41,7 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
   setObjectName(QStringLiteral("ResuForm"));
   setWindowTitle(Q(kTituloResultados));
   setModal(false);
+  setWindowIcon(IconoPrograma());
 
   auto* etiqueta = new QLabel(QStringLiteral("Proyecto:"), this);
   Nombre = new QLineEdit(this);

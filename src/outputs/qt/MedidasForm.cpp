@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "outputs/Cantidades.h"
+#include "shell/IconoPrograma.h"
 #include "shell/Rejilla.h"
 
 namespace placatec {
@@ -46,6 +47,7 @@ MedidasForm::MedidasForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   setObjectName(QStringLiteral("MedidasForm"));
   setWindowTitle(Q(kTituloMedidas));
   setModal(false);
+  setWindowIcon(IconoPrograma());
 
   SSDBGrid1 = new Rejilla(this);
   SSDBGrid1->setObjectName(QStringLiteral("SSDBGrid1"));

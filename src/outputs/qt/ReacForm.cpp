@@ -3,14 +3,15 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "outputs/Reacciones.h"
+#include "shell/IconoPrograma.h"
 #include "shell/Rejilla.h"
+#include "shell/frmTip.h"
 
 namespace placatec {
 
@@ -54,15 +55,6 @@ class InterlocutorCursor : public Interlocutor {
   bool puesto_ = false;
 };
 
-void TipPorDefecto(QWidget* padre) {
-  QMessageBox caja(padre);
-  caja.setWindowTitle(QStringLiteral("Tip"));
-  caja.setIcon(QMessageBox::Information);
-  caja.setText(QStringLiteral("Sabia usted que..."));
-  caja.setInformativeText(Q(kTextoTip));
-  caja.exec();
-}
-
 }  // namespace
 
 ReacForm::ReacForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
@@ -70,6 +62,7 @@ ReacForm::ReacForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   setObjectName(QStringLiteral("ReacForm"));
   setWindowTitle(Q(kTituloReacciones));
   setModal(false);
+  setWindowIcon(IconoPrograma());
 
   SSDBGrid1 = new Rejilla(this);
   SSDBGrid1->setObjectName(QStringLiteral("SSDBGrid1"));
@@ -206,8 +199,9 @@ void ReacForm::Command1_Click() {
 }
 
 void ReacForm::Command3_Click() {
-  if (muestraTip) muestraTip(this);
-  else TipPorDefecto(this);
+  frmTip tip(this);
+  tip.setWindowModality(Qt::ApplicationModal);
+  tip.exec();
 }
 
 void ReacForm::reject() { Command1_Click(); }

@@ -31,13 +31,11 @@ class ReacForm : public QDialog {
   void Command2_Click();
   // "OK": "Calcula", then closes unless it found an error.
   void Command1_Click();
-  // "Tip": the explanation of the extra supports.
+  // "Tip": the tip dialog, modal, with the explanation of the extra supports.
   void Command3_Click();
 
   // What OK does after hiding the window: enable and show the main window.
   std::function<void()> alRegresar;
-  // Shows the tip dialog, modal; by default a message box with the tip.
-  std::function<void(QWidget* padre)> muestraTip;
 
   Rejilla* SSDBGrid1;
   QPushButton* Command1;  // OK
