@@ -18,21 +18,40 @@ namespace {
 
 QString Q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
-// Columns wide enough for their caption and for the widest text they will hold.
+// Columns wide enough for the widest text they will hold and for their caption, on
+// one line when it is short.
 template <std::size_t N>
 std::vector<ColumnaRejilla> Columnas(const std::array<std::string_view, N>& titulos,
                                      const std::array<const char*, N>& muestras,
                                      const std::array<const char*, N>& formatos, const QFontMetrics& fm) {
   std::vector<ColumnaRejilla> c;
   for (std::size_t i = 0; i < N; ++i) {
+    const QString titulo = Q(titulos[i]);
     int ancho = fm.horizontalAdvance(QString::fromUtf8(muestras[i])) + 20;
-    for (const QString& palabra : Q(titulos[i]).split(' ', Qt::SkipEmptyParts))
+    for (const QString& palabra : titulo.split(' ', Qt::SkipEmptyParts))
       ancho = std::max(ancho, fm.horizontalAdvance(palabra) + 16);
-    ColumnaRejilla col(Q(titulos[i]), QString::fromUtf8(formatos[i]), ancho);
+    const int enUnaLinea = fm.horizontalAdvance(titulo.simplified()) + 16;
+    if (enUnaLinea <= 100) ancho = std::max(ancho, enUnaLinea);
+    ColumnaRejilla col(titulo, QString::fromUtf8(formatos[i]), ancho);
     col.soloLectura = true;
+    if (titulos[i] == "Dir") col.alineacion = Qt::AlignHCenter;
     c.push_back(col);
   }
   return c;
+}
+
+// A group caption over columns desde..hasta, which are widened when the caption
+// would not fit over them.
+void Grupo(Rejilla* r, int desde, int hasta, const QString& titulo) {
+  r->PonGrupo(desde, hasta, titulo);
+  QFont negrita = r->Vista()->horizontalHeader()->font();
+  negrita.setBold(true);
+  const int necesario = QFontMetrics(negrita).horizontalAdvance(titulo) + 16;
+  int ancho = 0;
+  for (int c = desde; c <= hasta; ++c) ancho += r->Vista()->columnWidth(c);
+  if (ancho >= necesario) return;
+  const int extra = (necesario - ancho + (hasta - desde)) / (hasta - desde + 1);
+  for (int c = desde; c <= hasta; ++c) r->PonAnchoColumna(c, r->Vista()->columnWidth(c) + extra);
 }
 
 }  // namespace
@@ -59,7 +78,7 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
   SSDBGrid1->PonColumnas(Columnas<7>(kColumnasVanos,
                                      {"99", "X", "-000.00", "000.00", "ø 3/4\"", "0.00", "Simple"},
                                      {"", "", "0.00", "0.00", "", "0.00", ""}, fm));
-  SSDBGrid1->PonGrupo(3, 5, Q(kGrupoVanos));
+  Grupo(SSDBGrid1, 3, 5, Q(kGrupoVanos));
   SSDBGrid1->DefineEstilo(QStringLiteral("Azul"), QColor(0, 0, 255));
   SSDBGrid1->DefineEstilo(QStringLiteral("Rojo"), QColor(255, 0, 0));
   connect(SSDBGrid1, &Rejilla::FilaPorMostrar, this, &ResuForm::EstiloFila);
@@ -70,7 +89,7 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
   SSDBGrid2->PonColumnas(Columnas<8>(kColumnasApoyosRefuerzo,
                                      {"99", "X", "99 - 99", "-000.00", "000.00", "000.00", "ø 3/4\"", "0.00"},
                                      {"", "", "", "0.00", "0.00", "0.00", "", "0.00"}, fm));
-  SSDBGrid2->PonGrupo(6, 7, Q(kGrupoApoyos));
+  Grupo(SSDBGrid2, 6, 7, Q(kGrupoApoyos));
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -83,8 +102,8 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
 
   auto* l = new QVBoxLayout(this);
   l->addLayout(fila);
-  l->addWidget(SSDBGrid1, 3);
-  l->addWidget(SSDBGrid2, 2);
+  l->addWidget(SSDBGrid1, 5);
+  l->addWidget(SSDBGrid2, 3);
   l->addLayout(botones);
 
   // Wide enough for every column of the wider grid, without a horizontal scroll bar.
@@ -94,7 +113,7 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
     a += SSDBGrid1->Vista()->columnWidth(c);
     ancho = std::max(ancho, a);
   }
-  resize(ancho + 90, 560);
+  resize(ancho + 90, 640);
 }
 
 void ResuForm::EstiloFila(int fila) {
