@@ -69,7 +69,10 @@ ReacForm::ReacForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   SSDBGrid1->PonTitulo(Q(kCaptionGrillaReacciones));
   const QFontMetrics fm = SSDBGrid1->Vista()->fontMetrics();
   const int numero = fm.horizontalAdvance(QStringLiteral("Losa 1")) + 20;
-  const int carga = fm.horizontalAdvance(QStringLiteral("Carga muerta")) + 20;
+  // Load captions on one line: a unit broken at its "/" would not read.
+  int carga = 0;
+  for (int c = ColReac::Muerta; c <= ColReac::Ultima; ++c)
+    carga = std::max(carga, fm.horizontalAdvance(Q(kColumnasReacciones[static_cast<std::size_t>(c)])) + 16);
   std::vector<ColumnaRejilla> columnas = {
       {Q(kColumnasReacciones[0]), {}, fm.horizontalAdvance(QStringLiteral("Apoyo")) + 20},
       {Q(kColumnasReacciones[1]), {}, fm.horizontalAdvance(QStringLiteral("Viga del eje B entre 2 y 3"))},
@@ -124,9 +127,10 @@ ReacForm::ReacForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   resize(ancho + 60, 420);
 }
 
-void ReacForm::Llena() {
+void ReacForm::Llena() { SSDBGrid1->PonFilas(sesion_.reacciones.filas); }
+
+void ReacForm::VaAFilaActual() {
   const TablaReacciones& t = sesion_.reacciones;
-  SSDBGrid1->PonFilas(t.filas);
   if (t.NumFilas() > 0) SSDBGrid1->PonFilaActual(std::clamp(t.filaActual, 0, t.NumFilas() - 1));
 }
 
@@ -138,6 +142,7 @@ void ReacForm::EstiloFila(int fila) {
 void ReacForm::Abre() {
   sesion_.reacciones.Abre(ui_);
   Llena();
+  VaAFilaActual();
   show();
   raise();
   activateWindow();
@@ -182,6 +187,7 @@ void ReacForm::Command2_Click() {
     t.Calcula(ui);
   }
   Llena();
+  VaAFilaActual();
 }
 
 void ReacForm::Command1_Click() {
@@ -193,6 +199,7 @@ void ReacForm::Command1_Click() {
     t.OK(ui);  // "Calcula", then closes unless it found an error
   }
   Llena();
+  VaAFilaActual();
   if (t.error) return;
   hide();
   if (alRegresar) alRegresar();

@@ -23,7 +23,7 @@ class ReacForm : public QDialog {
   // The main window's "Ver reacciones sobre &Apoyos": computes the table and shows
   // the window without waiting.
   void Abre();
-  // Copies the table of the session into the grid.
+  // Copies the table of the session into the grid; the current cell stays.
   void Llena();
 
   // "Calcula": the extra rows go into the support arrays and the table is
@@ -51,6 +51,8 @@ class ReacForm : public QDialog {
   void BotonPulsado(int fila, int columna);
   void FilasBorradas(const QList<int>& filas);
   void EstiloFila(int fila);
+  // Puts the grid's current row where the table says (after computing).
+  void VaAFilaActual();
 
   Sesion& sesion_;
   Interlocutor& ui_;
