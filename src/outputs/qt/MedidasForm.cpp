@@ -130,7 +130,7 @@ MedidasForm::MedidasForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
 
 void MedidasForm::AlineaTotales() {
   QTableView* vista = SSDBGrid1->Vista();
-  const QPoint origen = vista->viewport()->mapTo(filaTotales_, QPoint(0, 0));
+  const QPoint origen = filaTotales_->mapFrom(this, vista->viewport()->mapTo(this, QPoint(0, 0)));
   auto ponEn = [&](QWidget* w, int columna) {
     const int x = origen.x() + vista->columnViewportPosition(columna);
     w->setGeometry(x, 2, vista->columnWidth(columna), filaTotales_->height() - 4);
