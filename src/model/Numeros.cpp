@@ -129,17 +129,15 @@ Decimal DesdeCientifico(const char* texto) {
   return d;
 }
 
-Decimal DecimalDe(float v) {
+Decimal DecimalDe(double v, int significativos) {
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(v));
+  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific,
+                         significativos - 1);
+  *r.ptr = '\0';
   return DesdeCientifico(buf);
 }
 
-Decimal DecimalDe(double v, int significativos) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.*e", significativos - 1, v);
-  return DesdeCientifico(buf);
-}
+Decimal DecimalDe(float v) { return DecimalDe(static_cast<double>(v), 7); }
 
 Decimal DecimalExacto(double v) {
   char buf[64];
@@ -234,6 +232,15 @@ std::string Str(double v) { return TextoStr(DecimalDe(v, 15), 15); }
 std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
+
+std::string TextoCelda(float v) {
+  if (!std::isfinite(v)) return "0";
+  std::string t = Formato(v, "0.##########");
+  if (ASingle(ValorTexto(t)) == v) return t;
+  char buf[64];
+  auto r = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, r.ptr);
+}
 std::string TextoNumero(int v) { return std::to_string(v); }
 
 std::string Formato(float v, std::string_view formato) {

@@ -66,8 +66,9 @@ std::string Formato(int v, std::string_view formato);
 
 // The text a form writes into a grid cell or box for a stored Single: its 7
 // significant digits with a leading zero and no exponent ("0.33", "4", "-0.5"), the
-// same digits the project file keeps.
-inline std::string TextoCelda(float v) { return Formato(v, "0.##########"); }
+// same digits the project file keeps; when those do not read back to the same value,
+// the shortest text that does, so that copying cells back never changes a number.
+std::string TextoCelda(float v);
 
 // The value of a cell's text stored as a Single; 0 when the text holds no number or
 // the number does not fit in a Single.

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/Interlocutor.h"
 #include "model/Numeros.h"
+#include "outputs/Cantidades.h"
 
 namespace placatec {
 
@@ -20,17 +22,6 @@ std::string BarraReporte(float area) {
 
 namespace {
 
-const char* const kRotulosCarga[6] = {"Losa",     "Fino de mezcla", "Mortero",
-                                      "Mosaicos", "Panderetas",     "Otras cargas"};
-
-// Weight box of a layer: the product of its thickness and unit-weight boxes, both
-// shown with three decimals.
-std::string PesoCapa(float espesor, float pesoUnit) {
-  double e = ValorTexto(Formato(espesor, "0.000"));
-  double u = ValorTexto(Formato(pesoUnit, "0.000"));
-  return Formato(e * u, "0.000");
-}
-
 // A grid cell as a number formatted for the report; an empty cell stays empty.
 std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna,
                         const char* formato) {
@@ -42,7 +33,7 @@ std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t c
   return Formato(ValorTexto(texto), formato);
 }
 
-std::string TextoCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
+std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   return CeldaSegura(Recorta(t.filas[fila][columna].texto));
 }
@@ -55,23 +46,23 @@ std::string NumeroTexto(const std::string& texto, const char* formato) {
 }  // namespace
 
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
-  const Proyecto& p = s.proyecto;
   std::array<FilaCargaMuerta, 6> filas;
-  for (int k = 0; k < 6; ++k) filas[static_cast<std::size_t>(k)].rotulo = kRotulosCarga[k];
-  const bool techo = p.Uso.rfind("Techo", 0) == 0;
-  filas[0].peso = PesoCapa(p.EspesorGeneral, p.PesoUnitCapa[0]);
-  if (techo) {
-    filas[1].peso = PesoCapa(p.EspesorCapa[1], p.PesoUnitCapa[1]);
-  } else {
-    filas[2].peso = PesoCapa(p.EspesorCapa[2], p.PesoUnitCapa[2]);
-    filas[3].peso = PesoCapa(p.EspesorCapa[3], p.PesoUnitCapa[3]);
-    filas[4].peso = Formato(p.Panderetas, "0.000");
-  }
-  filas[5].peso = Formato(p.OtrasCargas, "0.000");
+  for (int k = 0; k < NumFilasCarga; ++k)
+    filas[static_cast<std::size_t>(k)] = {std::string(EtiquetaFila(k)), s.generales.Texto(Text3(k))};
   return filas;
 }
 
-Recalculos RecalculosDelPrograma() { return {}; }
+Recalculos RecalculosDelPrograma() {
+  Recalculos r;
+  // A row the reactions cannot be computed for prints with empty load cells; the
+  // reactions window itself tells the user why when it is opened.
+  r.reacciones = [](Sesion& s) {
+    InterlocutorMudo mudo;
+    s.reacciones.CalculaReacciones(mudo);
+  };
+  r.cantidades = [](Sesion& s) { MuestraCantidades(s); };
+  return r;
+}
 
 void Reporte::SetNormal() {
   fuente_ = estilos_[FilaTexto];
@@ -199,11 +190,11 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   for (int i = 1; i <= losas; ++i) {
     bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
           NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraReporte(p.AreaX[i]) +
-          Formato(p.SeparX[i], "0.00") + "|" + TextoCelda(s.vanos, fila, 6) + ";";
+          Formato(p.SeparX[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) + ";";
     ++fila;
     bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") +
           "|" + BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" +
-          TextoCelda(s.vanos, fila, 6) + ";";
+          TextoDeCelda(s.vanos, fila, 6) + ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -214,7 +205,7 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
   for (int j = 1; j <= apoyos; ++j) {
     const std::size_t r = static_cast<std::size_t>(j - 1);
-    const std::string barras = TextoCelda(s.apoyosRefuerzo, r, 6);
+    const std::string barras = TextoDeCelda(s.apoyosRefuerzo, r, 6);
     bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" + TextoNumero(p.ApoyoLosa1[j]) +
           " - " + TextoNumero(p.ApoyoLosa2[j]) + "|" + NumeroCelda(s.apoyosRefuerzo, r, 3, "0.00") + "|" +
           NumeroCelda(s.apoyosRefuerzo, r, 4, "0.00") + "|" + NumeroCelda(s.apoyosRefuerzo, r, 5, "0.00") +

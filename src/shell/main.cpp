@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "model/Sesion.h"
+#include "report/qt/LosPrev.h"
 #include "shell/Arranque.h"
 #include "shell/PlacatForm.h"
 #include "shell/VentanasResultados.h"
@@ -12,6 +13,8 @@ int main(int argc, char** argv) {
   placatec::Sesion sesion;
   placatec::PlacatForm placat(sesion);
   placatec::VentanasResultados resultados(placat);
+  placatec::LosPrev* vistaPrevia = nullptr;  // a window of placat, made on first use
+  placat.muestraVistaPrevia = [&] { placatec::MuestraVistaPrevia(vistaPrevia, sesion, &placat); };
   placatec::Main(placat);
   return app.exec();
 }

@@ -89,15 +89,8 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
 
 TEST_F(ReporteTest, DatosGeneralesConSusFormatosYLaCargaMuerta) {
   ejemplo::Llena(s, 3, 0);
-  Proyecto& p = s.proyecto;
-  p.Uso = "Entrepiso";
-  p.EspesorGeneral = 0.12f;
-  p.OtrasCargas = 0.0f;  // its row is left out
-  p.Panderetas = 0.1;
-  p.EspesorCapa[3] = 0.03f;
-  p.CargaMuerta = 0.513f;
-  p.CargaViva = 0.25f;
-  p.CargaUltimaGeneral = ASingle(1.4 * 0.513 + 1.7 * 0.25);
+  // An office floor, picked in the general data dialog: its layers as shown there.
+  ASSERT_TRUE(s.generales.EligeUso(15));
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Datos generales");
   EXPECT_EQ(t.columnas, (std::vector<ColumnaTabla>{{Alineacion::Izquierda, 3000},
@@ -115,7 +108,7 @@ TEST_F(ReporteTest, DatosGeneralesConSusFormatosYLaCargaMuerta) {
                             {"Carga muerta:", " ", " "},
                             {"    Losa", "0.288", "To/m2"},
                             {"    Mortero", "0.045", "To/m2"},
-                            {"    Mosaicos", "0.069", "To/m2"},
+                            {"    Mosaicos", "0.080", "To/m2"},
                             {"    Panderetas", "0.100", "To/m2"},
                             {"Carga muerta general", "0.513", "To/m2"},
                             {" ", " ", " "},
@@ -127,8 +120,7 @@ TEST_F(ReporteTest, DatosGeneralesConSusFormatosYLaCargaMuerta) {
   EXPECT_EQ(n.filas, (Filas{{"A = Apoyado"}, {"E = Empotrado"}, {"N = No Apoyado"}}));
 
   // A roof shows its two layers only.
-  p.Uso = "Techo";
-  p.EspesorGeneral = 0.1f;
+  ASSERT_TRUE(s.generales.EligeUso(0));
   d = Compone();
   const Filas& f = Tabla(d, "Datos generales").filas;
   EXPECT_EQ(f[9], (std::vector<std::string>{"    Losa", "0.240", "To/m2"}));
@@ -289,6 +281,37 @@ TEST_F(ReporteTest, LasReaccionesRecalculadasSonLasQueSeImprimen) {
   r.reacciones = [](Sesion& x) { x.reacciones.filas[0][7] = "9.8765"; };
   Documento d = Reporte().Inicia(s, opciones, r);
   EXPECT_EQ(Tabla(d, "Reacciones de apoyo").filas[0][7], "9.877");
+}
+
+}  // namespace
+}  // namespace placatec
+
+namespace placatec {
+namespace {
+
+// The program's own recomputations: the reactions and quantities are those of the
+// current project, not what the grids held before.
+TEST(ReporteDelPrograma, RecalculaReaccionesYCantidades) {
+  Sesion s;
+  ejemplo::Llena(s, 2, 1);
+  Proyecto& p = s.proyecto;
+  p.Lx[1] = p.Ly[1] = 4.0f;
+  p.Lx[2] = p.Ly[2] = 4.0f;
+  p.CargaMuertaVano[1] = p.CargaMuertaVano[2] = 0.5f;
+  p.CodigoLosa[1] = p.CodigoLosa[2] = 1;
+  p.Qq1[1] = 1.0f;
+  p.Qq2[1] = p.Qq3[1] = 0.0f;
+  p.Desperdicio = 7.0f;
+  s.reacciones.filas.clear();
+  s.cantidades.Vacia();
+  Documento d = Reporte().Inicia(s, OpcionesReporte{});
+  const TablaDoc& r = Tabla(d, "Reacciones de apoyo");
+  ASSERT_EQ(r.filas.size(), 1u);
+  EXPECT_EQ(r.filas[0][5], "1.333");  // 4 x 0.5 / 3 from each of the two square slabs
+  const TablaDoc& m = Tabla(d, "Calculo metrico");
+  ASSERT_EQ(m.filas.size(), 3u);
+  EXPECT_EQ(m.filas[0][1], "1.92");  // 4 x 4 x 0.12
+  EXPECT_EQ(m.filas[0][2], "1.07");
 }
 
 }  // namespace

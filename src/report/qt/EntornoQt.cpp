@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <cmath>
 
 #include "report/Papel.h"
 
@@ -10,12 +11,31 @@ namespace placatec {
 
 const char* const kImpresoraPdf = "Archivo PDF";
 
+namespace {
+
+bool MismaMedida(const QPageSize& t, const MedidaPapel& m) {
+  const QSizeF p = t.size(QPageSize::Point) * 20.0;
+  return std::abs(p.width() - m.ancho) < 60 && std::abs(p.height() - m.alto) < 60;
+}
+
+}  // namespace
+
 std::optional<QPageSize> TamanoQt(int codigo) {
-  const QPageSize::PageSizeId id = QPageSize::id(codigo);
-  // Codes that Qt folds into another one (the transverse sizes, for example) are
-  // not that paper for a printer.
-  if (id == QPageSize::Custom || QPageSize::windowsId(id) != codigo) return std::nullopt;
-  return QPageSize(id);
+  if (NombrePapel(codigo).empty() || codigo == PapelCustom) return std::nullopt;
+  const MedidaPapel m = MedidasPapel(codigo);
+  // Qt's own size for the code, when the code is its own (Qt folds the transverse
+  // sizes into the upright ones) and of the right measures.
+  const QPageSize::PageSizeId propio = QPageSize::id(codigo);
+  if (propio != QPageSize::Custom && QPageSize::windowsId(propio) == codigo) {
+    if (MismaMedida(QPageSize(propio), m)) return QPageSize(propio);
+  }
+  // Otherwise a Qt size of those measures that no other code claims (Qt's table
+  // takes the "C size sheet" for an architect's sheet).
+  const QPageSize::PageSizeId porMedida =
+      QPageSize::id(QSizeF(m.ancho / 20.0, m.alto / 20.0), QPageSize::Point, QPageSize::FuzzyMatch);
+  if (porMedida != QPageSize::Custom && QPageSize::windowsId(porMedida) == 0 && MismaMedida(QPageSize(porMedida), m))
+    return QPageSize(porMedida);
+  return std::nullopt;
 }
 
 std::vector<std::string> EntornoQt::Impresoras() const {

@@ -616,21 +616,11 @@ void LosPrev::Imprime() {
 }
 
 LosPrev* MuestraVistaPrevia(LosPrev*& ventana, Sesion& s, QWidget* principal) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QCoreApplication::processEvents();
-  try {
-    if (!ventana) ventana = new LosPrev(s, principal);
-    ventana->show();
-    ventana->raise();
-    ventana->activateWindow();
-    ventana->Activa();
-  } catch (...) {
-    QApplication::restoreOverrideCursor();
-    QMessageBox::information(principal, QString(), "Error");
-    return ventana;
-  }
-  QApplication::restoreOverrideCursor();
-  QCoreApplication::processEvents();
+  if (!ventana) ventana = new LosPrev(s, principal);
+  ventana->show();
+  ventana->raise();
+  ventana->activateWindow();
+  ventana->Activa();
   return ventana;
 }
 

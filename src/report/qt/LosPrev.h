@@ -98,8 +98,9 @@ class LosPrev : public QWidget {
   bool reflejando_ = false;
 };
 
-// "&Print preview..." of the main window: shows the preview (made the first time,
-// kept afterwards) with the busy cursor meanwhile; a failure says "Error".
+// "&Print preview..." of the main window: shows the preview, made the first time as
+// a window of `principal` and kept afterwards, and rebuilds the report. The main
+// window sets the busy cursor around it and reports a failure.
 LosPrev* MuestraVistaPrevia(LosPrev*& ventana, Sesion& s, QWidget* principal);
 
 }  // namespace placatec

@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "model/Sesion.h"
 #include "report/Maquetacion.h"
+#include "report/qt/ExportaPdf.h"
 
 class QPrinter;
 
@@ -44,9 +44,5 @@ bool EscribePdf(const Maqueta& m, const ConfiguracionPagina& c, const QString& r
 
 // Prints pages desde..hasta on a printer already set up for the page.
 bool ImprimePaginas(QPrinter& impresora, const Maqueta& m, int desde, int hasta, QString& error);
-
-// The report with all four sections and the default page settings, as a PDF file.
-// Needs a QGuiApplication (the offscreen platform serves).
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error);
 
 }  // namespace placatec

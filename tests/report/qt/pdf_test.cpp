@@ -10,6 +10,7 @@
 #include "../ProyectoEjemplo.h"
 #include "report/Papel.h"
 #include "report/Reporte.h"
+#include "report/qt/EntornoQt.h"
 #include "report/qt/PintaReporte.h"
 
 using namespace placatec;
@@ -129,6 +130,30 @@ class PdfTest : public QObject {
     QCOMPARE(DisenoPagina(c).fullRectPoints().size(), QSize(595, 842));
     c.orientacion = 1;
     QCOMPARE(DisenoPagina(c).fullRectPoints().size(), QSize(842, 595));
+  }
+
+  void CodigosDePapelDeQt() {
+    // Every code Qt knows has the sheet size of the paper table.
+    int conocidos = 0;
+    for (int codigo = 1; codigo <= UltimoCodigoPapel; ++codigo) {
+      const std::optional<QPageSize> t = TamanoQt(codigo);
+      if (!t) continue;
+      ++conocidos;
+      const QSizeF qt = t->size(QPageSize::Point) * 20.0;
+      const MedidaPapel m = MedidasPapel(codigo);
+      QVERIFY2(std::abs(qt.width() - m.ancho) < 60 && std::abs(qt.height() - m.alto) < 60,
+               qPrintable(QString("%1: %2 x %3").arg(codigo).arg(qt.width()).arg(qt.height())));
+    }
+    QVERIFY(conocidos >= 50);
+    // Sizes Qt folds into another code are not offered as that code.
+    QVERIFY(!TamanoQt(55).has_value());
+    QVERIFY(!TamanoQt(48).has_value());
+    QCOMPARE(TamanoQt(9)->id(), QPageSize::A4);
+    // The PDF printer takes every listed size.
+    EntornoQt e;
+    QVERIFY(e.AdmitePapel(kImpresoraPdf, 9));
+    QVERIFY(e.AdmitePapel(kImpresoraPdf, 256));
+    QVERIFY(!e.AdmitePapel(kImpresoraPdf, 48));
   }
 };
 
