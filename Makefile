@@ -37,6 +37,7 @@ fuzz-smoke: setup
 
 bench: build
 	$(BUILD)/placatec_bench
+	@if [ -x $(BUILD)/placatec_bench_qt ]; then QT_QPA_PLATFORM=offscreen $(BUILD)/placatec_bench_qt; fi
 
 screenshots: build
 	@mkdir -p screenshots
