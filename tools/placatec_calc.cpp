@@ -9,6 +9,11 @@
 
 #include "CalculoPorLotes.h"
 
+#ifdef PLACATEC_CON_PDF
+#include <QGuiApplication>
+#include <memory>
+#endif
+
 int main(int argc, char** argv) {
   CLI::App app{"Calcula un proyecto de losas (.Los) sin ventanas."};
   std::string archivo, salva, pdf;
@@ -18,5 +23,14 @@ int main(int argc, char** argv) {
   app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
   app.add_option("--pdf", pdf, "Escribe el reporte en un archivo PDF");
   CLI11_PARSE(app, argc, argv);
+#ifdef PLACATEC_CON_PDF
+  // The report is laid out with Qt's fonts; without a display the offscreen platform serves.
+  std::unique_ptr<QGuiApplication> qt;
+  if (!pdf.empty()) {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    qt = std::make_unique<QGuiApplication>(argc, argv);
+  }
+#endif
   return placatec::EjecutaCalculoPorLotes({archivo, salva, pdf, json}, std::cout, std::cerr);
 }

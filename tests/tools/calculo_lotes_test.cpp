@@ -152,4 +152,16 @@ TEST_F(CalculoPorLotes, SalvaEscribeElProyectoCargado) {
   EXPECT_EQ(a, b);
 }
 
+TEST_F(CalculoPorLotes, PdfEscribeElReporte) {
+  const std::string pdf = (dir / "reporte.pdf").string();
+  auto s = Ejecuta(Escribe("dos.Los", kDosLosas) + " --pdf " + pdf);
+  if (s.estado == 3 && !fs::exists(pdf)) GTEST_SKIP() << "built without the desktop library";
+  ASSERT_EQ(s.estado, 0);
+  std::ifstream f(pdf, std::ios::binary);
+  std::string cabecera(5, '\0');
+  f.read(cabecera.data(), 5);
+  EXPECT_EQ(cabecera, "%PDF-");
+  EXPECT_GT(fs::file_size(pdf), 1000u);
+}
+
 }  // namespace
