@@ -128,6 +128,19 @@ class ReacFormTest : public QObject {
     Clic(r.Command2);
     QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.843", "0.411", "1.878"}));
     QCOMPARE(p.ApoyoDir[8], std::string("Y"));
+    // A Dir cell emptied by the user is "X" again once the row is left.
+    g->PonCelda(7, 2);
+    g->setFocus();
+    Pulsa(Qt::Key_F2);
+    Pulsa(Qt::Key_A, Qt::ControlModifier);
+    Pulsa(Qt::Key_Delete);
+    Pulsa(Qt::Key_Return);
+    QCOMPARE(g->Texto(7, 2), QString());
+    g->PonCelda(6, 2);
+    QCOMPARE(g->Texto(7, 2), QString("X"));
+    g->PonCelda(7, 2);  // F4 presses the cell's button too
+    Pulsa(Qt::Key_F4);
+    QCOMPARE(g->Texto(7, 2), QString("Y"));
 
     // A slab number above the 6 slabs is refused and the cell emptied.
     EscribeEn(g, 7, 3, "9");
