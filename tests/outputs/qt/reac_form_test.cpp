@@ -190,6 +190,32 @@ class ReacFormTest : public QObject {
     QVERIFY(e.placat.isEnabled());
   }
 
+  void NoMasDe99Apoyos() {
+    Escritorio e;
+    QVERIFY(e.Arranca());
+    QVERIFY(e.Carga(Ejemplo("techo.Los")));
+    Proyecto& p = e.sesion.proyecto;
+    for (int j = 3; j <= MaxApoyos; ++j) {
+      p.ApoyoDir[static_cast<std::size_t>(j)] = p.ApoyoDir[1];  // "X"
+      p.ApoyoLosa1[static_cast<std::size_t>(j)] = 3;
+    }
+    p.NumApoyosReac = MaxApoyos;
+    QVERIFY(e.Elige("AnalisisItem", "ReacItem"));
+    ReacForm& r = e.ventanas.Reac();
+    Rejilla* g = r.SSDBGrid1;
+    QCOMPARE(g->NumFilas(), 99);
+    QCOMPARE(g->Fila(98).mid(0, 5), (QStringList{"99", "Apoyo 99", "X", "3", "0"}));
+    QVERIFY(e.guion.mensajes.empty());
+    EscribeEn(g, 99, 3, "1");
+    QCOMPARE(e.guion.mensajes.size(), std::size_t{1});
+    QCOMPARE(e.guion.mensajes[0].texto, std::string("No se pueden definir mas de 99 apoyos"));
+    QCOMPARE(g->NumFilas(), 99);
+    QCOMPARE(e.sesion.reacciones.NumFilas(), 99);
+    Clic(r.Command1);
+    QVERIFY(!r.isVisible());
+    QCOMPARE(p.NumApoyosReac, Integer{99});
+  }
+
   void TipExplicaLosApoyosExtra() {
     Escritorio e;
     QVERIFY(e.Arranca());
