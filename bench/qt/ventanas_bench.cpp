@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "design/qt/ResuForm.h"
 #include "engine/Clasificacion.h"
@@ -74,6 +75,22 @@ void BM_CalculaYMuestraResultados(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CalculaYMuestraResultados)->Unit(benchmark::kMillisecond);
+
+// The first calculation of a session: the results window is shown for the first time.
+void BM_PrimerCalculoYResultados(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto e = std::make_unique<Escritorio>();
+    state.ResumeTiming();
+    e->placat.CalculoItem();
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    if (!e->ventanas.Resu().isVisible()) state.SkipWithError("the results window is not shown");
+    e.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PrimerCalculoYResultados)->Unit(benchmark::kMillisecond);
 
 void BM_AbreReacciones(benchmark::State& state) {
   Escritorio e;
