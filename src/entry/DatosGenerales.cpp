@@ -142,12 +142,17 @@ void DatosGenerales::Escribe(Caja c, std::string texto, bool siempre) {
   Regla(c);
 }
 
-// The weight of layer k as its box shows it: the product of the two values as they
-// are stored (Singles), multiplied in double.
-std::string DatosGenerales::Producto(int k) const {
-  const float espesor = ASingle(ValorTexto(Texto(Text1(k))));
-  const float peso = ASingle(ValorTexto(Texto(Text2(k))));
-  return Tres(static_cast<double>(espesor) * static_cast<double>(peso));
+// The weight of layer k after its thickness or unit weight box changed: the product
+// of the values of the two texts.
+std::string DatosGenerales::ProductoTextos(int k) const {
+  return Tres(ValorTexto(Texto(Text1(k))) * ValorTexto(Texto(Text2(k))));
+}
+
+// The weight of layer k that the use rules show: the product of the two stored
+// layer values (Singles), multiplied in double.
+std::string DatosGenerales::ProductoCapa(int k) const {
+  const auto i = static_cast<std::size_t>(k);
+  return Tres(static_cast<double>(p_.EspesorCapa[i]) * static_cast<double>(p_.PesoUnitCapa[i]));
 }
 
 void DatosGenerales::Regla(Caja c) {
@@ -190,11 +195,11 @@ void DatosGenerales::Regla(Caja c) {
   const int i = static_cast<int>(c);
   if (c >= Caja::Text1_0 && c <= Caja::Text1_3) {
     const int k = i - static_cast<int>(Caja::Text1_0);
-    Escribe(Text3(k), Producto(k), false);
+    Escribe(Text3(k), ProductoTextos(k), false);
     p_.EspesorCapa[static_cast<std::size_t>(k)] = ASingle(v);
   } else if (c >= Caja::Text2_0 && c <= Caja::Text2_3) {
     const int k = i - static_cast<int>(Caja::Text2_0);
-    Escribe(Text3(k), Producto(k), false);
+    Escribe(Text3(k), ProductoTextos(k), false);
     p_.PesoUnitCapa[static_cast<std::size_t>(k)] = ASingle(v);
   } else {
     const int k = i - static_cast<int>(Caja::Text3_0);
@@ -250,7 +255,7 @@ void DatosGenerales::ReglasTecho() {
   for (int k = 0; k <= 1; ++k) {
     Escribe(Text1(k), Tres(p_.EspesorCapa[static_cast<std::size_t>(k)]), true);
     Escribe(Text2(k), Tres(p_.PesoUnitCapa[static_cast<std::size_t>(k)]), true);
-    Escribe(Text3(k), Producto(k), true);
+    Escribe(Text3(k), ProductoCapa(k), true);
   }
   Escribe(Caja::Text3_4, std::string(), true);
   Escribe(Caja::Text3_5, Tres(p_.OtrasCargas), true);
@@ -279,7 +284,7 @@ void DatosGenerales::ReglasEntrepiso() {
   }
   Escribe(Caja::Text1_0, Tres(p_.EspesorCapa[0]), true);
   Escribe(Caja::Text2_0, Tres(p_.PesoUnitCapa[0]), true);
-  Escribe(Caja::Text3_0, Producto(0), true);
+  Escribe(Caja::Text3_0, ProductoCapa(0), true);
   Escribe(Caja::Text1_1, std::string(), true);
   Escribe(Caja::Text2_1, std::string(), true);
   Habilita(Caja::Text1_1, false);
@@ -294,7 +299,7 @@ void DatosGenerales::ReglasEntrepiso() {
   for (int k = 2; k <= 3; ++k) {
     Escribe(Text1(k), Tres(p_.EspesorCapa[static_cast<std::size_t>(k)]), true);
     Escribe(Text2(k), Tres(p_.PesoUnitCapa[static_cast<std::size_t>(k)]), true);
-    Escribe(Text3(k), Producto(k), true);
+    Escribe(Text3(k), ProductoCapa(k), true);
   }
   Escribe(Caja::Text3_4, Tres(p_.Panderetas), true);
   Escribe(Caja::Text3_5, Tres(p_.OtrasCargas), true);

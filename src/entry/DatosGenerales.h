@@ -124,7 +124,8 @@ class DatosGenerales {
   void ReglasDeUso(int fila);
   void ReglasTecho();
   void ReglasEntrepiso();
-  std::string Producto(int k) const;
+  std::string ProductoTextos(int k) const;
+  std::string ProductoCapa(int k) const;
   void Habilita(Caja c, bool si) { habilitado_[Indice(c)] = si; }
 
   Proyecto& p_;

@@ -50,24 +50,24 @@ Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
   const auto k = static_cast<std::size_t>(losa);
   const double lx = p.Lx[k], ly = p.Ly[k];
   const bool xCorto = lx <= ly;
-  const Single a = xCorto ? p.Lx[k] : p.Ly[k];
-  const Single m = xCorto ? ASingle(lx / ly) : ASingle(ly / lx);
+  const double a = xCorto ? lx : ly;
+  const double m = xCorto ? lx / ly : ly / lx;
   const double cm = p.CargaMuertaVano[k], cv = p.CargaVivaVano[k];
   const Integer codigo = p.CodigoLosa[k];
 
   Reaccion corto, largo;  // on a short edge, on a long edge
   if (codigo != 13) {
-    corto = {ASingle(a * cm / 3.0), ASingle(a * cv / 3.0)};
-    const double f = (3.0 - static_cast<double>(m) * m) / 2.0;
-    largo = {ASingle(f * corto.muerta), ASingle(f * corto.viva)};
+    corto = {a * cm / 3.0, a * cv / 3.0};
+    const double f = (3.0 - m * m) / 2.0;
+    largo = {f * corto.muerta, f * corto.viva};
   } else {
     // One-way cantilever: all of it goes to the fixed edge.
-    largo = {ASingle(a * cm + p.CargaMuertaVuelo[k]), ASingle(a * cv + p.CargaVivaVuelo[k])};
+    largo = {a * cm + p.CargaMuertaVuelo[k], a * cv + p.CargaVivaVuelo[k]};
   }
 
   Reaccion x = xCorto ? corto : largo;
   Reaccion y = xCorto ? largo : corto;
-  const Reaccion total{ASingle(a * cm), ASingle(a * cv)};
+  const Reaccion total{a * cm, a * cv};
   if (CargaSoloEnX(codigo)) {
     x = total;
     y = {};
@@ -94,9 +94,9 @@ bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {
     Reaccion r1, r2;
     if (ReaccionLado(p_, p_.ApoyoLosa1[k], p_.ApoyoDir[k], r1) &&
         ReaccionLado(p_, p_.ApoyoLosa2[k], p_.ApoyoDir[k], r2)) {
-      const Single cm = ASingle(static_cast<double>(r1.muerta) + r2.muerta);
-      const Single cv = ASingle(static_cast<double>(r1.viva) + r2.viva);
-      const Single cu = ASingle(1.4 * cm + 1.7 * cv);
+      const double cm = r1.muerta + r2.muerta;
+      const double cv = r1.viva + r2.viva;
+      const double cu = 1.4 * cm + 1.7 * cv;
       f[ColReac::Muerta] = Formato(cm, "0.000");
       f[ColReac::Viva] = Formato(cv, "0.000");
       f[ColReac::Ultima] = Formato(cu, "0.000");

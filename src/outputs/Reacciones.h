@@ -46,10 +46,11 @@ inline constexpr std::string_view kTextoTip =
     "a la <Losa 1> o a la <Losa 2> y el numero de la losa que apoya "
     "en la otra casilla";
 
-// A dead and a live line load (To/m).
+// A dead and a live line load (To/m). Reactions are only shown, never stored, so
+// they stay in double precision from the slab's data to the displayed text.
 struct Reaccion {
-  Single muerta = 0.0f;
-  Single viva = 0.0f;
+  double muerta = 0.0;
+  double viva = 0.0;
 };
 
 // The line loads of slab `losa` (1..99, spans greater than 0) on a support of
