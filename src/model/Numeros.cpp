@@ -231,13 +231,6 @@ std::string Str(float v) { return TextoStr(DecimalDe(v), 7); }
 std::string Str(double v) { return TextoStr(DecimalDe(v, 15), 15); }
 std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
-std::string TextoCelda(float v) {
-  if (!std::isfinite(v)) return "0";
-  char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, r.ptr);
-}
-
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
 
 std::string TextoCelda(float v) {

@@ -51,11 +51,6 @@ std::string Str(int v);
 std::string TextoNumero(float v);
 std::string TextoNumero(int v);
 
-// Text of a grid cell that holds a stored Single: the shortest text that reads back
-// to the same value ("0.12", "4", "1e-05"), so that copying the cells back into the
-// project changes nothing.
-std::string TextoCelda(float v);
-
 // Number items of the project file: the Str text followed by one blank.
 inline std::string ItemArchivo(float v) { return Str(v) + " "; }
 inline std::string ItemArchivo(double v) { return Str(v) + " "; }

@@ -1,6 +1,7 @@
 #include "shell/PlacatForm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
@@ -369,6 +370,11 @@ void PlacatForm::ImprimeItem() {
   }
   QApplication::restoreOverrideCursor();
   QCoreApplication::processEvents();
+}
+
+void PlacatForm::closeEvent(QCloseEvent* e) {
+  e->accept();
+  TerminaItem();
 }
 
 void PlacatForm::TerminaItem() {

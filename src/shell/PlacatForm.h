@@ -104,6 +104,9 @@ class PlacatForm : public QMainWindow, public Interlocutor {
 
  protected:
   bool event(QEvent* e) override;
+  // Closing the main window ends the program, as "&Termina" does, also while other
+  // windows of the program are open.
+  void closeEvent(QCloseEvent* e) override;
 
  private:
   void CreaMenus();

@@ -24,6 +24,24 @@ namespace {
 
 bool EsTextoNumerico(const QString& t) { return EsNumero(t.toStdString()); }
 
+// A caption broken into lines at its blanks only ("Viva (To/m2)" never splits inside
+// "(To/m2)"), each line as long as the width allows.
+QStringList PartirTitulo(const QString& titulo, const QFontMetrics& fm, int ancho) {
+  QStringList lineas;
+  QString actual;
+  for (const QString& palabra : titulo.split(' ', Qt::SkipEmptyParts)) {
+    const QString prueba = actual.isEmpty() ? palabra : actual + ' ' + palabra;
+    if (!actual.isEmpty() && fm.horizontalAdvance(prueba) > ancho) {
+      lineas << actual;
+      actual = palabra;
+    } else {
+      actual = prueba;
+    }
+  }
+  if (!actual.isEmpty() || lineas.isEmpty()) lineas << actual;
+  return lineas;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- model
@@ -166,8 +184,8 @@ void ModeloRejilla::PonFilas(const std::vector<QStringList>& nuevas) {
   }
   for (int i = 0; i < despues; ++i) filas_[static_cast<std::size_t>(i)] = Ajusta(nuevas[static_cast<std::size_t>(i)]);
   if (pendiente >= despues) pendiente = -1;
-  if (despues > 0) emit dataChanged(index(0, 0), index(despues - 1, columnCount() - 1));
-  emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+  if (despues > 0 && columnCount() > 0) emit dataChanged(index(0, 0), index(despues - 1, columnCount() - 1));
+  if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
 void ModeloRejilla::AgregaFila(const QStringList& celdas) {
@@ -233,10 +251,8 @@ void CabeceraRejilla::Recalcula() {
   int lineas = 1;
   const QFontMetrics fm = fontMetrics();
   for (int c = 0; c < count(); ++c) {
-    QString t = modelo_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().simplified();
-    int ancho = std::max(sectionSize(c) - 6, 10);
-    QRect r = fm.boundingRect(QRect(0, 0, ancho, 1000), Qt::AlignCenter | Qt::TextWordWrap, t);
-    lineas = std::max(lineas, (r.height() + fm.height() - 1) / fm.height());
+    const QString t = modelo_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    lineas = std::max(lineas, static_cast<int>(PartirTitulo(t, fm, std::max(sectionSize(c) - 6, 10)).size()));
   }
   lineasTitulo_ = std::min(lineas, 3);
   int alto = lineasTitulo_ * fm.height() + 8 + (HayGrupos() ? AltoLinea() : 0);
@@ -265,10 +281,10 @@ void CabeceraRejilla::paintSection(QPainter* p, const QRect& rect, int logicalIn
   opt.text.clear();
   p->save();
   style()->drawControl(QStyle::CE_HeaderSection, &opt, p, this);
-  QString t = modelo_->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString();
+  const QString t = modelo_->headerData(logicalIndex, Qt::Horizontal, Qt::DisplayRole).toString();
   p->setPen(palette().color(QPalette::ButtonText));
-  // Captions keep their own blanks; spacing alone never makes them wrap differently.
-  p->drawText(r.adjusted(3, 2, -3, -2), Qt::AlignCenter | Qt::TextWordWrap, t.simplified());
+  const QRect texto = r.adjusted(3, 2, -3, -2);
+  p->drawText(texto, Qt::AlignCenter, PartirTitulo(t, fontMetrics(), texto.width()).join('\n'));
   p->restore();
 }
 
@@ -324,6 +340,7 @@ QWidget* DelegadoRejilla::createEditor(QWidget* parent, const QStyleOptionViewIt
       auto* vista = new QTableView(combo);
       vista->setSelectionBehavior(QAbstractItemView::SelectRows);
       vista->verticalHeader()->hide();
+      vista->verticalHeader()->setDefaultSectionSize(vista->fontMetrics().height() + 6);
       vista->setShowGrid(false);
       combo->setView(vista);
       vista->resizeColumnsToContents();
@@ -364,8 +381,15 @@ void DelegadoRejilla::setModelData(QWidget* editor, QAbstractItemModel* model,
 
 void DelegadoRejilla::paint(QPainter* p, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
-  QStyledItemDelegate::paint(p, option, index);
   const auto& col = modelo_->columnas[static_cast<std::size_t>(index.column())];
+  if (col.boton && !modelo_->EsFilaNueva(index.row())) {
+    // The text keeps clear of the button.
+    QStyleOptionViewItem texto = option;
+    texto.rect.setRight(RectBoton(option.rect).left() - 1);
+    QStyledItemDelegate::paint(p, texto, index);
+  } else {
+    QStyledItemDelegate::paint(p, option, index);
+  }
   if (col.boton && !modelo_->EsFilaNueva(index.row())) {
     QStyleOptionButton b;
     b.rect = RectBoton(option.rect);

@@ -106,6 +106,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   auto* vistaUsos = new QTableView(uso_);
   vistaUsos->setSelectionBehavior(QAbstractItemView::SelectRows);
   vistaUsos->verticalHeader()->hide();
+  vistaUsos->verticalHeader()->setDefaultSectionSize(vistaUsos->fontMetrics().height() + 6);
   vistaUsos->setShowGrid(false);
   vistaUsos->setWordWrap(false);
   uso_->setView(vistaUsos);
@@ -206,6 +207,16 @@ void DatosgenForm::Muestra() {
     const QColor fondo = soloLectura ? AmarilloClaro() : palette().color(QPalette::Active, QPalette::Base);
     for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) pal.setColor(grupo, QPalette::Base, fondo);
     caja->setPalette(pal);
+  }
+  // A list box shows the text of its box; the list's current row follows it, so that
+  // the arrow keys move on from the value shown.
+  for (QComboBox* combo : {combo1_, combo2_}) {
+    const int i = combo->findText(combo->lineEdit()->text(), Qt::MatchExactly);
+    if (i >= 0 && combo->currentIndex() != i) {
+      const QString texto = combo->lineEdit()->text();
+      combo->setCurrentIndex(i);
+      combo->setEditText(texto);
+    }
   }
   for (int k = 0; k < NumFilasCarga; ++k) etiquetas_[static_cast<std::size_t>(k)]->setEnabled(modelo_.EtiquetaHabilitada(k));
   numLosas_->setText(QString::fromStdString(modelo_.TextoNumLosas()));

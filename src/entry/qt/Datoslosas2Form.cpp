@@ -85,7 +85,7 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
   valor_->setFixedWidth(80);
   valor_->setAlignment(Qt::AlignRight);
   valor_->installEventFilter(this);
-  connect(valor_, &QLineEdit::textEdited, this, [this](const QString& t) { modelo_.textoValor = t.toStdString(); });
+  connect(valor_, &QLineEdit::textChanged, this, [this](const QString& t) { modelo_.textoValor = t.toStdString(); });
   lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
   struct Fila {
     const char* nombre;

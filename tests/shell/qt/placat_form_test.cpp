@@ -418,6 +418,10 @@ class PlacatFormTest : public QObject {
     placat->Accion("TerminaItem")->trigger();
     QCOMPARE(terminado, 1);
     QVERIFY(guion.mensajes.empty());
+    // Closing the main window ends it too, even with the help window still open.
+    placat->Accion("menu21")->trigger();
+    placat->close();
+    QCOMPARE(terminado, 2);
   }
 
   void MensajesYLineaDeEstado() {

@@ -1,6 +1,7 @@
 // The data grid as its users drive it: captions and groups, formats, typing and
 // committing rows, Enter, the "*" row, deleting rows, drop-down lists, cell buttons,
 // styles and the row-shown notification.
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 
+#include "../../CapturaPantalla.h"
 #include "shell/Rejilla.h"
 
 using namespace placatec;
@@ -253,6 +255,12 @@ class RejillaTest : public QObject {
     QCOMPARE(combo->itemText(1), QString("E"));
     QCOMPARE(combo->model()->columnCount(), 2);
     QCOMPARE(combo->model()->index(2, 1).data().toString(), QString("No apoyado"));
+    combo->showPopup();
+    CapturaPantalla(combo->view()->window(), "Rejilla_lista_bordes");
+    combo->hidePopup();
+    // The offscreen desktop does not give the window back after a popup.
+    rejilla->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rejilla.get()));
     // Picking a row puts its first column into the cell.
     combo->setCurrentIndex(1);
     emit combo->activated(1);
