@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include "../../tests/report/ProyectoEjemplo.h"
@@ -40,7 +40,7 @@ BENCHMARK(BM_ExportaPdf99)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-  QGuiApplication app(argc, argv);
+  QApplication app(argc, argv);  // the windows benchmarks need widgets
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

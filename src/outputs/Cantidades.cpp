@@ -57,6 +57,9 @@ void AgregaBarrasDeApoyos(Proyecto& p) {
 
 void MuestraCantidades(Sesion& s) {
   const Proyecto& p = s.proyecto;
+  // The box shows the waste the table uses: a new project puts the waste back to its
+  // start-up value while the box may still hold another.
+  if (ASingle(ValorTexto(s.textoDesperdicio)) != p.Desperdicio) s.textoDesperdicio = TextoCelda(p.Desperdicio);
   s.cantidades.Vacia();
   double totalV = 0, total1 = 0, total2 = 0, total3 = 0, total = 0;
   const double f = 1 + static_cast<double>(p.Desperdicio) / 100;

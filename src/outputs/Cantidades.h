@@ -30,7 +30,8 @@ void AgregaBarrasDeApoyos(Proyecto& p);
 // Rebuilds sesion.cantidades (one row per slab: number, volume, the three bar
 // weights and their total with the waste allowance, ratio in qq/m3) and the six
 // totals ("##0.00") from the stored weights and the current Desperdicio. A slab or
-// a storey without volume has a ratio of 0.
+// a storey without volume has a ratio of 0. When the text of the waste box does not
+// hold the Desperdicio in force (a new project resets it), the box takes its value.
 void MuestraCantidades(Sesion& sesion);
 
 // The waste box "% DE DESPERDICIO": whether a typed key goes into the box. Only the

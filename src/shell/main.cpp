@@ -4,6 +4,7 @@
 #include "report/qt/LosPrev.h"
 #include "shell/Arranque.h"
 #include "shell/PlacatForm.h"
+#include "shell/VentanasResultados.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   placatec::InstalaTraduccionQt(app);
   placatec::Sesion sesion;
   placatec::PlacatForm placat(sesion);
+  placatec::VentanasResultados resultados(placat);
   placatec::LosPrev* vistaPrevia = nullptr;  // a window of placat, made on first use
   placat.muestraVistaPrevia = [&] { placatec::MuestraVistaPrevia(vistaPrevia, sesion, &placat); };
   placatec::Main(placat);

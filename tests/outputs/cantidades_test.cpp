@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "InterlocutorGuion.h"
+#include "model/Defectos.h"
 
 namespace placatec {
 
@@ -151,6 +152,33 @@ TEST(Cantidades, CajaDeDesperdicio) {
   EXPECT_EQ(s.proyecto.Desperdicio, 0.0f);
   CambiaDesperdicio(s, "8.");
   EXPECT_EQ(s.proyecto.Desperdicio, 8.0f);
+}
+
+// The box and the table never disagree: after a new project has put the waste back
+// to 7, the box no longer shows the 10 typed before.
+TEST(Cantidades, LaCajaMuestraElDesperdicioVigente) {
+  Sesion s;
+  Losas(s, 1);
+  s.proyecto.Qq1[1] = 1.0f;
+  CambiaDesperdicio(s, "10");
+  MuestraCantidades(s);
+  EXPECT_EQ(s.textoDesperdicio, "10");
+  EXPECT_EQ(s.cantidades.Texto(0, 2), "1.10");
+
+  NuevosDatos(s);
+  ASSERT_EQ(s.proyecto.Desperdicio, 7.0f);
+  Losas(s, 1);
+  s.proyecto.Qq1[1] = 1.0f;
+  MuestraCantidades(s);
+  EXPECT_EQ(s.textoDesperdicio, "7");
+  EXPECT_EQ(s.cantidades.Texto(0, 2), "1.07");
+
+  // A text that holds the waste in force is kept as typed.
+  for (const char* t : {"12.5", "8.", "", "x"}) {
+    CambiaDesperdicio(s, t);
+    MuestraCantidades(s);
+    EXPECT_EQ(s.textoDesperdicio, t);
+  }
 }
 
 }  // namespace placatec

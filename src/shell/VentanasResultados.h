@@ -1,0 +1,34 @@
+#pragma once
+// The results, reactions and quantities windows of the main window: created once,
+// hidden between uses, and opened by the "&Calculo" menu through the main window's
+// hooks. Each window's OK gives the main window back.
+#include <memory>
+
+namespace placatec {
+
+class PlacatForm;
+class ResuForm;
+class ReacForm;
+class MedidasForm;
+
+class VentanasResultados {
+ public:
+  explicit VentanasResultados(PlacatForm& placat);
+  ~VentanasResultados();
+  VentanasResultados(const VentanasResultados&) = delete;
+  VentanasResultados& operator=(const VentanasResultados&) = delete;
+
+  ResuForm& Resu() const { return *resu_; }
+  ReacForm& Reac() const { return *reac_; }
+  MedidasForm& Medidas() const { return *medidas_; }
+
+ private:
+  PlacatForm& placat_;
+  // Top-level windows without a parent, so that disabling the main window leaves
+  // them usable.
+  std::unique_ptr<ResuForm> resu_;
+  std::unique_ptr<ReacForm> reac_;
+  std::unique_ptr<MedidasForm> medidas_;
+};
+
+}  // namespace placatec

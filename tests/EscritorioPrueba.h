@@ -1,0 +1,73 @@
+#pragma once
+// The desktop as the engineer uses it, for the tests of the result windows: the main
+// window with its result windows, a scripted user answering every message box, and
+// projects loaded through "&Carga archivo...".
+#include <QMenu>
+#include <QTest>
+#include <memory>
+
+#include "InterlocutorGuion.h"
+#include "UsuarioQt.h"
+#include "entry/qt/DatosgenForm.h"
+#include "model/Sesion.h"
+#include "shell/Arranque.h"
+#include "shell/PlacatForm.h"
+#include "shell/VentanasResultados.h"
+
+namespace placatec {
+
+struct Escritorio {
+  Sesion sesion;
+  PlacatForm placat{sesion};
+  VentanasResultados ventanas{placat};
+  InterlocutorGuion guion;
+  QString archivo;
+
+  Escritorio() {
+    placat.PonGuion(&guion);
+    placat.pideArchivo = [this](PlacatForm::DialogoArchivo) { return archivo; };
+    placat.termina = [] {};
+  }
+
+  // The program starts; the general data dialog it opens by itself is closed by OK.
+  bool Arranca() {
+    Main(placat);
+    if (!QTest::qWaitFor([this] { return placat.Datosgen()->isVisible(); })) return false;
+    Clic(placat.Datosgen()->OKButtom());
+    return placat.isEnabled();
+  }
+
+  // "&Carga archivo..." with the given file; the general data dialog that the load
+  // opens is closed by OK.
+  bool Carga(const QString& ruta) {
+    archivo = ruta;
+    placat.Accion("CargaItem")->trigger();
+    if (!placat.Datosgen()->isVisible()) return false;
+    Clic(placat.Datosgen()->OKButtom());
+    return placat.isEnabled();
+  }
+
+  // Opens a menu as the user does, so that its enabling runs, and closes it again.
+  void AbreMenu(const char* nombre) {
+    QMenu* m = placat.Menu(QString::fromLatin1(nombre));
+    m->popup(QPoint(10, 10));
+    QCoreApplication::processEvents();
+    m->hide();
+  }
+
+  // A menu command as the user picks it: the menu is opened first.
+  bool Elige(const char* menu, const char* item) {
+    AbreMenu(menu);
+    QAction* a = placat.Accion(QString::fromLatin1(item));
+    if (!a->isEnabled()) return false;
+    a->trigger();
+    QCoreApplication::processEvents();
+    return true;
+  }
+};
+
+inline QString Ejemplo(const char* nombre) {
+  return QStringLiteral(PLACATEC_SOURCE_DIR "/examples/") + QString::fromLatin1(nombre);
+}
+
+}  // namespace placatec
