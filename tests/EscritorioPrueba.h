@@ -12,6 +12,7 @@
 #include "model/Sesion.h"
 #include "shell/Arranque.h"
 #include "shell/PlacatForm.h"
+#include "shell/Rejilla.h"
 #include "shell/VentanasResultados.h"
 
 namespace placatec {
@@ -65,6 +66,21 @@ struct Escritorio {
     return true;
   }
 };
+
+// A grid's column captions, in order.
+inline QStringList Titulos(const Rejilla* r) {
+  QStringList l;
+  for (int c = 0; c < r->NumColumnas(); ++c) l << r->TituloColumna(c);
+  return l;
+}
+
+// Types a text into a cell, as the user does, and leaves the editor with Enter.
+inline void EscribeEn(Rejilla* g, int fila, int columna, const QString& texto) {
+  g->PonCelda(fila, columna);
+  g->setFocus();
+  Teclea(texto);
+  Pulsa(Qt::Key_Return);
+}
 
 inline QString Ejemplo(const char* nombre) {
   return QStringLiteral(PLACATEC_SOURCE_DIR "/examples/") + QString::fromLatin1(nombre);

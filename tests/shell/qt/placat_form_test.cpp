@@ -4,54 +4,32 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include "../../CapturaPantalla.h"
-#include "../../InterlocutorGuion.h"
-#include "../../UsuarioQt.h"
+#include "../../EscritorioPrueba.h"
 #include "entry/qt/DatosapoyosForm.h"
-#include "entry/qt/DatosgenForm.h"
 #include "entry/qt/Datoslosas2Form.h"
-#include "model/Sesion.h"
 #include "outputs/qt/frmPesosMat.h"
-#include "shell/Arranque.h"
 #include "shell/Ayuda.h"
-#include "shell/PlacatForm.h"
-#include "shell/Rejilla.h"
 #include "shell/frmAbout.h"
 
 using namespace placatec;
 
 namespace {
 
-struct Item {
-  QString nombre, titulo;
-};
-
-// What a menu holds, in order; separators by their names with the caption "-".
-QList<Item> Contenido(QMenu* m) {
-  QList<Item> l;
-  for (QAction* a : m->actions()) l.push_back({a->objectName(), a->isSeparator() ? "-" : a->text()});
+// What a menu holds, in order, as "name=caption"; separators with the caption "-".
+QStringList Contenido(QMenu* m) {
+  QStringList l;
+  for (QAction* a : m->actions()) l << a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
   return l;
-}
-
-bool operator==(const Item& a, const Item& b) { return a.nombre == b.nombre && a.titulo == b.titulo; }
-
-// Opens a menu as the user does, so that its enabling runs, and closes it again.
-void AbreMenu(QMenu* m) {
-  m->popup(QPoint(10, 10));
-  QCoreApplication::processEvents();
-  m->hide();
 }
 
 }  // namespace
@@ -60,316 +38,252 @@ class PlacatFormTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<Sesion> sesion;
-  std::unique_ptr<PlacatForm> placat;
-  InterlocutorGuion guion;
-  QString archivoPedido;
+  std::unique_ptr<Escritorio> e;
   int terminado = 0;
 
-  // The program as it starts, with the general data dialog closed again by OK.
-  void Arranca() {
-    Main(*placat);
-    QTRY_VERIFY(placat->Datosgen()->isVisible());
-    Clic(placat->Datosgen()->OKButtom());
-    QVERIFY(placat->isEnabled());
+  Proyecto& P() { return e->sesion.proyecto; }
+  QAction* A(const char* n) { return e->placat.Accion(n); }
+
+  // Whether each command is enabled, after its menus were opened as the user does.
+  void Habilitados(std::initializer_list<const char*> si, std::initializer_list<const char*> no) {
+    e->AbreMenu("ArchivosItem");
+    e->AbreMenu("AnalisisItem");
+    for (const char* n : si) QVERIFY2(A(n)->isEnabled(), n);
+    for (const char* n : no) QVERIFY2(!A(n)->isEnabled(), n);
   }
 
   // Three slabs typed into the slab table: 4 x 5, 6 x 4 and 3 x 3, the last two
   // fixed on edge 1.
   void CargaTresLosas() {
-    placat->Accion("LosasItem")->trigger();
-    Rejilla* g = placat->Datoslosas2()->SSDBGrid1();
+    A("LosasItem")->trigger();
+    Rejilla* g = e->placat.Datoslosas2()->SSDBGrid1();
     for (const char* fila : {"4\t5\te", "6\t4\tE", "3\t3\tE"}) {
       g->PonCelda(g->NumFilas(), 1);
       g->setFocus();
-      Teclea(QString::fromLatin1(fila).split('\t')[0]);
-      Pulsa(Qt::Key_Return);
-      Teclea(QString::fromLatin1(fila).split('\t')[1]);
-      Pulsa(Qt::Key_Return);
-      Teclea(QString::fromLatin1(fila).split('\t')[2]);
-      Pulsa(Qt::Key_Return);
+      for (const QString& celda : QString::fromLatin1(fila).split('\t')) {
+        Teclea(celda);
+        Pulsa(Qt::Key_Return);
+      }
     }
-    Clic(placat->Datoslosas2()->Boton("OKButton"));
-    QCOMPARE(sesion->proyecto.NumLosas, 3);
+    Clic(e->placat.Datoslosas2()->Boton("OKButton"));
+    QCOMPARE(P().NumLosas, 3);
   }
 
  private slots:
   void init() {
-    sesion = std::make_unique<Sesion>();
-    placat = std::make_unique<PlacatForm>(*sesion);
-    guion = InterlocutorGuion();
-    placat->PonGuion(&guion);
-    placat->pideArchivo = [this](PlacatForm::DialogoArchivo) { return archivoPedido; };
-    placat->termina = [this] { ++terminado; };
+    e = std::make_unique<Escritorio>();
     terminado = 0;
+    e->placat.termina = [this] { ++terminado; };
   }
-  void cleanup() {
-    placat.reset();
-    sesion.reset();
-  }
+  void cleanup() { e.reset(); }
 
   void ElArranqueAbreLosDatosGeneralesUnaVez() {
-    Main(*placat);
+    Main(e->placat);
     // "Cargando el programa..." while the defaults are set, empty afterwards.
-    QVERIFY(guion.estados.size() >= 2);
-    QCOMPARE(guion.estados[0], std::string("Cargando el programa..."));
-    QCOMPARE(guion.estados[1], std::string(""));
-    QCOMPARE(placat->Label1()->text(), QString());
-    QCOMPARE(sesion->proyecto.Fc, 180);
-    QCOMPARE(sesion->proyecto.Uso, std::string("Techo"));
-    // Row defaults of the slab table, as the window loads.
-    QCOMPARE(sesion->proyecto.CargaMuertaDefecto, 0.36f);
-    QCOMPARE(sesion->proyecto.EspesorDefecto, 0.12f);
+    QVERIFY(e->guion.estados.size() >= 2);
+    QCOMPARE(e->guion.estados[0], std::string("Cargando el programa..."));
+    QCOMPARE(e->guion.estados[1], std::string(""));
+    QCOMPARE(e->placat.Label1()->text(), QString());
+    QCOMPARE(P().Fc, 180);
+    QCOMPARE(P().Uso, std::string("Techo"));
+    QCOMPARE(P().CargaMuertaDefecto, 0.36f);  // row defaults of the slab table
+    QCOMPARE(P().EspesorDefecto, 0.12f);
 
-    QTRY_VERIFY(placat->Datosgen()->isVisible());
-    QVERIFY(!placat->isEnabled());
-    QVERIFY(!placat->PrimeraVez());
-    CapturaPantalla(placat->Datosgen(), "DatosgenForm_arranque");
-    Clic(placat->Datosgen()->OKButtom());
-    QVERIFY(!placat->Datosgen()->isVisible());
-    QVERIFY(placat->isEnabled());
+    QTRY_VERIFY(e->placat.Datosgen()->isVisible());
+    QVERIFY(!e->placat.isEnabled());
+    QVERIFY(!e->placat.PrimeraVez());
+    CapturaPantalla(e->placat.Datosgen(), "DatosgenForm_arranque");
+    Clic(e->placat.Datosgen()->OKButtom());
+    QVERIFY(e->placat.isEnabled());
 
     // Later activations of the main window open nothing.
-    placat->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(placat.get()));
+    e->placat.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&e->placat));
     QCoreApplication::processEvents();
-    QVERIFY(!placat->Datosgen()->isVisible());
-    CapturaPantalla(placat.get(), "PlacatForm");
+    QVERIFY(!e->placat.Datosgen()->isVisible());
+    CapturaPantalla(&e->placat, "PlacatForm");
   }
 
   void ArbolDeMenus() {
     QStringList menus;
-    for (QAction* a : placat->menuBar()->actions()) menus << a->text();
+    for (QAction* a : e->placat.menuBar()->actions()) menus << a->text();
     QCOMPARE(menus, (QStringList{"&Archivos", "&Datos", "&Calculo", "&Utilidades", "&Help"}));
-    QCOMPARE(Contenido(placat->Menu("ArchivosItem")),
-             (QList<Item>{{"NuevoItem", "&Nuevo..."},
-                          {"CargaItem", "&Carga archivo..."},
-                          {"SalvaItem", "&Salva archivo..."},
-                          {"Separador", "-"},
-                          {"ImprimeItem", "&Print preview..."},
-                          {"Separa", "-"},
-                          {"TerminaItem", "&Termina"}}));
-    QCOMPARE(Contenido(placat->Menu("DatosItem")),
-             (QList<Item>{{"GeneralItem", "Datos &Generales"}, {"LosasItem", "&Losas"}, {"ApoyosItem", "A&poyos"}}));
-    QCOMPARE(Contenido(placat->Menu("AnalisisItem")),
-             (QList<Item>{{"ReacItem", "Ver reacciones sobre &Apoyos"},
-                          {"CalculoItem", "Calcular &Refuerzo"},
-                          {"ResultadosItem", "&Ver refuerzo"},
-                          {"MedidasItem", "Ver calculo &Metrico"}}));
-    QCOMPARE(Contenido(placat->Menu("UtilItem")), (QList<Item>{{"mnuPesos", "&Pesos de materiales"}}));
-    QCOMPARE(Contenido(placat->Menu("HelpItem")), (QList<Item>{{"menu21", "&Contenido"},
-                                                               {"menu22", "&Búsqueda"},
-                                                               {"HelpSepara", "-"},
-                                                               {"menu23", "&About Placatec"}}));
+    QCOMPARE(Contenido(e->placat.Menu("ArchivosItem")),
+             (QStringList{"NuevoItem=&Nuevo...", "CargaItem=&Carga archivo...", "SalvaItem=&Salva archivo...",
+                          "Separador=-", "ImprimeItem=&Print preview...", "Separa=-", "TerminaItem=&Termina"}));
+    QCOMPARE(Contenido(e->placat.Menu("DatosItem")),
+             (QStringList{"GeneralItem=Datos &Generales", "LosasItem=&Losas", "ApoyosItem=A&poyos"}));
+    QCOMPARE(Contenido(e->placat.Menu("AnalisisItem")),
+             (QStringList{"ReacItem=Ver reacciones sobre &Apoyos", "CalculoItem=Calcular &Refuerzo",
+                          "ResultadosItem=&Ver refuerzo", "MedidasItem=Ver calculo &Metrico"}));
+    QCOMPARE(Contenido(e->placat.Menu("UtilItem")), (QStringList{"mnuPesos=&Pesos de materiales"}));
+    QCOMPARE(Contenido(e->placat.Menu("HelpItem")),
+             (QStringList{"menu21=&Contenido", "menu22=&Búsqueda", "HelpSepara=-", "menu23=&About Placatec"}));
     // No shortcut keys anywhere.
-    for (QMenu* m : placat->menuBar()->findChildren<QMenu*>())
+    for (QMenu* m : e->placat.menuBar()->findChildren<QMenu*>())
       for (QAction* a : m->actions()) QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
-    // The result commands start disabled.
-    for (const char* n : {"CalculoItem", "ResultadosItem", "MedidasItem"}) QVERIFY(!placat->Accion(n)->isEnabled());
   }
 
-  void HabilitacionDeMenusConYSinLosas() {
-    Arranca();
-    AbreMenu(placat->Menu("ArchivosItem"));
-    AbreMenu(placat->Menu("AnalisisItem"));
-    QVERIFY(!placat->Accion("ImprimeItem")->isEnabled());
-    QVERIFY(!placat->Accion("CalculoItem")->isEnabled());
-    QVERIFY(!placat->Accion("ReacItem")->isEnabled());
+  void HabilitacionDeMenusYCalculo() {
+    QVERIFY(e->Arranca());
+    Habilitados({}, {"ImprimeItem", "CalculoItem", "ReacItem", "ResultadosItem", "MedidasItem"});
     // A disabled command does nothing when triggered.
-    int reacciones = 0;
-    placat->muestraReacciones = [&] { ++reacciones; };
-    placat->Accion("ReacItem")->trigger();
+    int reacciones = 0, resultados = 0, medidas = 0;
+    e->placat.muestraReacciones = [&] { ++reacciones; };
+    e->placat.muestraResultados = [&] { ++resultados; };
+    e->placat.muestraMedidas = [&] { ++medidas; };
+    A("ReacItem")->trigger();
     QCOMPARE(reacciones, 0);
 
     CargaTresLosas();
-    AbreMenu(placat->Menu("ArchivosItem"));
-    AbreMenu(placat->Menu("AnalisisItem"));
-    QVERIFY(placat->Accion("ImprimeItem")->isEnabled());
-    QVERIFY(placat->Accion("CalculoItem")->isEnabled());
-    QVERIFY(placat->Accion("ReacItem")->isEnabled());
-    QVERIFY(!placat->Accion("ResultadosItem")->isEnabled());
-    QVERIFY(!placat->Accion("MedidasItem")->isEnabled());
-    // The other items are always enabled.
-    for (const char* n : {"NuevoItem", "CargaItem", "SalvaItem", "TerminaItem", "GeneralItem", "LosasItem",
-                          "ApoyosItem", "mnuPesos", "menu21", "menu22", "menu23"})
-      QVERIFY2(placat->Accion(n)->isEnabled(), n);
-
+    Habilitados({"ImprimeItem", "CalculoItem", "ReacItem", "NuevoItem", "CargaItem", "SalvaItem", "TerminaItem",
+                 "GeneralItem", "LosasItem", "ApoyosItem", "mnuPesos", "menu21", "menu22", "menu23"},
+                {"ResultadosItem", "MedidasItem"});
     // The reactions command disables the main window and hands over to its window.
-    placat->Accion("ReacItem")->trigger();
+    A("ReacItem")->trigger();
     QCOMPARE(reacciones, 1);
-    QVERIFY(!placat->isEnabled());
-    placat->RegresaDeDialogo();
-    QVERIFY(placat->isEnabled());
-  }
+    QVERIFY(!e->placat.isEnabled());
+    e->placat.RegresaDeDialogo();
+    QVERIFY(e->placat.isEnabled());
 
-  void CalcularRefuerzoHabilitaLasVistas() {
-    Arranca();
-    CargaTresLosas();
-    int resultados = 0, medidas = 0;
-    placat->muestraResultados = [&] { ++resultados; };
-    placat->muestraMedidas = [&] { ++medidas; };
-    AbreMenu(placat->Menu("AnalisisItem"));
-    guion.estados.clear();
-    placat->Accion("CalculoItem")->trigger();
-    QCOMPARE(guion.estados.front(), std::string("Calculando Momentos y Refuerzo..."));
-    QCOMPARE(placat->Label1()->text(), QString());
-    QVERIFY(sesion->proyecto.CalculoHecho);
-    QCOMPARE(sesion->vanos.NumFilas(), std::size_t{6});
+    // The calculation shows its status, then the results, and enables the views.
+    e->guion.estados.clear();
+    A("CalculoItem")->trigger();
+    QCOMPARE(e->guion.estados.front(), std::string("Calculando Momentos y Refuerzo..."));
+    QCOMPARE(e->placat.Label1()->text(), QString());
+    QVERIFY(P().CalculoHecho);
+    QCOMPARE(e->sesion.vanos.NumFilas(), std::size_t{6});
     QCOMPARE(resultados, 1);
-    QVERIFY(!placat->isEnabled());
-    placat->RegresaDeDialogo();
-    QVERIFY(placat->Accion("ResultadosItem")->isEnabled());
-    QVERIFY(placat->Accion("MedidasItem")->isEnabled());
-    placat->Accion("MedidasItem")->trigger();
+    QVERIFY(!e->placat.isEnabled());
+    e->placat.RegresaDeDialogo();
+    Habilitados({"ResultadosItem", "MedidasItem"}, {});
+    A("MedidasItem")->trigger();
+    e->placat.RegresaDeDialogo();
+    A("ResultadosItem")->trigger();
+    e->placat.RegresaDeDialogo();
     QCOMPARE(medidas, 1);
-    placat->RegresaDeDialogo();
-    placat->Accion("ResultadosItem")->trigger();
     QCOMPARE(resultados, 2);
-    placat->RegresaDeDialogo();
 
     // A new project disables the three result commands again.
-    guion.respuestas = {Respuesta::Si};
-    placat->Accion("NuevoItem")->trigger();
-    QVERIFY(!placat->Accion("ResultadosItem")->isEnabled());
-    QVERIFY(!placat->Accion("MedidasItem")->isEnabled());
-    QVERIFY(!placat->Accion("CalculoItem")->isEnabled());
+    e->guion.respuestas = {Respuesta::Si};
+    A("NuevoItem")->trigger();
+    Habilitados({}, {"ResultadosItem", "MedidasItem", "CalculoItem"});
   }
 
   void NuevoProyectoConSiYConNo() {
-    Arranca();
-    CargaTresLosas();
-    placat->Accion("ApoyosItem")->trigger();
-    Rejilla* g = placat->Datosapoyos()->SSDBGrid1();
-    QCOMPARE(g->NumFilas(), 0);
-    g->PonCelda(0, 2);
-    g->setFocus();
-    Teclea("1");
-    Pulsa(Qt::Key_Tab);
-    Teclea("2");
-    Pulsa(Qt::Key_Return);
-    Clic(placat->Datosapoyos()->OKButton());
-    QCOMPARE(sesion->proyecto.NumApoyos, 1);
-    sesion->generales.PonTexto(Caja::Nombre, "Edificio A");
-
+    QVERIFY(e->Arranca());
+    QVERIFY(e->Carga(Ejemplo("entrepiso.Los")));
     // No: nothing changes.
-    guion.mensajes.clear();
-    guion.respuestas = {Respuesta::No};
-    placat->Accion("NuevoItem")->trigger();
-    QCOMPARE(guion.mensajes.size(), std::size_t{1});
-    QCOMPARE(guion.mensajes[0].texto, std::string("Seguro que quiere comenzar un nuevo set de datos?"));
-    QCOMPARE(guion.mensajes[0].botones, Botones::SiNo);
-    QCOMPARE(sesion->proyecto.NumLosas, 3);
-    QCOMPARE(sesion->proyecto.NumApoyos, 1);
-    QCOMPARE(placat->Datoslosas2()->SSDBGrid1()->NumFilas(), 3);
-    QVERIFY(!placat->Datosgen()->isVisible());
+    e->guion.mensajes.clear();
+    e->guion.respuestas = {Respuesta::No};
+    A("NuevoItem")->trigger();
+    QCOMPARE(e->guion.mensajes.size(), std::size_t{1});
+    QCOMPARE(e->guion.mensajes[0].texto, std::string("Seguro que quiere comenzar un nuevo set de datos?"));
+    QCOMPARE(e->guion.mensajes[0].botones, Botones::SiNo);
+    QCOMPARE(P().NumLosas, 6);
+    QCOMPARE(P().NumApoyos, 7);
+    QVERIFY(!e->placat.Datosgen()->isVisible());
 
     // Yes: an empty project, empty tables, and the general data dialog opens.
-    guion.respuestas = {Respuesta::Si};
-    placat->Accion("NuevoItem")->trigger();
-    QCOMPARE(sesion->proyecto.NumLosas, 0);
-    QCOMPARE(sesion->proyecto.NumApoyos, 0);
-    QCOMPARE(sesion->proyecto.Lx[2], 0.0f);
-    QCOMPARE(sesion->proyecto.Bordes[2], std::string("AAAA"));
-    QCOMPARE(placat->Datoslosas2()->SSDBGrid1()->NumFilas(), 0);
-    QCOMPARE(placat->Datosapoyos()->SSDBGrid1()->NumFilas(), 0);
-    QVERIFY(placat->Datosgen()->isVisible());
-    QCOMPARE(placat->Datosgen()->Caja(Caja::Nombre)->text(), QString());
-    QCOMPARE(placat->Datosgen()->SSDBCombo2()->currentText(), QString("Techo plano"));
-    QCOMPARE(placat->Datosgen()->NumLosas()->text(), QString("0"));
-    Clic(placat->Datosgen()->OKButtom());
-    QVERIFY(placat->isEnabled());
+    e->guion.respuestas = {Respuesta::Si};
+    A("NuevoItem")->trigger();
+    QCOMPARE(P().NumLosas, 0);
+    QCOMPARE(P().NumApoyos, 0);
+    QCOMPARE(P().Lx[2], 0.0f);
+    QCOMPARE(P().Bordes[2], std::string("AAAA"));
+    QCOMPARE(e->placat.Datoslosas2()->SSDBGrid1()->NumFilas(), 0);
+    QCOMPARE(e->placat.Datosapoyos()->SSDBGrid1()->NumFilas(), 0);
+    QVERIFY(e->placat.Datosgen()->isVisible());
+    QCOMPARE(e->placat.Datosgen()->Caja(Caja::Nombre)->text(), QString());
+    QCOMPARE(e->placat.Datosgen()->SSDBCombo2()->currentText(), QString("Techo plano"));
+    QCOMPARE(e->placat.Datosgen()->NumLosas()->text(), QString("0"));
   }
 
   void SalvaYCargaUnProyecto() {
-    Arranca();
-    sesion->generales.PonTexto(Caja::Nombre, "Edificio de prueba");
+    QVERIFY(e->Arranca());
+    e->sesion.generales.PonTexto(Caja::Nombre, "Edificio de prueba");
     CargaTresLosas();
     QTemporaryDir dir;
-    archivoPedido = dir.filePath("prueba.Los");
-
-    guion.estados.clear();
-    placat->Accion("SalvaItem")->trigger();
-    QVERIFY(QFile::exists(archivoPedido));
-    QCOMPARE(guion.estados.front(), std::string("Salvando Archivo..."));
-    QCOMPARE(placat->Label1()->text(), QString());
-    QCOMPARE(sesion->proyecto.NombreArchivo, archivoPedido.toStdString());
+    e->archivo = dir.filePath("prueba.Los");
+    e->guion.estados.clear();
+    A("SalvaItem")->trigger();
+    QVERIFY(QFile::exists(e->archivo));
+    QCOMPARE(e->guion.estados.front(), std::string("Salvando Archivo..."));
+    QCOMPARE(e->placat.Label1()->text(), QString());
+    QCOMPARE(P().NombreArchivo, e->archivo.toStdString());
 
     // A new project, then the file loads everything back.
-    guion.respuestas = {Respuesta::Si};
-    placat->Accion("NuevoItem")->trigger();
-    Clic(placat->Datosgen()->OKButtom());
-    QCOMPARE(sesion->proyecto.NumLosas, 0);
-    guion.estados.clear();
-    placat->Accion("CargaItem")->trigger();
-    QCOMPARE(sesion->proyecto.NumLosas, 3);
-    QCOMPARE(sesion->proyecto.Lx[2], 6.0f);
-    QCOMPARE(sesion->proyecto.Bordes[1], std::string("EAAA"));
-    QCOMPARE(sesion->proyecto.Titulo, std::string("Edificio de prueba"));
-    QVERIFY(std::find(guion.estados.begin(), guion.estados.end(), "Cargando Archivo...") != guion.estados.end());
-    QCOMPARE(placat->Label1()->text(), QString());
-    QCOMPARE(placat->Label2()->text(), QString());
+    e->guion.respuestas = {Respuesta::Si};
+    A("NuevoItem")->trigger();
+    Clic(e->placat.Datosgen()->OKButtom());
+    e->guion.estados.clear();
+    A("CargaItem")->trigger();
+    QCOMPARE(P().NumLosas, 3);
+    QCOMPARE(P().Lx[2], 6.0f);
+    QCOMPARE(P().Bordes[1], std::string("EAAA"));
+    QCOMPARE(P().Titulo, std::string("Edificio de prueba"));
+    QVERIFY(std::find(e->guion.estados.begin(), e->guion.estados.end(), "Cargando Archivo...") !=
+            e->guion.estados.end());
+    QCOMPARE(e->placat.Label1()->text(), QString());
+    QCOMPARE(e->placat.Label2()->text(), QString());
     // The dialogs show what was loaded, and the general data dialog is open.
-    QCOMPARE(placat->Datoslosas2()->SSDBGrid1()->NumFilas(), 3);
-    QCOMPARE(placat->Datoslosas2()->SSDBGrid1()->TextoMostrado(1, 1), QString("6.000"));
-    QVERIFY(placat->Datosgen()->isVisible());
-    QVERIFY(!placat->isEnabled());
-    QCOMPARE(placat->Datosgen()->Caja(Caja::Nombre)->text(), QString("Edificio de prueba"));
-    QCOMPARE(placat->Datosgen()->NumLosas()->text(), QString("3"));
-    Clic(placat->Datosgen()->OKButtom());
+    QCOMPARE(e->placat.Datoslosas2()->SSDBGrid1()->TextoMostrado(1, 1), QString("6.000"));
+    QVERIFY(e->placat.Datosgen()->isVisible());
+    QVERIFY(!e->placat.isEnabled());
+    QCOMPARE(e->placat.Datosgen()->Caja(Caja::Nombre)->text(), QString("Edificio de prueba"));
+    QCOMPARE(e->placat.Datosgen()->NumLosas()->text(), QString("3"));
+    Clic(e->placat.Datosgen()->OKButtom());
     // Before any calculation, the views are off and the calculation on.
-    AbreMenu(placat->Menu("AnalisisItem"));
-    QVERIFY(placat->Accion("CalculoItem")->isEnabled());
-    QVERIFY(!placat->Accion("ResultadosItem")->isEnabled());
-    QVERIFY(!placat->Accion("MedidasItem")->isEnabled());
-    QVERIFY(!sesion->proyecto.CalculoHecho);
+    Habilitados({"CalculoItem"}, {"ResultadosItem", "MedidasItem"});
+    QVERIFY(!P().CalculoHecho);
   }
 
   void ArchivosCanceladosEIlegales() {
-    Arranca();
+    QVERIFY(e->Arranca());
     CargaTresLosas();
     // A cancelled dialog changes nothing.
-    archivoPedido.clear();
-    placat->Accion("CargaItem")->trigger();
-    placat->Accion("SalvaItem")->trigger();
-    QVERIFY(guion.mensajes.empty());
-    QCOMPARE(sesion->proyecto.NumLosas, 3);
-    QVERIFY(placat->isEnabled());
+    e->archivo.clear();
+    A("CargaItem")->trigger();
+    A("SalvaItem")->trigger();
+    QVERIFY(e->guion.mensajes.empty());
+    QCOMPARE(P().NumLosas, 3);
+    QVERIFY(e->placat.isEnabled());
 
     // A file that is no project: "Archivo Ilegal", the project stays.
     QTemporaryDir dir;
-    archivoPedido = dir.filePath("malo.Los");
-    QFile f(archivoPedido);
+    e->archivo = dir.filePath("malo.Los");
+    QFile f(e->archivo);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("Titulo\r\n 0  0  180  2800 \r\n");
     f.close();
-    placat->Accion("CargaItem")->trigger();
-    QCOMPARE(guion.UltimoTexto(), std::string("Archivo Ilegal"));
-    QCOMPARE(sesion->proyecto.NumLosas, 3);
-    QCOMPARE(placat->Datoslosas2()->SSDBGrid1()->NumFilas(), 3);
-    QVERIFY(placat->isEnabled());
-    QVERIFY(!placat->Datosgen()->isVisible());
+    A("CargaItem")->trigger();
+    QCOMPARE(e->guion.UltimoTexto(), std::string("Archivo Ilegal"));
+    QCOMPARE(P().NumLosas, 3);
+    QCOMPARE(e->placat.Datoslosas2()->SSDBGrid1()->NumFilas(), 3);
+    QVERIFY(e->placat.isEnabled());
+    QVERIFY(!e->placat.Datosgen()->isVisible());
 
     // Saving into a folder that does not exist: the message with OK and Cancel; OK
     // tries again, Cancel gives up, and the status line is left empty.
-    archivoPedido = dir.filePath("no/existe/proyecto.Los");
-    guion.mensajes.clear();
-    guion.respuestas = {Respuesta::OK, Respuesta::Cancelar};
-    placat->Accion("SalvaItem")->trigger();
-    QCOMPARE(guion.mensajes.size(), std::size_t{2});
-    QCOMPARE(guion.mensajes[0].texto, std::string("Ilegal Nombre de Archivo"));
-    QCOMPARE(guion.mensajes[0].botones, Botones::OKCancelar);
-    QVERIFY(!QFile::exists(archivoPedido));
-    QCOMPARE(placat->Label1()->text(), QString());
+    e->archivo = dir.filePath("no/existe/proyecto.Los");
+    e->guion.mensajes.clear();
+    e->guion.respuestas = {Respuesta::OK, Respuesta::Cancelar};
+    A("SalvaItem")->trigger();
+    QCOMPARE(e->guion.mensajes.size(), std::size_t{2});
+    QCOMPARE(e->guion.mensajes[0].texto, std::string("Ilegal Nombre de Archivo"));
+    QCOMPARE(e->guion.mensajes[0].botones, Botones::OKCancelar);
+    QVERIFY(!QFile::exists(e->archivo));
+    QCOMPARE(e->placat.Label1()->text(), QString());
   }
 
   void VentanasDeAyudaAcercaDeYPesos() {
-    Arranca();
-    placat->Accion("menu21")->trigger();
-    QVERIFY(placat->Ayuda()->isVisible());
-    QVERIFY(placat->isEnabled());  // help leaves the main window usable
-    placat->Accion("menu22")->trigger();
-    QVERIFY(placat->Ayuda()->CajaBusqueda()->hasFocus() || placat->Ayuda()->CajaBusqueda()->isVisible());
-    placat->Ayuda()->hide();
+    QVERIFY(e->Arranca());
+    A("menu21")->trigger();
+    QVERIFY(e->placat.Ayuda()->isVisible());
+    QVERIFY(e->placat.isEnabled());  // help leaves the main window usable
+    A("menu22")->trigger();
+    QVERIFY(e->placat.Ayuda()->CajaBusqueda()->isVisible());
+    e->placat.Ayuda()->hide();
 
     // The about box is modal with the main window disabled; its OK gives it back.
     bool visto = false;
@@ -377,50 +291,49 @@ class PlacatFormTest : public QObject {
       auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
       QVERIFY(about);
       visto = true;
-      QVERIFY(!placat->isEnabled());
-      QCOMPARE(about->lblVersion->text(), QString("Versión ") + VersionPrograma());
+      QVERIFY(!e->placat.isEnabled());
       Clic(about->cmdOK);
     });
-    placat->Accion("menu23")->trigger();
+    A("menu23")->trigger();
     QVERIFY(visto);
-    QVERIFY(placat->isEnabled());
+    QVERIFY(e->placat.isEnabled());
 
     // The material weights open with the main window enabled.
-    placat->Accion("mnuPesos")->trigger();
-    QVERIFY(placat->PesosMat()->isVisible());
-    QVERIFY(placat->isEnabled());
-    QCOMPARE(placat->PesosMat()->SSDBGrid1()->NumFilas(), 28);
-    Clic(placat->PesosMat()->Command1());
-    QVERIFY(!placat->PesosMat()->isVisible());
+    A("mnuPesos")->trigger();
+    QVERIFY(e->placat.PesosMat()->isVisible());
+    QVERIFY(e->placat.isEnabled());
+    Clic(e->placat.PesosMat()->Command1());
+    QVERIFY(!e->placat.PesosMat()->isVisible());
   }
 
   void VistaPreviaYTermina() {
-    Arranca();
-    CargaTresLosas();
+    QVERIFY(e->Arranca());
+    QVERIFY(e->Carga(Ejemplo("techo.Los")));
     // The preview opens with the main window enabled and the normal cursor after it.
     int previas = 0;
-    placat->muestraVistaPrevia = [&] {
+    e->AbreMenu("ArchivosItem");
+    e->placat.muestraVistaPrevia = [&] {
       ++previas;
       QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     };
-    placat->Accion("ImprimeItem")->trigger();
+    A("ImprimeItem")->trigger();
     QCOMPARE(previas, 1);
     QVERIFY(!QApplication::overrideCursor());
-    QVERIFY(placat->isEnabled());
+    QVERIFY(e->placat.isEnabled());
     // A failure while opening it: "Error", cursor restored.
-    placat->muestraVistaPrevia = [] { throw std::runtime_error("impresora"); };
-    placat->Accion("ImprimeItem")->trigger();
-    QCOMPARE(guion.UltimoTexto(), std::string("Error"));
+    e->placat.muestraVistaPrevia = [] { throw std::runtime_error("impresora"); };
+    A("ImprimeItem")->trigger();
+    QCOMPARE(e->guion.UltimoTexto(), std::string("Error"));
     QVERIFY(!QApplication::overrideCursor());
 
     // "&Termina" ends the program at once, without a question.
-    guion.mensajes.clear();
-    placat->Accion("TerminaItem")->trigger();
+    e->guion.mensajes.clear();
+    A("TerminaItem")->trigger();
     QCOMPARE(terminado, 1);
-    QVERIFY(guion.mensajes.empty());
+    QVERIFY(e->guion.mensajes.empty());
     // Closing the main window ends it too, even with the help window still open.
-    placat->Accion("menu21")->trigger();
-    placat->close();
+    A("menu21")->trigger();
+    e->placat.close();
     QCOMPARE(terminado, 2);
   }
 
@@ -429,9 +342,8 @@ class PlacatFormTest : public QObject {
     // Spanish buttons of Qt's translation, the window's caption as title when none is
     // given, and the text as plain text with the carriage return as a line break.
     QVERIFY(InstalaTraduccionQt(*qApp));
-    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Sí"));
-    placat->PonGuion(nullptr);
-    placat->show();
+    e->placat.PonGuion(nullptr);
+    e->placat.show();
     QString texto, titulo;
     QStringList botones;
     QTimer::singleShot(0, this, [&] {
@@ -442,20 +354,20 @@ class PlacatFormTest : public QObject {
       for (QAbstractButton* b : box->buttons()) botones << b->text();
       box->button(QMessageBox::No)->click();
     });
-    const Respuesta r = placat->Pregunta({"Lx no puede ser cero o negativo\rvalor unitario asumido", "", Icono::Pregunta,
-                                          Botones::SiNo});
+    const Respuesta r = e->placat.Pregunta(
+        {"Lx no puede ser cero o negativo\rvalor unitario asumido", "", Icono::Pregunta, Botones::SiNo});
     QCOMPARE(r, Respuesta::No);
     QCOMPARE(texto, QString("Lx no puede ser cero o negativo\nvalor unitario asumido"));
     QCOMPARE(titulo, QString("Placatec"));
     botones.sort();
     QCOMPARE(botones, (QStringList{"&No", "&Sí"}));
-    placat->PonGuion(&guion);
+    e->placat.PonGuion(&e->guion);
 
-    placat->Estado("Cargando Losa");
-    placat->Progreso("12");
-    QCOMPARE(placat->Label1()->text(), QString("Cargando Losa"));
-    QCOMPARE(placat->Label2()->text(), QString("12"));
-    QCOMPARE(guion.estados.back(), std::string("Cargando Losa"));
+    e->placat.Estado("Cargando Losa");
+    e->placat.Progreso("12");
+    QCOMPARE(e->placat.Label1()->text(), QString("Cargando Losa"));
+    QCOMPARE(e->placat.Label2()->text(), QString("12"));
+    QCOMPARE(e->guion.estados.back(), std::string("Cargando Losa"));
   }
 };
 
