@@ -260,21 +260,17 @@ TEST(ArchivoLos, ArchivosIlegales) {
 TEST(ArchivoLos, BordesSinCasoDetienenLaLectura) {
   const std::string linea2 = " 2  0  210  4200  .12  2  .5  .2 \r\n";
   const std::string buena = " 1 AAAA, 4  5  .5  .2  0  0  .12 \r\n";
-  // A two-way slab: the classification shows its message.
-  auto l = Lee("T\r\n" + linea2 + buena + " 2 NNAA, 5  5  .5  .2  0  0  .12 \r\n");
-  EXPECT_EQ(l->r.estado, Lectura::BordesRechazados);
-  EXPECT_EQ(l->r.losaRechazada, 2);
-  ASSERT_EQ(l->ui.mensajes.size(), 1u);
-  EXPECT_EQ(l->ui.mensajes[0].texto, "Condiciones de Borde No Validas");
-  EXPECT_EQ(l->ui.mensajes[0].titulo, "ERROR");
-  // A one-way slab (Lx = 3, Ly = 9) on edges 1 and 2 = "NA": told as well.
-  auto m = Lee("T\r\n" + linea2 + buena + " 2 NAEE, 3  9  .5  .2  0  0  .12 \r\n");
-  EXPECT_EQ(m->r.estado, Lectura::BordesRechazados);
-  ASSERT_EQ(m->ui.mensajes.size(), 1u);
-  EXPECT_EQ(m->ui.mensajes[0].texto, "Condiciones de Borde No Validas");
-  // Lower-case letters have no case either.
-  auto n = Lee("T\r\n" + linea2 + buena + " 2 eaaa, 4  5  .5  .2  0  0  .12 \r\n");
-  EXPECT_EQ(n->r.estado, Lectura::BordesRechazados);
+  // A two-way slab on two free edges; a one-way slab (Lx = 3, Ly = 9) on edges 1 and 2
+  // = "NA"; lower-case letters: none has a case, and the classification says so.
+  for (const char* losa : {" 2 NNAA, 5  5", " 2 NAEE, 3  9", " 2 eaaa, 4  5"}) {
+    SCOPED_TRACE(losa);
+    auto l = Lee("T\r\n" + linea2 + buena + losa + "  .5  .2  0  0  .12 \r\n");
+    EXPECT_EQ(l->r.estado, Lectura::BordesRechazados);
+    EXPECT_EQ(l->r.losaRechazada, 2);
+    ASSERT_EQ(l->ui.mensajes.size(), 1u);
+    EXPECT_EQ(l->ui.mensajes[0].texto, "Condiciones de Borde No Validas");
+    EXPECT_EQ(l->ui.mensajes[0].titulo, "ERROR");
+  }
   // The one-way pairing: Lx = 8, Ly = 4 on edges 3 and 4 ("NE", a cantilever).
   auto v = Lee("T\r\n" + linea2 + buena + " 2 AANE, 8  4  .5  .2  .1  .1  .12 \r\n");
   ASSERT_EQ(v->r.estado, Lectura::Completa);
