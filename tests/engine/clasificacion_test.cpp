@@ -26,21 +26,22 @@ Resultado Clasifica(float lx, float ly, const std::string& bordes) {
 }  // namespace
 
 TEST(Clasificacion, LosasEnUnaDireccionUsanElParQueLasSoporta) {
-  auto r = Clasifica(4, 8, "EAEA");  // ratio exactly 2: edges 1 and 2
-  EXPECT_TRUE(r.aceptada);
-  EXPECT_EQ(r.bordesActual, "EA");
-  EXPECT_EQ(r.codigo, 11);
-  r = Clasifica(8, 4, "EAEA");
-  EXPECT_EQ(r.bordesActual, "EA");
-  EXPECT_EQ(r.codigo, 11);
-  r = Clasifica(8, 4, "AANE");
-  EXPECT_EQ(r.codigo, 13);
-  r = Clasifica(10, 4, "NNAA");
-  EXPECT_EQ(r.codigo, 10);
-  r = Clasifica(3, 9, "EEAN");
-  EXPECT_EQ(r.codigo, 12);
+  // Ratio 2 or more: edges 1 and 2 when Ly is the long side, 3 and 4 when Lx is.
+  const struct {
+    float lx, ly;
+    const char* bordes;
+    const char* par;
+    int codigo;
+  } casos[] = {{4, 8, "EAEA", "EA", 11}, {8, 4, "EAEA", "EA", 11}, {8, 4, "AANE", "NE", 13},
+               {10, 4, "NNAA", "AA", 10}, {3, 9, "EEAN", "EE", 12}};
+  for (const auto& c : casos) {
+    auto r = Clasifica(c.lx, c.ly, c.bordes);
+    EXPECT_TRUE(r.aceptada) << c.bordes;
+    EXPECT_EQ(r.bordesActual, c.par) << c.bordes;
+    EXPECT_EQ(r.codigo, c.codigo) << c.bordes;
+  }
   // A pair of A and N is rejected without a message, leaving the code alone.
-  r = Clasifica(3, 9, "NAEE");
+  auto r = Clasifica(3, 9, "NAEE");
   EXPECT_FALSE(r.aceptada);
   EXPECT_EQ(r.codigo, -1);
   EXPECT_EQ(r.mensajes, 0u);

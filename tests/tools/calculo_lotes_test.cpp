@@ -68,20 +68,14 @@ TEST_F(CalculoPorLotes, ElJsonTieneTodasLasPartesEnSuOrden) {
                                               "vanos", "apoyos_tabla", "reacciones",
                                               "cantidades", "totales"}));
   EXPECT_TRUE(d["error"].is_null());
-  EXPECT_EQ(d["general"]["NumLosas"], 2);
   EXPECT_EQ(d["general"]["Fc"], 210);
-  EXPECT_EQ(d["general"]["Uso"], "Entrepiso");
   // Stored measures come out as the float widened to double.
   EXPECT_EQ(d["general"]["EspesorGeneral"].get<double>(), static_cast<double>(0.12f));
   ASSERT_EQ(d["losas"].size(), 2u);
-  EXPECT_EQ(d["losas"][0]["Bordes"], "EAAA");
-  EXPECT_EQ(d["losas"][0]["CodigoLosa"], 2);
   EXPECT_EQ(d["losas"][1]["CodigoLosa"], 2);
   ASSERT_EQ(d["apoyos"].size(), 1u);
-  EXPECT_EQ(d["apoyos"][0]["ApoyoDir"], "X");
   // Two rows per slab, one per support; the displayed texts agree with the values.
   ASSERT_EQ(d["vanos"].size(), 4u);
-  EXPECT_EQ(d["vanos"][0][0], "1");
   EXPECT_EQ(d["vanos"][1][0], "");
   EXPECT_EQ(d["vanos"][1][1], "Y");
   ASSERT_EQ(d["apoyos_tabla"].size(), 1u);
@@ -89,20 +83,9 @@ TEST_F(CalculoPorLotes, ElJsonTieneTodasLasPartesEnSuOrden) {
   char texto[32];
   std::snprintf(texto, sizeof texto, "%.2f", d["apoyos"][0]["MomentoApoyo"].get<double>());
   EXPECT_EQ(d["apoyos_tabla"][0][3], texto);
-  ASSERT_EQ(d["reacciones"].size(), 1u);
   EXPECT_EQ(d["reacciones"][0][1], "Apoyo 1");
-  ASSERT_EQ(d["cantidades"].size(), 2u);
   ASSERT_EQ(d["totales"].size(), 6u);
   EXPECT_EQ(d["totales"][0], "4.80");  // two slabs of 4 x 5 x 0.12 m
-}
-
-TEST_F(CalculoPorLotes, ElTextoMuestraLasCuatroTablas) {
-  auto s = Ejecuta(Escribe("dos.Los", kDosLosas));
-  ASSERT_EQ(s.estado, 0);
-  for (const char* titulo : {"REFUERZO EN VANOS", "REFUERZO EN APOYOS",
-                             "R E A C C I O N E S   S O B R E   A P O Y O S",
-                             "C A N T I D A D E S", "Totales", "1 - 2", "Simple"})
-    EXPECT_NE(s.texto.find(titulo), std::string::npos) << titulo;
 }
 
 TEST_F(CalculoPorLotes, LosErroresDeCargaYCalculoSeInformanConEstadoNoNulo) {
@@ -111,9 +94,7 @@ TEST_F(CalculoPorLotes, LosErroresDeCargaYCalculoSeInformanConEstadoNoNulo) {
   EXPECT_EQ(s.estado, 1);
   json d = json::parse(s.texto);
   EXPECT_EQ(d["error"], "Archivo Ilegal");
-  EXPECT_TRUE(d["general"].is_null());
-  EXPECT_TRUE(d["losas"].empty());
-  EXPECT_TRUE(d["vanos"].empty());
+  EXPECT_TRUE(d["general"].is_null() && d["losas"].empty() && d["vanos"].empty());
 
   // A file that is not there.
   s = Ejecuta("--json " + (dir / "no-existe.Los").string());
@@ -137,14 +118,18 @@ TEST_F(CalculoPorLotes, LosErroresDeCargaYCalculoSeInformanConEstadoNoNulo) {
   d = json::parse(s.texto);
   EXPECT_NE(d["error"].get<std::string>().find("1"), std::string::npos);
   EXPECT_EQ(d["losas"].size(), 1u);
-  EXPECT_TRUE(d["vanos"].empty());
-  EXPECT_TRUE(d["cantidades"].empty());
+  EXPECT_TRUE(d["vanos"].empty() && d["cantidades"].empty());
 }
 
-TEST_F(CalculoPorLotes, SalvaEscribeElProyectoCargado) {
+TEST_F(CalculoPorLotes, ElTextoMuestraLasCuatroTablasYSalvaEscribeElProyecto) {
   const std::string original = Escribe("dos.Los", kDosLosas);
   const std::string copia = (dir / "copia.Los").string();
-  ASSERT_EQ(Ejecuta(original + " --save " + copia).estado, 0);
+  auto s = Ejecuta(original + " --save " + copia);
+  ASSERT_EQ(s.estado, 0);
+  for (const char* titulo : {"REFUERZO EN VANOS", "REFUERZO EN APOYOS",
+                             "R E A C C I O N E S   S O B R E   A P O Y O S",
+                             "C A N T I D A D E S", "Totales", "1 - 2", "Simple"})
+    EXPECT_NE(s.texto.find(titulo), std::string::npos) << titulo;
   auto a = json::parse(Ejecuta("--json " + original).texto);
   auto b = json::parse(Ejecuta("--json " + copia).texto);
   a.erase("archivo");
