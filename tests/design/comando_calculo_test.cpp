@@ -181,7 +181,7 @@ TEST(ComandoCalculo, VoladizoJuntoAUnaLosaEmpotrada) {
   AgregaLosa(t.proyecto, {5, 1.5f, "AANE", 0.36f, 0.2f, 0.12f, 0.15f, 0.1f});
   ASSERT_EQ(t.proyecto.CodigoLosa[1], 13);
   ASSERT_TRUE(CalculaRefuerzo(t, ui));
-  EXPECT_EQ(TextosDe(t.vanos)[0][6] + " " + TextosDe(t.vanos)[1][6], "Temp Vuelo");
+  EXPECT_EQ(std::pair(t.vanos.Texto(0, 6), t.vanos.Texto(1, 6)), std::pair(std::string("Temp"), std::string("Vuelo")));
   EXPECT_EQ(t.vanos.Texto(0, 5), "0.28");
 }
 

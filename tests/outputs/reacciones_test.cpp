@@ -205,7 +205,8 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   // The report sees only the rows read; the grid keeps everything typed.
   EXPECT_EQ(m.p.NumApoyosReac, 2);
   ASSERT_EQ(m.t.NumFilas(), 4);
-  EXPECT_EQ(m.t.filas[2][ColReac::Losa1] + m.t.filas[3][ColReac::Losa1], "uno2");
+  EXPECT_EQ(std::pair(m.t.filas[2][ColReac::Losa1], m.t.filas[3][ColReac::Losa1]),
+            std::pair(std::string("uno"), std::string("2")));
   EXPECT_EQ(m.t.filaActual, 2);
 
   // Other faults of an extra row: a slab number negative, above 99 or above NumLosas

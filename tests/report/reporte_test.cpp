@@ -66,14 +66,14 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
                                       "Numeracion de los bordes", "Descripcion de losas",
                                       "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
                                       "Reacciones de apoyo", "Calculo metrico"}));
-  EXPECT_EQ(d.encabezado + d.pie, "Edificio K1|||Pag %d");
+  EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
   EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
 
   // Sub-titles in the "Sub-Titulos" style after a blank line; tables at 10 points.
   auto* sub = std::get_if<Parrafo>(&d.bloques[1]);
   auto* blanco = std::get_if<Parrafo>(&d.bloques[0]);
   ASSERT_TRUE(sub && blanco);
-  EXPECT_EQ(blanco->texto + sub->texto, "Datos generales");
+  EXPECT_EQ(std::pair(blanco->texto, sub->texto), std::pair(std::string(), std::string("Datos generales")));
   EXPECT_TRUE(sub->estilo.negrita);
   EXPECT_EQ(sub->estilo.tamano, 12.0);
   opciones.estilos[FilaTexto].tamano = 14;
@@ -137,7 +137,7 @@ TEST_F(ReporteTest, DescripcionDeLosasYApoyos) {
   ASSERT_EQ(t.filas.size(), 3u);
   EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "3.500", "4.500", "0.120", "A", "A", "N", "A", "0.150",
                                                   "0.100", "0.360", "0.200"}));
-  EXPECT_EQ(t.filas[1][8] + t.filas[1][9], "  ");
+  EXPECT_EQ(std::pair(t.filas[1][8], t.filas[1][9]), std::pair(std::string(" "), std::string(" ")));
   EXPECT_EQ(t.filas[2][10], "0.000");
 
   const TablaDoc& a = Tabla(d, "Definicion de apoyos continuos");
@@ -195,7 +195,7 @@ TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   s.vanos.filas[0][6] = {"  Temp ", std::nullopt};
   d = Compone();
   const auto& fila = Tabla(d, "Refuerzo en vanos").filas[0];
-  EXPECT_EQ(fila[2] + " " + fila[5], "2.50 Temp");
+  EXPECT_EQ(std::pair(fila[2], fila[5]), std::pair(std::string("2.50"), std::string("Temp")));
 }
 
 TEST_F(ReporteTest, RefuerzoEnApoyosConSusBarrasAdicionales) {

@@ -146,7 +146,7 @@ TEST_F(VistaPreviaTest, BotonesDePaginaYPaginaActual) {
   w.ClickRango(1);
   w.ClickPagina(2);
   EXPECT_EQ(w.textoPagina, "2");
-  EXPECT_EQ(w.desde + w.hasta, "22");
+  EXPECT_EQ(std::pair(w.desde, w.hasta), std::pair(std::string("2"), std::string("2")));
   InterlocutorGuion u;
   EXPECT_EQ(w.Imprime(u), std::make_pair(2, 2));
   w.ClickPagina(3);
