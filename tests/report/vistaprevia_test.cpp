@@ -185,6 +185,8 @@ TEST_F(VistaPreviaTest, RangoDePaginasTrasQuitarUnaSeccion) {
   w.EditaHasta("99");
   EXPECT_FALSE(w.Imprime(u).has_value());
   EXPECT_EQ(u.UltimoTexto(), "Las paginas a imprimir deben estar entre 1 y " + std::to_string(menos) + ".");
+  w.EditaHasta("x");
+  EXPECT_FALSE(w.Imprime(u).has_value());
 }
 
 TEST_F(VistaPreviaTest, CambiarALaMismaOrientacionOBordeNoHaceNada) {
