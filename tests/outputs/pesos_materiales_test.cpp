@@ -10,13 +10,11 @@ TEST(PesosMateriales, LaTablaMuestraCadaPesoTalComoFiguraEnLaLista) {
   TablaPesosMateriales t;
   t.Abre();
   ASSERT_EQ(t.filas.size(), 28u);
-  EXPECT_EQ(t.filas[0][0], "Hormig\xC3\xB3n armado");  // UTF-8 accents
-  EXPECT_EQ(t.filas[0][1], "2.400");
-  EXPECT_EQ(t.filas[11][0], "Zinc");
-  EXPECT_EQ(t.filas[11][1], "7.040");
+  using Fila = TablaPesosMateriales::Fila;
+  EXPECT_EQ(t.filas[0], (Fila{"Hormig\xC3\xB3n armado", "2.400"}));  // UTF-8 accents
+  EXPECT_EQ(t.filas[11], (Fila{"Zinc", "7.040"}));
   EXPECT_EQ(t.filas[12][0], "M\xC3\xA1rmol");
-  EXPECT_EQ(t.filas[23][0], "Asbesto cemento");
-  EXPECT_EQ(t.filas[23][1], "0.025");
+  EXPECT_EQ(t.filas[23], (Fila{"Asbesto cemento", "0.025"}));
   EXPECT_EQ(t.filas[26][0], "Plafond colgado con malla met\xC3\xA1lica y enyesado");
   EXPECT_EQ(t.filas[27][1], "0.010");
   // No weight is rounded by the display: each text reads back as the listed value.
@@ -41,9 +39,7 @@ TEST(PesosMateriales, LoEditadoSeOlvidaAlCerrar) {
   t.OK();
   EXPECT_FALSE(t.abierta);
   t.Abre();
-  EXPECT_TRUE(t.abierta);
-  EXPECT_EQ(t.filas[7][0], "Acero");
-  EXPECT_EQ(t.filas[7][1], "7.800");
+  EXPECT_EQ(t.filas[7], (TablaPesosMateriales::Fila{"Acero", "7.800"}));
 }
 
 }  // namespace placatec

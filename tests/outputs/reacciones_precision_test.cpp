@@ -10,17 +10,13 @@ namespace placatec {
 
 TEST(ReaccionesPrecision, LasCargasSeRedondeanUnaSolaVez) {
   Proyecto p;
-  p.NumLosas = 1;
+  p.NumLosas = p.NumApoyos = p.NumApoyosReac = 1;
   p.Lx[1] = 2.64f;
   p.Ly[1] = 2.85f;
   p.CodigoLosa[1] = 1;
   p.CargaMuertaVano[1] = 1.451f;
-  p.CargaVivaVano[1] = 0.0f;
-  p.NumApoyos = 1;
-  p.NumApoyosReac = 1;
   p.ApoyoDir[1] = "Y";
   p.ApoyoLosa1[1] = 1;
-  p.ApoyoLosa2[1] = 0;
 
   // Long edge: (3 - m^2) / 2 x a x w / 3 with m = 2.64 / 2.85, a = 2.64, w = 1.451
   // is 1.36749957..., which shows 1.367. Rounding the ratio, the short-edge load and
@@ -31,10 +27,9 @@ TEST(ReaccionesPrecision, LasCargasSeRedondeanUnaSolaVez) {
   InterlocutorGuion ui;
   ASSERT_TRUE(t.CalculaReacciones(ui));
   ASSERT_EQ(t.NumFilas(), 1);
-  EXPECT_EQ(t.filas[0][ColReac::Muerta], "1.367");
-  EXPECT_EQ(t.filas[0][ColReac::Viva], "0.000");
   // The factored load: 1.4 x 1.36749957 = 1.91449940, shown 1.914.
-  EXPECT_EQ(t.filas[0][ColReac::Ultima], "1.914");
+  EXPECT_EQ((std::vector<std::string>(t.filas[0].begin() + ColReac::Muerta, t.filas[0].end())),
+            (std::vector<std::string>{"1.367", "0.000", "1.914"}));
 }
 
 }  // namespace placatec

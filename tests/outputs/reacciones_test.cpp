@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "InterlocutorGuion.h"
 #include "model/Numeros.h"
 
@@ -57,23 +59,16 @@ struct Mesa {
 
 TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
   Mesa m;
-  // Square slab: a third of the span on every edge.
-  EXPECT_EQ(Muerta(m.p, 1, "X"), "0.667");
-  EXPECT_EQ(Muerta(m.p, 1, "Y"), "0.667");
-  // 3 x 6: m = 0.5; the X support gets a x w / 3, the Y support (3 - m^2)/2 times that.
-  EXPECT_EQ(Muerta(m.p, 2, "X"), "0.600");
-  EXPECT_EQ(Muerta(m.p, 2, "Y"), "0.825");
+  // Square slab: a third of the span on every edge. 3 x 6: m = 0.5; the X support
+  // gets a x w / 3, the Y support (3 - m^2)/2 times that. 6 x 3: the pairing turns
+  // round. Any direction text other than "X" or "x" is "Y". Cantilever: the
+  // span's load and the edge load on the fixed edge, nothing on X.
+  for (auto [losa, dir, muerta] : {std::tuple{1, "X", "0.667"}, {1, "Y", "0.667"}, {2, "X", "0.600"},
+                                   {2, "Y", "0.825"}, {3, "X", "0.825"}, {3, "Y", "0.600"}, {3, "?", "0.600"},
+                                   {3, "x", "0.825"}, {4, "Y", "0.800"}, {4, "X", "0.000"}})
+    EXPECT_EQ(Muerta(m.p, losa, dir), muerta) << losa << dir;
   EXPECT_EQ(Viva(m.p, 2, "Y"), "0.413");
-  // 6 x 3: the pairing turns round.
-  EXPECT_EQ(Muerta(m.p, 3, "X"), "0.825");
-  EXPECT_EQ(Muerta(m.p, 3, "Y"), "0.600");
-  // Any direction text other than "X" is "Y".
-  EXPECT_EQ(Muerta(m.p, 3, "?"), "0.600");
-  EXPECT_EQ(Muerta(m.p, 3, "x"), "0.825");
-  // Cantilever: the span's load and the edge load on the fixed edge, nothing on X.
-  EXPECT_EQ(Muerta(m.p, 4, "Y"), "0.800");
   EXPECT_EQ(Viva(m.p, 4, "Y"), "0.400");
-  EXPECT_EQ(Muerta(m.p, 4, "X"), "0.000");
   EXPECT_EQ(Viva(m.p, 4, "X"), "0.000");
 
   // Slabs with a free edge: the whole span's load on one direction only.
@@ -98,7 +93,6 @@ TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
   m.t.Abre(m.ui);
   EXPECT_TRUE(m.t.abierta);
   EXPECT_TRUE(m.ui.mensajes.empty());
-
   ASSERT_EQ(m.t.NumFilas(), 3);
   using Fila = TablaReacciones::Fila;
   // CU = 1.4 x (0.667 + 0.600) + 1.7 x (0.333 + 0.300).
@@ -111,10 +105,8 @@ TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
   const TablaResultado tabla = m.t.Tabla();
   ASSERT_EQ(tabla.NumFilas(), 3u);
   EXPECT_EQ(tabla.Texto(2, 1), "Apoyo 3");
-  EXPECT_EQ(tabla.filas[2][0].valor, 3.0);
   EXPECT_EQ(tabla.filas[2][4].valor, 4.0);
-  EXPECT_FALSE(tabla.filas[2][1].valor.has_value());
-  EXPECT_FALSE(tabla.filas[2][2].valor.has_value());
+  EXPECT_FALSE(tabla.filas[2][1].valor.has_value() || tabla.filas[2][2].valor.has_value());
   EXPECT_DOUBLE_EQ(*tabla.filas[2][7].valor, 1.8);
 }
 
@@ -136,8 +128,7 @@ TEST(Reacciones, NumerosDeLosaFueraDelProyectoNoDanNumerosFalsos) {
     EXPECT_FALSE(m.t.CalculaReacciones(m.ui)) << losa;
     ASSERT_EQ(m.t.NumFilas(), 2);
     EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.267");  // the good row is shown
-    EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "");
-    EXPECT_EQ(m.t.filas[1][ColReac::Ultima], "");
+    EXPECT_EQ(m.t.filas[1][ColReac::Muerta] + m.t.filas[1][ColReac::Ultima], "");
     EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
     EXPECT_EQ(m.ui.beeps, 1);
   }
@@ -153,8 +144,6 @@ TEST(Reacciones, ApoyosAdicionales) {
   m.t.Abre(m.ui);
   ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
   ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
-  EXPECT_EQ(m.t.filas[1][ColReac::Num], "2");
-  EXPECT_EQ(m.t.filas[1][ColReac::Dir], "X");
   // Only "Losa 2", or "Losa 1" = 0: the reaction of that slab alone.
   EXPECT_TRUE(m.t.EditaCelda(1, ColReac::Losa2, "1", m.ui));
   EXPECT_TRUE(m.t.EditaCelda(2, ColReac::Losa1, "0", m.ui));
@@ -162,7 +151,6 @@ TEST(Reacciones, ApoyosAdicionales) {
   EXPECT_TRUE(m.t.EditaCelda(2, ColReac::Descripcion, "Viga de borde", m.ui));
   m.t.BotonDir(2);
   EXPECT_TRUE(m.t.Calcula(m.ui));
-  EXPECT_FALSE(m.t.cursorEspera);
   EXPECT_EQ(m.p.NumApoyosReac, 3);
   EXPECT_EQ(m.p.NumApoyos, 1);  // never part of the analysis
   EXPECT_EQ(m.t.filas[1], (TablaReacciones::Fila{"2", "Apoyo 2", "X", "0", "1", "0.667", "0.333", "1.500"}));
@@ -189,11 +177,10 @@ TEST(Reacciones, ApoyoAdicionalSinLosaEsUnError) {
   m.t.EditaCelda(1, ColReac::Losa2, "0", m.ui);
   EXPECT_FALSE(m.t.Calcula(m.ui));
   EXPECT_TRUE(m.t.error);
-  EXPECT_FALSE(m.t.cursorEspera);
+  EXPECT_FALSE(m.t.cursorEspera);  // the busy cursor is given back
   EXPECT_EQ(m.ui.beeps, 1);
   ASSERT_EQ(m.ui.mensajes.size(), 1u);
   EXPECT_EQ(m.ui.mensajes[0].texto, "Hay errores en los datos");
-  EXPECT_EQ(m.ui.mensajes[0].botones, Botones::OK);
 
   // OK does not close while the data are wrong.
   m.t.OK(m.ui);
@@ -201,8 +188,7 @@ TEST(Reacciones, ApoyoAdicionalSinLosaEsUnError) {
   EXPECT_EQ(m.ui.mensajes.size(), 2u);
   m.t.EditaCelda(1, ColReac::Losa1, "2", m.ui);
   m.t.OK(m.ui);
-  EXPECT_FALSE(m.t.abierta);
-  EXPECT_FALSE(m.t.error);
+  EXPECT_FALSE(m.t.abierta || m.t.error);
   EXPECT_EQ(m.p.NumApoyosReac, 2);
 }
 
@@ -219,8 +205,8 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   // The report sees only the rows read; the grid keeps everything typed.
   EXPECT_EQ(m.p.NumApoyosReac, 2);
   ASSERT_EQ(m.t.NumFilas(), 4);
-  EXPECT_EQ(m.t.filas[2][ColReac::Losa1], "uno");
-  EXPECT_EQ(m.t.filas[3][ColReac::Losa1], "2");
+  EXPECT_EQ(std::pair(m.t.filas[2][ColReac::Losa1], m.t.filas[3][ColReac::Losa1]),
+            std::pair(std::string("uno"), std::string("2")));
   EXPECT_EQ(m.t.filaActual, 2);
 
   // Other faults of an extra row: a slab number negative, above 99 or above NumLosas
@@ -248,7 +234,6 @@ TEST(Reacciones, EdicionDeLaGrilla) {
   EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Losa1, "13", m.ui));
   ASSERT_EQ(m.ui.mensajes.size(), 1u);
   EXPECT_EQ(m.ui.mensajes[0].texto, "El numero de la losa \rno puede ser mayor que 12");
-  EXPECT_EQ(m.ui.mensajes[0].botones, Botones::OK);
   EXPECT_EQ(m.t.filas[1][ColReac::Losa1], "");
   EXPECT_TRUE(m.t.EditaCelda(1, ColReac::Losa2, "12", m.ui));
   EXPECT_EQ(m.ui.mensajes.size(), 1u);
@@ -266,8 +251,7 @@ TEST(Reacciones, EdicionDeLaGrilla) {
   EXPECT_FALSE(m.t.BorraFila(0));
   m.t.BotonDir(0);
   EXPECT_EQ(m.t.filas[0][ColReac::Dir], "X");
-  EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Muerta, "9", m.ui));
-  EXPECT_FALSE(m.t.EditaCelda(1, ColReac::Num, "9", m.ui));
+  for (int col : {ColReac::Muerta, ColReac::Num}) EXPECT_FALSE(m.t.EditaCelda(1, col, "9", m.ui)) << col;
 }
 
 TEST(Reacciones, NoCabenMasDe99Filas) {

@@ -9,17 +9,11 @@ namespace placatec {
 
 TEST(TablaDelReporte, FormatoDaAlineacionYAnchoDeCadaColumna) {
   auto c = ParseaFormato("<_3000|>_1200|^_700");
-  ASSERT_EQ(c.size(), 3u);
-  EXPECT_EQ(c[0], (ColumnaTabla{Alineacion::Izquierda, 3000}));
-  EXPECT_EQ(c[1], (ColumnaTabla{Alineacion::Derecha, 1200}));
-  EXPECT_EQ(c[2], (ColumnaTabla{Alineacion::Centro, 700}));
+  using A = Alineacion;
+  EXPECT_EQ(c, (std::vector<ColumnaTabla>{{A::Izquierda, 3000}, {A::Derecha, 1200}, {A::Centro, 700}}));
   // Without sign: left; without a usable width: an inch.
-  c = ParseaFormato("800|>_|^_abc|<_-5");
-  ASSERT_EQ(c.size(), 4u);
-  EXPECT_EQ(c[0], (ColumnaTabla{Alineacion::Izquierda, 800}));
-  EXPECT_EQ(c[1], (ColumnaTabla{Alineacion::Derecha, 1440}));
-  EXPECT_EQ(c[2], (ColumnaTabla{Alineacion::Centro, 1440}));
-  EXPECT_EQ(c[3].ancho, 1440);
+  EXPECT_EQ(ParseaFormato("800|>_|^_abc|<_-5"), (std::vector<ColumnaTabla>{{A::Izquierda, 800}, {A::Derecha, 1440},
+                                                                           {A::Centro, 1440}, {A::Izquierda, 1440}}));
   EXPECT_TRUE(ParseaFormato("").empty());
 }
 
@@ -33,10 +27,8 @@ TEST(TablaDelReporte, EncabezadoYCuerpoSeSeparanEnCeldasYFilas) {
   EXPECT_EQ(filas[1], (std::vector<std::string>{"2", "4.500"}));
 
   filas = ParseaCuerpo("Numero de losas|| ; | | ;Carga ultima general|0.632|To/m2");
-  ASSERT_EQ(filas.size(), 3u);
-  EXPECT_EQ(filas[0], (std::vector<std::string>{"Numero de losas", "", " "}));
-  EXPECT_EQ(filas[1], (std::vector<std::string>{" ", " ", " "}));
-  EXPECT_EQ(filas[2][2], "To/m2");
+  EXPECT_EQ(filas, (std::vector<std::vector<std::string>>{
+                       {"Numero de losas", "", " "}, {" ", " ", " "}, {"Carga ultima general", "0.632", "To/m2"}}));
   EXPECT_TRUE(ParseaCuerpo("").empty());
   // Blanks at the start of a cell are kept (the dead-load rows are indented).
   EXPECT_EQ(ParseaCuerpo("    Losa|0.240|To/m2;")[0][0], "    Losa");
@@ -64,31 +56,24 @@ TEST(EncabezadoYPie, PartesIzquierdaCentroDerechaYNumeroDePagina) {
 }
 
 TEST(Papel, NombresPorCodigoYMedidas) {
-  EXPECT_EQ(NombrePapel(1), "Letter 8 1/2 x 11 in");
-  EXPECT_EQ(NombrePapel(9), "A4 210 x 297 mm");
-  EXPECT_EQ(NombrePapel(22), "Envelope #12 4 \\276 x 11");
-  EXPECT_EQ(NombrePapel(56), "Letter Extra Transverse 9\\275 x 12 in");
-  EXPECT_EQ(NombrePapel(68), "A3 Extra Transverse 322 x 445 mm");
-  EXPECT_EQ(NombrePapel(256), "Custom");
-  for (int c : {0, 48, 49, 69, -1}) EXPECT_EQ(NombrePapel(c), "") << c;
+  for (auto [c, nombre] : {std::pair{1, "Letter 8 1/2 x 11 in"}, {9, "A4 210 x 297 mm"},
+                           {22, "Envelope #12 4 \\276 x 11"}, {56, "Letter Extra Transverse 9\\275 x 12 in"},
+                           {68, "A3 Extra Transverse 322 x 445 mm"}, {256, "Custom"}, {0, ""}, {48, ""},
+                           {49, ""}, {69, ""}, {-1, ""}})
+    EXPECT_EQ(NombrePapel(c), nombre) << c;
   int listados = 0;
   for (int c = 1; c <= UltimoCodigoPapel; ++c) listados += !NombrePapel(c).empty();
   EXPECT_EQ(listados, 66);
 
-  EXPECT_EQ(MedidasPapel(1).ancho, 12240);
-  EXPECT_EQ(MedidasPapel(1).alto, 15840);
-  EXPECT_EQ(MedidasPapel(9).ancho, 11906);
-  EXPECT_EQ(MedidasPapel(9).alto, 16838);
+  EXPECT_EQ(std::pair(MedidasPapel(1).ancho, MedidasPapel(1).alto), std::pair(12240, 15840));
+  EXPECT_EQ(std::pair(MedidasPapel(9).ancho, MedidasPapel(9).alto), std::pair(11906, 16838));
   EXPECT_GT(MedidasPapel(4).ancho, MedidasPapel(4).alto);  // Ledger lies on its side
 }
 
 TEST(Papel, ToInchesPulgadasConDosDecimales) {
-  EXPECT_EQ(ToInches(1440), "1\"");
-  EXPECT_EQ(ToInches(1800), "1.25\"");
-  EXPECT_EQ(ToInches(1000), "0.69\"");
-  EXPECT_EQ(ToInches(720), "0.5\"");
-  EXPECT_EQ(ToInches(0), "0\"");
-  EXPECT_EQ(ToInches(1872), "1.3\"");
+  for (auto [twips, texto] : {std::pair{1440, "1\""}, {1800, "1.25\""}, {1000, "0.69\""}, {720, "0.5\""},
+                              {0, "0\""}, {1872, "1.3\""}})
+    EXPECT_EQ(ToInches(twips), texto) << twips;
 }
 
 }  // namespace placatec

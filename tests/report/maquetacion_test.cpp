@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "report/ProyectoEjemplo.h"
 #include "report/Reporte.h"
 
@@ -71,9 +73,7 @@ TEST(Maquetacion, EncabezadoYPieEnCadaPagina) {
     const TextoPagina* titulo = Busca(p, "Edificio K1");
     const TextoPagina* centro = Busca(p, "Planta 2");
     const TextoPagina* numero = Busca(p, "Pag " + std::to_string(p.numero));
-    ASSERT_NE(titulo, nullptr) << p.numero;
-    ASSERT_NE(centro, nullptr) << p.numero;
-    ASSERT_NE(numero, nullptr) << p.numero;
+    ASSERT_TRUE(titulo && centro && numero) << p.numero;
     EXPECT_DOUBLE_EQ(titulo->x, 1440);                      // at the left margin
     EXPECT_NEAR(centro->x + centro->ancho / 2, 6120, 0.5);  // centred
     EXPECT_NEAR(numero->x + numero->ancho, 12240 - 1440, 0.5);
@@ -138,22 +138,23 @@ TEST(Maquetacion, BordeDePaginaYMargenesExtremos) {
   ejemplo::Llena(s, 3, 2);
   Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
   ConfiguracionPagina c;
+  auto Maqueta_ = [&] { return MaquetaDocumento(d, c, MedidorFijo()); };
   c.borde = 4;
-  Maqueta m = MaquetaDocumento(d, c, MedidorFijo());
+  Maqueta m = Maqueta_();
   for (const Pagina& p : m.paginas) EXPECT_EQ(p.rectangulos.back().grosor, 15);
   c.borde = 3;
-  m = MaquetaDocumento(d, c, MedidorFijo());
+  m = Maqueta_();
   int lineasBorde = 0;
   for (const LineaPagina& l : m.paginas[0].lineas) lineasBorde += l.grosor == 15;
   EXPECT_EQ(lineasBorde, 2);
 
   // Margins that leave no room still give a finite set of pages.
   c.margenes = {15000, 12000, 15000, 12000};
-  m = MaquetaDocumento(d, c, MedidorFijo());
+  m = Maqueta_();
   EXPECT_GE(m.paginas.size(), 1u);
   EXPECT_LT(m.paginas.size(), 500u);
   c.margenes = {0, 0, 0, 0};
-  m = MaquetaDocumento(d, c, MedidorFijo());
+  m = Maqueta_();
   for (const Pagina& p : m.paginas)
     for (const TextoPagina& t : p.textos) EXPECT_GE(t.y, 0);
 }
@@ -173,14 +174,13 @@ TEST(Maquetacion, UnaFilaMasAltaQueLaPaginaNoDetieneNada) {
 TEST(Maquetacion, PartirLineasPorPalabrasYCaracteres) {
   MedidorFijo med;
   Estilo e;  // 10 points: 100 twips a character
-  EXPECT_EQ(PartirLineas("Momento (To-m)", 800, e, med), (std::vector<std::string>{"Momento", "(To-m)"}));
-  EXPECT_EQ(PartirLineas("    Losa", 1000, e, med), (std::vector<std::string>{"    Losa"}));
-  EXPECT_EQ(PartirLineas("abcdefgh", 300, e, med), (std::vector<std::string>{"abc", "def", "gh"}));
-  EXPECT_EQ(PartirLineas("uno\ndos", 5000, e, med), (std::vector<std::string>{"uno", "dos"}));
-  EXPECT_EQ(PartirLineas("", 500, e, med), (std::vector<std::string>{""}));
+  using L = std::vector<std::string>;
   // Multi-byte characters are never split.
-  EXPECT_EQ(PartirLineas("\xC3\xB8\xC3\xB8\xC3\xB8", 200, e, med),
-            (std::vector<std::string>{"\xC3\xB8\xC3\xB8", "\xC3\xB8"}));
+  for (const auto& [texto, ancho, lineas] :
+       {std::tuple{"Momento (To-m)", 800, L{"Momento", "(To-m)"}}, {"    Losa", 1000, L{"    Losa"}},
+        {"abcdefgh", 300, L{"abc", "def", "gh"}}, {"uno\ndos", 5000, L{"uno", "dos"}}, {"", 500, L{""}},
+        {"\xC3\xB8\xC3\xB8\xC3\xB8", 200, L{"\xC3\xB8\xC3\xB8", "\xC3\xB8"}}})
+    EXPECT_EQ(PartirLineas(texto, ancho, e, med), lineas) << texto;
 }
 
 }  // namespace

