@@ -5,24 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "outputs/Reacciones.h"
 #include "shell/IconoPrograma.h"
+#include "outputs/Reacciones.h"
 
 namespace placatec {
 
 QString frmTip::TextoTip() {
-  return QStringLiteral(
-      "Es posible agregar nuevos apoyos, como vigas, por ejemplo, "
-      "a fin de calcular las reacciones de las losas sobre ellas. "
-      "Para ello, el usuario debe colocar los datos de estas "
-      "al final de la tabla y luego pulsar el botón <Calcula>. "
-      "Los apoyos adicionales colocados de esta manera solo se "
-      "usarán en el calculo de las reacciones y no se tomarán "
-      "en cuenta en el cálculo del refuerzo de las losas. El total "
-      "de apoyos definidos, incluyendo los adicionales, no deberá "
-      "ser mayor de 99. El usuario podrá definir un apoyo que soporte "
-      "una sola losa, colocando un cero en la casilla correspondiente "
-      "a la <Losa 1> o a la <Losa 2> y el numero de la losa que apoya "
-      "en la otra casilla");
+  return QString::fromUtf8(kTextoTip.data(), static_cast<qsizetype>(kTextoTip.size()));
 }
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent) {
