@@ -7,7 +7,6 @@
 
 #include "outputs/Reacciones.h"
 #include "shell/IconoPrograma.h"
-#include "outputs/Reacciones.h"
 
 namespace placatec {
 
