@@ -2,6 +2,8 @@
 // quantities) on a full storey: 99 slabs and 99 supports.
 #include <benchmark/benchmark.h>
 
+#include "PisoCompleto.h"
+
 #include "design/ComandoCalculo.h"
 #include "engine/Clasificacion.h"
 
@@ -9,39 +11,9 @@ namespace placatec {
 
 namespace {
 
-// 99 slabs in rows of 9 with varied spans and edges; 99 supports between
-// neighbours, alternating X and Y.
-void PisoCompleto(Sesion& s) {
-  Proyecto& p = s.proyecto;
-  InterlocutorMudo ui;
-  const char* bordes[] = {"EEEE", "AEAE", "EAAA", "AAEA", "EEAA", "AAEE", "EEAE", "AEEE",
-                          "AAAA", "EENA", "NEEE", "EANE", "NEAE"};
-  p.Fc = 210;
-  p.Fy = 4200;
-  for (int i = 1; i <= MaxLosas; ++i) {
-    p.NumLosas = static_cast<Integer>(i);
-    p.Lx[i] = 3.0f + 0.25f * static_cast<float>(i % 7);
-    p.Ly[i] = 3.5f + 0.2f * static_cast<float>(i % 5);
-    p.Bordes[i] = bordes[i % 13];
-    p.CargaMuertaVano[i] = 0.513f;
-    p.CargaVivaVano[i] = 0.25f;
-    p.EspesorLosa[i] = 0.15f;
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i], ui);
-    p.CodigoLosa[i] = p.CodigoBordes;
-  }
-  for (int j = 1; j <= MaxApoyos; ++j) {
-    p.NumApoyos = static_cast<Integer>(j);
-    const bool enX = j % 2 == 1;
-    p.ApoyoDir[j] = enX ? "X" : "Y";
-    const int a = 1 + (j - 1) % 90;
-    p.ApoyoLosa1[j] = static_cast<float>(a);
-    p.ApoyoLosa2[j] = static_cast<float>(enX ? a + 1 : a + 9);
-  }
-}
-
 void BM_CalculaRefuerzo(benchmark::State& state) {
   Sesion s;
-  PisoCompleto(s);
+  PisoCompleto(s.proyecto);
   InterlocutorMudo ui;
   for (auto _ : state) {
     const bool ok = CalculaRefuerzo(s, ui);

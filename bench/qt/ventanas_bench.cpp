@@ -3,6 +3,8 @@
 // (target: under 100 ms), and the opening of the reactions and quantities windows.
 #include <benchmark/benchmark.h>
 
+#include "../PisoCompleto.h"
+
 #include <QApplication>
 #include <memory>
 
@@ -16,36 +18,6 @@
 namespace placatec {
 
 namespace {
-
-// 99 slabs in rows of 9 with varied spans and edges (cantilevers among them); 99
-// supports between neighbours, alternating X and Y.
-void PisoCompleto(Proyecto& p) {
-  InterlocutorMudo ui;
-  const char* bordes[] = {"EEEE", "AEAE", "EAAA", "AAEA", "EEAA", "AAEE", "EEAE", "AEEE", "AAAA", "EENA", "NEEE"};
-  p.Titulo = "Edificio de 99 losas";
-  p.Fc = 210;
-  p.Fy = 4200;
-  for (int i = 1; i <= MaxLosas; ++i) {
-    p.NumLosas = static_cast<Integer>(i);
-    p.Lx[i] = 3.0f + 0.25f * static_cast<float>(i % 7);
-    p.Ly[i] = 3.5f + 0.2f * static_cast<float>(i % 5);
-    p.Bordes[i] = bordes[i % 11];
-    p.CargaMuertaVano[i] = 0.513f;
-    p.CargaVivaVano[i] = 0.25f;
-    p.EspesorLosa[i] = 0.15f;
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i], ui);
-    p.CodigoLosa[i] = p.CodigoBordes;
-  }
-  for (int j = 1; j <= MaxApoyos; ++j) {
-    p.NumApoyos = static_cast<Integer>(j);
-    const bool enX = j % 2 == 1;
-    p.ApoyoDir[j] = enX ? "X" : "Y";
-    const int a = 1 + (j - 1) % 90;
-    p.ApoyoLosa1[j] = static_cast<float>(a);
-    p.ApoyoLosa2[j] = static_cast<float>(enX ? a + 1 : a + 9);
-  }
-  p.NumApoyosReac = p.NumApoyos;
-}
 
 struct Escritorio {
   Sesion sesion;
