@@ -9,8 +9,8 @@ namespace placatec {
 
 inline void PisoCompleto(Proyecto& p) {
   InterlocutorMudo ui;
-  const char* bordes[] = {"EEEE", "AEAE", "EAAA", "AAEA", "EEAA", "AAEE", "EEAE", "AEEE",
-                          "AAAA", "EENA", "NEEE", "EANE", "NEAE"};
+  const char* bordes[] = {"EEEE", "AEAE", "EAAA", "AAEA", "EEAA", "AAEE", "EEAE",
+                          "AEEE", "AAAA", "EENA", "NEEE", "EANE", "NEAE"};
   p.Titulo = "Edificio de 99 losas";
   p.Fc = 210;
   p.Fy = 4200;
@@ -22,7 +22,7 @@ inline void PisoCompleto(Proyecto& p) {
     p.CargaMuertaVano[i] = 0.513f;
     p.CargaVivaVano[i] = 0.25f;
     p.EspesorLosa[i] = 0.15f;
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i], ui);
+    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i]);
     p.CodigoLosa[i] = p.CodigoBordes;
   }
   for (int j = 1; j <= MaxApoyos; ++j) {

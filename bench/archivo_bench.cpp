@@ -6,10 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "comandos/ComandosArchivo.h"
+#include "comandos/Sesion.h"
 #include "engine/Clasificacion.h"
-#include "entry/ComandosArchivo.h"
 #include "model/ArchivoLos.h"
-#include "model/Sesion.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ std::unique_ptr<Sesion> SesionLlena() {
     p.Lx[i] = 3.5f + 0.0125f * static_cast<float>(i % 40);
     p.Ly[i] = 4.25f + 0.0375f * static_cast<float>(i % 13);
     p.Bordes[i] = bordes[i % 6];
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i], ui);
+    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i]);
     p.CodigoLosa[i] = p.CodigoBordes;
     p.CargaMuertaVano[i] = p.CargaMuerta;
     p.CargaVivaVano[i] = p.CargaViva;
@@ -49,8 +49,8 @@ void BM_LeeProyecto(benchmark::State& state) {
   auto p = std::make_unique<Proyecto>();
   InterlocutorMudo ui;
   for (auto _ : state) {
-    auto r = LeeProyecto(texto, *p, ui);
-    if (r.estado != Lectura::Completa) state.SkipWithError("el archivo no se pudo leer");
+    auto r = LeeProyecto(texto, *p);
+    if (!r.completa) state.SkipWithError("el archivo no se pudo leer");
     benchmark::DoNotOptimize(p->CodigoLosa[MaxLosas]);
   }
 }

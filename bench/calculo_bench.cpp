@@ -4,7 +4,7 @@
 
 #include "PisoCompleto.h"
 
-#include "design/ComandoCalculo.h"
+#include "comandos/ComandoCalculo.h"
 #include "engine/Clasificacion.h"
 
 namespace placatec {
@@ -18,7 +18,7 @@ void BM_CalculaRefuerzo(benchmark::State& state) {
   for (auto _ : state) {
     const bool ok = CalculaRefuerzo(s, ui);
     if (!ok) state.SkipWithError("the calculation failed");
-    benchmark::DoNotOptimize(s.cantidades.filas.data());
+    benchmark::DoNotOptimize(s.medidas.tabla.filas.data());
   }
 }
 BENCHMARK(BM_CalculaRefuerzo)->Unit(benchmark::kMicrosecond);

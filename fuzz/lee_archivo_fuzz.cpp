@@ -6,9 +6,9 @@
 #include <memory>
 #include <string_view>
 
-#include "entry/ComandosArchivo.h"
+#include "comandos/ComandosArchivo.h"
+#include "comandos/Sesion.h"
 #include "model/ArchivoLos.h"
-#include "model/Sesion.h"
 
 namespace {
 

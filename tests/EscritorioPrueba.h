@@ -8,12 +8,12 @@
 
 #include "InterlocutorGuion.h"
 #include "UsuarioQt.h"
-#include "entry/qt/DatosgenForm.h"
-#include "model/Sesion.h"
-#include "shell/Arranque.h"
-#include "shell/PlacatForm.h"
-#include "shell/Rejilla.h"
-#include "shell/VentanasResultados.h"
+#include "comandos/Sesion.h"
+#include "escritorio/entrada/DatosgenForm.h"
+#include "escritorio/principal/Arranque.h"
+#include "escritorio/principal/PlacatForm.h"
+#include "escritorio/principal/VentanasResultados.h"
+#include "escritorio/widgets/Rejilla.h"
 
 namespace placatec {
 

@@ -7,17 +7,17 @@
 #include <string_view>
 #include <vector>
 
-#include "design/ComandoCalculo.h"
-#include "entry/ComandosArchivo.h"
+#include "comandos/ComandoCalculo.h"
+#include "comandos/ComandosArchivo.h"
+#include "comandos/Sesion.h"
 #include "model/Defectos.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
-#include "model/Sesion.h"
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
 
 #ifdef PLACATEC_CON_PDF
-#include "report/qt/ExportaPdf.h"
+#include "escritorio/pdf/ExportaPdf.h"
 #endif
 
 namespace placatec {
@@ -32,9 +32,9 @@ class InterlocutorLote : public Interlocutor {
   Respuesta Pregunta(const Mensaje& m) override {
     mensajes.push_back(m);
     // A save that fails offers OK (try again) and Cancel: give up at once.
-    return m.botones == Botones::SiNo ? Respuesta::Si
+    return m.botones == Botones::SiNo         ? Respuesta::Si
            : m.botones == Botones::OKCancelar ? Respuesta::Cancelar
-                                               : Respuesta::OK;
+                                              : Respuesta::OK;
   }
   std::string Primero() const { return mensajes.empty() ? std::string() : mensajes.front().texto; }
   void Olvida() { mensajes.clear(); }
@@ -129,13 +129,12 @@ json Textos(const TablaResultado& t) {
 
 // Display width of a UTF-8 text: its code points.
 std::size_t Ancho(std::string_view t) {
-  return static_cast<std::size_t>(std::count_if(t.begin(), t.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return static_cast<std::size_t>(std::count_if(
+      t.begin(), t.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-void ImprimeTabla(std::ostream& o, std::string_view titulo,
-                  std::span<const std::string_view> columnas, const TablaResultado& t) {
+void ImprimeTabla(std::ostream& o, std::string_view titulo, std::span<const std::string_view> columnas,
+                  const TablaResultado& t) {
   std::vector<std::string> encabezados;
   for (auto c : columnas) encabezados.push_back(Recorta(c));
   std::vector<std::size_t> anchos;
@@ -191,15 +190,15 @@ TablaResultado TablaDatosApoyos(const Proyecto& p) {
 void ImprimeDatos(std::ostream& o, const Proyecto& p) {
   o << "Proyecto: " << p.Titulo << "\n"
     << "Uso: " << p.Uso << "\n"
-    << "F'c: " << p.Fc << " Kg/cm2   Fy: " << p.Fy << " Kg/cm2   Recubrimiento: "
-    << Formato(p.Recubrimiento, "0.00") << " cm   Espesor general: "
-    << Formato(p.EspesorGeneral, "0.000") << " m\n"
-    << "Carga muerta: " << Formato(p.CargaMuerta, "0.000") << " To/m2   Carga viva: "
-    << Formato(p.CargaViva, "0.000") << " To/m2   Carga ultima: "
-    << Formato(p.CargaUltimaGeneral, "0.000") << " To/m2\n";
+    << "F'c: " << p.Fc << " Kg/cm2   Fy: " << p.Fy
+    << " Kg/cm2   Recubrimiento: " << Formato(p.Recubrimiento, "0.00")
+    << " cm   Espesor general: " << Formato(p.EspesorGeneral, "0.000") << " m\n"
+    << "Carga muerta: " << Formato(p.CargaMuerta, "0.000")
+    << " To/m2   Carga viva: " << Formato(p.CargaViva, "0.000")
+    << " To/m2   Carga ultima: " << Formato(p.CargaUltimaGeneral, "0.000") << " To/m2\n";
   static constexpr std::string_view kLosas[] = {
-      "Num", "Lx (m)", "Ly (m)", "Bordes", "Codigo", "Muerta (To/m2)", "Viva (To/m2)",
-      "Muerta (To/m)", "Viva (To/m)", "Espes (m)"};
+      "Num",          "Lx (m)",        "Ly (m)",      "Bordes",   "Codigo", "Muerta (To/m2)",
+      "Viva (To/m2)", "Muerta (To/m)", "Viva (To/m)", "Espes (m)"};
   static constexpr std::string_view kApoyos[] = {"Apoyo", "Dir", "Losa 1", "Losa 2"};
   ImprimeTabla(o, "DESCRIPCION DE LOSAS", kLosas, TablaDatosLosas(p));
   ImprimeTabla(o, "A P O Y O S", kApoyos, TablaDatosApoyos(p));
@@ -209,9 +208,9 @@ void ImprimeResultados(std::ostream& o, const Sesion& s) {
   ImprimeTabla(o, kTituloVanos, kColumnasVanos, s.vanos);
   ImprimeTabla(o, kTituloApoyosRefuerzo, kColumnasApoyosRefuerzo, s.apoyosRefuerzo);
   ImprimeTabla(o, kCaptionGrillaReacciones, kColumnasReacciones, s.reacciones.Tabla());
-  TablaResultado cantidades = s.cantidades;
+  TablaResultado cantidades = s.medidas.tabla;
   std::vector<Celda> totales{{"Totales", {}}};
-  for (const auto& t : s.totalesCantidades) totales.push_back({Recorta(t), {}});
+  for (const auto& t : s.medidas.totales) totales.push_back({Recorta(t), {}});
   cantidades.filas.push_back(totales);
   ImprimeTabla(o, kTituloCantidades, kColumnasCantidades, cantidades);
 }
@@ -229,10 +228,16 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   s.generales.OK();
   ui.Olvida();
 
-  json doc = {{"archivo", op.archivo}, {"error", nullptr}, {"general", nullptr},
-              {"losas", json::array()}, {"apoyos", json::array()}, {"vanos", json::array()},
-              {"apoyos_tabla", json::array()}, {"reacciones", json::array()},
-              {"cantidades", json::array()}, {"totales", json::array()}};
+  json doc = {{"archivo", op.archivo},
+              {"error", nullptr},
+              {"general", nullptr},
+              {"losas", json::array()},
+              {"apoyos", json::array()},
+              {"vanos", json::array()},
+              {"apoyos_tabla", json::array()},
+              {"reacciones", json::array()},
+              {"cantidades", json::array()},
+              {"totales", json::array()}};
   auto termina = [&](int estado) {
     if (op.json) salida << doc.dump(2) << "\n";
     return estado;
@@ -273,8 +278,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   if (calculado) {
     doc["vanos"] = Textos(s.vanos);
     doc["apoyos_tabla"] = Textos(s.apoyosRefuerzo);
-    doc["cantidades"] = Textos(s.cantidades);
-    doc["totales"] = s.totalesCantidades;
+    doc["cantidades"] = Textos(s.medidas.tabla);
+    doc["totales"] = s.medidas.totales;
   }
 
   if (!op.json) {

@@ -2,13 +2,13 @@
 // laying it out (target: under 100 ms) and writing its PDF (under 500 ms).
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include "../../tests/report/ProyectoEjemplo.h"
+#include "escritorio/pdf/PintaReporte.h"
 #include "report/Reporte.h"
-#include "report/qt/PintaReporte.h"
 
 namespace {
 
@@ -39,7 +39,8 @@ BENCHMARK(BM_ExportaPdf99)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);  // the windows benchmarks need widgets
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

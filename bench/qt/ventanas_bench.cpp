@@ -8,12 +8,12 @@
 #include <QApplication>
 #include <memory>
 
-#include "design/qt/ResuForm.h"
 #include "engine/Clasificacion.h"
-#include "outputs/qt/MedidasForm.h"
-#include "outputs/qt/ReacForm.h"
-#include "shell/PlacatForm.h"
-#include "shell/VentanasResultados.h"
+#include "escritorio/principal/PlacatForm.h"
+#include "escritorio/principal/VentanasResultados.h"
+#include "escritorio/resultados/MedidasForm.h"
+#include "escritorio/resultados/ReacForm.h"
+#include "escritorio/resultados/ResuForm.h"
 
 namespace placatec {
 

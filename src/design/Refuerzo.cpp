@@ -54,10 +54,14 @@ const Barra& BarraParaArea(float area) {
 
 const Barra* BarraDeCodigo(int codigo) {
   switch (codigo) {
-    case 3: return &kBarra3_8;
-    case 4: return &kBarra1_2;
-    case 6: return &kBarra3_4;
-    default: return nullptr;
+    case 3:
+      return &kBarra3_8;
+    case 4:
+      return &kBarra1_2;
+    case 6:
+      return &kBarra3_4;
+    default:
+      return nullptr;
   }
 }
 

@@ -16,19 +16,18 @@ struct Potencias {
 
 Potencias PotenciasDe(float r) {
   const double x = r;
-  return {x, ASingle(x * x), ASingle(x * x * x), ASingle(x * x * x * x),
-          ASingle(x * x * x * x * x)};
+  return {x, ASingle(x * x), ASingle(x * x * x), ASingle(x * x * x * x), ASingle(x * x * x * x * x)};
 }
 
 // --- Strip method, codes 1 to 9 ----------------------------------------------------
 
 struct CasoFranjas {
-  bool conN;     // written with n = Lx/Ly instead of m
-  double a;      // stiffness weight of the fourth power
-  double bx, by; // divisors of the corrections
-  bool mitad;    // applies (1 + v)/2 instead of v (divisors 16 and 28.44)
-  double dx, dy; // divisors of the span coefficients
-  double ex, ey; // divisors of the edge moments; 0 for a simply supported pair
+  bool conN;      // written with n = Lx/Ly instead of m
+  double a;       // stiffness weight of the fourth power
+  double bx, by;  // divisors of the corrections
+  bool mitad;     // applies (1 + v)/2 instead of v (divisors 16 and 28.44)
+  double dx, dy;  // divisors of the span coefficients
+  double ex, ey;  // divisors of the edge moments; 0 for a simply supported pair
 };
 
 constexpr CasoFranjas kFranjas[10] = {
@@ -160,9 +159,8 @@ struct CasoAjustado {
 
 // Codes 14 to 21 (index = code - 14).
 constexpr CasoAjustado kAjustados[8] = {
-    {false, B, A, Cero, Cero}, {false, E, D, Cero, C}, {false, H, G, F, Cero},
-    {false, J, K, I, L},       {true, A, B, Cero, Cero}, {true, D, E, C, Cero},
-    {true, G, H, Cero, F},     {true, K, J, L, I},
+    {false, B, A, Cero, Cero}, {false, E, D, Cero, C}, {false, H, G, F, Cero}, {false, J, K, I, L},
+    {true, A, B, Cero, Cero},  {true, D, E, C, Cero},  {true, G, H, Cero, F},  {true, K, J, L, I},
 };
 
 void Coeficientes(Proyecto& p, int i, const CasoAjustado& c, const Potencias& m, const Potencias& n) {

@@ -14,31 +14,16 @@ struct Caso {
   Integer codigo;
 };
 
-constexpr Caso kDosBordes[] = {
-    {"AA", 10}, {"AE", 11}, {"EA", 11}, {"EE", 12}, {"EN", 13}, {"NE", 13}};
+constexpr Caso kDosBordes[] = {{"AA", 10}, {"AE", 11}, {"EA", 11}, {"EE", 12}, {"EN", 13}, {"NE", 13}};
 
 constexpr Caso kCuatroBordes[] = {
-    {"AAAA", 1},
-    {"EAAA", 2}, {"AEAA", 2},
-    {"AAAE", 3}, {"AAEA", 3},
-    {"EEAA", 4},
-    {"AAEE", 5},
-    {"AEAE", 6}, {"EAEA", 6}, {"AEEA", 6}, {"EAAE", 6},
-    {"EEAE", 7}, {"EEEA", 7},
-    {"EAEE", 8}, {"AEEE", 8},
-    {"EEEE", 9},
-    {"AAAN", 14}, {"AANA", 14},
-    {"AAEN", 15}, {"AANE", 15},
-    {"EEAN", 16}, {"EENA", 16},
-    {"EEEN", 17}, {"EENE", 17},
-    {"ANAA", 18}, {"NAAA", 18},
-    {"ENAA", 19}, {"NEAA", 19},
-    {"ANEE", 20}, {"NAEE", 20},
-    {"ENEE", 21}, {"NEEE", 21},
-    {"EAAN", 22}, {"EANA", 22}, {"AEAN", 22}, {"AENA", 22},
-    {"EAEN", 23}, {"EANE", 23}, {"AEEN", 23}, {"AENE", 23},
-    {"ANAE", 24}, {"ANEA", 24}, {"NAAE", 24}, {"NAEA", 24},
-    {"ENEA", 25}, {"ENAE", 25}, {"NEEA", 25}, {"NEAE", 25}};
+    {"AAAA", 1},  {"EAAA", 2},  {"AEAA", 2},  {"AAAE", 3},  {"AAEA", 3},  {"EEAA", 4},  {"AAEE", 5},
+    {"AEAE", 6},  {"EAEA", 6},  {"AEEA", 6},  {"EAAE", 6},  {"EEAE", 7},  {"EEEA", 7},  {"EAEE", 8},
+    {"AEEE", 8},  {"EEEE", 9},  {"AAAN", 14}, {"AANA", 14}, {"AAEN", 15}, {"AANE", 15}, {"EEAN", 16},
+    {"EENA", 16}, {"EEEN", 17}, {"EENE", 17}, {"ANAA", 18}, {"NAAA", 18}, {"ENAA", 19}, {"NEAA", 19},
+    {"ANEE", 20}, {"NAEE", 20}, {"ENEE", 21}, {"NEEE", 21}, {"EAAN", 22}, {"EANA", 22}, {"AEAN", 22},
+    {"AENA", 22}, {"EAEN", 23}, {"EANE", 23}, {"AEEN", 23}, {"AENE", 23}, {"ANAE", 24}, {"ANEA", 24},
+    {"NAAE", 24}, {"NAEA", 24}, {"ENEA", 25}, {"ENAE", 25}, {"NEEA", 25}, {"NEAE", 25}};
 
 template <std::size_t N>
 bool Busca(const Caso (&tabla)[N], const std::string& bordes, Integer& codigo) {
@@ -55,8 +40,7 @@ bool Busca(const Caso (&tabla)[N], const std::string& bordes, Integer& codigo) {
 }  // namespace
 
 bool EsLosaEnUnaDireccion(float lx, float ly) {
-  return ASingle(static_cast<double>(lx) / ly) >= 2.0f ||
-         ASingle(static_cast<double>(ly) / lx) >= 2.0f;
+  return ASingle(static_cast<double>(lx) / ly) >= 2.0f || ASingle(static_cast<double>(ly) / lx) >= 2.0f;
 }
 
 void ClasificaDosBordes(Proyecto& p) {
@@ -64,22 +48,20 @@ void ClasificaDosBordes(Proyecto& p) {
   if (!Busca(kDosBordes, p.BordesActual, p.CodigoBordes)) p.ErrorBordes = 1;
 }
 
-void ClasificaCuatroBordes(Proyecto& p, Interlocutor& ui) {
+bool ClasificaCuatroBordes(Proyecto& p) {
   p.ErrorBordes = 0;
-  if (!Busca(kCuatroBordes, p.BordesActual, p.CodigoBordes)) {
-    ui.Avisa("Condiciones de Borde No Validas", "ERROR", Icono::Exclamacion);
-    p.ErrorBordes = 1;
-  }
+  if (!Busca(kCuatroBordes, p.BordesActual, p.CodigoBordes)) p.ErrorBordes = 1;
+  return p.ErrorBordes == 0;
 }
 
-bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes, Interlocutor& ui) {
+bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes) {
   if (EsLosaEnUnaDireccion(lx, ly)) {
     std::string letras = bordes.size() >= 4 ? bordes : bordes + std::string(4 - bordes.size(), ' ');
     p.BordesActual = lx > ly ? letras.substr(2, 2) : letras.substr(0, 2);
     ClasificaDosBordes(p);
   } else {
     p.BordesActual = bordes;
-    ClasificaCuatroBordes(p, ui);
+    ClasificaCuatroBordes(p);
   }
   return p.ErrorBordes == 0;
 }

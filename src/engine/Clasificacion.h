@@ -2,7 +2,8 @@
 // The case code of a slab from its spans and edge letters.
 #include <string>
 
-#include "model/Interlocutor.h"
+#include <string_view>
+
 #include "model/Proyecto.h"
 
 namespace placatec {
@@ -15,13 +16,16 @@ bool EsLosaEnUnaDireccion(float lx, float ly);
 void ClasificaDosBordes(Proyecto& p);
 
 // Looks BordesActual up among the two-way codes 1..9 and 14..25. An unlisted string
-// shows "Condiciones de Borde No Validas" and sets ErrorBordes to 1.
-void ClasificaCuatroBordes(Proyecto& p, Interlocutor& ui);
+// sets ErrorBordes to 1 and returns false: the caller then shows kTextoBordesNoValidos.
+bool ClasificaCuatroBordes(Proyecto& p);
+
+// The message of a rejected edge combination (title "ERROR").
+inline constexpr std::string_view kTextoBordesNoValidos = "Condiciones de Borde No Validas";
 
 // Chooses the letters that decide the case (edges 3 and 4 or 1 and 2 of a one-way
 // slab, all four of a two-way slab), puts them into BordesActual and runs the lookup.
 // Returns true when ErrorBordes is 0; the caller stores CodigoBordes.
 // Spans must be greater than 0.
-bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes, Interlocutor& ui);
+bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes);
 
 }  // namespace placatec

@@ -159,8 +159,8 @@ void DatosGenerales::Regla(Caja c) {
   const std::string texto = Texto(c);  // a copy: the rules below may rewrite the box
   const double v = ValorTexto(texto);
   auto cargaUltima = [&] {
-    p_.CargaUltimaGeneral = ASingle(1.4 * static_cast<double>(p_.CargaMuerta) +
-                                    1.7 * static_cast<double>(p_.CargaViva));
+    p_.CargaUltimaGeneral =
+        ASingle(1.4 * static_cast<double>(p_.CargaMuerta) + 1.7 * static_cast<double>(p_.CargaViva));
   };
   switch (c) {
     case Caja::Nombre:
@@ -203,8 +203,7 @@ void DatosGenerales::Regla(Caja c) {
     p_.PesoUnitCapa[static_cast<std::size_t>(k)] = ASingle(v);
   } else {
     const int k = i - static_cast<int>(Caja::Text3_0);
-    if (k <= 3 && (EsVacio(Texto(Text1(k))) || EsVacio(Texto(Text2(k)))))
-      Escribe(c, std::string(), false);
+    if (k <= 3 && (EsVacio(Texto(Text1(k))) || EsVacio(Texto(Text2(k))))) Escribe(c, std::string(), false);
     // The total adds the weights as they are shown, rounded to three decimals.
     double suma = 0.0;
     for (int j = 0; j < NumFilasCarga; ++j) suma += ValorTexto(Texto(Text3(j)));
@@ -234,8 +233,10 @@ bool DatosGenerales::EligeUso(int fila) {
 void DatosGenerales::ReglasDeUso(int fila) {
   // A use text that names no row of the table keeps the live load shown.
   if (fila >= 0) Escribe(Caja::Cargav, std::string(kUsos[static_cast<std::size_t>(fila)].cargaViva), true);
-  if (EsTecho(textoUso_)) ReglasTecho();
-  else ReglasEntrepiso();
+  if (EsTecho(textoUso_))
+    ReglasTecho();
+  else
+    ReglasEntrepiso();
 }
 
 void DatosGenerales::ReglasTecho() {

@@ -25,9 +25,20 @@ enum class Caja {
   Recubrimiento,  // "Recubrimiento (cm)"
   Cargav,         // "Carga Viva (To/m2)"
   Cargam,         // "Total Carga Muerta (To/m2)"
-  Text1_0, Text1_1, Text1_2, Text1_3,
-  Text2_0, Text2_1, Text2_2, Text2_3,
-  Text3_0, Text3_1, Text3_2, Text3_3, Text3_4, Text3_5,
+  Text1_0,
+  Text1_1,
+  Text1_2,
+  Text1_3,
+  Text2_0,
+  Text2_1,
+  Text2_2,
+  Text2_3,
+  Text3_0,
+  Text3_1,
+  Text3_2,
+  Text3_3,
+  Text3_4,
+  Text3_5,
 };
 constexpr int NumCajas = static_cast<int>(Caja::Text3_5) + 1;
 
@@ -111,7 +122,10 @@ class DatosGenerales {
   // shown; the dialog is hidden and the main window enabled again.
   void OK();
   // Enter while OK has the focus: hides the dialog without storing the row defaults.
-  void EnterEnOK() { visible_ = false; activacionPendiente_ = false; }
+  void EnterEnOK() {
+    visible_ = false;
+    activacionPendiente_ = false;
+  }
   bool Visible() const { return visible_; }
 
  private:

@@ -124,8 +124,7 @@ void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
 }
 
 void TablaApoyos::BorraTodo(Interlocutor& ui) {
-  if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) !=
-      Respuesta::Si)
+  if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
   Vacia();
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {

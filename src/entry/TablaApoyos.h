@@ -19,17 +19,16 @@ constexpr int Num = 0, Dir = 1, Losa1 = 2, Losa2 = 3, Descripcion = 4;
 
 inline constexpr std::string_view kTituloTablaApoyos = "Datos de Apoyos";
 inline constexpr std::string_view kCaptionGrillaApoyos = "A P O Y O S";
-inline constexpr std::array<std::string_view, 5> kColumnasApoyos = {
-    "Apoyo", "Dir", "Losa 1", "Losa 2", "Descripcion"};
+inline constexpr std::array<std::string_view, 5> kColumnasApoyos = {"Apoyo", "Dir", "Losa 1", "Losa 2",
+                                                                    "Descripcion"};
 // Column names of the grid, as the program addresses them.
-inline constexpr std::array<std::string_view, 5> kNombresColumnasApoyos = {
-    "Num", "Dir", "Los1", "Los2", "Descripcion"};
+inline constexpr std::array<std::string_view, 5> kNombresColumnasApoyos = {"Num", "Dir", "Los1", "Los2",
+                                                                           "Descripcion"};
 inline constexpr std::string_view kBotonBorraTodo = "Borra Todo";
 inline constexpr std::string_view kBotonProcesaApoyos = "Procesa";
 
 inline constexpr std::string_view kMensajeErrorApoyos = "Error en los apoyos";
 inline constexpr std::string_view kPreguntaBorraApoyos = "Seguro que quiere borrar todos los apoyos";
-inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir mas de 99 apoyos";
 
 class TablaApoyos {
  public:
@@ -45,7 +44,10 @@ class TablaApoyos {
   std::vector<std::string> listaLosas;
   bool abierta = false;
 
-  void Vacia() { filas.clear(); filaActual = 0; }
+  void Vacia() {
+    filas.clear();
+    filaActual = 0;
+  }
   // Appends a row and makes it current; false (nothing added) when the grid already
   // holds 99 rows.
   bool AgregaFila(const Fila& f);

@@ -10,9 +10,7 @@ namespace placatec {
 
 namespace {
 
-bool EsBordeEditable(int columna) {
-  return columna >= ColLosa::Borde1 && columna <= ColLosa::Borde4;
-}
+bool EsBordeEditable(int columna) { return columna >= ColLosa::Borde1 && columna <= ColLosa::Borde4; }
 
 bool EsLetraBorde(const std::string& t) { return t == "A" || t == "E" || t == "N"; }
 
@@ -28,8 +26,7 @@ std::string LetraBorde(const std::string& celda) {
 // holds. An empty cell stays empty.
 float LeeCelda(std::string& celda) {
   const float v = ValorSingle(celda);
-  if (!Recorta(celda).empty() && (!EsNumero(celda) || ASingle(ValorTexto(celda)) != v))
-    celda = TextoCelda(v);
+  if (!Recorta(celda).empty() && (!EsNumero(celda) || ASingle(ValorTexto(celda)) != v)) celda = TextoCelda(v);
   return v;
 }
 
@@ -43,8 +40,7 @@ bool TablaLosas::AgregaFila(const Fila& f) {
 }
 
 void TablaLosas::ProcesaLosa(Interlocutor& ui) {
-  if (NumFilas() > MaxLosas)
-    ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
+  if (NumFilas() > MaxLosas) ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   PrimeraFila();
@@ -101,13 +97,12 @@ void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
   const float ly = ValorSingle(f[ColLosa::Ly]);
   if (EsLosaEnUnaDireccion(lx, ly)) {
     // A one-way slab rests on the two edges that bound its short span.
-    p_.BordesActual = lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4]
-                              : f[ColLosa::Borde1] + f[ColLosa::Borde2];
+    p_.BordesActual =
+        lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4] : f[ColLosa::Borde1] + f[ColLosa::Borde2];
     ClasificaDosBordes(p_);
   } else {
-    p_.BordesActual =
-        f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
-    ClasificaCuatroBordes(p_, ui);
+    p_.BordesActual = f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
+    if (!ClasificaCuatroBordes(p_)) ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
   }
 }
 
@@ -177,8 +172,7 @@ void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
 
 void TablaLosas::MueveCelda(int fila, int columna) {
   if (FilaValida(filaActual) && EsBordeEditable(columnaActual)) {
-    std::string& celda =
-        filas[static_cast<std::size_t>(filaActual)][static_cast<std::size_t>(columnaActual)];
+    std::string& celda = filas[static_cast<std::size_t>(filaActual)][static_cast<std::size_t>(columnaActual)];
     if (!EsLetraBorde(Mayusculas(Recorta(celda)))) celda = "A";
   }
   filaActual = std::clamp(fila, 0, std::max(0, NumFilas() - 1));
@@ -253,14 +247,12 @@ void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   if (n < 1) return;
-  if (ui.Pregunta({d.confirmacion, "", Icono::Pregunta, Botones::OKCancelar}) != Respuesta::OK)
-    return;
+  if (ui.Pregunta({d.confirmacion, "", Icono::Pregunta, Botones::OKCancelar}) != Respuesta::OK) return;
   ui.Estado(d.estado);
   // A zero or negative value would reach the calculation before the rows are
   // processed again; like a zero cell, it stands for the general value.
   float valor = p_.*(d.general);
-  if (!RecortaDerecha(textoValor).empty() && ValorSingle(textoValor) > 0.0f)
-    valor = ValorSingle(textoValor);
+  if (!RecortaDerecha(textoValor).empty() && ValorSingle(textoValor) > 0.0f) valor = ValorSingle(textoValor);
   PrimeraFila();
   p_.LosaActual = 1;
   for (int i = 1; i <= n; ++i) {

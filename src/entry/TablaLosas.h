@@ -14,35 +14,33 @@ namespace placatec {
 
 // Column indexes of the slab grid.
 namespace ColLosa {
-constexpr int Num = 0, Lx = 1, Ly = 2, Borde1 = 3, Borde2 = 4, Borde3 = 5, Borde4 = 6,
-              MuertaVano = 7, VivaVano = 8, MuertaVuelo = 9, VivaVuelo = 10, Espesor = 11;
+constexpr int Num = 0, Lx = 1, Ly = 2, Borde1 = 3, Borde2 = 4, Borde3 = 5, Borde4 = 6, MuertaVano = 7,
+              VivaVano = 8, MuertaVuelo = 9, VivaVuelo = 10, Espesor = 11;
 }
 
 inline constexpr std::string_view kTituloTablaLosas = "Datos de Losas";
 inline constexpr std::string_view kCaptionGrillaLosas = "DESCRIPCION DE LOSAS";
 inline constexpr std::array<std::string_view, 12> kColumnasLosas = {
-    "Num",           "   Lx     (m)",   " Ly   (m)",     "1 (Izq)",
-    "2 (Der)",       "3 (Abajo)",       "4 (Arriba)",    "Muerta (To/m2)",
-    "Viva (To/m2)",  "Muerta (To/m)",   "Viva (To/m)",   "Espes (m)"};
+    "Num",        "   Lx     (m)",  " Ly   (m)",    "1 (Izq)",       "2 (Der)",     "3 (Abajo)",
+    "4 (Arriba)", "Muerta (To/m2)", "Viva (To/m2)", "Muerta (To/m)", "Viva (To/m)", "Espes (m)"};
 
 // A header over several neighbouring columns.
 struct GrupoColumnas {
   std::string_view texto;
   int primera, ultima;
 };
-inline constexpr std::array<GrupoColumnas, 3> kGruposLosas = {{
-    {"Condiciones de borde", ColLosa::Borde1, ColLosa::Borde4},
-    {"Cargas en vano", ColLosa::MuertaVano, ColLosa::VivaVano},
-    {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo}}};
+inline constexpr std::array<GrupoColumnas, 3> kGruposLosas = {
+    {{"Condiciones de borde", ColLosa::Borde1, ColLosa::Borde4},
+     {"Cargas en vano", ColLosa::MuertaVano, ColLosa::VivaVano},
+     {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo}}};
 
 // The drop-down list of the edge columns: the letter put into the cell and its meaning.
 struct CondicionBorde {
   std::string_view tipo, condicion;
 };
-inline constexpr std::array<std::string_view, 2> kColumnasListaBordes = {"Tipo",
-                                                                         "Condicion de apoyo"};
-inline constexpr std::array<CondicionBorde, 3> kListaBordes = {{
-    {"A", "Apoyado"}, {"E", "Empotrado"}, {"N", "No apoyado"}}};
+inline constexpr std::array<std::string_view, 2> kColumnasListaBordes = {"Tipo", "Condicion de apoyo"};
+inline constexpr std::array<CondicionBorde, 3> kListaBordes = {
+    {{"A", "Apoyado"}, {"E", "Empotrado"}, {"N", "No apoyado"}}};
 
 // Captions of the other controls.
 inline constexpr std::string_view kMarcoPosicionBordes = "Posicion Bordes";
@@ -55,8 +53,6 @@ inline constexpr std::string_view kBotonCopiaLosa = "Copia losa";
 inline constexpr std::string_view kBotonProcesa = "Procesa";
 
 // The project holds at most 99 slabs; the grid refuses a 100th row with this text.
-inline constexpr std::string_view kMensajeMaximoLosas =
-    "No se pueden definir mas de 99 losas";
 
 class TablaLosas {
  public:
@@ -69,12 +65,15 @@ class TablaLosas {
   explicit TablaLosas(Proyecto& p) : p_(p) {}
 
   std::vector<Fila> filas;
-  int filaActual = 0;     // 0-based
+  int filaActual = 0;  // 0-based
   int columnaActual = 1;
   std::string textoValor;  // the "Valores Globales" box (Text2)
   bool abierta = false;    // the dialog is shown
 
-  void Vacia() { filas.clear(); filaActual = 0; }
+  void Vacia() {
+    filas.clear();
+    filaActual = 0;
+  }
   // Appends a row and makes it current; false (nothing added) when the grid already
   // holds 99 rows.
   bool AgregaFila(const Fila& f);

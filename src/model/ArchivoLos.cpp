@@ -5,7 +5,6 @@
 #include <optional>
 #include <sstream>
 
-#include "engine/Clasificacion.h"
 #include "model/CodigoPagina.h"
 #include "model/Numeros.h"
 
@@ -20,7 +19,8 @@ int Acotado(Integer n, int maximo) { return std::clamp(static_cast<int>(n), 0, m
 
 std::string LineaArchivo(std::string_view texto) {
   std::string s = Windows1252DesdeUtf8(texto);
-  std::replace_if(s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  std::replace_if(
+      s.begin(), s.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
   return s;
 }
 
@@ -184,7 +184,7 @@ std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector
   return std::move(o).str();
 }
 
-ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& ui) {
+ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
   ResultadoLectura r;
   const std::string texto = TextoDelArchivo(bytes);
   Lector l(texto);
@@ -192,16 +192,15 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& 
   auto titulo = l.LineaEntera();
   if (!titulo) return r;
   p.Titulo = std::move(*titulo);
-  if (!LeeEntero(l, p.NumLosas) || !LeeEntero(l, p.NumApoyos) || !LeeEntero(l, p.Fc) ||
-      !LeeEntero(l, p.Fy) || !LeeSimple(l, p.EspesorGeneral) || !LeeSimple(l, p.Recubrimiento) ||
-      !LeeSimple(l, p.CargaMuerta) || !LeeSimple(l, p.CargaViva))
+  if (!LeeEntero(l, p.NumLosas) || !LeeEntero(l, p.NumApoyos) || !LeeEntero(l, p.Fc) || !LeeEntero(l, p.Fy) ||
+      !LeeSimple(l, p.EspesorGeneral) || !LeeSimple(l, p.Recubrimiento) || !LeeSimple(l, p.CargaMuerta) ||
+      !LeeSimple(l, p.CargaViva))
     return r;
   if (p.NumLosas <= 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) return r;
   p.CargaUltimaGeneral =
       ASingle(1.4 * static_cast<double>(p.CargaMuerta) + 1.7 * static_cast<double>(p.CargaViva));
 
   for (int i = 1; i <= p.NumLosas; ++i) {
-    p.ErrorBordes = 0;
     double numero = 0;  // the slab takes the number of its position
     if (!LeeDoble(l, numero) || !LeeTexto(l, p.Bordes[i]) || !LeeSimple(l, p.Lx[i]) ||
         !LeeSimple(l, p.Ly[i]) || !LeeSimple(l, p.CargaMuertaVano[i]) || !LeeSimple(l, p.CargaVivaVano[i]) ||
@@ -209,19 +208,10 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& 
         !LeeSimple(l, p.EspesorLosa[i]))
       return r;
     if (p.Lx[i] == 0 || p.Ly[i] == 0) return r;  // the span ratio cannot be formed
-    if (!ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i], ui)) {
-      // The one-way lookup says nothing; a load must not stop in silence.
-      if (EsLosaEnUnaDireccion(p.Lx[i], p.Ly[i]))
-        ui.Avisa("Condiciones de Borde No Validas", "ERROR", Icono::Exclamacion);
-      r.estado = Lectura::BordesRechazados;
-      r.losaRechazada = i;
-      return r;
-    }
-    p.CodigoLosa[i] = p.CodigoBordes;
-    p.BordesInvalidos[i] = false;
     if (p.CargaMuertaVano[i] == 0) p.CargaMuertaVano[i] = p.CargaMuerta;
     if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
     if (p.EspesorLosa[i] == 0) p.EspesorLosa[i] = p.EspesorGeneral;
+    r.losasLeidas = i;
   }
 
   for (int j = 1; j <= p.NumApoyos; ++j) {
@@ -262,7 +252,7 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& 
                             static_cast<double>(p.EspesorCapa[0]) * static_cast<double>(p.PesoUnitCapa[0]));
   }
   p.NumApoyosReac = p.NumApoyos;
-  r.estado = Lectura::Completa;
+  r.completa = true;
   return r;
 }
 

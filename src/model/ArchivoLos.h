@@ -14,7 +14,6 @@
 #include <string>
 #include <string_view>
 
-#include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
@@ -27,28 +26,20 @@ namespace placatec {
 void EscribeProyecto(const Proyecto& p, const std::string& textoUsoSelector, std::ostream& salida);
 std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector);
 
-enum class Lectura {
-  Completa,          // the whole file was read
-  Ilegal,            // "Archivo Ilegal"
-  BordesRechazados,  // a slab's edge combination has no case; the user has been told
-};
-
 struct ResultadoLectura {
-  Lectura estado = Lectura::Ilegal;
+  bool completa = false;  // the whole file was read; otherwise it is "Archivo Ilegal"
+  int losasLeidas = 0;    // slabs read whole before the reading stopped
   bool formaLarga = false;
   // The text the use selector is to show: the last line of the long form (without
   // blanks around it), or the use chosen from the title of a short-form file.
   std::string textoUso;
-  int losaRechazada = 0;  // the slab whose edges were rejected
 };
 
-// Reads a project file's bytes into p, as the load command reads them: every value
-// of the file, the case code of each slab (a zero span is illegal; a rejected edge
-// combination stops the reading with the classification's message, or with
-// "Condiciones de Borde No Validas" for a one-way slab, which the classification
-// rejects silently), the general loads put into slabs with zero loads or
-// thickness, the defaults of a short-form file, and NumApoyosReac. Reading stops at
-// the first fault; p then holds part of the file, so the caller reads into a copy.
+// Reads a project file's bytes into p: every value of the file, the general loads
+// put into slabs with zero loads or thickness, the defaults of a short-form file, and
+// NumApoyosReac. A zero span is illegal. Edges are not classified here: the load
+// command does it. Reading stops at the first fault; p then holds part of the file,
+// so the caller reads into a copy.
 //
 // Reading rules: a whole-line item takes everything up to the line end. Any other
 // item starts at its first non-blank character and may continue on the next line; a
@@ -57,6 +48,6 @@ struct ResultadoLectura {
 // Numbers may be written in any decimal notation; an Integer item is rounded half
 // to even and must fit in 16 bits; a count must be 0..99 (at least 1 slab).
 // A file that starts with the UTF-8 byte order mark is read as UTF-8.
-ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p, Interlocutor& ui);
+ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p);
 
 }  // namespace placatec

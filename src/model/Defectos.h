@@ -9,8 +9,6 @@
 
 namespace placatec {
 
-struct Sesion;
-
 // The f'c list of the general data ("140" .. "350") and the fy list ("1400" .. "4200"),
 // in the order shown. Both boxes also take typed values.
 const std::array<std::string_view, 8>& ListaFc();
@@ -24,12 +22,5 @@ void ValoresPorDefecto(Proyecto& p);
 // Gives unset general values and unset values of slab 1 their defaults, each test on
 // its own, and sets LosaActual to 1. Only slab 1 is completed.
 void CompletaPrimeraLosa(Proyecto& p);
-
-// New project: empties the title, sets the defaults, zeroes the slabs and supports
-// that were in use (edges "AAAA", directions empty) and their counts, writes the
-// general data boxes (their rules follow), and empties the slab and supports tables.
-// The caller then disables "Calcular &Refuerzo", "&Ver refuerzo" and
-// "Ver calculo &Metrico"; CalculoHecho and NombreArchivo are not changed.
-void NuevosDatos(Sesion& s);
 
 }  // namespace placatec

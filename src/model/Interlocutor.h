@@ -27,8 +27,7 @@ class Interlocutor {
   virtual void Estado(const std::string&) {}
   virtual void Progreso(const std::string&) {}
 
-  void Avisa(const std::string& texto, const std::string& titulo = {},
-             Icono icono = Icono::Ninguno) {
+  void Avisa(const std::string& texto, const std::string& titulo = {}, Icono icono = Icono::Ninguno) {
     Pregunta({texto, titulo, icono, Botones::OK});
   }
 };

@@ -33,10 +33,16 @@ std::size_t LargoNumero(std::string_view t) {
   std::size_t i = 0;
   if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
   std::size_t digitos = 0;
-  while (i < t.size() && EsDigito(t[i])) { ++i; ++digitos; }
+  while (i < t.size() && EsDigito(t[i])) {
+    ++i;
+    ++digitos;
+  }
   if (i < t.size() && t[i] == '.') {
     ++i;
-    while (i < t.size() && EsDigito(t[i])) { ++i; ++digitos; }
+    while (i < t.size() && EsDigito(t[i])) {
+      ++i;
+      ++digitos;
+    }
   }
   if (digitos == 0) return 0;
   if (i < t.size() && (t[i] == 'E' || t[i] == 'e' || t[i] == 'D' || t[i] == 'd')) {
@@ -116,7 +122,10 @@ Decimal DesdeCientifico(const char* texto) {
   // texto: [-]d[.ddd]e[+-]xx
   Decimal d;
   const char* p = texto;
-  if (*p == '-') { d.negativo = true; ++p; }
+  if (*p == '-') {
+    d.negativo = true;
+    ++p;
+  }
   while (*p && *p != 'e' && *p != 'E') {
     if (EsDigito(*p)) d.digitos.push_back(*p);
     ++p;
@@ -124,15 +133,17 @@ Decimal DesdeCientifico(const char* texto) {
   if (*p) d.exponente = std::atoi(p + 1);
   while (!d.digitos.empty() && d.digitos.back() == '0') d.digitos.pop_back();
   std::size_t z = 0;
-  while (z < d.digitos.size() && d.digitos[z] == '0') { ++z; --d.exponente; }
+  while (z < d.digitos.size() && d.digitos[z] == '0') {
+    ++z;
+    --d.exponente;
+  }
   d.digitos.erase(0, z);
   return d;
 }
 
 Decimal DecimalDe(double v, int significativos) {
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific,
-                         significativos - 1);
+  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, significativos - 1);
   *r.ptr = '\0';
   return DesdeCientifico(buf);
 }
@@ -187,9 +198,14 @@ std::string Redondeado(const Decimal& d, int k) {
   n.resize(static_cast<std::size_t>(conservar));
   if (sube) {
     int i = static_cast<int>(n.size()) - 1;
-    while (i >= 0 && n[static_cast<std::size_t>(i)] == '9') { n[static_cast<std::size_t>(i)] = '0'; --i; }
-    if (i < 0) n.insert(n.begin(), '1');
-    else ++n[static_cast<std::size_t>(i)];
+    while (i >= 0 && n[static_cast<std::size_t>(i)] == '9') {
+      n[static_cast<std::size_t>(i)] = '0';
+      --i;
+    }
+    if (i < 0)
+      n.insert(n.begin(), '1');
+    else
+      ++n[static_cast<std::size_t>(i)];
   }
   std::size_t z = 0;
   while (z < n.size() && n[z] == '0') ++z;
@@ -204,11 +220,14 @@ std::string AplicaFormato(const Decimal& d, std::string_view formato) {
     fraccion = formato.substr(punto + 1);
   }
   int minEntera = 0;
-  for (char c : entera) if (c == '0') ++minEntera;
+  for (char c : entera)
+    if (c == '0') ++minEntera;
   int fijos = 0, opcionales = 0;
   for (char c : fraccion) {
-    if (c == '0') ++fijos;
-    else if (c == '#') ++opcionales;
+    if (c == '0')
+      ++fijos;
+    else if (c == '#')
+      ++opcionales;
   }
   const int k = fijos + opcionales;
   std::string n = Redondeado(d, k);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace placatec {
 
@@ -13,6 +14,9 @@ using Single = float;
 
 constexpr int MaxLosas = 99;
 constexpr int MaxApoyos = 99;
+// What a table that is full says when one more row is asked of it.
+inline constexpr std::string_view kMensajeMaximoLosas = "No se pueden definir mas de 99 losas";
+inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir mas de 99 apoyos";
 
 template <typename T>
 using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
@@ -39,7 +43,11 @@ struct Proyecto {
 
   // Slab table.
   Tabla<Single> Lx{}, Ly{};
-  Tabla<std::string> Bordes = []{ Tabla<std::string> t; t.fill("AAAA"); return t; }();
+  Tabla<std::string> Bordes = [] {
+    Tabla<std::string> t;
+    t.fill("AAAA");
+    return t;
+  }();
   Tabla<Single> CargaMuertaVano{}, CargaVivaVano{};
   Tabla<Single> CargaMuertaVuelo{}, CargaVivaVuelo{};
   Tabla<Single> EspesorLosa{};

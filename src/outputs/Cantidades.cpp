@@ -33,9 +33,9 @@ void BarrasDeApoyo(Proyecto& p, int i, int j) {
 
 }  // namespace
 
-void CalculaCantidades(Sesion& s) {
-  AgregaBarrasDeApoyos(s.proyecto);
-  MuestraCantidades(s);
+void CalculaCantidades(Proyecto& p, TablaCantidades& t) {
+  AgregaBarrasDeApoyos(p);
+  MuestraCantidades(p, t);
 }
 
 void AgregaBarrasDeApoyos(Proyecto& p) {
@@ -55,24 +55,23 @@ void AgregaBarrasDeApoyos(Proyecto& p) {
   }
 }
 
-void MuestraCantidades(Sesion& s) {
-  const Proyecto& p = s.proyecto;
+void MuestraCantidades(const Proyecto& p, TablaCantidades& t) {
   // The box shows the waste the table uses: a new project puts the waste back to its
   // start-up value while the box may still hold another.
-  if (ASingle(ValorTexto(s.textoDesperdicio)) != p.Desperdicio) s.textoDesperdicio = TextoCelda(p.Desperdicio);
-  s.cantidades.Vacia();
+  if (ASingle(ValorTexto(t.textoDesperdicio)) != p.Desperdicio)
+    t.textoDesperdicio = TextoCelda(p.Desperdicio);
+  t.tabla.Vacia();
   double totalV = 0, total1 = 0, total2 = 0, total3 = 0, total = 0;
   const double f = 1 + static_cast<double>(p.Desperdicio) / 100;
   const int losas = Acota(p.NumLosas, MaxLosas);
-  s.cantidades.filas.reserve(static_cast<std::size_t>(losas));
+  t.tabla.filas.reserve(static_cast<std::size_t>(losas));
   for (int i = 1; i <= losas; ++i) {
     const double v = static_cast<double>(p.Lx[i]) * p.Ly[i] * p.EspesorLosa[i];
     const double q1 = f * p.Qq1[i], q2 = f * p.Qq2[i], q3 = f * p.Qq3[i];
     const double qt = q1 + q2 + q3;
     const double cuantia = v != 0 ? qt / v : 0;
-    s.cantidades.filas.push_back({Celda{std::to_string(i), static_cast<double>(i)}, Numero(v),
-                                  Numero(q1), Numero(q2), Numero(q3), Numero(qt),
-                                  Numero(cuantia)});
+    t.tabla.filas.push_back({Celda{std::to_string(i), static_cast<double>(i)}, Numero(v), Numero(q1),
+                             Numero(q2), Numero(q3), Numero(qt), Numero(cuantia)});
     totalV += v;
     total1 += q1;
     total2 += q2;
@@ -81,21 +80,21 @@ void MuestraCantidades(Sesion& s) {
   }
   const double cuantia = totalV != 0 ? total / totalV : 0;
   const double totales[6] = {totalV, total1, total2, total3, total, cuantia};
-  for (std::size_t k = 0; k < 6; ++k) s.totalesCantidades[k] = Formato(totales[k], "##0.00");
+  for (std::size_t k = 0; k < 6; ++k) t.totales[k] = Formato(totales[k], "##0.00");
 }
 
-bool TeclaDesperdicio(const Sesion& s, char tecla, Interlocutor& ui) {
+bool TeclaDesperdicio(const TablaCantidades& t, char tecla, Interlocutor& ui) {
   const bool permitida = (tecla >= '0' && tecla <= '9') || tecla == '.' || tecla == '\b';
-  if (!permitida || ValorTexto(s.textoDesperdicio) > 99) {
+  if (!permitida || ValorTexto(t.textoDesperdicio) > 99) {
     ui.Beep();
     return false;
   }
   return true;
 }
 
-void CambiaDesperdicio(Sesion& s, const std::string& texto) {
-  s.textoDesperdicio = texto;
-  s.proyecto.Desperdicio = ASingle(ValorTexto(texto));
+void CambiaDesperdicio(Proyecto& p, TablaCantidades& t, const std::string& texto) {
+  t.textoDesperdicio = texto;
+  p.Desperdicio = ASingle(ValorTexto(texto));
 }
 
 }  // namespace placatec

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "entry/TablaApoyos.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -13,12 +12,10 @@ namespace {
 bool EsDireccionX(std::string_view dir) { return Mayusculas(Recorta(dir)) == "X"; }
 
 bool CargaSoloEnX(Integer codigo) {
-  return codigo == 14 || codigo == 15 || codigo == 16 || codigo == 17 || codigo == 22 ||
-         codigo == 23;
+  return codigo == 14 || codigo == 15 || codigo == 16 || codigo == 17 || codigo == 22 || codigo == 23;
 }
 bool CargaSoloEnY(Integer codigo) {
-  return codigo == 18 || codigo == 19 || codigo == 20 || codigo == 21 || codigo == 24 ||
-         codigo == 25;
+  return codigo == 18 || codigo == 19 || codigo == 20 || codigo == 21 || codigo == 24 || codigo == 25;
 }
 
 // The slab index of a slab number (halves to even): 0 for no slab, -1 for a number

@@ -15,16 +15,19 @@ namespace placatec {
 
 // Column indexes of the reactions grid.
 namespace ColReac {
-constexpr int Num = 0, Descripcion = 1, Dir = 2, Losa1 = 3, Losa2 = 4, Muerta = 5, Viva = 6,
-              Ultima = 7;
+constexpr int Num = 0, Descripcion = 1, Dir = 2, Losa1 = 3, Losa2 = 4, Muerta = 5, Viva = 6, Ultima = 7;
 }
 
 inline constexpr std::string_view kTituloReacciones = "REACCIONES DE LOSAS SOBRE APOYOS";
-inline constexpr std::string_view kCaptionGrillaReacciones =
-    "R E A C C I O N E S   S O B R E   A P O Y O S";
-inline constexpr std::array<std::string_view, 8> kColumnasReacciones = {
-    "Apoyo",  "Descripcion", "Dir", "Losa 1", "Losa 2", "Carga muerta (To/m2)",
-    "Carga viva (To/m2)", "Carga ultima (To/m2)"};
+inline constexpr std::string_view kCaptionGrillaReacciones = "R E A C C I O N E S   S O B R E   A P O Y O S";
+inline constexpr std::array<std::string_view, 8> kColumnasReacciones = {"Apoyo",
+                                                                        "Descripcion",
+                                                                        "Dir",
+                                                                        "Losa 1",
+                                                                        "Losa 2",
+                                                                        "Carga muerta (To/m2)",
+                                                                        "Carga viva (To/m2)",
+                                                                        "Carga ultima (To/m2)"};
 inline constexpr std::string_view kBotonOKReacciones = "OK";
 inline constexpr std::string_view kBotonCalcula = "Calcula";
 inline constexpr std::string_view kBotonTip = "Tip";

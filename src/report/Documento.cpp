@@ -38,10 +38,20 @@ ColumnaTabla ParseaColumna(std::string_view definicion) {
   while (i < definicion.size() && definicion[i] == ' ') ++i;
   if (i < definicion.size()) {
     switch (definicion[i]) {
-      case '<': c.alineacion = Alineacion::Izquierda; ++i; break;
-      case '^': c.alineacion = Alineacion::Centro; ++i; break;
-      case '>': c.alineacion = Alineacion::Derecha; ++i; break;
-      default: break;
+      case '<':
+        c.alineacion = Alineacion::Izquierda;
+        ++i;
+        break;
+      case '^':
+        c.alineacion = Alineacion::Centro;
+        ++i;
+        break;
+      case '>':
+        c.alineacion = Alineacion::Derecha;
+        ++i;
+        break;
+      default:
+        break;
     }
   }
   while (i < definicion.size() && (definicion[i] == '_' || definicion[i] == ' ')) ++i;
@@ -78,9 +88,12 @@ std::string CeldaSegura(std::string_view texto) {
   std::string s;
   s.reserve(texto.size());
   for (char c : texto) {
-    if (c == '|') s += "\xC2\xA6";        // broken bar
-    else if (c == ';') s += "\xCD\xBE";   // Greek question mark, drawn as ';'
-    else s += c;
+    if (c == '|')
+      s += "\xC2\xA6";  // broken bar
+    else if (c == ';')
+      s += "\xCD\xBE";  // Greek question mark, drawn as ';'
+    else
+      s += c;
   }
   return s;
 }

@@ -10,7 +10,7 @@ namespace placatec {
 
 namespace {
 
-constexpr double kMinimoCuerpo = 1440;        // the body keeps at least an inch each way
+constexpr double kMinimoCuerpo = 1440;         // the body keeps at least an inch each way
 constexpr double kSeparacionEncabezado = 120;  // header/footer to body
 constexpr double kSeparacionBorde = 60;        // page border to body
 constexpr double kGrosorBorde = 15;
@@ -114,7 +114,8 @@ class Maquetador {
         NuevaPagina();
       }
     }
-    for (std::size_t n = 0; n < maqueta_.paginas.size(); ++n) Adornos(maqueta_.paginas[n], static_cast<int>(n + 1));
+    for (std::size_t n = 0; n < maqueta_.paginas.size(); ++n)
+      Adornos(maqueta_.paginas[n], static_cast<int>(n + 1));
     return std::move(maqueta_);
   }
 
@@ -135,7 +136,8 @@ class Maquetador {
       izq_ = std::clamp(izq_, 0.0, std::max(0.0, W - kMinimoCuerpo));
       der_ = izq_ + kMinimoCuerpo;
     }
-    altoEncabezado_ = doc_.encabezado.empty() ? 0 : NumeroLineas(doc_.encabezado) * med_.AltoLinea(doc_.estiloEncabezado);
+    altoEncabezado_ =
+        doc_.encabezado.empty() ? 0 : NumeroLineas(doc_.encabezado) * med_.AltoLinea(doc_.estiloEncabezado);
     altoPie_ = doc_.pie.empty() ? 0 : NumeroLineas(doc_.pie) * med_.AltoLinea(doc_.estiloPie);
     arriba_ = T;
     if (altoEncabezado_ > 0) arriba_ = std::max(arriba_, altoEncabezado_ + kSeparacionEncabezado);
@@ -196,8 +198,10 @@ class Maquetador {
     std::vector<std::string> lineas = PartirLineas(p.texto, der_ - izq_, p.estilo, med_);
     const double lh = med_.AltoLinea(p.estilo);
     const double antes = vacia_ ? 0 : p.antes;
-    if (NoCabe(antes + lh * static_cast<double>(lineas.size()))) NuevaPagina();
-    else y_ += antes;
+    if (NoCabe(antes + lh * static_cast<double>(lineas.size())))
+      NuevaPagina();
+    else
+      y_ += antes;
     for (const std::string& l : lineas) {
       if (NoCabe(lh)) NuevaPagina();
       Texto(izq_, y_, l, p.estilo);
@@ -224,7 +228,8 @@ class Maquetador {
     std::size_t maxLineas = 1;
     for (std::size_t c = 0; c < anchos.size(); ++c) {
       CeldaMaquetada cm;
-      if (c < celdas.size()) cm.lineas = PartirLineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_);
+      if (c < celdas.size())
+        cm.lineas = PartirLineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_);
       maxLineas = std::max(maxLineas, cm.lineas.size());
       f.celdas.push_back(std::move(cm));
     }
@@ -241,8 +246,10 @@ class Maquetador {
       for (const std::string& l : f.celdas[c].lineas) {
         const double w = med_.Ancho(t.estilo, l);
         double xl = x + kRellenoX;
-        if (a == Alineacion::Derecha) xl = x + anchos[c] - kRellenoX - w;
-        else if (a == Alineacion::Centro) xl = x + (anchos[c] - w) / 2;
+        if (a == Alineacion::Derecha)
+          xl = x + anchos[c] - kRellenoX - w;
+        else if (a == Alineacion::Centro)
+          xl = x + (anchos[c] - w) / 2;
         Texto(xl, yl, l, t.estilo);
         yl += lh;
       }
@@ -261,7 +268,8 @@ class Maquetador {
       x += anchos[c];
       pag_->lineas.push_back({x, arriba, x, y_, kGrosorColumna});
     }
-    if (abajoEncabezado > arriba) pag_->lineas.push_back({izq_, abajoEncabezado, izq_ + ancho, abajoEncabezado, kGrosorTabla});
+    if (abajoEncabezado > arriba)
+      pag_->lineas.push_back({izq_, abajoEncabezado, izq_ + ancho, abajoEncabezado, kGrosorTabla});
   }
 
   void ColocaTabla(const TablaDoc& t) {
@@ -276,8 +284,10 @@ class Maquetador {
     if (!conEncabezado && filas.empty()) return;
 
     const double primera = encabezado.alto + (filas.empty() ? 0 : filas.front().alto);
-    if (NoCabe(t.antes + primera)) NuevaPagina();
-    else if (!vacia_) y_ += t.antes;
+    if (NoCabe(t.antes + primera))
+      NuevaPagina();
+    else if (!vacia_)
+      y_ += t.antes;
 
     double arribaTramo = y_;
     double abajoEncabezado = 0;
@@ -310,8 +320,10 @@ class Maquetador {
   TextoFiguraMedido MideTexto(const TextoFigura& t) const {
     const double w = med_.Ancho(t.estilo, t.texto), h = med_.AltoLinea(t.estilo);
     double x = t.x;
-    if (t.anclaX == Alineacion::Derecha) x -= w;
-    else if (t.anclaX == Alineacion::Centro) x -= w / 2;
+    if (t.anclaX == Alineacion::Derecha)
+      x -= w;
+    else if (t.anclaX == Alineacion::Centro)
+      x -= w / 2;
     return {x, t.centradoVertical ? t.y - h / 2 : t.y, w, h};
   }
 
@@ -330,7 +342,8 @@ class Maquetador {
     const double alto = AltoFigura(f);
     if (NoCabe(alto)) NuevaPagina();
     const double y0 = y_;
-    for (const auto& r : f.rectangulos) pag_->rectangulos.push_back({r.x1, y0 + r.y1, r.x2, y0 + r.y2, r.grosor});
+    for (const auto& r : f.rectangulos)
+      pag_->rectangulos.push_back({r.x1, y0 + r.y1, r.x2, y0 + r.y2, r.grosor});
     for (const auto& l : f.lineas) pag_->lineas.push_back({l.x1, y0 + l.y1, l.x2, y0 + l.y2, l.grosor});
     for (const auto& t : f.textos) {
       TextoFiguraMedido m = MideTexto(t);
@@ -366,14 +379,21 @@ class Maquetador {
     const double x1 = izq_ - kSeparacionBorde, x2 = der_ + kSeparacionBorde;
     const double y1 = arriba_ - kSeparacionBorde, y2 = abajo_ + kSeparacionBorde;
     switch (conf_.borde) {
-      case 1: p.lineas.push_back({x1, y2, x2, y2, kGrosorBorde}); break;
-      case 2: p.lineas.push_back({x1, y1, x2, y1, kGrosorBorde}); break;
+      case 1:
+        p.lineas.push_back({x1, y2, x2, y2, kGrosorBorde});
+        break;
+      case 2:
+        p.lineas.push_back({x1, y1, x2, y1, kGrosorBorde});
+        break;
       case 3:
         p.lineas.push_back({x1, y1, x2, y1, kGrosorBorde});
         p.lineas.push_back({x1, y2, x2, y2, kGrosorBorde});
         break;
-      case 4: p.rectangulos.push_back({x1, y1, x2, y2, kGrosorBorde}); break;
-      default: break;
+      case 4:
+        p.rectangulos.push_back({x1, y1, x2, y2, kGrosorBorde});
+        break;
+      default:
+        break;
     }
   }
 
@@ -414,7 +434,8 @@ std::vector<std::string> PartirLineas(std::string_view texto, double ancho, cons
   std::size_t inicio = 0;
   for (;;) {
     std::size_t fin = texto.find('\n', inicio);
-    std::string_view l = texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
+    std::string_view l =
+        texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
     if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
     PartirLinea(l, ancho, e, m, lineas);
     if (fin == std::string_view::npos) return lineas;

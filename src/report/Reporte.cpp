@@ -15,16 +15,20 @@ bool SeccionHabilitada(Seccion s, const Proyecto& p) {
 
 std::string BarraReporte(float area) {
   const float a = std::fabs(area);
-  if (a < 7.1f) return "\xC3\xB8" "3/8 a ";
-  if (a < 15.875f) return "\xC3\xB8" "1/2 a ";
-  return "\xC3\xB8" "3/4 a ";
+  if (a < 7.1f)
+    return "\xC3\xB8"
+           "3/8 a ";
+  if (a < 15.875f)
+    return "\xC3\xB8"
+           "1/2 a ";
+  return "\xC3\xB8"
+         "3/4 a ";
 }
 
 namespace {
 
 // A grid cell as a number formatted for the report; an empty cell stays empty.
-std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna,
-                        const char* formato) {
+std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna, const char* formato) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   const Celda& c = t.filas[fila][columna];
   const std::string texto = Recorta(c.texto);
@@ -60,7 +64,7 @@ Recalculos RecalculosDelPrograma() {
     InterlocutorMudo mudo;
     s.reacciones.CalculaReacciones(mudo);
   };
-  r.cantidades = [](Sesion& s) { MuestraCantidades(s); };
+  r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.medidas); };
   return r;
 }
 
@@ -192,9 +196,9 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
           NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraReporte(p.AreaX[i]) +
           Formato(p.SeparX[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) + ";";
     ++fila;
-    bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") +
-          "|" + BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" +
-          TextoDeCelda(s.vanos, fila, 6) + ";";
+    bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") + "|" +
+          BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) +
+          ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -224,7 +228,8 @@ void Reporte::SeccionReacciones(const Sesion& s) {
   for (std::size_t r = 0; r < filas; ++r) {
     const TablaReacciones::Fila& f = s.reacciones.filas[r];
     for (std::size_t c = 0; c < 5; ++c) bo += CeldaSegura(f[c]) + "|";
-    bo += NumeroTexto(f[5], "0.000") + "|" + NumeroTexto(f[6], "0.000") + "|" + NumeroTexto(f[7], "0.000") + ";";
+    bo += NumeroTexto(f[5], "0.000") + "|" + NumeroTexto(f[6], "0.000") + "|" + NumeroTexto(f[7], "0.000") +
+          ";";
   }
   MuestraTabla("^_800|<_1500|^_1000|^_1000|^_900|>_1100|>_1100|>_1200",
                "Apoyo|Descripcion|Direccion|Losa 1|Losa 2|Reac-cm (To/m)|Reac-cv (To/m)|Reac-ultima (To/m)",
@@ -238,13 +243,21 @@ void Reporte::SeccionCalculoMetrico(const Sesion& s) {
   for (int i = 1; i <= losas; ++i) {
     bo += Formato(i, "##");
     for (std::size_t c = 1; c <= 6; ++c)
-      bo += "|" + NumeroCelda(s.cantidades, static_cast<std::size_t>(i - 1), c, "0.00");
+      bo += "|" + NumeroCelda(s.medidas.tabla, static_cast<std::size_t>(i - 1), c, "0.00");
     bo += ";";
   }
   bo += "Totales";
-  for (const std::string& t : s.totalesCantidades) bo += "|" + CeldaSegura(Recorta(t));
-  const std::string he = std::string("Losa|Volumen (m3)|\xC3\xB8" "3/8") + " " + "(qq)|\xC3\xB8" "1/2" + " " +
-                         "(qq)|\xC3\xB8" "3/4" + " " + "(qq)|Total (qq)|Cuantia (qq/m3)";
+  for (const std::string& t : s.medidas.totales) bo += "|" + CeldaSegura(Recorta(t));
+  const std::string he = std::string(
+                             "Losa|Volumen (m3)|\xC3\xB8"
+                             "3/8") +
+                         " " +
+                         "(qq)|\xC3\xB8"
+                         "1/2" +
+                         " " +
+                         "(qq)|\xC3\xB8"
+                         "3/4" +
+                         " " + "(qq)|Total (qq)|Cuantia (qq/m3)";
   MuestraTabla("^_800|>_1000|>_800|>_800|>_800|>_900|>_900", he, bo);
 }
 

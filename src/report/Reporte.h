@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "model/Sesion.h"
+#include "comandos/Sesion.h"
 #include "report/Documento.h"
 
 namespace placatec {
@@ -21,7 +21,7 @@ bool SeccionHabilitada(Seccion s, const Proyecto& p);
 struct OpcionesReporte {
   std::array<bool, NumSecciones> marcadas{true, true, true, true};  // check boxes
   EstilosReporte estilos = EstilosPorDefecto();
-  std::string encabezado;         // header field
+  std::string encabezado;        // header field
   std::string pie = "||Pag %d";  // footer field
 };
 
@@ -69,7 +69,7 @@ class Reporte {
 
   Documento doc_;
   EstilosReporte estilos_;
-  Estilo fuente_;                    // the font in force
+  Estilo fuente_;                     // the font in force
   std::array<double, 4> espacios_{};  // spacing and indent settings, twips
 };
 

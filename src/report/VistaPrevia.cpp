@@ -86,10 +86,12 @@ void VistaPrevia::UpdatePreview() {
     std::string nombre = NombrePapel(codigo);
     if (!nombre.empty() && entorno_.AdmitePapel(vp_.impresora, codigo)) papeles.push_back({nombre, codigo});
   }
-  if (entorno_.AdmitePapel(vp_.impresora, PapelCustom)) papeles.push_back({NombrePapel(PapelCustom), PapelCustom});
+  if (entorno_.AdmitePapel(vp_.impresora, PapelCustom))
+    papeles.push_back({NombrePapel(PapelCustom), PapelCustom});
   for (std::size_t k = 0; k < papeles.size(); ++k)
     if (papeles[k].codigo == vp_.pagina.papel) papelSeleccionado = static_cast<int>(k);
-  if (papelSeleccionado >= 0 && papeles[static_cast<std::size_t>(papelSeleccionado)].codigo != vp_.pagina.papel)
+  if (papelSeleccionado >= 0 &&
+      papeles[static_cast<std::size_t>(papelSeleccionado)].codigo != vp_.pagina.papel)
     vp_.pagina.papel = papeles[static_cast<std::size_t>(papelSeleccionado)].codigo;
 
   // Orientation, border and margins.
@@ -146,7 +148,8 @@ void VistaPrevia::ClickImpresora(int indice) {
   vp_.impresora = nombre;
   // Like a printer driver, the control falls back on the printer's own paper when
   // the new printer does not take the one in use.
-  if (!entorno_.AdmitePapel(nombre, vp_.pagina.papel)) vp_.pagina.papel = entorno_.PapelPredeterminado(nombre);
+  if (!entorno_.AdmitePapel(nombre, vp_.pagina.papel))
+    vp_.pagina.papel = entorno_.PapelPredeterminado(nombre);
   UpdatePreview();
 }
 
@@ -225,11 +228,20 @@ void VistaPrevia::ClickSeccion(Seccion s, bool valor) {
 void VistaPrevia::ClickZoom(int indice) {
   int z = vp_.zoom;
   switch (indice) {
-    case 0: z = vp_.zoomMin; break;
-    case 1: z = vp_.zoom - vp_.zoomPaso; break;
-    case 2: z = vp_.zoom + vp_.zoomPaso; break;
-    case 3: z = vp_.zoomMax; break;
-    default: return;
+    case 0:
+      z = vp_.zoomMin;
+      break;
+    case 1:
+      z = vp_.zoom - vp_.zoomPaso;
+      break;
+    case 2:
+      z = vp_.zoom + vp_.zoomPaso;
+      break;
+    case 3:
+      z = vp_.zoomMax;
+      break;
+    default:
+      return;
   }
   vp_.zoom = std::clamp(z, vp_.zoomMin, vp_.zoomMax);
   UpdateControlBar();
@@ -238,11 +250,20 @@ void VistaPrevia::ClickZoom(int indice) {
 void VistaPrevia::ClickPagina(int indice) {
   int p = vp_.paginaMostrada;
   switch (indice) {
-    case 0: p = 1; break;
-    case 1: p = vp_.paginaMostrada - 1; break;
-    case 2: p = vp_.paginaMostrada + 1; break;
-    case 3: p = vp_.NumPaginas(); break;
-    default: return;
+    case 0:
+      p = 1;
+      break;
+    case 1:
+      p = vp_.paginaMostrada - 1;
+      break;
+    case 2:
+      p = vp_.paginaMostrada + 1;
+      break;
+    case 3:
+      p = vp_.NumPaginas();
+      break;
+    default:
+      return;
   }
   vp_.paginaMostrada = std::clamp(p, 1, std::max(1, vp_.NumPaginas()));
   UpdateControlBar();
@@ -298,8 +319,10 @@ void VistaPrevia::PulsaSpinner(int cual, int paso) {
   const Spinner& sp = spinners[static_cast<std::size_t>(cual)];
   std::string& texto = cual == 0 ? desde : hasta;
   const int v = std::clamp(Entero(texto) + paso, sp.minimo, std::max(sp.minimo, sp.maximo));
-  if (cual == 0) EditaDesde(std::to_string(v));
-  else hasta = std::to_string(v);
+  if (cual == 0)
+    EditaDesde(std::to_string(v));
+  else
+    hasta = std::to_string(v);
 }
 
 void VistaPrevia::AbrePanel(Panel p) {

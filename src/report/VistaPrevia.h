@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "comandos/Sesion.h"
 #include "model/Interlocutor.h"
-#include "model/Sesion.h"
 #include "report/Documento.h"
 #include "report/Maquetacion.h"
 #include "report/Reporte.h"
@@ -120,14 +120,14 @@ class VistaPrevia {
   int impresoraSeleccionada = -1;
   std::vector<EntradaPapel> papeles;  // cmbPaperSizes
   int papelSeleccionado = -1;
-  int orientacion = 0;                           // opOrient
+  int orientacion = 0;                                 // opOrient
   std::array<bool, 2> dibujoOrientacion{true, false};  // page pictures
-  int borde = 0;                                 // cmbBorders
+  int borde = 0;                                       // cmbBorders
   std::array<std::string, 4> txtMargin{"1\"", "1\"", "1\"", "1\""};
   std::array<int, 4> barraMargen{};  // remembered scroll bar positions
   std::array<bool, NumSecciones> marcada{true, true, true, true};
   std::array<bool, NumSecciones> habilitada{true, true, true, true};
-  int rango = 0;  // Option1
+  int rango = 0;             // Option1
   std::string desde, hasta;  // Text1, Text2
   std::array<Spinner, 2> spinners;
   std::string textoPagina, textoZoom;  // "Pagina:" and "Zoom:" values

@@ -25,8 +25,8 @@ Proyecto LosaConMomentos(float mx, float my, float espesor, Integer fc, Integer 
 }
 
 // Two slabs of code `codigo` and one support between them with moment m.
-Proyecto DosLosasYUnApoyo(float m, float e1, float e2, float acero1, float acero2,
-                          int codigo = 9, const std::string& dir = "X") {
+Proyecto DosLosasYUnApoyo(float m, float e1, float e2, float acero1, float acero2, int codigo = 9,
+                          const std::string& dir = "X") {
   Proyecto p;
   p.NumLosas = 2;
   p.NumApoyos = 1;
@@ -53,8 +53,12 @@ Proyecto DosLosasYUnApoyo(float m, float e1, float e2, float acero1, float acero
 
 TEST(Refuerzo, BarrasYMinimos) {
   // 3/8" below 7.1 cm2, 1/2" below 15.875, then 3/4"; negative areas take the smallest.
-  for (auto [area, codigo] : {std::pair{2.84f, 3}, {std::nextafter(7.1f, 0.0f), 3}, {7.1f, 4},
-                              {std::nextafter(15.875f, 0.0f), 4}, {15.875f, 6}, {-20.0f, 3}})
+  for (auto [area, codigo] : {std::pair{2.84f, 3},
+                              {std::nextafter(7.1f, 0.0f), 3},
+                              {7.1f, 4},
+                              {std::nextafter(15.875f, 0.0f), 4},
+                              {15.875f, 6},
+                              {-20.0f, 3}})
     EXPECT_EQ(BarraParaArea(area).codigo, codigo) << area;
   EXPECT_EQ(BarraParaArea(7.1f).area, 1.27);
   EXPECT_EQ(EtiquetaBarra(BarraParaArea(30)), "ø 3/4\"");
@@ -92,15 +96,16 @@ TEST(Refuerzo, AceroEnVanos) {
     Integer fc, fy;
     float areaX, separX, areaY, separY;
   };
-  for (const Caso& c : {Caso{1.0f, 0, 0.12f, 210, 4200, 2.74042726f, 0.259083688f, 2.13f, 0.333333313f},
-                        Caso{0, 0, 0.12f, 180, 2800, 2.84f, 0.25f, 2.84f, 0.25f},
-                        Caso{0, 0, 0.08f, 180, 2800, 2.84f, 0.239999995f, 2.84f, 0.239999995f},
-                        Caso{-0.3f, 0, 0.22f, 210, 2800, -2.84f, 0.25f, 4.0f, 0.1775f},
-                        Caso{-0.3f, 0, 0.22f, 210, 4200, -2.13f, 0.333333313f, 3.5999999f, 0.197222233f},
-                        Caso{0, 0, 0.22f, 180, 1400, 4.0f, 0.1775f, 4.0f, 0.1775f},
-                        Caso{0, 0, 0.22f, 180, 1800, 4.0f, 0.1775f, 4.0f, 0.1775f},
-                        Caso{3.0f, 6.0f, 0.15f, 210, 2800, 9.74975204f, 0.130259722f, 21.0143814f, 0.135621414f},
-                        Caso{-3.5f, 0, 0.15f, 210, 2800, -11.5032825f, 0.11040327f, 2.84f, 0.25f}}) {
+  for (const Caso& c :
+       {Caso{1.0f, 0, 0.12f, 210, 4200, 2.74042726f, 0.259083688f, 2.13f, 0.333333313f},
+        Caso{0, 0, 0.12f, 180, 2800, 2.84f, 0.25f, 2.84f, 0.25f},
+        Caso{0, 0, 0.08f, 180, 2800, 2.84f, 0.239999995f, 2.84f, 0.239999995f},
+        Caso{-0.3f, 0, 0.22f, 210, 2800, -2.84f, 0.25f, 4.0f, 0.1775f},
+        Caso{-0.3f, 0, 0.22f, 210, 4200, -2.13f, 0.333333313f, 3.5999999f, 0.197222233f},
+        Caso{0, 0, 0.22f, 180, 1400, 4.0f, 0.1775f, 4.0f, 0.1775f},
+        Caso{0, 0, 0.22f, 180, 1800, 4.0f, 0.1775f, 4.0f, 0.1775f},
+        Caso{3.0f, 6.0f, 0.15f, 210, 2800, 9.74975204f, 0.130259722f, 21.0143814f, 0.135621414f},
+        Caso{-3.5f, 0, 0.15f, 210, 2800, -11.5032825f, 0.11040327f, 2.84f, 0.25f}}) {
     SCOPED_TRACE(testing::Message() << c.mx << " " << c.espesor << " " << c.fy);
     p = LosaConMomentos(c.mx, c.my, c.espesor, c.fc, c.fy);
     p.EspesorGeneral = 0.5f;  // the general thickness plays no part

@@ -131,15 +131,19 @@ TEST(MomentosApoyo, DireccionesYVariosApoyos) {
 TEST(MomentosApoyo, GruposPorDireccion) {
   using G = GrupoApoyo;
   // Code 0 was never classified.
-  for (auto [codigo, y, grupo] : {std::tuple{1, false, G::MomentoDado}, {9, false, G::ExtremoEmpotrado},
-                                  {16, false, G::ExtremoEmpotrado}, {16, true, G::MomentoDado},
-                                  {6, false, G::ExtremoArticulado}, {7, false, G::ExtremoEmpotrado},
-                                  {7, true, G::ExtremoArticulado}, {0, false, G::ExtremoArticulado},
+  for (auto [codigo, y, grupo] : {std::tuple{1, false, G::MomentoDado},
+                                  {9, false, G::ExtremoEmpotrado},
+                                  {16, false, G::ExtremoEmpotrado},
+                                  {16, true, G::MomentoDado},
+                                  {6, false, G::ExtremoArticulado},
+                                  {7, false, G::ExtremoEmpotrado},
+                                  {7, true, G::ExtremoArticulado},
+                                  {0, false, G::ExtremoArticulado},
                                   {40, true, G::ExtremoArticulado}})
     EXPECT_EQ(GrupoEnApoyo(codigo, y), grupo) << codigo << y;
   // The Y groups are the X groups with the codes exchanged as X and Y exchange.
-  const int espejo[26] = {0, 1, 3, 2, 5, 4, 6, 8, 7, 9, 10, 11, 12, 13,
-                          18, 19, 20, 21, 14, 15, 16, 17, 24, 25, 22, 23};
+  const int espejo[26] = {0,  1,  3,  2,  5,  4,  6,  8,  7,  9,  10, 11, 12,
+                          13, 18, 19, 20, 21, 14, 15, 16, 17, 24, 25, 22, 23};
   for (int c = 0; c <= 25; ++c) {
     EXPECT_EQ(GrupoEnApoyo(c, true), GrupoEnApoyo(espejo[c], false)) << c;
     EXPECT_EQ(EsVoladizoEnApoyo(c, true), EsVoladizoEnApoyo(espejo[c], false)) << c;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "InterlocutorGuion.h"
+#include "comandos/Sesion.h"
 #include "model/Numeros.h"
-#include "model/Sesion.h"
 
 namespace placatec {
 

@@ -43,8 +43,9 @@ void EsperaProyectoComoGrilla(const Proyecto& p, const TablaLosas& t) {
     SCOPED_TRACE("losa " + std::to_string(i));
     EXPECT_EQ(f[ColLosa::Num], std::to_string(i));
     EXPECT_EQ(p.Bordes[i], f[3] + f[4] + f[5] + f[6]);
-    const Tabla<Single>* tablas[] = {&p.Lx, &p.Ly, &p.CargaMuertaVano, &p.CargaVivaVano,
-                                     &p.CargaMuertaVuelo, &p.CargaVivaVuelo, &p.EspesorLosa};
+    const Tabla<Single>* tablas[] = {
+        &p.Lx,         &p.Ly, &p.CargaMuertaVano, &p.CargaVivaVano, &p.CargaMuertaVuelo, &p.CargaVivaVuelo,
+        &p.EspesorLosa};
     const int columnas[] = {1, 2, 7, 8, 9, 10, 11};
     for (int c = 0; c < 7; ++c)
       EXPECT_EQ((*tablas[c])[i], ValorSingle(f[static_cast<std::size_t>(columnas[c])])) << columnas[c];

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "InterlocutorGuion.h"
-#include "entry/ComandosArchivo.h"
+#include "comandos/ComandosArchivo.h"
 #include "model/ArchivoLos.h"
 
 namespace placatec {

@@ -1,10 +1,11 @@
 #include "model/Defectos.h"
+#include "comandos/ComandosPrincipal.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "model/Sesion.h"
+#include "comandos/Sesion.h"
 
 namespace placatec {
 
@@ -50,9 +51,9 @@ TEST(Defectos, ValoresPorDefectoNoTocaLasTablas) {
 TEST(Defectos, CompletaPrimeraLosaCadaPruebaPorSeparado) {
   auto p = std::make_unique<Proyecto>();
   p->CargaUltimaGeneral = 0.0f;
-  p->CargaMuerta = -0.2f;          // replaced
-  p->CargaViva = 0.0f;             // replaced
-  p->EspesorGeneral = -0.15f;      // only exactly 0 is replaced
+  p->CargaMuerta = -0.2f;      // replaced
+  p->CargaViva = 0.0f;         // replaced
+  p->EspesorGeneral = -0.15f;  // only exactly 0 is replaced
   p->Lx[1] = -3.0f;
   p->Ly[1] = 6.0f;
   p->Bordes[1] = "  ";
@@ -61,7 +62,7 @@ TEST(Defectos, CompletaPrimeraLosaCadaPruebaPorSeparado) {
   p->CargaMuertaVuelo[1] = -0.1f;
   p->CargaVivaVuelo[1] = 0.3f;
   p->EspesorLosa[1] = 0.0f;
-  p->Lx[2] = 0.0f;                // slab 2 is left to the slab table
+  p->Lx[2] = 0.0f;  // slab 2 is left to the slab table
   CompletaPrimeraLosa(*p);
   EXPECT_EQ(p->CargaUltimaGeneral, 0.632f);
   EXPECT_EQ(p->CargaMuerta, 0.33f);

@@ -12,8 +12,8 @@
 #include <sstream>
 
 #include "InterlocutorGuion.h"
+#include "comandos/ComandosArchivo.h"
 #include "engine/Clasificacion.h"
-#include "entry/ComandosArchivo.h"
 #include "model/ArchivoLos.h"
 
 namespace placatec {
@@ -46,11 +46,21 @@ struct Ejemplo {
 
 const std::vector<Ejemplo>& Ejemplos() {
   static const std::vector<Ejemplo> ejemplos = {
-      {"techo.Los", "Techo de vivienda unifamiliar", 0, "210", "4200", "2.5",
+      {"techo.Los",
+       "Techo de vivienda unifamiliar",
+       0,
+       "210",
+       "4200",
+       "2.5",
        {{4.0f, 5.0f, "AEAA"}, {3.5f, 5.0f, "EEAA"}, {4.0f, 5.0f, "EAAA"}},
        {{"X", 1, 2}, {"X", 2, 3}},
        {2, 4, 2}},
-      {"entrepiso.Los", "Entrepiso de oficinas, nivel 2", 15, "210", "4200", "2",
+      {"entrepiso.Los",
+       "Entrepiso de oficinas, nivel 2",
+       15,
+       "210",
+       "4200",
+       "2",
        {{4.0f, 5.0f, "AEAE"},
         {4.5f, 5.0f, "EEAE"},
         {4.0f, 5.0f, "EAAE"},
@@ -59,7 +69,12 @@ const std::vector<Ejemplo>& Ejemplos() {
         {4.0f, 4.0f, "EAEA"}},
        {{"X", 1, 2}, {"X", 2, 3}, {"X", 4, 5}, {"X", 5, 6}, {"Y", 1, 4}, {"Y", 2, 5}, {"Y", 3, 6}},
        {6, 7, 6, 6, 7, 6}},
-      {"voladizos.Los", "Vivienda con balcones y voladizos", 3, "210", "2800", "2",
+      {"voladizos.Los",
+       "Vivienda con balcones y voladizos",
+       3,
+       "210",
+       "2800",
+       "2",
        {{4.0f, 5.0f, "EEAE"},
         {4.0f, 1.2f, "NNEN", 0.15f, 0.1f, 0.4f},  // balcony over slab 1, with its railing
         {3.0f, 5.0f, "ENEA"},
@@ -91,7 +106,7 @@ std::unique_ptr<Sesion> Construye(const Ejemplo& e) {
     p.Lx[i] = l.lx;
     p.Ly[i] = l.ly;
     p.Bordes[i] = l.bordes;
-    EXPECT_TRUE(ClasificaLosa(p, l.lx, l.ly, l.bordes, ui)) << e.archivo << " losa " << i;
+    EXPECT_TRUE(ClasificaLosa(p, l.lx, l.ly, l.bordes)) << e.archivo << " losa " << i;
     p.CodigoLosa[i] = p.CodigoBordes;
     p.CargaMuertaVano[i] = p.CargaMuerta;
     p.CargaVivaVano[i] = l.viva > 0 ? l.viva : p.CargaViva;

@@ -44,7 +44,7 @@ TEST(Numeros, TextosDelArchivo) {
 }
 
 TEST(Numeros, FormatosDePantalla) {
-  EXPECT_EQ(Formato(2.845f, "0.00"), "2.85");   // 7 digits of the float: 2.845000
+  EXPECT_EQ(Formato(2.845f, "0.00"), "2.85");  // 7 digits of the float: 2.845000
   EXPECT_EQ(Formato(-1.5f, "0.00"), "-1.50");
   EXPECT_EQ(Formato(0.3f, "0.000"), "0.300");
   EXPECT_EQ(Formato(123.456f, "##0.00"), "123.46");

@@ -63,9 +63,16 @@ TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
   // gets a x w / 3, the Y support (3 - m^2)/2 times that. 6 x 3: the pairing turns
   // round. Any direction text other than "X" or "x" is "Y". Cantilever: the
   // span's load and the edge load on the fixed edge, nothing on X.
-  for (auto [losa, dir, muerta] : {std::tuple{1, "X", "0.667"}, {1, "Y", "0.667"}, {2, "X", "0.600"},
-                                   {2, "Y", "0.825"}, {3, "X", "0.825"}, {3, "Y", "0.600"}, {3, "?", "0.600"},
-                                   {3, "x", "0.825"}, {4, "Y", "0.800"}, {4, "X", "0.000"}})
+  for (auto [losa, dir, muerta] : {std::tuple{1, "X", "0.667"},
+                                   {1, "Y", "0.667"},
+                                   {2, "X", "0.600"},
+                                   {2, "Y", "0.825"},
+                                   {3, "X", "0.825"},
+                                   {3, "Y", "0.600"},
+                                   {3, "?", "0.600"},
+                                   {3, "x", "0.825"},
+                                   {4, "Y", "0.800"},
+                                   {4, "X", "0.000"}})
     EXPECT_EQ(Muerta(m.p, losa, dir), muerta) << losa << dir;
   EXPECT_EQ(Viva(m.p, 2, "Y"), "0.413");
   EXPECT_EQ(Viva(m.p, 4, "Y"), "0.400");
@@ -87,8 +94,8 @@ TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
 
 TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
   Mesa m;
-  PonApoyo(m.p, 2, "X", 1, 1);     // slab 1 on both sides: 4 x 0.5 / 3 twice
-  PonApoyo(m.p, 3, "Y", 0, 4);     // only the cantilever
+  PonApoyo(m.p, 2, "X", 1, 1);  // slab 1 on both sides: 4 x 0.5 / 3 twice
+  PonApoyo(m.p, 3, "Y", 0, 4);  // only the cantilever
   m.p.ApoyoDescripcion[2] = "Viga eje B";
   m.t.Abre(m.ui);
   EXPECT_TRUE(m.t.abierta);
@@ -112,8 +119,8 @@ TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
 
 TEST(Reacciones, NumerosDeLosaRedondeadosAlParMasCercano) {
   Mesa m;
-  PonApoyo(m.p, 1, "X", 2.5f, 0);   // slab 2
-  PonApoyo(m.p, 2, "X", 0, 3.5f);   // slab 4 (cantilever: nothing on X)
+  PonApoyo(m.p, 1, "X", 2.5f, 0);  // slab 2
+  PonApoyo(m.p, 2, "X", 0, 3.5f);  // slab 4 (cantilever: nothing on X)
   PonApoyo(m.p, 3, "X", 1.4f, 0.5f);
   ASSERT_TRUE(m.t.CalculaReacciones(m.ui));
   EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "0.600");

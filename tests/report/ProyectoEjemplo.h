@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "comandos/Sesion.h"
 #include "model/Numeros.h"
-#include "model/Sesion.h"
 #include "report/Maquetacion.h"
 
 namespace placatec::ejemplo {
@@ -23,7 +23,7 @@ inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
   p.CalculoHecho = calculado;
   const char* bordes[4] = {"AAAA", "AEAE", "AANA", "EEEE"};
   s.vanos.Vacia();
-  s.cantidades.Vacia();
+  s.medidas.tabla.Vacia();
   for (int i = 1; i <= losas; ++i) {
     p.Lx[i] = ASingle(3.0 + (i % 4) * 0.5);
     p.Ly[i] = ASingle(4.0 + (i % 3) * 0.5);
@@ -39,12 +39,12 @@ inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
     p.SeparY[i] = 0.3f;
     s.vanos.filas.push_back({C(std::to_string(i)), C("X"), N(1.0 + i * 0.01), N(std::fabs(p.AreaX[i])),
                              C("\xC3\xB8 3/8\""), N(0.25), C("Simple")});
-    s.vanos.filas.push_back({C(""), C("Y"), N(-0.5 - i * 0.01), N(std::fabs(p.AreaY[i])),
-                             C("\xC3\xB8 3/8\""), N(0.3), C("Doble")});
-    s.cantidades.filas.push_back({C(std::to_string(i)), N(p.Lx[i] * p.Ly[i] * 0.12), N(1.07), N(0.5), N(0),
-                                  N(1.57), N(1.23)});
+    s.vanos.filas.push_back({C(""), C("Y"), N(-0.5 - i * 0.01), N(std::fabs(p.AreaY[i])), C("\xC3\xB8 3/8\""),
+                             N(0.3), C("Doble")});
+    s.medidas.tabla.filas.push_back(
+        {C(std::to_string(i)), N(p.Lx[i] * p.Ly[i] * 0.12), N(1.07), N(0.5), N(0), N(1.57), N(1.23)});
   }
-  s.totalesCantidades = {"  24.00", "10.70", "5.00", "0.00", "15.70", "0.65"};
+  s.medidas.totales = {"  24.00", "10.70", "5.00", "0.00", "15.70", "0.65"};
   s.apoyosRefuerzo.Vacia();
   s.reacciones.filas.clear();
   for (int j = 1; j <= apoyos; ++j) {
@@ -53,13 +53,13 @@ inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
     p.ApoyoLosa2[j] = ASingle(j % losas + 1);
     p.ApoyoDescripcion[j] = "Apoyo " + std::to_string(j);
     const bool adicional = j % 3 != 0;
-    s.apoyosRefuerzo.filas.push_back(
-        {C(std::to_string(j)), C(p.ApoyoDir[j]), C(TextoNumero(p.ApoyoLosa1[j]) + " - " + TextoNumero(p.ApoyoLosa2[j])),
-         N(-1.5 - j * 0.01), N(3.2), N(2.84), C(adicional ? "\xC3\xB8 3/8\"" : "---"),
-         adicional ? N(0.3) : C("")});
+    s.apoyosRefuerzo.filas.push_back({C(std::to_string(j)), C(p.ApoyoDir[j]),
+                                      C(TextoNumero(p.ApoyoLosa1[j]) + " - " + TextoNumero(p.ApoyoLosa2[j])),
+                                      N(-1.5 - j * 0.01), N(3.2), N(2.84),
+                                      C(adicional ? "\xC3\xB8 3/8\"" : "---"), adicional ? N(0.3) : C("")});
     s.reacciones.filas.push_back({std::to_string(j), p.ApoyoDescripcion[j], p.ApoyoDir[j],
-                                  TextoNumero(p.ApoyoLosa1[j]), TextoNumero(p.ApoyoLosa2[j]), "0.667", "0.370",
-                                  "1.563"});
+                                  TextoNumero(p.ApoyoLosa1[j]), TextoNumero(p.ApoyoLosa2[j]), "0.667",
+                                  "0.370", "1.563"});
   }
 }
 

@@ -12,8 +12,9 @@ TEST(TablaDelReporte, FormatoDaAlineacionYAnchoDeCadaColumna) {
   using A = Alineacion;
   EXPECT_EQ(c, (std::vector<ColumnaTabla>{{A::Izquierda, 3000}, {A::Derecha, 1200}, {A::Centro, 700}}));
   // Without sign: left; without a usable width: an inch.
-  EXPECT_EQ(ParseaFormato("800|>_|^_abc|<_-5"), (std::vector<ColumnaTabla>{{A::Izquierda, 800}, {A::Derecha, 1440},
-                                                                           {A::Centro, 1440}, {A::Izquierda, 1440}}));
+  EXPECT_EQ(ParseaFormato("800|>_|^_abc|<_-5"),
+            (std::vector<ColumnaTabla>{
+                {A::Izquierda, 800}, {A::Derecha, 1440}, {A::Centro, 1440}, {A::Izquierda, 1440}}));
   EXPECT_TRUE(ParseaFormato("").empty());
 }
 
@@ -27,8 +28,9 @@ TEST(TablaDelReporte, EncabezadoYCuerpoSeSeparanEnCeldasYFilas) {
   EXPECT_EQ(filas[1], (std::vector<std::string>{"2", "4.500"}));
 
   filas = ParseaCuerpo("Numero de losas|| ; | | ;Carga ultima general|0.632|To/m2");
-  EXPECT_EQ(filas, (std::vector<std::vector<std::string>>{
-                       {"Numero de losas", "", " "}, {" ", " ", " "}, {"Carga ultima general", "0.632", "To/m2"}}));
+  EXPECT_EQ(filas,
+            (std::vector<std::vector<std::string>>{
+                {"Numero de losas", "", " "}, {" ", " ", " "}, {"Carga ultima general", "0.632", "To/m2"}}));
   EXPECT_TRUE(ParseaCuerpo("").empty());
   // Blanks at the start of a cell are kept (the dead-load rows are indented).
   EXPECT_EQ(ParseaCuerpo("    Losa|0.240|To/m2;")[0][0], "    Losa");
@@ -56,10 +58,17 @@ TEST(EncabezadoYPie, PartesIzquierdaCentroDerechaYNumeroDePagina) {
 }
 
 TEST(Papel, NombresPorCodigoYMedidas) {
-  for (auto [c, nombre] : {std::pair{1, "Letter 8 1/2 x 11 in"}, {9, "A4 210 x 297 mm"},
-                           {22, "Envelope #12 4 \\276 x 11"}, {56, "Letter Extra Transverse 9\\275 x 12 in"},
-                           {68, "A3 Extra Transverse 322 x 445 mm"}, {256, "Custom"}, {0, ""}, {48, ""},
-                           {49, ""}, {69, ""}, {-1, ""}})
+  for (auto [c, nombre] : {std::pair{1, "Letter 8 1/2 x 11 in"},
+                           {9, "A4 210 x 297 mm"},
+                           {22, "Envelope #12 4 \\276 x 11"},
+                           {56, "Letter Extra Transverse 9\\275 x 12 in"},
+                           {68, "A3 Extra Transverse 322 x 445 mm"},
+                           {256, "Custom"},
+                           {0, ""},
+                           {48, ""},
+                           {49, ""},
+                           {69, ""},
+                           {-1, ""}})
     EXPECT_EQ(NombrePapel(c), nombre) << c;
   int listados = 0;
   for (int c = 1; c <= UltimoCodigoPapel; ++c) listados += !NombrePapel(c).empty();
@@ -71,8 +80,12 @@ TEST(Papel, NombresPorCodigoYMedidas) {
 }
 
 TEST(Papel, ToInchesPulgadasConDosDecimales) {
-  for (auto [twips, texto] : {std::pair{1440, "1\""}, {1800, "1.25\""}, {1000, "0.69\""}, {720, "0.5\""},
-                              {0, "0\""}, {1872, "1.3\""}})
+  for (auto [twips, texto] : {std::pair{1440, "1\""},
+                              {1800, "1.25\""},
+                              {1000, "0.69\""},
+                              {720, "0.5\""},
+                              {0, "0\""},
+                              {1872, "1.3\""}})
     EXPECT_EQ(ToInches(twips), texto) << twips;
 }
 

@@ -126,8 +126,10 @@ TEST(Maquetacion, LaFiguraQuedaSobreLaDescripcionDeLosas) {
       const TextoPagina* numeracion = Busca(p, "Numeracion de los bordes");
       ASSERT_NE(numeracion, nullptr);  // the sub-title stays with its figure
       EXPECT_LT(numeracion->y + numeracion->alto, fig->y1);
-      if (sub) EXPECT_GT(sub->y, tres->y + tres->alto);
-      else EXPECT_NE(Busca(m.paginas.at(n + 1), "Descripcion de losas"), nullptr);
+      if (sub)
+        EXPECT_GT(sub->y, tres->y + tres->alto);
+      else
+        EXPECT_NE(Busca(m.paginas.at(n + 1), "Descripcion de losas"), nullptr);
     }
     EXPECT_TRUE(vista);
   }
@@ -177,8 +179,11 @@ TEST(Maquetacion, PartirLineasPorPalabrasYCaracteres) {
   using L = std::vector<std::string>;
   // Multi-byte characters are never split.
   for (const auto& [texto, ancho, lineas] :
-       {std::tuple{"Momento (To-m)", 800, L{"Momento", "(To-m)"}}, {"    Losa", 1000, L{"    Losa"}},
-        {"abcdefgh", 300, L{"abc", "def", "gh"}}, {"uno\ndos", 5000, L{"uno", "dos"}}, {"", 500, L{""}},
+       {std::tuple{"Momento (To-m)", 800, L{"Momento", "(To-m)"}},
+        {"    Losa", 1000, L{"    Losa"}},
+        {"abcdefgh", 300, L{"abc", "def", "gh"}},
+        {"uno\ndos", 5000, L{"uno", "dos"}},
+        {"", 500, L{""}},
         {"\xC3\xB8\xC3\xB8\xC3\xB8", 200, L{"\xC3\xB8\xC3\xB8", "\xC3\xB8"}}})
     EXPECT_EQ(PartirLineas(texto, ancho, e, med), lineas) << texto;
 }

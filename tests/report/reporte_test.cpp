@@ -64,8 +64,8 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   EXPECT_EQ(SubTitulos(d),
             (std::vector<std::string>{"Datos generales", "Nomenclatura para las condiciones de borde",
                                       "Numeracion de los bordes", "Descripcion de losas",
-                                      "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
-                                      "Reacciones de apoyo", "Calculo metrico"}));
+                                      "Definicion de apoyos continuos", "Refuerzo en vanos",
+                                      "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
   EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
   EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
 
@@ -89,9 +89,9 @@ TEST_F(ReporteTest, DatosGeneralesConSusFormatosYLaCargaMuerta) {
   ASSERT_TRUE(s.generales.EligeUso(15));
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Datos generales");
-  EXPECT_EQ(t.columnas, (std::vector<ColumnaTabla>{{Alineacion::Izquierda, 3000},
-                                                    {Alineacion::Derecha, 1200},
-                                                    {Alineacion::Izquierda, 1200}}));
+  EXPECT_EQ(t.columnas,
+            (std::vector<ColumnaTabla>{
+                {Alineacion::Izquierda, 3000}, {Alineacion::Derecha, 1200}, {Alineacion::Izquierda, 1200}}));
   EXPECT_TRUE(t.encabezado.empty());
   EXPECT_EQ(t.filas, (Filas{{"Numero de losas", "3", " "},
                             {"Numero de apoyos continuos", "", " "},  // "#####" prints nothing for 0
@@ -181,14 +181,26 @@ TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   p.AreaY[2] = std::nextafter(7.1f, 0.0f);
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
-  EXPECT_EQ(t.encabezado,
-            (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)", "Barras", "Tipo"}));
+  EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)",
+                                                    "Barras", "Tipo"}));
   ASSERT_EQ(t.filas.size(), 4u);
-  EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50", "\xC3\xB8" "1/2 a 0.25", "Simple"}));
-  EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50", "\xC3\xB8" "3/4 a 0.30", "Doble"}));
-  EXPECT_EQ(t.filas[2][4], "\xC3\xB8" "3/8 a 0.25");
-  EXPECT_EQ(t.filas[3][4], "\xC3\xB8" "3/8 a 0.30");  // just below 7.1 as a Single
-  EXPECT_EQ(BarraReporte(15.87f), "\xC3\xB8" "1/2 a ");
+  EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50",
+                                                  "\xC3\xB8"
+                                                  "1/2 a 0.25",
+                                                  "Simple"}));
+  EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50",
+                                                  "\xC3\xB8"
+                                                  "3/4 a 0.30",
+                                                  "Doble"}));
+  EXPECT_EQ(t.filas[2][4],
+            "\xC3\xB8"
+            "3/8 a 0.25");
+  EXPECT_EQ(t.filas[3][4],
+            "\xC3\xB8"
+            "3/8 a 0.30");  // just below 7.1 as a Single
+  EXPECT_EQ(BarraReporte(15.87f),
+            "\xC3\xB8"
+            "1/2 a ");
 
   // Grid texts are read as numbers and formatted again.
   s.vanos.filas[0][2] = {"2.5", std::nullopt};
@@ -226,12 +238,18 @@ TEST_F(ReporteTest, ReaccionesYCalculoMetrico) {
   EXPECT_EQ(r.filas[1][5], "1.500");
 
   const TablaDoc& m = Tabla(d, "Calculo metrico");
-  EXPECT_EQ(m.encabezado,
-            (std::vector<std::string>{"Losa", "Volumen (m3)", "\xC3\xB8" "3/8 (qq)", "\xC3\xB8" "1/2 (qq)",
-                                      "\xC3\xB8" "3/4 (qq)", "Total (qq)", "Cuantia (qq/m3)"}));
+  EXPECT_EQ(m.encabezado, (std::vector<std::string>{"Losa", "Volumen (m3)",
+                                                    "\xC3\xB8"
+                                                    "3/8 (qq)",
+                                                    "\xC3\xB8"
+                                                    "1/2 (qq)",
+                                                    "\xC3\xB8"
+                                                    "3/4 (qq)",
+                                                    "Total (qq)", "Cuantia (qq/m3)"}));
   ASSERT_EQ(m.filas.size(), 3u);
   EXPECT_EQ(m.filas[0], (std::vector<std::string>{"1", "1.89", "1.07", "0.50", "0.00", "1.57", "1.23"}));
-  EXPECT_EQ(m.filas[2], (std::vector<std::string>{"Totales", "24.00", "10.70", "5.00", "0.00", "15.70", "0.65"}));
+  EXPECT_EQ(m.filas[2],
+            (std::vector<std::string>{"Totales", "24.00", "10.70", "5.00", "0.00", "15.70", "0.65"}));
 }
 
 TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan) {
@@ -259,8 +277,6 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s.proyecto));
 }
 
-
-
 // The program's own recomputations: the reactions and quantities printed are those of
 // the current project, not what the grids held before.
 TEST(ReporteDelPrograma, RecalculaReaccionesYCantidades) {
@@ -275,7 +291,7 @@ TEST(ReporteDelPrograma, RecalculaReaccionesYCantidades) {
   p.Qq2[1] = p.Qq3[1] = 0.0f;
   p.Desperdicio = 7.0f;
   s.reacciones.filas.clear();
-  s.cantidades.Vacia();
+  s.medidas.tabla.Vacia();
   Documento d = Reporte().Inicia(s, OpcionesReporte{});
   const TablaDoc& r = Tabla(d, "Reacciones de apoyo");
   ASSERT_EQ(r.filas.size(), 1u);

@@ -57,7 +57,8 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
   EXPECT_EQ(w.txtMargin, (std::array<std::string, 4>{"1\"", "1\"", "1\"", "1\""}));
   EXPECT_EQ(w.encabezado, "Edificio K1|");
   EXPECT_EQ(w.pie, "||Pag %d");
-  EXPECT_NE(w.ayuda.find("    Edificio K1 | Viga V1| Pag %d\n\nEl texto puede tener varias lineas."), std::string::npos);
+  EXPECT_NE(w.ayuda.find("    Edificio K1 | Viga V1| Pag %d\n\nEl texto puede tener varias lineas."),
+            std::string::npos);
   EXPECT_GE(w.Control().NumPaginas(), 3);
   EXPECT_EQ(w.desde, "1");
   EXPECT_EQ(w.hasta, std::to_string(w.Control().NumPaginas()));

@@ -37,8 +37,8 @@ class CalculoPorLotes : public ::testing::Test {
   fs::path dir;
   void SetUp() override {
     dir = fs::temp_directory_path() /
-          ("placatec-lotes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+          ("placatec-lotes-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::create_directories(dir);
   }
   void TearDown() override { fs::remove_all(dir); }
@@ -64,9 +64,8 @@ TEST_F(CalculoPorLotes, ElJsonTieneTodasLasPartesEnSuOrden) {
   json d = json::parse(s.texto);
   std::vector<std::string> claves;
   for (auto it = d.begin(); it != d.end(); ++it) claves.push_back(it.key());
-  EXPECT_EQ(claves, (std::vector<std::string>{"archivo", "error", "general", "losas", "apoyos",
-                                              "vanos", "apoyos_tabla", "reacciones",
-                                              "cantidades", "totales"}));
+  EXPECT_EQ(claves, (std::vector<std::string>{"archivo", "error", "general", "losas", "apoyos", "vanos",
+                                              "apoyos_tabla", "reacciones", "cantidades", "totales"}));
   EXPECT_TRUE(d["error"].is_null());
   EXPECT_EQ(d["general"]["Fc"], 210);
   // Stored measures come out as the float widened to double.
@@ -126,9 +125,9 @@ TEST_F(CalculoPorLotes, ElTextoMuestraLasCuatroTablasYSalvaEscribeElProyecto) {
   const std::string copia = (dir / "copia.Los").string();
   auto s = Ejecuta(original + " --save " + copia);
   ASSERT_EQ(s.estado, 0);
-  for (const char* titulo : {"REFUERZO EN VANOS", "REFUERZO EN APOYOS",
-                             "R E A C C I O N E S   S O B R E   A P O Y O S",
-                             "C A N T I D A D E S", "Totales", "1 - 2", "Simple"})
+  for (const char* titulo :
+       {"REFUERZO EN VANOS", "REFUERZO EN APOYOS", "R E A C C I O N E S   S O B R E   A P O Y O S",
+        "C A N T I D A D E S", "Totales", "1 - 2", "Simple"})
     EXPECT_NE(s.texto.find(titulo), std::string::npos) << titulo;
   auto a = json::parse(Ejecuta("--json " + original).texto);
   auto b = json::parse(Ejecuta("--json " + copia).texto);

@@ -1,0 +1,24 @@
+#pragma once
+// "Calcular &Refuerzo": the whole calculation, then the two tables of the results
+// window and the quantity take-off.
+#include <string_view>
+
+#include "comandos/Sesion.h"
+#include "design/TablasRefuerzo.h"
+#include "model/Interlocutor.h"
+
+namespace placatec {
+
+inline constexpr std::string_view kEstadoCalculando = "Calculando Momentos y Refuerzo...";
+
+// Runs the calculation. On an error of the data (its message shown, title "ERROR"),
+// or when data so large that a result overflows a Single ("Resultados fuera de rango
+// en la Losa No. ..."), it sets ErrorCalculo to 1, returns false and leaves the
+// tables, Qq1..Qq3, BarraApoyo, SeparApoyo and CalculoHecho as they were; the
+// status keeps "Calculando Momentos y Refuerzo...".
+// Otherwise it fills sesion.vanos and sesion.apoyosRefuerzo, stores the span-bar
+// weights in Qq1..Qq3, runs the quantity take-off, clears the status, sets
+// CalculoHecho and returns true.
+bool CalculaRefuerzo(Sesion& sesion, Interlocutor& ui);
+
+}  // namespace placatec

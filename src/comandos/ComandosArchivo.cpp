@@ -1,0 +1,151 @@
+#include "comandos/ComandosArchivo.h"
+
+#include <memory>
+
+#include "engine/Clasificacion.h"
+#include "model/ArchivoDisco.h"
+#include "model/ArchivoLos.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+// A person answers every failure box; a scripted caller that always answers OK must
+// not keep the program trying for ever.
+constexpr int kMaxIntentos = 1000;
+
+TablaLosas::Fila FilaLosa(const Proyecto& p, int i) {
+  TablaLosas::Fila f;
+  f[0] = TextoNumero(i);
+  f[1] = TextoCelda(p.Lx[i]);
+  f[2] = TextoCelda(p.Ly[i]);
+  for (std::size_t k = 0; k < 4; ++k)
+    if (k < p.Bordes[i].size()) f[3 + k] = p.Bordes[i].substr(k, 1);
+  f[7] = TextoCelda(p.CargaMuertaVano[i]);
+  f[8] = TextoCelda(p.CargaVivaVano[i]);
+  f[9] = TextoCelda(p.CargaMuertaVuelo[i]);
+  f[10] = TextoCelda(p.CargaVivaVuelo[i]);
+  f[11] = TextoCelda(p.EspesorLosa[i]);
+  return f;
+}
+
+TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
+  TablaApoyos::Fila f;
+  f[0] = TextoNumero(j);
+  f[1] = p.ApoyoDir[j];
+  f[2] = TextoCelda(p.ApoyoLosa1[j]);
+  f[3] = TextoCelda(p.ApoyoLosa2[j]);
+  return f;
+}
+
+void Limpia(Interlocutor& ui) {
+  ui.Estado("");
+  ui.Progreso("");
+}
+
+bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
+  Proyecto& p = s.proyecto;
+  // The file is read into a copy: the project in memory changes only when the whole
+  // file has been read.
+  auto leido = std::make_unique<Proyecto>(p);
+  const ResultadoLectura r = LeeProyecto(bytes, *leido);
+  // The slabs read are classified in the file's order: a rejected edge combination
+  // is told before a fault further on in the file.
+  for (int i = 1; i <= r.losasLeidas; ++i) {
+    Proyecto& q = *leido;
+    q.ErrorBordes = 0;
+    if (!ClasificaLosa(q, q.Lx[i], q.Ly[i], q.Bordes[i])) {
+      p.Cargando = false;
+      Limpia(ui);
+      ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
+      return false;
+    }
+    q.CodigoLosa[i] = q.CodigoBordes;
+    q.BordesInvalidos[i] = false;
+  }
+  if (!r.completa) {
+    p.Cargando = false;
+    Limpia(ui);
+    ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
+    return false;
+  }
+  leido->NombreArchivo = nombre;
+  p = *leido;
+
+  DatosGenerales& g = s.generales;
+  g.PonTextoUso(r.textoUso);
+  g.EscribeCaja(Caja::Nombre, p.Titulo);
+  g.EscribeCaja(Caja::Cargam, Formato(p.CargaMuerta, "0.000"));
+  g.EscribeCaja(Caja::Cargav, Formato(p.CargaViva, "0.000"));
+  g.EscribeCaja(Caja::Espesor, Formato(p.EspesorGeneral, "0.000"));
+  g.EscribeCaja(Caja::Recubrimiento, Str(p.Recubrimiento));
+  g.EscribeCaja(Caja::Combo1, Str(static_cast<int>(p.Fc)));
+  g.EscribeCaja(Caja::Combo2, Str(static_cast<int>(p.Fy)));
+
+  s.losas.Vacia();
+  ui.Estado("Cargando Losa");
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    ui.Progreso(TextoNumero(i));
+    s.losas.AgregaFila(FilaLosa(p, i));
+  }
+  s.losas.PrimeraFila();
+
+  s.apoyos.Vacia();
+  ui.Estado("Cargando Apoyo");
+  for (int j = 1; j <= p.NumApoyos; ++j) {
+    ui.Progreso(TextoNumero(j));
+    s.apoyos.AgregaFila(FilaApoyo(p, j));
+  }
+  s.apoyos.PrimeraFila();
+
+  Limpia(ui);
+  p.CalculoHecho = false;
+
+  // The general data opens while Cargando is still true: its activation shows the
+  // layers read and recomputes the total dead load from them.
+  g.Abre();
+  g.Activa();
+  p.Cargando = false;
+  return true;
+}
+
+}  // namespace
+
+bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
+  s.proyecto.Cargando = true;
+  ui.Estado("Cargando Archivo...");
+  const Resultado<std::string> bytes = LeeArchivo(ruta);
+  if (!bytes) {
+    s.proyecto.Cargando = false;
+    Limpia(ui);
+    ui.Avisa(bytes.Mensaje(), "", Icono::Exclamacion);
+    return false;
+  }
+  return CargaLeido(s, *bytes, ruta, ui);
+}
+
+bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
+  s.proyecto.Cargando = true;
+  ui.Estado("Cargando Archivo...");
+  return CargaLeido(s, bytes, nombre, ui);
+}
+
+bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
+  ui.Estado("Salvando Archivo...");
+  const std::string contenido = TextoProyecto(s.proyecto, s.generales.TextoUso());
+  for (int intento = 1;; ++intento) {
+    const Resultado<void> guardado = GuardaArchivo(ruta, contenido);
+    if (guardado) break;
+    ui.Estado("");
+    const Respuesta respuesta =
+        ui.Pregunta({guardado.Mensaje(), "", Icono::Exclamacion, Botones::OKCancelar});
+    if (respuesta != Respuesta::OK || intento >= kMaxIntentos) return false;
+    ui.Estado("Salvando Archivo...");
+  }
+  s.proyecto.NombreArchivo = ruta;
+  ui.Estado("");
+  return true;
+}
+
+}  // namespace placatec

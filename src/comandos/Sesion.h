@@ -1,0 +1,44 @@
+#pragma once
+// What the program holds while it runs: the project and, beside it, the working
+// copies of its windows (the data-entry form models and the result tables), which
+// the file load fills and the report reads. The desktop owns exactly one; the batch
+// calculator and the tests make their own.
+#include <array>
+#include <string>
+
+#include "entry/DatosGenerales.h"
+#include "entry/TablaApoyos.h"
+#include "entry/TablaLosas.h"
+#include "model/Proyecto.h"
+#include "model/TablaResultado.h"
+#include "outputs/Cantidades.h"
+#include "outputs/Reacciones.h"
+
+namespace placatec {
+
+struct Sesion {
+  Proyecto proyecto;
+
+  // Data-entry form models.
+  DatosGenerales generales{proyecto};
+  TablaLosas losas{proyecto};
+  TablaApoyos apoyos{proyecto};
+
+  // Results window: the project title of its locked "Proyecto:" box, "REFUERZO EN
+  // VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).
+  std::string nombreResultados;
+  TablaResultado vanos;
+  TablaResultado apoyosRefuerzo;
+
+  // Reactions window.
+  TablaReacciones reacciones{proyecto};
+
+  // Quantities window.
+  TablaCantidades medidas;
+
+  Sesion() = default;
+  Sesion(const Sesion&) = delete;
+  Sesion& operator=(const Sesion&) = delete;
+};
+
+}  // namespace placatec

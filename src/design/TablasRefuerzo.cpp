@@ -1,0 +1,170 @@
+#include "design/TablasRefuerzo.h"
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "design/Refuerzo.h"
+#include "engine/CalculaMomentos.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+using Fila = std::vector<Celda>;
+using Pesos = std::array<float, 3>;  // quintals of 3/8, 1/2 and 3/4 inch bars
+
+// Columns of the span rows.
+enum { cLosa, cDir, cMomento, cArea, cBarras, cSepar, cTipo };
+
+constexpr float kSeparTemperatura = 0.28f;
+
+Celda Numero(float v) { return {Formato(v, "0.00"), static_cast<double>(v)}; }
+Celda Texto(std::string t) { return {std::move(t), std::nullopt}; }
+Celda Entero(int v) { return {std::to_string(v), static_cast<double>(v)}; }
+
+int IndicePeso(const Barra& b) { return b.codigo == 3 ? 0 : b.codigo == 4 ? 1 : 2; }
+
+// Span data of one direction of slab i: X spans Lx and its bars run along Lx,
+// spread over Ly; Y the other way round.
+struct Direccion {
+  float momento, area;
+  float& separ;
+  double luz, luzTransversal;
+};
+
+Direccion DireccionDe(Proyecto& p, int i, bool esY) {
+  if (esY) return {p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
+  return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
+}
+
+// Temperature steel: 3/8 inch bars at 0.28 m; only the 3/8 weight is replaced.
+void AceroTemperatura(Direccion& d, Pesos& pesos, Fila& fila) {
+  d.separ = kSeparTemperatura;
+  pesos[0] = ASingle((d.luzTransversal / kSeparTemperatura + 1) * (d.luz + 0.3) * kBarra3_8.pesoMetro);
+  fila[cBarras] = Texto(EtiquetaBarra(kBarra3_8));
+  fila[cSepar] = Numero(kSeparTemperatura);
+  fila[cTipo] = Texto("Temp");
+}
+
+// A one-way slab spanning the other direction: this direction gets temperature
+// steel and shows no negative moment.
+void TemperaturaUnaDireccion(Direccion& d, Pesos& pesos, Fila& fila) {
+  AceroTemperatura(d, pesos, fila);
+  if (fila[cMomento].valor && *fila[cMomento].valor < 0) fila[cMomento] = Numero(0.0f);
+}
+
+bool EsUnaDireccion(int codigo) { return codigo >= 10 && codigo < 14; }
+
+// A cantilever's X row says "Vuelo"; X is across the cantilever when Lx > Ly.
+void ChequeaTemp1X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] > p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] <= 2.0f) TemperaturaUnaDireccion(d, pesos, fila);
+}
+
+// A cantilever's Y row says "Vuelo"; Y is across the cantilever when Lx < Ly.
+void ChequeaTemp1Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (p.CodigoLosa[i] != 13) return;
+  fila[cTipo] = Texto("Vuelo");
+  if (p.Lx[i] < p.Ly[i]) AceroTemperatura(d, pesos, fila);
+}
+
+void ChequeaTemp2Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] >= 2.0f) TemperaturaUnaDireccion(d, pesos, fila);
+}
+
+Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
+  Direccion d = DireccionDe(p, i, esY);
+  Pesos pesos{};
+  Fila fila(kColumnasVanos.size());
+  fila[cLosa] = esY ? Texto("") : Entero(i);
+  fila[cDir] = Texto(esY ? "Y" : "X");
+  fila[cMomento] = Numero(d.momento);
+  fila[cArea] = Numero(std::fabs(d.area));
+  fila[cSepar] = Numero(d.separ);
+  fila[cTipo] = Texto("Simple");
+
+  const Barra& b = BarraParaArea(std::fabs(d.area));
+  pesos[IndicePeso(b)] = ASingle((d.luzTransversal / d.separ + 1) * (d.luz + 0.3) * b.pesoMetro);
+  fila[cBarras] = Texto(EtiquetaBarra(b));
+  if (d.area < 0) {
+    for (float& w : pesos) w = ASingle(2.0 * w);
+    fila[cTipo] = Texto("Doble");
+  }
+  if (esY) {
+    ChequeaTemp1Y(p, i, d, pesos, fila);
+    ChequeaTemp2Y(p, i, d, pesos, fila);
+  } else {
+    ChequeaTemp1X(p, i, d, pesos, fila);
+    ChequeaTemp2X(p, i, d, pesos, fila);
+  }
+  vanos.filas.push_back(std::move(fila));
+  return pesos;
+}
+
+void FilaApoyo(Proyecto& p, TablaResultado& apoyos, int j) {
+  const bool esY = p.ApoyoDir[j] != "X";
+  Fila fila(kColumnasApoyosRefuerzo.size());
+  fila[0] = Entero(j);
+  fila[1] = Texto(esY ? "Y" : "X");
+  fila[2] = Texto(TextoNumero(p.ApoyoLosa1[j]) + " - " + TextoNumero(p.ApoyoLosa2[j]));
+  fila[3] = Numero(esY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j]);
+  fila[4] = Numero(esY ? p.AreaApoyoY[j] : p.AreaApoyoX[j]);
+  fila[5] = Numero(p.Dispon[j]);
+  if (p.SeparApoyo[j] > 1.0f) p.SeparApoyo[j] = 1.0f;
+  fila[7] = Numero(p.SeparApoyo[j]);
+  if (p.Adicional[j] <= 0) {
+    p.BarraApoyo[j] = 0;
+    fila[6] = Texto("---");
+    fila[7] = Texto("");
+  } else {
+    const Barra& b = BarraParaArea(p.Adicional[j]);
+    p.BarraApoyo[j] = b.codigo;
+    fila[6] = Texto(EtiquetaBarra(b));
+  }
+  apoyos.filas.push_back(std::move(fila));
+}
+
+}  // namespace
+
+std::string FueraDeRango(const Proyecto& p, const TablaResultado& vanos, const TablaResultado& apoyos) {
+  const auto finitos = [](const Fila& fila) {
+    for (const Celda& c : fila)
+      if (c.valor && !std::isfinite(*c.valor)) return false;
+    return true;
+  };
+  for (std::size_t r = 0; r < vanos.filas.size(); ++r) {
+    const int i = static_cast<int>(r / 2) + 1;
+    if (!finitos(vanos.filas[r]) || !std::isfinite(p.Qq1[i]) || !std::isfinite(p.Qq2[i]) ||
+        !std::isfinite(p.Qq3[i]))
+      return TextoErrorCalculo(kCausaResultadosLosa, i);
+  }
+  for (std::size_t r = 0; r < apoyos.filas.size(); ++r)
+    if (!finitos(apoyos.filas[r])) return TextoErrorCalculo(kCausaResultadosApoyo, static_cast<int>(r) + 1);
+  return "";
+}
+
+void LlenaTablasRefuerzo(Proyecto& p, TablaResultado& vanos, TablaResultado& apoyos) {
+  vanos.Vacia();
+  apoyos.Vacia();
+  vanos.filas.reserve(2 * static_cast<std::size_t>(p.NumLosas));
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    const Pesos x = FilaVano(p, vanos, i, false);
+    const Pesos y = FilaVano(p, vanos, i, true);
+    p.Qq1[i] = ASingle(static_cast<double>(x[0]) + y[0]);
+    p.Qq2[i] = ASingle(static_cast<double>(x[1]) + y[1]);
+    p.Qq3[i] = ASingle(static_cast<double>(x[2]) + y[2]);
+  }
+  apoyos.filas.reserve(static_cast<std::size_t>(p.NumApoyos));
+  for (int j = 1; j <= p.NumApoyos; ++j) FilaApoyo(p, apoyos, j);
+}
+
+std::string_view EstiloTipo(std::string_view tipo) { return tipo == "Simple" ? "Azul" : "Rojo"; }
+
+}  // namespace placatec

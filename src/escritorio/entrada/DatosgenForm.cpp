@@ -1,0 +1,287 @@
+#include "escritorio/entrada/DatosgenForm.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "model/Defectos.h"
+
+namespace placatec {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QLabel* Etiqueta(const char* texto) { return new QLabel(QString::fromUtf8(texto)); }
+
+// A box's text is put back only when it differs, so that the cursor of the box being
+// typed into stays where it is.
+void PonTextoSiCambia(QLineEdit* caja, const QString& texto) {
+  if (caja->text() != texto) caja->setText(texto);
+}
+
+}  // namespace
+
+DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), modelo_(modelo), ui_(ui) {
+  setObjectName(QStringLiteral("DatosgenForm"));
+  setWindowTitle(QStringLiteral("Datos Generales"));
+
+  // Title and counts.
+  QLineEdit* nombre = NuevaCaja(placatec::Caja::Nombre, 0);
+  nombre->setMinimumWidth(360);
+  numLosas_ = new QLabel;
+  numApoyos_ = new QLabel;
+  for (QLabel* l : {numLosas_, numApoyos_}) {
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setMinimumWidth(40);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  }
+  auto* arriba = new QGridLayout;
+  arriba->addWidget(Etiqueta("Titulo del Proyecto"), 0, 0);
+  arriba->addWidget(nombre, 0, 1, 1, 5);
+  arriba->addWidget(Etiqueta("Espesor general de losas (m)"), 1, 0);
+  arriba->addWidget(NuevaCaja(placatec::Caja::Espesor), 1, 1);
+  arriba->setColumnStretch(2, 1);
+  arriba->addWidget(Etiqueta("No. Losas"), 1, 3, Qt::AlignRight);
+  arriba->addWidget(numLosas_, 1, 4);
+  arriba->addWidget(Etiqueta("No. Apoyos"), 2, 3, Qt::AlignRight);
+  arriba->addWidget(numApoyos_, 2, 4);
+
+  // "Otros datos": strengths and cover.
+  combo1_ = new QComboBox;
+  combo2_ = new QComboBox;
+  for (QComboBox* c : {combo1_, combo2_}) {
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    c->setMinimumWidth(90);
+  }
+  // LlenaFc and LlenaFy.
+  for (std::string_view v : ListaFc()) combo1_->addItem(Q(v));
+  for (std::string_view v : ListaFy()) combo2_->addItem(Q(v));
+  cajas_[static_cast<std::size_t>(placatec::Caja::Combo1)] = combo1_->lineEdit();
+  cajas_[static_cast<std::size_t>(placatec::Caja::Combo2)] = combo2_->lineEdit();
+  for (auto [combo, caja] :
+       {std::pair{combo1_, placatec::Caja::Combo1}, std::pair{combo2_, placatec::Caja::Combo2}}) {
+    QLineEdit* le = combo->lineEdit();
+    le->installEventFilter(this);
+    connect(le, &QLineEdit::textEdited, this, [this, caja](const QString& t) { AlEditar(caja, t); });
+    connect(combo, &QComboBox::activated, this,
+            [this, combo, caja](int) { AlEditar(caja, combo->currentText()); });
+  }
+  auto* otros = new QGroupBox(QStringLiteral("Otros datos"));
+  auto* lo = new QGridLayout(otros);
+  lo->addWidget(Etiqueta("Hormigon, F'c (Kg/cm2)"), 0, 0);
+  lo->addWidget(combo1_, 0, 1);
+  lo->addWidget(Etiqueta("Acero, Fy (Kg/cm2)"), 1, 0);
+  lo->addWidget(combo2_, 1, 1);
+  lo->addWidget(Etiqueta("Recubrimiento (cm)"), 2, 0);
+  lo->addWidget(NuevaCaja(placatec::Caja::Recubrimiento), 2, 1);
+
+  // "Carga Viva": the use selector, a two-column list of uses and live loads.
+  uso_ = new QComboBox;
+  uso_->setObjectName(QStringLiteral("SSDBCombo2"));
+  uso_->setEditable(true);
+  uso_->lineEdit()->setReadOnly(true);
+  uso_->setInsertPolicy(QComboBox::NoInsert);
+  uso_->setCompleter(nullptr);
+  auto* usos = new QStandardItemModel(NumUsos, 2, uso_);
+  usos->setHorizontalHeaderLabels({QStringLiteral("Uso"), QStringLiteral("Carga viva")});
+  for (int r = 0; r < NumUsos; ++r) {
+    usos->setItem(r, 0, new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].uso)));
+    auto* carga = new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].cargaViva));
+    carga->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    usos->setItem(r, 1, carga);
+  }
+  uso_->setModel(usos);
+  auto* vistaUsos = new QTableView(uso_);
+  vistaUsos->setSelectionBehavior(QAbstractItemView::SelectRows);
+  vistaUsos->verticalHeader()->hide();
+  vistaUsos->verticalHeader()->setDefaultSectionSize(vistaUsos->fontMetrics().height() + 6);
+  vistaUsos->setShowGrid(false);
+  vistaUsos->setWordWrap(false);
+  uso_->setView(vistaUsos);
+  vistaUsos->resizeColumnsToContents();
+  vistaUsos->setMinimumWidth(vistaUsos->columnWidth(0) + vistaUsos->columnWidth(1) + 30);
+  uso_->setModelColumn(0);
+  uso_->setMinimumWidth(260);
+  uso_->setMaxVisibleItems(16);
+  connect(uso_, &QComboBox::activated, this, [this](int fila) {
+    if (mostrando_) return;
+    modelo_.EligeUso(fila);
+    Muestra();
+  });
+  auto* viva = new QGroupBox(QStringLiteral("Carga Viva"));
+  auto* lv = new QGridLayout(viva);
+  lv->addWidget(Etiqueta("Uso"), 0, 0);
+  lv->addWidget(uso_, 0, 1, 1, 2);
+  lv->addWidget(Etiqueta("Carga Viva (To/m2)"), 1, 0, 1, 2, Qt::AlignRight);
+  lv->addWidget(NuevaCaja(placatec::Caja::Cargav), 1, 2);
+  lv->setColumnStretch(1, 1);
+
+  // "Carga Muerta": six rows under "Espesor", "Peso unit", "Peso total".
+  auto* muerta = new QGroupBox(QStringLiteral("Carga Muerta"));
+  auto* lm = new QGridLayout(muerta);
+  lm->addWidget(Etiqueta("Espesor"), 0, 1, Qt::AlignHCenter);
+  lm->addWidget(Etiqueta("Peso unit"), 0, 2, Qt::AlignHCenter);
+  lm->addWidget(Etiqueta("Peso total"), 0, 3, Qt::AlignHCenter);
+  for (int k = 0; k < NumFilasCarga; ++k) {
+    etiquetas_[static_cast<std::size_t>(k)] = new QLabel(Q(placatec::EtiquetaFila(k)));
+    lm->addWidget(etiquetas_[static_cast<std::size_t>(k)], k + 1, 0);
+    if (k <= 3) {
+      lm->addWidget(NuevaCaja(Text1(k)), k + 1, 1);
+      lm->addWidget(NuevaCaja(Text2(k)), k + 1, 2);
+    }
+    lm->addWidget(NuevaCaja(Text3(k)), k + 1, 3);
+  }
+  lm->addWidget(Etiqueta("Total Carga Muerta (To/m2)"), NumFilasCarga + 1, 0, 1, 3, Qt::AlignRight);
+  lm->addWidget(NuevaCaja(placatec::Caja::Cargam), NumFilasCarga + 1, 3);
+
+  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_->setObjectName(QStringLiteral("OKButtom"));
+  ok_->setMinimumWidth(90);
+  ok_->installEventFilter(this);
+  connect(ok_, &QPushButton::clicked, this, [this] { Cierra(true); });
+
+  auto* izquierda = new QVBoxLayout;
+  izquierda->addWidget(otros);
+  izquierda->addWidget(viva);
+  izquierda->addStretch();
+  auto* medio = new QHBoxLayout;
+  medio->addLayout(izquierda);
+  medio->addWidget(muerta);
+  auto* abajo = new QHBoxLayout;
+  abajo->addStretch();
+  abajo->addWidget(ok_);
+  auto* l = new QVBoxLayout(this);
+  l->addLayout(arriba);
+  l->addSpacing(6);
+  l->addLayout(medio);
+  l->addLayout(abajo);
+
+  setTabOrder(nombre, Caja(placatec::Caja::Espesor));
+  Muestra();
+}
+
+QLineEdit* DatosgenForm::NuevaCaja(placatec::Caja c, int ancho) {
+  auto* caja = new QLineEdit;
+  if (ancho > 0) {
+    caja->setFixedWidth(ancho);
+    caja->setAlignment(Qt::AlignRight);
+  }
+  caja->installEventFilter(this);
+  connect(caja, &QLineEdit::textEdited, this, [this, c](const QString& t) { AlEditar(c, t); });
+  cajas_[static_cast<std::size_t>(c)] = caja;
+  return caja;
+}
+
+void DatosgenForm::AlEditar(placatec::Caja c, const QString& texto) {
+  if (mostrando_) return;
+  if (!modelo_.PonTexto(c, texto.toStdString())) ui_.Beep();  // a value no box can hold
+  Muestra();
+}
+
+void DatosgenForm::Muestra() {
+  mostrando_ = true;
+  for (int i = 0; i < NumCajas; ++i) {
+    const auto c = static_cast<placatec::Caja>(i);
+    QLineEdit* caja = Caja(c);
+    PonTextoSiCambia(caja, QString::fromStdString(modelo_.Texto(c)));
+    QWidget* control = caja;
+    if (c == placatec::Caja::Combo1) control = combo1_;
+    if (c == placatec::Caja::Combo2) control = combo2_;
+    control->setEnabled(modelo_.Habilitado(c));
+    const bool soloLectura = modelo_.SoloLectura(c);
+    caja->setReadOnly(soloLectura);
+    caja->setFocusPolicy(soloLectura ? Qt::NoFocus : Qt::StrongFocus);
+    QPalette pal = caja->palette();
+    const QColor fondo = soloLectura ? AmarilloClaro() : palette().color(QPalette::Active, QPalette::Base);
+    for (auto grupo : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+      pal.setColor(grupo, QPalette::Base, fondo);
+    caja->setPalette(pal);
+  }
+  // A list box shows the text of its box; the list's current row follows it, so that
+  // the arrow keys move on from the value shown.
+  for (QComboBox* combo : {combo1_, combo2_}) {
+    const int i = combo->findText(combo->lineEdit()->text(), Qt::MatchExactly);
+    if (i >= 0 && combo->currentIndex() != i) {
+      const QString texto = combo->lineEdit()->text();
+      combo->setCurrentIndex(i);
+      combo->setEditText(texto);
+    }
+  }
+  for (int k = 0; k < NumFilasCarga; ++k)
+    etiquetas_[static_cast<std::size_t>(k)]->setEnabled(modelo_.EtiquetaHabilitada(k));
+  numLosas_->setText(QString::fromStdString(modelo_.TextoNumLosas()));
+  numApoyos_->setText(QString::fromStdString(modelo_.TextoNumApoyos()));
+  const int fila = modelo_.FilaUso();
+  if (fila >= 0 && uso_->currentIndex() != fila) uso_->setCurrentIndex(fila);
+  uso_->setEditText(QString::fromStdString(modelo_.TextoUso()));
+  uso_->lineEdit()->setCursorPosition(0);
+  mostrando_ = false;
+}
+
+void DatosgenForm::Activa() {
+  if (modelo_.ActivacionPendiente()) modelo_.Activa();
+  Muestra();
+  Caja(placatec::Caja::Nombre)->setFocus();
+}
+
+bool DatosgenForm::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() != QEvent::KeyPress) return QWidget::eventFilter(o, e);
+  auto* k = static_cast<QKeyEvent*>(e);
+  if (o == ok_) {
+    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+      Cierra(false);  // Enter on OK closes without storing the row defaults
+      return true;
+    }
+    return false;
+  }
+  for (int i = 0; i < NumCajas; ++i) {
+    if (cajas_[static_cast<std::size_t>(i)] != o) continue;
+    const auto c = static_cast<placatec::Caja>(i);
+    char32_t tecla = 0;
+    if (k->key() == Qt::Key_Backspace)
+      tecla = 8;
+    else if (!k->text().isEmpty() && k->text().at(0).isPrint() && !(k->modifiers() & Qt::ControlModifier))
+      tecla = k->text().toUcs4().value(0);
+    if (tecla == 0) return false;  // movement and editing keys pass
+    const QString actual = cajas_[static_cast<std::size_t>(i)]->text();
+    return !modelo_.AceptaTecla(c, tecla, actual.toStdString(), ui_);
+  }
+  return QWidget::eventFilter(o, e);
+}
+
+void DatosgenForm::Cierra(bool conDefectos) {
+  if (conDefectos)
+    modelo_.OK();
+  else
+    modelo_.EnterEnOK();
+  hide();
+  emit Cerrado();
+}
+
+void DatosgenForm::closeEvent(QCloseEvent* e) {
+  // The window's close button: the boxes have already written the project; close as
+  // Enter on OK does, so that the main window is never left disabled.
+  if (isVisible()) {
+    modelo_.EnterEnOK();
+    e->accept();
+    emit Cerrado();
+    return;
+  }
+  QWidget::closeEvent(e);
+}
+
+}  // namespace placatec

@@ -1,0 +1,335 @@
+#include "escritorio/entrada/Datoslosas2Form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "escritorio/widgets/Rejilla.h"
+
+namespace placatec {
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+}  // namespace
+
+Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), modelo_(modelo), ui_(ui) {
+  setObjectName(QStringLiteral("Datoslosas2Form"));
+  setWindowTitle(Q(kTituloTablaLosas));
+
+  rejilla_ = new Rejilla;
+  rejilla_->setObjectName(QStringLiteral("SSDBGrid1"));
+  rejilla_->PonTitulo(Q(kCaptionGrillaLosas));
+  std::vector<ColumnaRejilla> columnas;
+  for (int c = 0; c < TablaLosas::NumColumnas; ++c) {
+    ColumnaRejilla col(Q(kColumnasLosas[static_cast<std::size_t>(c)]));
+    if (c == ColLosa::Num) {
+      col.ancho = 40;
+      col.soloLectura = true;  // ProcesaLosa numbers the rows
+      col.alineacion = Qt::AlignRight;
+    } else if (c >= ColLosa::Borde1 && c <= ColLosa::Borde4) {
+      col.ancho = 64;
+      col.alineacion = Qt::AlignHCenter;
+    } else {
+      col.formato = QStringLiteral("0.000");
+      col.ancho = c <= ColLosa::Ly || c == ColLosa::Espesor ? 58 : 68;
+    }
+    columnas.push_back(col);
+  }
+  // The edge list is attached as soon as the grid has its columns.
+  connect(rejilla_, &Rejilla::ColumnasIniciadas, this, [this] {
+    std::vector<QStringList> lista;
+    for (const auto& b : kListaBordes) lista.push_back({Q(b.tipo), Q(b.condicion)});
+    const QStringList encabezados{Q(kColumnasListaBordes[0]), Q(kColumnasListaBordes[1])};
+    for (int c = ColLosa::Borde1; c <= ColLosa::Borde4; ++c) rejilla_->PonLista(c, lista, encabezados);
+  });
+  rejilla_->PonColumnas(columnas);
+  for (const auto& g : kGruposLosas) rejilla_->PonGrupo(g.primera, g.ultima, Q(g.texto));
+  rejilla_->PonEditable(true);
+  rejilla_->PonAgregaFilas(true);
+  rejilla_->PonBorraFilas(true);
+  rejilla_->PonAccionEnter(AccionEnter::Notifica);
+  rejilla_->confirmaBorrado = [this](int n) {
+    const char* texto = n == 1 ? "Seguro que quiere borrar la losa seleccionada?"
+                               : "Seguro que quiere borrar las losas seleccionadas?";
+    return ui_.Pregunta({texto, "", Icono::Pregunta, Botones::SiNo}) == Respuesta::Si;
+  };
+  connect(rejilla_, &Rejilla::CeldaEditada, this, &Datoslosas2Form::AlEditarCelda);
+  connect(rejilla_, &Rejilla::CeldaActualCambiada, this, &Datoslosas2Form::AlMoverCelda);
+  connect(rejilla_, &Rejilla::FilaConfirmada, this, [this] { AlConfirmarFila(); });
+  connect(rejilla_, &Rejilla::FilasBorradas, this, &Datoslosas2Form::AlBorrarFilas);
+  connect(rejilla_, &Rejilla::EnterPulsado, this, &Datoslosas2Form::AlPulsarEnter);
+
+  // "Posicion Bordes".
+  auto* posicion = new QGroupBox(Q(kMarcoPosicionBordes));
+  auto* lp = new QVBoxLayout(posicion);
+  lp->addWidget(new DibujoBordes);
+
+  // "Valores Globales".
+  auto* globales = new QGroupBox(Q(kMarcoValoresGlobales));
+  auto* lg = new QGridLayout(globales);
+  valor_ = new QLineEdit;
+  valor_->setObjectName(QStringLiteral("Text2"));
+  valor_->setFixedWidth(80);
+  valor_->setAlignment(Qt::AlignRight);
+  valor_->installEventFilter(this);
+  connect(valor_, &QLineEdit::textChanged, this,
+          [this](const QString& t) { modelo_.textoValor = t.toStdString(); });
+  lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
+  struct Fila {
+    const char* nombre;
+    std::string_view titulo;
+    TablaLosas::Cantidad cantidad;
+    const char* cambia;
+  };
+  const Fila filas[] = {{"CargaMuerta", kBotonCargaMuerta, TablaLosas::Cantidad::CargaMuerta, "CambiaMuerta"},
+                        {"CargaViva", kBotonCargaViva, TablaLosas::Cantidad::CargaViva, "CambiaViva"},
+                        {"Espesor", kBotonEspesor, TablaLosas::Cantidad::Espesor, "CambiaEspesor"}};
+  int r = 0;
+  for (const Fila& f : filas) {
+    auto* pone = new QPushButton(Q(f.titulo));
+    pone->setObjectName(QString::fromLatin1(f.nombre));
+    auto* cambia = new QPushButton(Q(kBotonCambia));
+    cambia->setObjectName(QString::fromLatin1(f.cambia));
+    const auto cantidad = f.cantidad;
+    connect(pone, &QPushButton::clicked, this, [this, cantidad] {
+      modelo_.PonValorGeneral(cantidad);
+      valor_->setText(QString::fromStdString(modelo_.textoValor));
+    });
+    connect(cambia, &QPushButton::clicked, this, [this, cantidad] { Cambia(cantidad); });
+    lg->addWidget(pone, r, 1);
+    lg->addWidget(cambia, r, 2);
+    ++r;
+  }
+
+  auto* copia = new QPushButton(Q(kBotonCopiaLosa));
+  copia->setObjectName(QStringLiteral("CopiaLosa"));
+  auto* procesa = new QPushButton(Q(kBotonProcesa));
+  procesa->setObjectName(QStringLiteral("Procesa"));
+  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_->setObjectName(QStringLiteral("OKButton"));
+  ok_->installEventFilter(this);
+  connect(copia, &QPushButton::clicked, this, &Datoslosas2Form::CopiaLosa);
+  connect(procesa, &QPushButton::clicked, this, &Datoslosas2Form::Procesa);
+  connect(ok_, &QPushButton::clicked, this, &Datoslosas2Form::OK);
+  auto* botones = new QVBoxLayout;
+  for (QPushButton* b : {copia, procesa, ok_}) {
+    b->setMinimumWidth(100);
+    botones->addWidget(b);
+  }
+  botones->addStretch();
+
+  auto* abajo = new QHBoxLayout;
+  abajo->addWidget(posicion);
+  abajo->addWidget(globales);
+  abajo->addStretch();
+  abajo->addLayout(botones);
+  auto* l = new QVBoxLayout(this);
+  l->addWidget(rejilla_, 1);
+  l->addLayout(abajo);
+
+  int ancho = 0;
+  for (int c = 0; c < TablaLosas::NumColumnas; ++c) ancho += rejilla_->Vista()->columnWidth(c);
+  resize(ancho + 70, 520);
+}
+
+QPushButton* Datoslosas2Form::Boton(const QString& nombre) const { return findChild<QPushButton*>(nombre); }
+
+void Datoslosas2Form::Muestra(bool mueve) {
+  sincronizando_ = true;
+  rejilla_->PonFilas(modelo_.filas);
+  if (mueve && modelo_.NumFilas() > 0) rejilla_->PonCelda(modelo_.filaActual, modelo_.columnaActual);
+  const QString valor = QString::fromStdString(modelo_.textoValor);
+  if (valor_->text() != valor) valor_->setText(valor);
+  sincronizando_ = false;
+}
+
+void Datoslosas2Form::Activa() {
+  modelo_.Activa(ui_);
+  Muestra(true);
+  rejilla_->setFocus();
+}
+
+void Datoslosas2Form::AlEditarCelda(int fila, int columna, const QString& texto) {
+  if (sincronizando_) return;
+  if (fila >= modelo_.NumFilas()) {
+    // Typing into the "*" row starts a new slab, with the row defaults.
+    if (!modelo_.AgregaFilaNueva(ui_)) {
+      Muestra(false);
+      return;
+    }
+    fila = modelo_.NumFilas() - 1;
+  }
+  modelo_.EditaCelda(fila, columna, texto.toStdString());
+  Muestra(false);
+}
+
+void Datoslosas2Form::AlMoverCelda(int fila, int columna) {
+  if (sincronizando_) return;
+  modelo_.MueveCelda(fila, columna);
+  Muestra(false);
+}
+
+void Datoslosas2Form::AlConfirmarFila() {
+  if (sincronizando_) return;
+  modelo_.FilaActualizada(ui_);
+  Muestra(false);
+}
+
+void Datoslosas2Form::AlBorrarFilas(const QList<int>& filas) {
+  QList<int> orden = filas;
+  std::sort(orden.begin(), orden.end(), std::greater<int>());
+  for (int f : orden) modelo_.BorraFila(f, ui_);
+  Muestra(false);
+}
+
+void Datoslosas2Form::AlPulsarEnter(int fila, int columna) {
+  if (fila >= modelo_.NumFilas()) {
+    // On the "*" row nothing is committed; the cursor only moves on.
+    rejilla_->PonCelda(fila, std::min(columna + 1, TablaLosas::NumColumnas - 1));
+    return;
+  }
+  modelo_.filaActual = fila;
+  modelo_.columnaActual = columna;
+  modelo_.TeclaEnter(ui_);
+  if (fila == modelo_.NumFilas() - 1 && columna == TablaLosas::NumColumnas - 1) {
+    // Enter at the end of the last row goes on to the row for a new slab.
+    Muestra(false);
+    sincronizando_ = true;
+    rejilla_->PonCelda(modelo_.NumFilas(), ColLosa::Lx);
+    sincronizando_ = false;
+    return;
+  }
+  Muestra(true);
+}
+
+void Datoslosas2Form::Cambia(TablaLosas::Cantidad c) {
+  rejilla_->ConfirmaEdicion();
+  modelo_.Cambia(c, ui_);
+  Muestra(true);
+  rejilla_->setFocus();
+}
+
+void Datoslosas2Form::Procesa() {
+  rejilla_->ConfirmaEdicion();
+  modelo_.Procesa(ui_);
+  Muestra(true);
+  rejilla_->setFocus();
+}
+
+void Datoslosas2Form::CopiaLosa() {
+  rejilla_->ConfirmaEdicion();
+  modelo_.CopiaLosa(ui_);
+  QCoreApplication::processEvents();
+  Muestra(true);
+  rejilla_->setFocus();
+}
+
+void Datoslosas2Form::OK() {
+  rejilla_->ConfirmaEdicion();
+  modelo_.OK(ui_);
+  Muestra(false);
+  hide();
+  emit Cerrado();
+}
+
+void Datoslosas2Form::Escape() {
+  modelo_.Escape();
+  hide();
+  emit Cerrado();
+}
+
+void Datoslosas2Form::keyPressEvent(QKeyEvent* e) {
+  // Esc that no box or grid editor has taken closes the dialog without processing.
+  if (e->key() == Qt::Key_Escape) {
+    Escape();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+bool Datoslosas2Form::eventFilter(QObject* o, QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if (o == ok_ && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
+      Escape();
+      return true;
+    }
+    if (o == valor_) {
+      char tecla = 0;
+      if (k->key() == Qt::Key_Backspace)
+        tecla = '\b';
+      else if (!k->text().isEmpty() && k->text().at(0).isPrint() && !(k->modifiers() & Qt::ControlModifier))
+        tecla = k->text().at(0).unicode() < 128 ? static_cast<char>(k->text().at(0).unicode()) : '?';
+      if (tecla == 0) return false;
+      modelo_.textoValor = valor_->text().toStdString();
+      return !modelo_.AceptaTeclaValor(tecla, ui_);
+    }
+  }
+  return QWidget::eventFilter(o, e);
+}
+
+void Datoslosas2Form::closeEvent(QCloseEvent* e) {
+  // The window's close button closes as Esc does: the rows stay and are processed at
+  // the next opening, and the main window is enabled again.
+  if (isVisible()) {
+    modelo_.Escape();
+    e->accept();
+    emit Cerrado();
+    return;
+  }
+  QWidget::closeEvent(e);
+}
+
+void DibujoBordes::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QFontMetrics fm = fontMetrics();
+  const int margen = fm.height() + 6;
+  QRect r(margen + 14, margen, width() - 2 * margen - 20, height() - 2 * margen - 10);
+  p.setPen(QPen(palette().color(QPalette::WindowText), 2));
+  p.setBrush(QColor(225, 225, 225));
+  p.drawRect(r);
+  p.setBrush(Qt::NoBrush);
+  auto numero = [&](const QPoint& centro, const QString& t) {
+    QRect caja(0, 0, fm.horizontalAdvance(t) + 6, fm.height());
+    caja.moveCenter(centro);
+    p.drawText(caja, Qt::AlignCenter, t);
+  };
+  p.setPen(palette().color(QPalette::WindowText));
+  numero(QPoint(r.left() - 9, r.center().y()), QStringLiteral("1"));
+  numero(QPoint(r.right() + 9, r.center().y()), QStringLiteral("2"));
+  numero(QPoint(r.center().x(), r.bottom() + fm.height() / 2 + 3), QStringLiteral("3"));
+  numero(QPoint(r.center().x(), r.top() - fm.height() / 2 - 3), QStringLiteral("4"));
+  // Axes from the lower left corner of the slab.
+  p.setPen(QPen(QColor(0, 0, 160), 1.5));
+  const QPointF o(r.left() + 10, r.bottom() - 10);
+  const double largo = std::min(r.width(), r.height()) * 0.45;
+  auto flecha = [&](QPointF fin, QPointF a, QPointF b) {
+    p.drawLine(o, fin);
+    QPainterPath punta;
+    punta.moveTo(fin);
+    punta.lineTo(fin + a);
+    punta.lineTo(fin + b);
+    punta.closeSubpath();
+    p.fillPath(punta, QColor(0, 0, 160));
+  };
+  flecha(o + QPointF(largo, 0), QPointF(-7, -3.5), QPointF(-7, 3.5));
+  flecha(o + QPointF(0, -largo), QPointF(-3.5, 7), QPointF(3.5, 7));
+  numero((o + QPointF(largo + 2, 10)).toPoint(), QStringLiteral("x"));
+  numero((o + QPointF(10, -largo)).toPoint(), QStringLiteral("y"));
+}
+
+}  // namespace placatec

@@ -1,0 +1,16 @@
+#pragma once
+// The report as a PDF file, for the batch calculator and the desktop alike.
+#include <string>
+
+#include "comandos/Sesion.h"
+
+namespace placatec {
+
+// The report with all four sections (those that need a calculation only after
+// one), the default page settings (Letter, portrait, 1-inch margins) and the
+// project's header and footer, written to `ruta`. The file is replaced only when
+// the whole document was written. Needs a QGuiApplication (the offscreen platform
+// serves); false with a Spanish `error` otherwise.
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error);
+
+}  // namespace placatec

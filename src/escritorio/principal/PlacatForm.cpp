@@ -1,0 +1,443 @@
+#include "escritorio/principal/PlacatForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStatusBar>
+
+#include "comandos/ComandoCalculo.h"
+#include "comandos/ComandosArchivo.h"
+#include "comandos/ComandosPrincipal.h"
+#include "escritorio/entrada/DatosapoyosForm.h"
+#include "escritorio/entrada/DatosgenForm.h"
+#include "escritorio/entrada/Datoslosas2Form.h"
+#include "escritorio/principal/Ayuda.h"
+#include "escritorio/principal/frmAbout.h"
+#include "escritorio/resultados/frmPesosMat.h"
+#include "escritorio/widgets/IconoPrograma.h"
+#include "model/Defectos.h"
+
+namespace placatec {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The window's face: it shows no project data, only the program's picture and name.
+class Portada : public QWidget {
+ public:
+  using QWidget::QWidget;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(232, 236, 244));
+    g.setColorAt(1, QColor(196, 206, 226));
+    p.fillRect(rect(), g);
+    const int lado = std::min(128, std::max(32, height() / 3));
+    QPixmap dibujo = DibujoPrograma(lado);
+    const int y = height() / 2 - lado / 2 - 20;
+    p.drawPixmap((width() - lado) / 2, y, dibujo);
+    QFont f = font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 2.2);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 110));
+    p.drawText(QRect(0, y + lado + 8, width(), QFontMetrics(f).height() + 4), Qt::AlignCenter,
+               QStringLiteral("Placatec"));
+  }
+};
+
+}  // namespace
+
+PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), sesion_(sesion) {
+  setObjectName(QStringLiteral("PlacatForm"));
+  setWindowTitle(QStringLiteral("Placatec"));
+  setWindowIcon(IconoPrograma());
+  setCentralWidget(new Portada(this));
+
+  label1_ = new QLabel(this);
+  label1_->setObjectName(QStringLiteral("Label1"));
+  label2_ = new QLabel(this);
+  label2_->setObjectName(QStringLiteral("Label2"));
+  label2_->setMinimumWidth(60);
+  label2_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  statusBar()->addWidget(label1_, 1);
+  statusBar()->addPermanentWidget(label2_);
+  statusBar()->setSizeGripEnabled(false);
+
+  CreaMenus();
+  resize(640, 440);
+
+  datosgen_ = std::make_unique<DatosgenForm>(sesion_.generales, *this);
+  losas_ = std::make_unique<Datoslosas2Form>(sesion_.losas, *this);
+  apoyos_ = std::make_unique<DatosapoyosForm>(sesion_.apoyos, *this);
+  for (QWidget* w : {static_cast<QWidget*>(datosgen_.get()), static_cast<QWidget*>(losas_.get()),
+                     static_cast<QWidget*>(apoyos_.get())})
+    w->setWindowIcon(windowIcon());
+  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+
+  // Row defaults of the slab table, as the window loads.
+  Proyecto& p = sesion_.proyecto;
+  p.LxDefecto = 1.0f;
+  p.LyDefecto = 1.0f;
+  p.CargaMuertaDefecto = 0.36f;
+  p.CargaVivaDefecto = 0.2f;
+  p.EspesorDefecto = 0.12f;
+
+  pideArchivo = [this](DialogoArchivo d) {
+    const QString filtro = QStringLiteral("Archivos de losas (*.Los)");
+    const QString inicio = Q(sesion_.proyecto.NombreArchivo);
+    if (d == DialogoArchivo::Abrir)
+      return QFileDialog::getOpenFileName(this, QStringLiteral("Carga archivo"), inicio, filtro);
+    QFileDialog dialogo(this, QStringLiteral("Salva archivo"), inicio, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("Los"));
+    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+  };
+  termina = [] { QCoreApplication::exit(0); };
+}
+
+PlacatForm::~PlacatForm() = default;
+
+frmPesosMat* PlacatForm::PesosMat() {
+  if (!pesos_) {
+    pesos_ = std::make_unique<frmPesosMat>();
+    pesos_->setWindowIcon(windowIcon());
+  }
+  return pesos_.get();
+}
+
+void PlacatForm::MuestraDatos() {
+  datosgen_->Muestra();
+  losas_->Muestra(true);
+  apoyos_->Muestra(true);
+}
+
+void PlacatForm::CreaMenus() {
+  struct Item {
+    const char* nombre;
+    const char* titulo;  // nullptr: separator
+    void (PlacatForm::*orden)();
+  };
+  auto menu = [this](const char* nombre, const char* titulo, std::initializer_list<Item> items) {
+    QMenu* m = menuBar()->addMenu(QString::fromUtf8(titulo));
+    m->setObjectName(QString::fromUtf8(nombre));
+    for (const Item& i : items) {
+      QAction* a = i.titulo ? m->addAction(QString::fromUtf8(i.titulo)) : m->addSeparator();
+      a->setObjectName(QString::fromUtf8(i.nombre));
+      if (i.orden) connect(a, &QAction::triggered, this, i.orden);
+    }
+    return m;
+  };
+  QMenu* archivos = menu("ArchivosItem", "&Archivos",
+                         {{"NuevoItem", "&Nuevo...", &PlacatForm::NuevoItem},
+                          {"CargaItem", "&Carga archivo...", &PlacatForm::CargaItem},
+                          {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem},
+                          {"Separador", nullptr, nullptr},
+                          {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem},
+                          {"Separa", nullptr, nullptr},
+                          {"TerminaItem", "&Termina", &PlacatForm::TerminaItem}});
+  menu("DatosItem", "&Datos",
+       {{"GeneralItem", "Datos &Generales", &PlacatForm::GeneralItem},
+        {"LosasItem", "&Losas", &PlacatForm::LosasItem},
+        {"ApoyosItem", "A&poyos", &PlacatForm::ApoyosItem}});
+  QMenu* calculo = menu("AnalisisItem", "&Calculo",
+                        {{"ReacItem", "Ver reacciones sobre &Apoyos", &PlacatForm::ReacItem},
+                         {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem},
+                         {"ResultadosItem", "&Ver refuerzo", &PlacatForm::ResultadosItem},
+                         {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem}});
+  menu("UtilItem", "&Utilidades", {{"mnuPesos", "&Pesos de materiales", &PlacatForm::mnuPesos}});
+  menu("HelpItem", "&Help",
+       {{"menu21", "&Contenido", &PlacatForm::menu21},
+        {"menu22", "&Búsqueda", &PlacatForm::menu22},
+        {"HelpSepara", nullptr, nullptr},
+        {"menu23", "&About Placatec", &PlacatForm::menu23}});
+  connect(archivos, &QMenu::aboutToShow, this, &PlacatForm::AlAbrirArchivos);
+  connect(calculo, &QMenu::aboutToShow, this, &PlacatForm::AlAbrirCalculo);
+  Accion("CalculoItem")->setEnabled(false);
+  Accion("ResultadosItem")->setEnabled(false);
+  Accion("MedidasItem")->setEnabled(false);
+}
+
+QAction* PlacatForm::Accion(const QString& nombre) const {
+  for (QMenu* m : menuBar()->findChildren<QMenu*>())
+    for (QAction* a : m->actions())
+      if (a->objectName() == nombre) return a;
+  return nullptr;
+}
+
+QMenu* PlacatForm::Menu(const QString& nombre) const { return menuBar()->findChild<QMenu*>(nombre); }
+
+// ---------------------------------------------------------------- talking to the user
+
+QWidget* PlacatForm::PadreMensajes() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  QWidget* activa = QApplication::activeWindow();
+  return activa && activa->isEnabled() ? activa : nullptr;
+}
+
+Respuesta PlacatForm::Pregunta(const Mensaje& m) {
+  if (guion_) return guion_->Pregunta(m);
+  QMessageBox box(PadreMensajes());
+  box.setWindowTitle(m.titulo.empty() ? windowTitle() : Q(m.titulo));
+  box.setTextFormat(Qt::PlainText);
+  QString texto = Q(m.texto);
+  texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  box.setText(texto);
+  switch (m.icono) {
+    case Icono::Informacion:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case Icono::Exclamacion:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icono::Pregunta:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case Icono::Critico:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case Icono::Ninguno:
+      break;
+  }
+  switch (m.botones) {
+    case Botones::OK:
+      box.setStandardButtons(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Ok);
+      break;
+    case Botones::OKCancelar:
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      box.setDefaultButton(QMessageBox::Ok);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
+    case Botones::SiNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      box.setDefaultButton(QMessageBox::Yes);
+      box.setEscapeButton(QMessageBox::No);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Cancel:
+      return Respuesta::Cancelar;
+    case QMessageBox::Yes:
+      return Respuesta::Si;
+    case QMessageBox::No:
+      return Respuesta::No;
+    default:
+      return Respuesta::OK;
+  }
+}
+
+void PlacatForm::Beep() {
+  if (guion_)
+    guion_->Beep();
+  else
+    QApplication::beep();
+}
+
+void PlacatForm::Estado(const std::string& texto) {
+  label1_->setText(Q(texto));
+  label1_->repaint();
+  if (guion_) guion_->Estado(texto);
+}
+
+void PlacatForm::Progreso(const std::string& texto) {
+  label2_->setText(Q(texto));
+  label2_->repaint();
+  if (guion_) guion_->Progreso(texto);
+}
+
+// ---------------------------------------------------------------- windows
+
+void PlacatForm::AbreDialogo(QWidget* dialogo) {
+  setEnabled(false);
+  dialogo->show();
+  dialogo->raise();
+  dialogo->activateWindow();
+  QCoreApplication::processEvents();
+}
+
+void PlacatForm::RegresaDeDialogo() {
+  setEnabled(true);
+  show();
+  raise();
+  activateWindow();
+}
+
+VentanaAyuda* PlacatForm::Ayuda() {
+  if (!ayuda_) {
+    ayuda_ = std::make_unique<VentanaAyuda>();
+    ayuda_->setWindowIcon(windowIcon());
+  }
+  return ayuda_.get();
+}
+
+bool PlacatForm::event(QEvent* e) {
+  const bool r = QMainWindow::event(e);
+  if (e->type() == QEvent::WindowActivate) {
+    PrimeraActivacion();
+  } else if (e->type() == QEvent::Show && primeraVez_) {
+    // A desktop without a window manager never activates the window; once the
+    // event loop runs, the start goes on as if it had.
+    QMetaObject::invokeMethod(this, &PlacatForm::PrimeraActivacion, Qt::QueuedConnection);
+  }
+  return r;
+}
+
+void PlacatForm::PrimeraActivacion() {
+  if (!primeraVez_) return;
+  // At the first activation the general data dialog opens by itself, once.
+  primeraVez_ = false;
+  QCoreApplication::processEvents();
+  GeneralItem();
+}
+
+// ---------------------------------------------------------------- menu enabling
+
+void PlacatForm::AlAbrirArchivos() { Accion("ImprimeItem")->setEnabled(HayLosas(sesion_.proyecto)); }
+
+void PlacatForm::AlAbrirCalculo() {
+  const bool hay = HayLosas(sesion_.proyecto);
+  Accion("CalculoItem")->setEnabled(hay);
+  Accion("ReacItem")->setEnabled(hay);
+}
+
+// ---------------------------------------------------------------- commands
+
+void PlacatForm::NuevoItem() {
+  if (Pregunta({"Seguro que quiere comenzar un nuevo set de datos?", "", Icono::Pregunta, Botones::SiNo}) !=
+      Respuesta::Si)
+    return;
+  NuevosDatos(sesion_);
+  for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem"}) Accion(item)->setEnabled(false);
+  MuestraDatos();
+  QCoreApplication::processEvents();
+  GeneralItem();
+}
+
+void PlacatForm::CargaItem() {
+  Accion("CalculoItem")->setEnabled(HayLosas(sesion_.proyecto));
+  const QString archivo = pideArchivo(DialogoArchivo::Abrir);
+  if (archivo.isEmpty()) return;
+  const bool cargado = CargaArchivo(sesion_, archivo.toStdString(), *this);
+  MuestraDatos();
+  if (!cargado) return;
+  Accion("ResultadosItem")->setEnabled(false);
+  Accion("MedidasItem")->setEnabled(false);
+  // The general data has been opened and activated by the load itself.
+  AbreDialogo(datosgen_.get());
+  datosgen_->Activa();
+}
+
+void PlacatForm::SalvaItem() {
+  const QString archivo = pideArchivo(DialogoArchivo::Salvar);
+  if (archivo.isEmpty()) return;
+  SalvaArchivo(sesion_, archivo.toStdString(), *this);
+}
+
+void PlacatForm::GeneralItem() {
+  sesion_.generales.Abre();
+  datosgen_->Muestra();
+  AbreDialogo(datosgen_.get());
+  datosgen_->Activa();
+}
+
+void PlacatForm::LosasItem() {
+  CompletaPrimeraLosa(sesion_.proyecto);
+  AbreDialogo(losas_.get());
+  losas_->Activa();
+}
+
+void PlacatForm::ApoyosItem() {
+  PreparaApoyos(sesion_.proyecto);
+  AbreDialogo(apoyos_.get());
+  apoyos_->Activa();
+}
+
+void PlacatForm::CalculoItem() {
+  if (!CalculaRefuerzo(sesion_, *this)) return;
+  Accion("ResultadosItem")->setEnabled(true);
+  Accion("MedidasItem")->setEnabled(true);
+  ResultadosItem();
+}
+
+void PlacatForm::mnuPesos() { PesosMat()->Abre(); }
+
+void PlacatForm::ImprimeItem() {
+  if (!muestraVistaPrevia) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QCoreApplication::processEvents();
+  try {
+    muestraVistaPrevia();
+  } catch (...) {
+    QApplication::restoreOverrideCursor();
+    Avisa("Error");
+    return;
+  }
+  QApplication::restoreOverrideCursor();
+  QCoreApplication::processEvents();
+}
+
+void PlacatForm::closeEvent(QCloseEvent* e) {
+  e->accept();
+  TerminaItem();
+}
+
+void PlacatForm::TerminaItem() {
+  if (termina) termina();
+}
+
+void PlacatForm::ReacItem() {
+  if (!muestraReacciones) return;
+  setEnabled(false);
+  muestraReacciones();
+}
+
+void PlacatForm::ResultadosItem() {
+  if (!muestraResultados) return;
+  setEnabled(false);
+  muestraResultados();
+}
+
+void PlacatForm::MedidasItem() {
+  if (!muestraMedidas) return;
+  setEnabled(false);
+  muestraMedidas();
+}
+
+void PlacatForm::menu21() {
+  if (!HayAyuda()) {
+    Avisa("Archivo Help no encontrado.", windowTitle().toStdString(), Icono::Informacion);
+    return;
+  }
+  Ayuda()->MuestraContenido();
+}
+
+void PlacatForm::menu22() {
+  if (!HayAyuda()) {
+    Avisa("Archivo Help no encontrado.", windowTitle().toStdString(), Icono::Informacion);
+    return;
+  }
+  Ayuda()->MuestraBusqueda();
+}
+
+void PlacatForm::menu23() {
+  setEnabled(false);
+  frmAbout about(*this);
+  about.setWindowModality(Qt::ApplicationModal);
+  about.exec();
+  setEnabled(true);
+  raise();
+  activateWindow();
+}
+
+}  // namespace placatec

@@ -1,0 +1,31 @@
+#include "escritorio/principal/VentanasResultados.h"
+
+#include "escritorio/principal/PlacatForm.h"
+#include "escritorio/resultados/MedidasForm.h"
+#include "escritorio/resultados/ReacForm.h"
+#include "escritorio/resultados/ResuForm.h"
+
+namespace placatec {
+
+VentanasResultados::VentanasResultados(PlacatForm& placat)
+    : placat_(placat),
+      resu_(std::make_unique<ResuForm>(placat.sesion())),
+      reac_(std::make_unique<ReacForm>(placat.sesion(), placat)),
+      medidas_(std::make_unique<MedidasForm>(placat.sesion(), placat)) {
+  auto regresa = [&placat] { placat.RegresaDeDialogo(); };
+  resu_->alRegresar = regresa;
+  reac_->alRegresar = regresa;
+  medidas_->alRegresar = regresa;
+  // The commands have disabled the main window already.
+  placat.muestraResultados = [this] { resu_->Muestra(); };
+  placat.muestraReacciones = [this] { reac_->Abre(); };
+  placat.muestraMedidas = [this] { medidas_->Abre(); };
+}
+
+VentanasResultados::~VentanasResultados() {
+  placat_.muestraResultados = nullptr;
+  placat_.muestraReacciones = nullptr;
+  placat_.muestraMedidas = nullptr;
+}
+
+}  // namespace placatec

@@ -1,0 +1,650 @@
+#include "escritorio/vistaprevia/LosPrev.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "escritorio/pdf/PintaReporte.h"
+#include "escritorio/vistaprevia/EntornoQt.h"
+
+namespace placatec {
+
+namespace {
+
+// Prints pages desde..hasta on a printer already set up for the page.
+bool ImprimePaginas(QPrinter& impresora, const Maqueta& m, int desde, int hasta, QString& error) {
+  if (!RangoValido(m, desde, hasta, error)) return false;
+  QPainter p;
+  if (!p.begin(&impresora)) {
+    error = QStringLiteral("No se pudo imprimir en %1.").arg(impresora.printerName());
+    return false;
+  }
+  EscalaATwips(p, impresora);
+  for (int n = desde; n <= hasta; ++n) {
+    if (n > desde) impresora.newPage();
+    PintaPagina(p, m.paginas[static_cast<std::size_t>(n - 1)]);
+  }
+  return p.end();
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Message boxes of this window.
+class InterlocutorVentana : public Interlocutor {
+ public:
+  explicit InterlocutorVentana(QWidget* w) : w_(w) {}
+  Respuesta Pregunta(const Mensaje& m) override {
+    QMessageBox caja(m.icono == Icono::Critico       ? QMessageBox::Critical
+                     : m.icono == Icono::Exclamacion ? QMessageBox::Warning
+                     : m.icono == Icono::Informacion ? QMessageBox::Information
+                                                     : QMessageBox::NoIcon,
+                     Q(m.titulo), Q(m.texto), QMessageBox::Ok, w_);
+    caja.exec();
+    return Respuesta::OK;
+  }
+
+ private:
+  QWidget* w_;
+};
+
+// A small picture of a sheet in portrait or landscape.
+QPixmap DibujoHoja(bool horizontal) {
+  QPixmap p(44, 44);
+  p.fill(Qt::transparent);
+  QPainter g(&p);
+  QRectF hoja = horizontal ? QRectF(4, 10, 36, 26) : QRectF(9, 4, 26, 36);
+  g.setPen(QPen(Qt::black, 1));
+  g.setBrush(Qt::white);
+  g.drawRect(hoja);
+  g.setPen(QPen(Qt::gray, 1));
+  for (double y = hoja.top() + 5; y < hoja.bottom() - 3; y += 4)
+    g.drawLine(QPointF(hoja.left() + 4, y), QPointF(hoja.right() - 4, y));
+  return p;
+}
+
+const int kFilasEstilo[4] = {FilaHeader, FilaFooter, FilaSubTitulos, FilaTexto};
+const char* const kNombresEstilo[5] = {"Header", "Footer", "", "Sub-Titulos", "Texto"};
+
+}  // namespace
+
+LosPrev::LosPrev(Sesion& s, QWidget* padre, std::unique_ptr<EntornoVistaPrevia> entorno,
+                 Recalculos recalculos)
+    : QWidget(padre, Qt::Window),
+      s_(s),
+      entorno_(entorno ? std::move(entorno) : std::make_unique<EntornoQt>()) {
+  setObjectName("LosPrev");
+  setWindowTitle("Print Preview");
+  modelo_ = std::make_unique<VistaPrevia>(s_, *entorno_, std::move(recalculos));
+  Construye();
+  modelo_->Carga();
+  Refleja();
+  resize(1100, 800);
+}
+
+LosPrev::~LosPrev() {
+  // Hiding the window while it is destroyed moves the focus out of a field, whose
+  // handler must not reach the model any more.
+  for (QObject* hijo : findChildren<QObject*>()) disconnect(hijo, nullptr, this, nullptr);
+}
+
+void LosPrev::Construye() {
+  auto* raiz = new QVBoxLayout(this);
+  auto* arriba = new QHBoxLayout;
+  arriba->addWidget(ConstruyeIzquierda());
+  centro_ = new QStackedWidget;
+  vista_ = new QScrollArea;
+  vista_->setObjectName("Vp");
+  vista_->setBackgroundRole(QPalette::Dark);
+  vista_->setAlignment(Qt::AlignCenter);
+  hoja_ = new QLabel;
+  hoja_->setObjectName("hoja");
+  vista_->setWidget(hoja_);
+  vista_->installEventFilter(this);
+  centro_->addWidget(vista_);
+  centro_->addWidget(ConstruyePanelFuentes());
+  centro_->addWidget(ConstruyePanelEncabezado());
+  arriba->addWidget(centro_, 1);
+  raiz->addLayout(arriba, 1);
+  raiz->addWidget(ConstruyeBarra());
+}
+
+QWidget* LosPrev::ConstruyeIzquierda() {
+  auto* izq = new QWidget;
+  izq->setFixedWidth(290);
+  auto* col = new QVBoxLayout(izq);
+  col->setContentsMargins(0, 0, 0, 0);
+
+  general_ = new QGroupBox("General");
+  auto* g = new QVBoxLayout(general_);
+  cmbDevice_ = new QComboBox;
+  cmbDevice_->setObjectName("cmbDevice");
+  g->addWidget(new QLabel("Impresora:"));
+  g->addWidget(cmbDevice_);
+  auto* gb = new QHBoxLayout;
+  auto* fuentes = new QPushButton("Font/Color");
+  fuentes->setObjectName("cmdFuentes");
+  auto* encabezado = new QPushButton("Header/Footer");
+  encabezado->setObjectName("cmdEncabezado");
+  gb->addWidget(fuentes);
+  gb->addWidget(encabezado);
+  g->addLayout(gb);
+  col->addWidget(general_);
+  connect(cmbDevice_, &QComboBox::activated, this, [this](int i) {
+    modelo_->ClickImpresora(i);
+    Refleja();
+  });
+  connect(fuentes, &QPushButton::clicked, this, [this] {
+    modelo_->AbrePanel(Panel::FuenteColor);
+    Refleja();
+  });
+  connect(encabezado, &QPushButton::clicked, this, [this] {
+    modelo_->AbrePanel(Panel::EncabezadoPie);
+    Refleja();
+  });
+
+  papel_ = new QGroupBox("Papel");
+  auto* p = new QGridLayout(papel_);
+  cmbPaperSizes_ = new QComboBox;
+  cmbPaperSizes_->setObjectName("cmbPaperSizes");
+  p->addWidget(cmbPaperSizes_, 0, 0, 1, 4);
+  connect(cmbPaperSizes_, &QComboBox::activated, this, [this](int i) {
+    modelo_->ClickPapel(i);
+    Refleja();
+  });
+  auto* orient = new QVBoxLayout;
+  const char* orientaciones[2] = {"P&ortrait", "&Landscape"};
+  auto* grupoOrient = new QButtonGroup(this);
+  for (int i = 0; i < 2; ++i) {
+    opOrient_[static_cast<std::size_t>(i)] = new QRadioButton(orientaciones[i]);
+    opOrient_[static_cast<std::size_t>(i)]->setObjectName(QString("opOrient%1").arg(i));
+    grupoOrient->addButton(opOrient_[static_cast<std::size_t>(i)], i);
+    orient->addWidget(opOrient_[static_cast<std::size_t>(i)]);
+  }
+  connect(grupoOrient, &QButtonGroup::idClicked, this, [this](int i) {
+    modelo_->ClickOrientacion(i);
+    Refleja();
+  });
+  p->addLayout(orient, 1, 0, 1, 2);
+  for (int i = 0; i < 2; ++i) {
+    dibujo_[static_cast<std::size_t>(i)] = new QLabel;
+    dibujo_[static_cast<std::size_t>(i)]->setPixmap(DibujoHoja(i == 1));
+    p->addWidget(dibujo_[static_cast<std::size_t>(i)], 1, 2, 1, 2, Qt::AlignCenter);
+  }
+  cmbBorders_ = new QComboBox;
+  cmbBorders_->setObjectName("cmbBorders");
+  for (const char* b : VistaPrevia::kNombresBorde) cmbBorders_->addItem(b);
+  p->addWidget(new QLabel("Borde:"), 2, 0);
+  p->addWidget(cmbBorders_, 2, 1, 1, 3);
+  connect(cmbBorders_, &QComboBox::activated, this, [this](int i) {
+    modelo_->ClickBorde(i);
+    Refleja();
+  });
+  const char* margenes[4] = {"&Top", "Le&ft", "Botto&m", "Rig&ht"};
+  for (int i = 0; i < 4; ++i) {
+    const std::size_t k = static_cast<std::size_t>(i);
+    auto* rotulo = new QLabel(margenes[i]);
+    txtMargin_[k] = new QLineEdit;
+    txtMargin_[k]->setObjectName(QString("txtMargin%1").arg(i));
+    txtMargin_[k]->setMaximumWidth(60);
+    txtMargin_[k]->installEventFilter(this);
+    rotulo->setBuddy(txtMargin_[k]);
+    scrlMargin_[k] = new QScrollBar(Qt::Vertical);
+    scrlMargin_[k]->setObjectName(QString("scrlMargin%1").arg(i));
+    scrlMargin_[k]->setRange(-1000000, 1000000);
+    scrlMargin_[k]->setValue(0);
+    scrlMargin_[k]->setFixedSize(16, 30);
+    const int fila = 3 + i / 2, col0 = (i % 2) * 2;
+    auto* celda = new QHBoxLayout;
+    celda->addWidget(rotulo);
+    celda->addWidget(txtMargin_[k]);
+    celda->addWidget(scrlMargin_[k]);
+    p->addLayout(celda, fila, col0, 1, 2);
+    connect(txtMargin_[k], &QLineEdit::textEdited, this,
+            [this, i](const QString& t) { modelo_->EditaMargen(i, t.toStdString()); });
+    connect(txtMargin_[k], &QLineEdit::editingFinished, this, [this, i] {
+      if (reflejando_) return;
+      modelo_->EditaMargen(i, txtMargin_[static_cast<std::size_t>(i)]->text().toStdString());
+      modelo_->SaleMargen(i);
+      Refleja();
+    });
+    connect(scrlMargin_[k], &QScrollBar::valueChanged, this, [this, i](int v) {
+      if (reflejando_) return;
+      modelo_->EditaMargen(i, txtMargin_[static_cast<std::size_t>(i)]->text().toStdString());
+      modelo_->CambiaBarraMargen(i, v);
+      Refleja();
+    });
+  }
+  col->addWidget(papel_);
+
+  imprimeMarco_ = new QGroupBox("Imprime");
+  auto* im = new QGridLayout(imprimeMarco_);
+  const char* secciones[NumSecciones] = {"Datos", "Refuerzo", "Reacciones", "Calculo metrico"};
+  const char* nombres[NumSecciones] = {"Check3", "Check4", "Check2", "Check1"};
+  for (int k = 0; k < NumSecciones; ++k) {
+    auto* c = new QCheckBox(secciones[k]);
+    c->setObjectName(nombres[k]);
+    check_[static_cast<std::size_t>(k)] = c;
+    im->addWidget(c, k / 2, k % 2);
+    connect(c, &QCheckBox::clicked, this, [this, k](bool v) {
+      modelo_->ClickSeccion(static_cast<Seccion>(k), v);
+      Refleja();
+    });
+  }
+  const char* rangos[3] = {"To&do", "Pa&gina actual", "Pagi&nas:"};
+  auto* grupoRango = new QButtonGroup(this);
+  for (int i = 0; i < 3; ++i) {
+    option1_[static_cast<std::size_t>(i)] = new QRadioButton(rangos[i]);
+    option1_[static_cast<std::size_t>(i)]->setObjectName(QString("Option1_%1").arg(i));
+    grupoRango->addButton(option1_[static_cast<std::size_t>(i)], i);
+    im->addWidget(option1_[static_cast<std::size_t>(i)], 2 + i, 0, 1, 2);
+  }
+  connect(grupoRango, &QButtonGroup::idClicked, this, [this](int i) {
+    modelo_->ClickRango(i);
+    Refleja();
+  });
+  auto* campos = new QHBoxLayout;
+  for (int cual = 0; cual < 2; ++cual) {
+    QLineEdit*& campo = cual == 0 ? text1_ : text2_;
+    campo = new QLineEdit;
+    campo->setObjectName(cual == 0 ? "Text1" : "Text2");
+    campo->setMaximumWidth(40);
+    campos->addWidget(new QLabel(cual == 0 ? "Desde" : "Hasta"));
+    campos->addWidget(campo);
+    auto* ud = new QWidget;
+    ud->setObjectName(cual == 0 ? "UpDown1" : "UpDown2");
+    auto* udl = new QVBoxLayout(ud);
+    udl->setContentsMargins(0, 0, 0, 0);
+    udl->setSpacing(0);
+    for (int paso : {+1, -1}) {
+      auto* b = new QToolButton;
+      b->setObjectName(paso > 0 ? "arriba" : "abajo");
+      b->setArrowType(paso > 0 ? Qt::UpArrow : Qt::DownArrow);
+      b->setFixedSize(18, 12);
+      udl->addWidget(b);
+      connect(b, &QToolButton::clicked, this, [this, cual, paso] {
+        modelo_->PulsaSpinner(cual, paso);
+        Refleja();
+      });
+    }
+    upDown_[static_cast<std::size_t>(cual)] = ud;
+    campos->addWidget(ud);
+    connect(campo, &QLineEdit::textEdited, this, [this, cual](const QString& t) {
+      if (cual == 0)
+        modelo_->EditaDesde(t.toStdString());
+      else
+        modelo_->EditaHasta(t.toStdString());
+    });
+  }
+  campos->addStretch();
+  im->addLayout(campos, 5, 0, 1, 2);
+  col->addWidget(imprimeMarco_);
+  col->addStretch();
+  return izq;
+}
+
+QWidget* LosPrev::ConstruyeBarra() {
+  botones_ = new QFrame;
+  botones_->setObjectName("botones");
+  auto* b = new QHBoxLayout(botones_);
+  b->setContentsMargins(0, 0, 0, 0);
+  const char* flechas[4] = {"|<", "<", ">", ">|"};
+  auto fila = [&](const char* rotulo, QLabel*& valor, std::array<QToolButton*, 4>& botones,
+                  const char* nombre, auto accion) {
+    b->addWidget(new QLabel(rotulo));
+    valor = new QLabel;
+    valor->setObjectName(QString(nombre) + "Valor");
+    valor->setMinimumWidth(36);
+    b->addWidget(valor);
+    for (int i = 0; i < 4; ++i) {
+      auto* t = new QToolButton;
+      t->setText(flechas[i]);
+      t->setObjectName(QString("%1%2").arg(nombre).arg(i));
+      botones[static_cast<std::size_t>(i)] = t;
+      b->addWidget(t);
+      connect(t, &QToolButton::clicked, this, [this, i, accion] {
+        accion(*modelo_, i);
+        Refleja();
+      });
+    }
+    b->addSpacing(16);
+  };
+  fila("Zoom:", zoom_, cmdZoom_, "cmdZoom", [](VistaPrevia& m, int i) { m.ClickZoom(i); });
+  fila("Pagina:", pagina_, cmdPage_, "cmdPage", [](VistaPrevia& m, int i) { m.ClickPagina(i); });
+  b->addStretch();
+  imprime_ = new QPushButton("Imprime");
+  imprime_->setObjectName("cmdImprime");
+  exporta_ = new QPushButton("Exporta PDF...");
+  exporta_->setObjectName("cmdExporta");
+  sale_ = new QPushButton("Sale");
+  sale_->setObjectName("cmdSale");
+  b->addWidget(imprime_);
+  b->addWidget(exporta_);
+  b->addWidget(sale_);
+  connect(imprime_, &QPushButton::clicked, this, &LosPrev::Imprime);
+  connect(exporta_, &QPushButton::clicked, this, &LosPrev::ExportaPdf);
+  connect(sale_, &QPushButton::clicked, this, &QWidget::hide);
+  return botones_;
+}
+
+QWidget* LosPrev::ConstruyePanelFuentes() {
+  auto* panel = new QWidget;
+  panel->setObjectName("panelFuentes");
+  auto* v = new QVBoxLayout(panel);
+  auto* g = new QGridLayout;
+  g->addWidget(new QLabel("<b>Estilo</b>"), 0, 0);
+  g->addWidget(new QLabel("<b>Fuente</b>"), 0, 1);
+  g->addWidget(new QLabel(QString::fromUtf8("<b>Tama\xC3\xB1o</b>")), 0, 2);
+  g->addWidget(new QLabel("<b>Efecto</b>"), 0, 3);
+  g->addWidget(new QLabel("<b>Color</b>"), 0, 4);
+  int r = 1;
+  for (int fila : kFilasEstilo) {
+    const std::size_t k = static_cast<std::size_t>(fila);
+    g->addWidget(new QLabel(kNombresEstilo[fila]), r, 0);
+    botonFuente_[k] = new QPushButton;
+    botonFuente_[k]->setObjectName(QString("fuente%1").arg(fila));
+    tamano_[k] = new QLineEdit;
+    tamano_[k]->setObjectName(QString("tamano%1").arg(fila));
+    efecto_[k] = new QLineEdit;
+    efecto_[k]->setObjectName(QString("efecto%1").arg(fila));
+    for (QLineEdit* e : {tamano_[k], efecto_[k]}) {
+      e->setReadOnly(true);
+      e->setMaximumWidth(90);
+      e->setCursor(Qt::ArrowCursor);
+      e->installEventFilter(this);
+    }
+    color_[k] = new QPushButton;
+    color_[k]->setObjectName(QString("color%1").arg(fila));
+    color_[k]->setFixedSize(40, 22);
+    g->addWidget(botonFuente_[k], r, 1);
+    g->addWidget(tamano_[k], r, 2);
+    g->addWidget(efecto_[k], r, 3);
+    g->addWidget(color_[k], r, 4);
+    connect(botonFuente_[k], &QPushButton::clicked, this, [this, fila] { EligeFuente(fila); });
+    connect(color_[k], &QPushButton::clicked, this, [this, fila] { EligeColor(fila); });
+    ++r;
+  }
+  g->setColumnStretch(5, 1);
+  v->addLayout(g);
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName("cierraFuentes");
+  connect(ok, &QPushButton::clicked, this, [this] {
+    modelo_->CierraPanel();
+    Refleja();
+  });
+  v->addWidget(ok, 0, Qt::AlignLeft);
+  v->addStretch();
+  return panel;
+}
+
+QWidget* LosPrev::ConstruyePanelEncabezado() {
+  auto* panel = new QWidget;
+  panel->setObjectName("panelEncabezado");
+  auto* v = new QVBoxLayout(panel);
+  const char* rotulos[2] = {"Header", "Footer"};
+  for (int i = 0; i < 2; ++i) {
+    v->addWidget(new QLabel(rotulos[i]));
+    text5_[static_cast<std::size_t>(i)] = new QPlainTextEdit;
+    text5_[static_cast<std::size_t>(i)]->setObjectName(QString("Text5_%1").arg(i));
+    text5_[static_cast<std::size_t>(i)]->setMaximumHeight(80);
+    v->addWidget(text5_[static_cast<std::size_t>(i)]);
+    connect(text5_[static_cast<std::size_t>(i)], &QPlainTextEdit::textChanged, this, [this, i] {
+      if (reflejando_) return;
+      const std::string t = text5_[static_cast<std::size_t>(i)]->toPlainText().toStdString();
+      if (i == 0)
+        modelo_->EditaEncabezado(t);
+      else
+        modelo_->EditaPie(t);
+    });
+  }
+  ayuda_ = new QTextEdit;
+  ayuda_->setObjectName("ayuda");
+  ayuda_->setReadOnly(true);
+  ayuda_->setMaximumHeight(140);
+  v->addWidget(ayuda_);
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName("cierraEncabezado");
+  connect(ok, &QPushButton::clicked, this, [this] {
+    modelo_->CierraPanel();
+    Refleja();
+  });
+  v->addWidget(ok, 0, Qt::AlignLeft);
+  v->addStretch();
+  return panel;
+}
+
+void LosPrev::Refleja() {
+  reflejando_ = true;
+  const VistaPrevia& m = *modelo_;
+  {
+    QSignalBlocker b1(cmbDevice_), b2(cmbPaperSizes_), b3(cmbBorders_);
+    if (cmbDevice_->count() != static_cast<int>(m.impresoras.size())) {
+      cmbDevice_->clear();
+      for (const std::string& n : m.impresoras) cmbDevice_->addItem(Q(n));
+    }
+    cmbDevice_->setCurrentIndex(m.impresoraSeleccionada);
+    cmbPaperSizes_->clear();
+    for (const EntradaPapel& e : m.papeles) cmbPaperSizes_->addItem(Q(e.nombre), e.codigo);
+    cmbPaperSizes_->setCurrentIndex(m.papelSeleccionado);
+    cmbBorders_->setCurrentIndex(m.borde);
+  }
+  opOrient_[static_cast<std::size_t>(m.orientacion)]->setChecked(true);
+  for (std::size_t i = 0; i < 2; ++i) dibujo_[i]->setVisible(m.dibujoOrientacion[i]);
+  for (std::size_t i = 0; i < 4; ++i)
+    if (txtMargin_[i]->text() != Q(m.txtMargin[i])) txtMargin_[i]->setText(Q(m.txtMargin[i]));
+  for (std::size_t k = 0; k < NumSecciones; ++k) {
+    check_[k]->setChecked(m.marcada[k]);
+    check_[k]->setEnabled(m.habilitada[k]);
+  }
+  option1_[static_cast<std::size_t>(m.rango)]->setChecked(true);
+  if (text1_->text() != Q(m.desde)) text1_->setText(Q(m.desde));
+  if (text2_->text() != Q(m.hasta)) text2_->setText(Q(m.hasta));
+  for (std::size_t i = 0; i < 2; ++i) upDown_[i]->setVisible(m.spinners[i].visible);
+  zoom_->setText(Q(m.textoZoom) + "%");
+  pagina_->setText(Q(m.textoPagina));
+  for (std::size_t i = 0; i < 4; ++i) {
+    cmdZoom_[i]->setEnabled(m.zoomHabilitado[i]);
+    cmdPage_[i]->setEnabled(m.paginaHabilitada[i]);
+  }
+  general_->setVisible(m.generalVisible);
+  papel_->setEnabled(m.papelHabilitado);
+  imprimeMarco_->setEnabled(m.imprimeHabilitado);
+  botones_->setEnabled(m.botonesHabilitados);
+
+  for (int fila : kFilasEstilo) {
+    const std::size_t k = static_cast<std::size_t>(fila);
+    const Estilo& e = m.estilos[k];
+    botonFuente_[k]->setText(Q(e.fuente));
+    tamano_[k]->setText(QString::number(e.tamano));
+    efecto_[k]->setText(e.negrita ? "Bold" : "Regular");
+    QFont f = efecto_[k]->font();
+    f.setBold(e.negrita);
+    f.setItalic(e.cursiva);
+    f.setUnderline(e.subrayado);
+    f.setStrikeOut(e.tachado);
+    efecto_[k]->setFont(f);
+    const QColor color = QColor::fromRgb(e.color & 0xFFFFFFu);
+    QPalette pal = efecto_[k]->palette();
+    pal.setColor(QPalette::Text, color);
+    efecto_[k]->setPalette(pal);
+    color_[k]->setStyleSheet(QString("background-color: %1; border: 1px solid black;").arg(color.name()));
+  }
+  for (std::size_t i = 0; i < 2; ++i) {
+    const QString t = Q(i == 0 ? m.encabezado : m.pie);
+    if (text5_[i]->toPlainText() != t) text5_[i]->setPlainText(t);
+  }
+  if (ayuda_->toPlainText() != Q(m.ayuda)) ayuda_->setPlainText(Q(m.ayuda));
+
+  centro_->setCurrentIndex(m.panel == Panel::FuenteColor ? 1 : m.panel == Panel::EncabezadoPie ? 2 : 0);
+  PintaVista();
+  reflejando_ = false;
+}
+
+void LosPrev::PintaVista() {
+  const Pagina* pagina = modelo_->PaginaMostrada();
+  const ControlImpresion& c = modelo_->Control();
+  if (!pagina || !c.vista) {
+    hoja_->clear();
+    return;
+  }
+  const double escala = logicalDpiX() * c.zoom / 100.0 / 1440.0;
+  const QSize tamano(std::max(1, static_cast<int>(c.maqueta.hoja.ancho * escala)),
+                     std::max(1, static_cast<int>(c.maqueta.hoja.alto * escala)));
+  QImage imagen(tamano, QImage::Format_RGB32);
+  imagen.fill(Qt::white);
+  {
+    QPainter p(&imagen);
+    p.scale(escala, escala);
+    PintaPagina(p, *pagina);
+  }
+  hoja_->setPixmap(QPixmap::fromImage(imagen));
+  hoja_->resize(tamano);
+}
+
+bool LosPrev::eventFilter(QObject* objeto, QEvent* evento) {
+  if (evento->type() == QEvent::FocusIn) {
+    for (QLineEdit* e : txtMargin_)
+      if (objeto == e) QTimer::singleShot(0, e, &QLineEdit::selectAll);
+  }
+  if (evento->type() == QEvent::MouseButtonPress) {
+    for (int fila : kFilasEstilo) {
+      const std::size_t k = static_cast<std::size_t>(fila);
+      if (objeto == tamano_[k] || objeto == efecto_[k]) {
+        EligeFuente(fila);
+        return true;
+      }
+    }
+  }
+  if (objeto == vista_ && evento->type() == QEvent::KeyPress) {
+    // Page keys in the preview itself.
+    const int tecla = static_cast<QKeyEvent*>(evento)->key();
+    if (tecla == Qt::Key_PageDown || tecla == Qt::Key_PageUp) {
+      modelo_->CambiaPaginaVista(modelo_->Control().paginaMostrada + (tecla == Qt::Key_PageDown ? 1 : -1));
+      Refleja();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(objeto, evento);
+}
+
+void LosPrev::EligeFuente(int fila) {
+  Estilo e = modelo_->estilos[static_cast<std::size_t>(fila)];
+  QFont inicial(Q(e.fuente));
+  inicial.setPointSizeF(e.tamano);
+  inicial.setBold(e.negrita);
+  inicial.setItalic(e.cursiva);
+  inicial.setUnderline(e.subrayado);
+  inicial.setStrikeOut(e.tachado);
+  bool ok = false;
+  const QFont f = QFontDialog::getFont(&ok, inicial, this, "Fuente");
+  if (!ok) return;
+  e.fuente = f.family().toStdString();
+  if (f.pointSizeF() > 0) e.tamano = f.pointSizeF();
+  e.negrita = f.bold();
+  e.cursiva = f.italic();
+  e.subrayado = f.underline();
+  e.tachado = f.strikeOut();
+  modelo_->AplicaEstilo(fila, e);
+  Refleja();
+}
+
+void LosPrev::EligeColor(int fila) {
+  Estilo e = modelo_->estilos[static_cast<std::size_t>(fila)];
+  const QColor c = QColorDialog::getColor(QColor::fromRgb(e.color & 0xFFFFFFu), this, "Color");
+  if (!c.isValid()) return;
+  e.color = static_cast<std::uint32_t>(c.rgb() & 0xFFFFFFu);
+  modelo_->AplicaEstilo(fila, e);
+  Refleja();
+}
+
+void LosPrev::Activa() {
+  modelo_->Activa();
+  Refleja();
+}
+
+bool LosPrev::EscribePdfEn(const QString& ruta) {
+  QString error;
+  const ControlImpresion& c = modelo_->Control();
+  if (!EscribePdf(c.maqueta, c.pagina, ruta, error, 0, 0, Q(s_.proyecto.Titulo))) {
+    QMessageBox::warning(this, "Print Preview", error);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+
+QString PideArchivoPdf(QWidget* w, const std::string& proyecto) {
+  QString inicial = proyecto.empty() ? QString("Reporte.pdf")
+                                     : QFileInfo(Q(proyecto)).path() + "/" +
+                                           QFileInfo(Q(proyecto)).completeBaseName() + ".pdf";
+  QString ruta = QFileDialog::getSaveFileName(w, "Exporta PDF", inicial, "Archivos PDF (*.pdf)");
+  if (!ruta.isEmpty() && QFileInfo(ruta).suffix().isEmpty()) ruta += ".pdf";
+  return ruta;
+}
+
+}  // namespace
+
+void LosPrev::ExportaPdf() {
+  const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
+  if (!ruta.isEmpty()) EscribePdfEn(ruta);
+}
+
+void LosPrev::Imprime() {
+  InterlocutorVentana u(this);
+  const auto rango = modelo_->Imprime(u);
+  if (!rango) return;
+  const ControlImpresion& c = modelo_->Control();
+  QString error;
+  bool hecho;
+  if (c.impresora == kImpresoraPdf) {
+    const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
+    if (ruta.isEmpty()) return;
+    hecho = EscribePdf(c.maqueta, c.pagina, ruta, error, rango->first, rango->second, Q(s_.proyecto.Titulo));
+  } else {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPrinterName(Q(c.impresora));
+    impresora.setFullPage(true);
+    impresora.setPageLayout(DisenoPagina(c.pagina));
+    impresora.setDocName(Q(s_.proyecto.Titulo));
+    hecho = ImprimePaginas(impresora, c.maqueta, rango->first, rango->second, error);
+  }
+  if (!hecho) QMessageBox::warning(this, "Print Preview", error);
+}
+
+LosPrev* MuestraVistaPrevia(LosPrev*& ventana, Sesion& s, QWidget* principal) {
+  if (!ventana) ventana = new LosPrev(s, principal);
+  ventana->show();
+  ventana->raise();
+  ventana->activateWindow();
+  ventana->Activa();
+  return ventana;
+}
+
+}  // namespace placatec

@@ -1,0 +1,362 @@
+#include "comandos/ComandosArchivo.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "InterlocutorGuion.h"
+#include "model/ArchivoLos.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kOficina = 15;
+
+// A folder of its own for each test, removed at its end.
+class Carpeta {
+ public:
+  Carpeta() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    ruta_ =
+        fs::temp_directory_path() / (std::string("placatec-") + info->test_suite_name() + "-" + info->name() +
+                                     "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::remove_all(ruta_);
+    fs::create_directories(ruta_);
+  }
+  ~Carpeta() {
+    std::error_code ec;
+    fs::remove_all(ruta_, ec);
+  }
+  std::string operator/(const std::string& nombre) const { return (ruta_ / nombre).string(); }
+
+ private:
+  fs::path ruta_;
+};
+
+std::string Bytes(const std::string& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  std::stringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+void Escribe(const std::string& ruta, const std::string& bytes) {
+  std::ofstream f(ruta, std::ios::binary);
+  f << bytes;
+}
+
+// A storey of offices: two slabs on one support, entered as the engineer would.
+std::unique_ptr<Sesion> SesionOficinas() {
+  auto s = std::make_unique<Sesion>();
+  Proyecto& p = s->proyecto;
+  DatosGenerales& g = s->generales;
+  g.Abre();
+  g.Activa();
+  g.EligeUso(kOficina);
+  g.PonTexto(Caja::Nombre, "Oficinas, 2\xC2\xBA piso");
+  g.PonTexto(Caja::Combo1, "210");
+  g.PonTexto(Caja::Combo2, "4200");
+  g.OK();
+  p.NumLosas = 2;
+  p.NumApoyos = 1;
+  const char* bordes[] = {"", "EAAA", "AEAA"};
+  for (int i = 1; i <= 2; ++i) {
+    p.Lx[i] = 4.0f;
+    p.Ly[i] = 5.25f;
+    p.Bordes[i] = bordes[i];
+    p.CodigoLosa[i] = 2;
+    p.CargaMuertaVano[i] = p.CargaMuerta;
+    p.CargaVivaVano[i] = p.CargaViva;
+    p.EspesorLosa[i] = p.EspesorGeneral;
+  }
+  p.CargaMuertaVuelo[2] = 0.15f;
+  p.ApoyoDir[1] = "X";
+  p.ApoyoLosa1[1] = 1.0f;
+  p.ApoyoLosa2[1] = 2.0f;
+  return s;
+}
+
+// Everything a user sees of a session: the file it would write, the general data
+// boxes and the two tables.
+std::string Vista(const Sesion& s) {
+  std::string v = TextoProyecto(s.proyecto, s.generales.TextoUso());
+  for (int c = 0; c < NumCajas; ++c) v += "|" + s.generales.Texto(static_cast<Caja>(c));
+  v += "|" + s.generales.TextoNumLosas() + "|" + s.generales.TextoNumApoyos();
+  for (const auto& f : s.losas.filas)
+    for (const auto& c : f) v += "|" + c;
+  for (const auto& f : s.apoyos.filas)
+    for (const auto& c : f) v += "|" + c;
+  return v;
+}
+
+}  // namespace
+
+TEST(ComandosArchivo, SalvarYCargarReproducenElProyectoYSusDialogos) {
+  Carpeta dir;
+  auto a = SesionOficinas();
+  InterlocutorGuion ui;
+  const std::string ruta = dir / "oficinas.Los";
+  ASSERT_TRUE(SalvaArchivo(*a, ruta, ui));
+  EXPECT_EQ(a->proyecto.NombreArchivo, ruta);
+  EXPECT_EQ(ui.estados, (std::vector<std::string>{"Salvando Archivo...", ""}));
+  EXPECT_EQ(Bytes(ruta), TextoProyecto(a->proyecto, "Oficina: cuartos de oficinas"));
+  EXPECT_FALSE(fs::exists(ruta + "~"));
+
+  auto b = std::make_unique<Sesion>();
+  InterlocutorGuion ui2;
+  ASSERT_TRUE(CargaArchivo(*b, ruta, ui2));
+  EXPECT_TRUE(ui2.mensajes.empty());
+  EXPECT_EQ(ui2.estados,
+            (std::vector<std::string>{"Cargando Archivo...", "Cargando Losa", "Cargando Apoyo", ""}));
+  EXPECT_EQ(ui2.progresos, (std::vector<std::string>{"1", "2", "1", ""}));
+  const Proyecto& p = b->proyecto;
+  EXPECT_EQ(p.NombreArchivo, ruta);
+  EXPECT_FALSE(p.Cargando || p.CalculoHecho);
+  EXPECT_EQ(p.TituloReporte, "Oficinas, 2\xC2\xBA piso");
+  EXPECT_EQ(p.CodigoLosa[1], 2);
+  EXPECT_EQ(p.NumApoyosReac, 1);
+  // The general data as the dialog shows them after its activation.
+  const DatosGenerales& g = b->generales;
+  EXPECT_TRUE(g.Visible() && !g.ActivacionPendiente());
+  EXPECT_EQ(g.Texto(Caja::Combo1), "210");  // the opening writes it without the blank
+  EXPECT_EQ(g.TextoUso() + " " + g.Texto(Caja::Cargam), "Oficina: cuartos de oficinas 0.513");
+  // The tables hold the cells as texts.
+  ASSERT_EQ(b->losas.filas.size(), 2u);
+  EXPECT_EQ(b->losas.filas[1],
+            (TablaLosas::Fila{"2", "4", "5.25", "A", "E", "A", "A", "0.513", "0.25", "0.15", "0", "0.12"}));
+  EXPECT_EQ(b->losas.filaActual, 0);
+  ASSERT_EQ(b->apoyos.filas.size(), 1u);
+  EXPECT_EQ(b->apoyos.filas[0], (TablaApoyos::Fila{"1", "X", "1", "2", ""}));
+  // Saved again, the file is the same.
+  InterlocutorGuion ui3;
+  const std::string otra = dir / "otra.Los";
+  ASSERT_TRUE(SalvaArchivo(*b, otra, ui3));
+  EXPECT_EQ(Bytes(otra), Bytes(ruta));
+}
+
+TEST(ComandosArchivo, LaCargaMuestraLoQueElDialogoActivado) {
+  const std::string losas = " 1 AAAA, 4  5  0  0  0  0  0 \r\n";
+  struct Caso {
+    const char* que;
+    std::string bytes;
+    const char* uso;
+    const char* selector;
+    float cargaMuerta;
+    float cargaViva;
+    const char* pesos[6];
+    float muertaVano;
+    float espesorVano;
+  } casos[] = {
+      // A floor: the total follows the layers read, rounded as shown (0.5134 -> 0.513).
+      {"forma larga, oficina",
+       "Piso\r\n 1  0  210  4200  .12  2  .5134  .3 \r\n" + losas +
+           "Entrepiso\r\n .12  2.4 \r\n 0  0 \r\n .025  1.8 \r\n .035  2.3 \r\n .1  0 \r\n"
+           "Oficina: cuartos de oficinas\r\n",
+       "Entrepiso",
+       "Oficina: cuartos de oficinas",
+       0.513f,
+       0.25f,
+       {"0.288", "", "0.045", "0.080", "0.100", "0.000"},
+       0.5134f,
+       0.12f},
+      // A roof read while loading keeps its own layers and other loads.
+      {"forma larga, techo",
+       "Azotea\r\n 1  0  210  4200  .1  2  .4  .1 \r\n" + losas +
+           "Techo\r\n .1  2.4 \r\n .04  2 \r\n 0  0 \r\n 0  0 \r\n 0  .08 \r\n"
+           "Techo plano\r\n",
+       "Techo",
+       "Techo plano",
+       0.4f,
+       0.1f,
+       {"0.240", "0.080", "", "", "", "0.080"},
+       0.4f,
+       0.1f},
+      {"forma corta, techo",
+       "Techo del garaje\r\n 1  0  210  4200  .1  2  .5134  .3 \r\n" + losas,
+       "Techo",
+       "Techo plano",
+       0.513f,
+       0.1f,
+       {"0.240", "0.000", "", "", "", "0.273"},
+       0.5134f,
+       0.1f},
+      {"forma corta, entrepiso",
+       "ENTREPISO 2\r\n 1  0  210  4200  .1  2  .5134  .3 \r\n" + losas,
+       "Entrepiso",
+       "Residencia: habitaciones, salas, etc.",
+       0.513f,
+       0.2f,
+       {"0.240", "", "0.000", "0.000", "0.000", "0.273"},
+       0.5134f,
+       0.1f},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.que);
+    auto s = std::make_unique<Sesion>();
+    InterlocutorGuion ui;
+    ASSERT_TRUE(CargaBytes(*s, c.bytes, "x.Los", ui));
+    const Proyecto& p = s->proyecto;
+    const DatosGenerales& g = s->generales;
+    EXPECT_EQ(p.Uso, c.uso);
+    EXPECT_EQ(g.TextoUso(), c.selector);
+    EXPECT_FLOAT_EQ(p.CargaMuerta, c.cargaMuerta);
+    EXPECT_FLOAT_EQ(p.CargaViva, c.cargaViva);
+    EXPECT_FLOAT_EQ(p.CargaUltimaGeneral, ASingle(1.4 * c.cargaMuerta + 1.7 * c.cargaViva));
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(g.Texto(Text3(k)), c.pesos[k]) << k;
+    // The slab's zero loads took the general values of the file, which the
+    // dialog's rules then changed.
+    EXPECT_FLOAT_EQ(p.CargaMuertaVano[1], c.muertaVano);
+    EXPECT_FLOAT_EQ(p.EspesorLosa[1], c.espesorVano);
+  }
+}
+
+TEST(ComandosArchivo, LasTablasCargadasSeProcesanSinCambiarNada) {
+  // The rows the load writes are what the slab and supports tables read back: opening
+  // and closing both dialogs after a load leaves every value of the file as it was.
+  for (const char* ejemplo : {"techo.Los", "entrepiso.Los", "voladizos.Los"}) {
+    SCOPED_TRACE(ejemplo);
+    auto s = std::make_unique<Sesion>();
+    InterlocutorGuion ui;
+    ASSERT_TRUE(CargaArchivo(*s, std::string(PLACATEC_SOURCE_DIR) + "/examples/" + ejemplo, ui));
+    const std::string antes = TextoProyecto(s->proyecto, s->generales.TextoUso());
+    const Proyecto copia = s->proyecto;
+    s->losas.Activa(ui);
+    s->losas.OK(ui);
+    s->apoyos.Activa(ui);
+    s->apoyos.OK(ui);
+    EXPECT_TRUE(ui.mensajes.empty()) << ui.UltimoTexto();
+    EXPECT_EQ(TextoProyecto(s->proyecto, s->generales.TextoUso()), antes);
+    for (int i = 1; i <= copia.NumLosas; ++i) EXPECT_EQ(s->proyecto.CodigoLosa[i], copia.CodigoLosa[i]) << i;
+  }
+}
+
+TEST(ComandosArchivo, UnaCargaFallidaDejaElProyectoIntacto) {
+  Carpeta dir;
+  auto s = SesionOficinas();
+  InterlocutorGuion ui;
+  const std::string ruta = dir / "bueno.Los";
+  ASSERT_TRUE(SalvaArchivo(*s, ruta, ui));
+  ASSERT_TRUE(CargaArchivo(*s, ruta, ui));
+  s->proyecto.CalculoHecho = true;
+  const std::string antes = Vista(*s);
+
+  struct Caso {
+    const char* que;
+    std::string bytes;
+    const char* mensaje;
+  } casos[] = {
+      {"cero losas", "T\r\n 0  0  210  4200  .12  2  .5  .2 \r\n", "Archivo Ilegal"},
+      {"100 losas", "T\r\n 100  0  210  4200  .12  2  .5  .2 \r\n", "Archivo Ilegal"},
+      {"sin su ultima linea", Bytes(ruta).substr(0, Bytes(ruta).find("Oficina: cuartos")), "Archivo Ilegal"},
+      {"cortado en una losa", Bytes(ruta).substr(0, Bytes(ruta).find(" 2 AEAA") + 12), "Archivo Ilegal"},
+      {"bordes sin caso",
+       "T\r\n 2  0  210  4200  .12  2  .5  .2 \r\n 1 EEEE, 4  4  0  0  0  0  0 \r\n"
+       " 2 NNAA, 4  4  0  0  0  0  0 \r\n",
+       "Condiciones de Borde No Validas"},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.que);
+    InterlocutorGuion ui2;
+    EXPECT_FALSE(CargaBytes(*s, c.bytes, dir / "malo.Los", ui2));
+    ASSERT_EQ(ui2.mensajes.size(), 1u);
+    EXPECT_EQ(ui2.mensajes[0].texto, c.mensaje);
+    EXPECT_EQ(ui2.estados.back(), "");
+    EXPECT_FALSE(s->proyecto.Cargando);
+    EXPECT_TRUE(s->proyecto.CalculoHecho);
+    EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+    EXPECT_EQ(Vista(*s), antes);
+  }
+
+  // Files that cannot be read at all.
+  InterlocutorGuion ui3;
+  EXPECT_FALSE(CargaArchivo(*s, dir / "no-existe.Los", ui3));
+  EXPECT_EQ(ui3.UltimoTexto(), "Archivo no Encontrado");
+  EXPECT_FALSE(CargaArchivo(*s, dir / "", ui3));
+  EXPECT_EQ(ui3.UltimoTexto(), "Ilegal Nombre de Archivo");
+  const std::string grande = dir / "grande.Los";
+  Escribe(grande, Bytes(ruta));
+  fs::resize_file(grande, MaxBytesArchivo + 1);
+  EXPECT_FALSE(CargaArchivo(*s, grande, ui3));
+  EXPECT_EQ(ui3.UltimoTexto(), "Archivo Ilegal");
+  EXPECT_EQ(Vista(*s), antes);
+  EXPECT_FALSE(s->proyecto.Cargando);
+}
+
+TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
+  Carpeta dir;
+  auto s = SesionOficinas();
+  const std::string ruta = dir / "obra.Los";
+  Escribe(ruta, "contenido viejo\r\n");
+  fs::permissions(ruta, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  // Something in the way of the file being written: the save cannot finish.
+  fs::create_directory(ruta + "~");
+
+  InterlocutorGuion ui;
+  ui.respuestas = {Respuesta::OK, Respuesta::Cancelar};
+  EXPECT_FALSE(SalvaArchivo(*s, ruta, ui));
+  ASSERT_EQ(ui.mensajes.size(), 2u) << "OK intenta otra vez";
+  EXPECT_EQ(ui.mensajes[0].texto, "Ilegal Nombre de Archivo");
+  EXPECT_EQ(ui.mensajes[0].botones, Botones::OKCancelar);
+  EXPECT_EQ(ui.mensajes[0].icono, Icono::Exclamacion);
+  EXPECT_EQ(ui.estados.back(), "");
+  EXPECT_EQ(Bytes(ruta), "contenido viejo\r\n");
+  EXPECT_EQ(s->proyecto.NombreArchivo, "");
+
+  // The engineer clears the way and answers OK: the save goes on and completes.
+  class Despeja : public InterlocutorGuion {
+   public:
+    explicit Despeja(std::string estorbo) : estorbo_(std::move(estorbo)) {}
+    Respuesta Pregunta(const Mensaje& m) override {
+      fs::remove(estorbo_);
+      return InterlocutorGuion::Pregunta(m);
+    }
+
+   private:
+    std::string estorbo_;
+  } ui2(ruta + "~");
+  EXPECT_TRUE(SalvaArchivo(*s, ruta, ui2));
+  EXPECT_EQ(ui2.mensajes.size(), 1u);
+  EXPECT_EQ(Bytes(ruta), TextoProyecto(s->proyecto, s->generales.TextoUso()));
+  EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+  EXPECT_EQ(fs::status(ruta).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+
+  // Names that cannot be a file.
+  InterlocutorGuion ui3;
+  ui3.respuestas = {Respuesta::Cancelar, Respuesta::Cancelar, Respuesta::Cancelar};
+  EXPECT_FALSE(SalvaArchivo(*s, dir / "no-hay/obra.Los", ui3));
+  EXPECT_FALSE(SalvaArchivo(*s, dir / "", ui3));
+  EXPECT_FALSE(SalvaArchivo(*s, "", ui3));
+  ASSERT_EQ(ui3.mensajes.size(), 3u);
+  for (const Mensaje& m : ui3.mensajes) EXPECT_EQ(m.texto, "Ilegal Nombre de Archivo");
+  EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+}
+
+TEST(ComandosArchivo, TextosDeLosErroresDeDisco) {
+  const std::pair<int, const char*> casos[] = {{EIO, "El Disco no Esta Listo"},
+                                               {ENXIO, "El Disco no Esta Listo"},
+                                               {ENOSPC, "El Disco Esta Lleno"},
+                                               {EFBIG, "El Disco Esta Lleno"},
+                                               {ENOENT, "Ilegal Nombre de Archivo"},
+                                               {ENAMETOOLONG, "Ilegal Nombre de Archivo"},
+                                               {ENOTDIR, "Ilegal Nombre de Archivo"},
+                                               {EACCES, "Permiso Denegado"},
+                                               {EROFS, "Disco Protegido contra Escritura"},
+                                               // Any other: the system's own description.
+                                               {ETIMEDOUT, nullptr}};
+  for (auto [n, texto] : casos) {
+    const std::error_code e(n, std::generic_category());
+    EXPECT_EQ(TextoErrorArchivo(e), texto ? texto : e.message()) << n;
+  }
+}
+
+}  // namespace placatec

@@ -1,0 +1,156 @@
+#include "design/CalculaLosas.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "engine/CalculaMomentos.h"
+
+namespace placatec {
+
+namespace {
+
+constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
+
+// n slabs 4 x 5, code 9, dead 0.5, live 0.2, 0.12 m thick.
+Proyecto Losas(int n) {
+  Proyecto p;
+  p.NumLosas = static_cast<Integer>(n);
+  for (int i = 1; i <= n; ++i) {
+    p.Lx[i] = 4;
+    p.Ly[i] = 5;
+    p.CodigoLosa[i] = 9;
+    p.Bordes[i] = "EEEE";
+    p.CargaMuertaVano[i] = 0.5f;
+    p.CargaVivaVano[i] = 0.2f;
+    p.EspesorLosa[i] = 0.12f;
+  }
+  return p;
+}
+
+void AgregaApoyo(Proyecto& p, float a, float b, const std::string& dir = "X") {
+  const int j = ++p.NumApoyos;
+  p.ApoyoDir[j] = dir;
+  p.ApoyoLosa1[j] = a;
+  p.ApoyoLosa2[j] = b;
+}
+
+// Runs the calculation and returns its message ("" when none).
+std::string Calcula(Proyecto& p) {
+  p.ErrorCalculo = 0;
+  const Resultado<void> r = CalculaLosas(p);
+  EXPECT_EQ(p.ErrorCalculo, r ? 0 : 1);
+  return r.Mensaje();
+}
+
+const std::string kCorrija = "\r\n\r\nCORRIJA LOS DATOS";
+
+}  // namespace
+
+TEST(CalculaLosas, DatosGeneralesCompletados) {
+  for (float cubierta : {0.0f, -1.0f}) {
+    Proyecto p = Losas(1);
+    p.Recubrimiento = cubierta;
+    p.Fc = 0;
+    p.Fy = 0;
+    EXPECT_EQ(Calcula(p), "");
+    EXPECT_EQ(p.Recubrimiento, 2.0f);
+    EXPECT_EQ(p.RecubrimientoM, 0.02f);
+    EXPECT_EQ(p.Fc, 180);
+    EXPECT_EQ(p.Fy, 2800);
+  }
+  Proyecto p = Losas(1);
+  p.Recubrimiento = 2.5f;
+  EXPECT_EQ(Calcula(p), "");
+  EXPECT_EQ(p.RecubrimientoM, 0.025f);
+
+  // No slab and no support: a valid, empty calculation; a support whose slab number
+  // 2.5 rounds to slab 2 (half to even), which exists.
+  p = Losas(0);
+  EXPECT_EQ(Calcula(p), "");
+  p = Losas(2);
+  AgregaApoyo(p, 1, 2.5f);
+  EXPECT_EQ(Calcula(p), "");
+}
+
+TEST(CalculaLosas, LosaQueNoCorrespondeASuCaso) {
+  Proyecto p = Losas(5);
+  for (int i = 1; i <= 5; ++i) p.MomentoX[i] = p.AreaX[i] = 77.0f;  // an earlier run
+  p.MomentoApoyoX[1] = 77.0f;
+  AgregaApoyo(p, 1, 2);
+  p.CodigoLosa[3] = 12;  // one-way code on a 4 x 5 slab
+  EXPECT_EQ(Calcula(p), "Error en la Losa No.  3" + kCorrija);
+  EXPECT_EQ(TextoErrorCalculo(kCausaLosa, 12), "Error en la Losa No.  12" + kCorrija);
+  EXPECT_NE(p.MomentoX[2], 77.0f);  // slabs before the failing one were computed
+  EXPECT_EQ(p.CargaUltima[3], 1.03999996f);
+  for (int i : {3, 4, 5}) EXPECT_EQ(p.MomentoX[i], 77.0f) << i;
+  EXPECT_EQ(p.MomentoApoyoX[1], 77.0f);  // no support moment
+  EXPECT_EQ(p.AreaX[1], 77.0f);          // no design
+}
+
+// Every refusal with its message.
+TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
+  // Slab 1's moment and slab 3's steel from an earlier run: a refusal designs
+  // nothing, and a refusal of the data computes nothing at all.
+  bool nadaCalculado = false;
+  auto Con = [&](int losas, const std::function<void(Proyecto&)>& cambia) {
+    Proyecto p = Losas(losas);
+    p.MomentoX[1] = p.AreaX[3] = 77.0f;
+    cambia(p);
+    const std::string m = Calcula(p);
+    if (losas >= 3) {
+      EXPECT_EQ(p.AreaX[3], 77.0f) << m;
+    }
+    nadaCalculado = p.MomentoX[1] == 77.0f;
+    return m;
+  };
+  // Spans that are zero, negative or not a number, and ratios no Single power can hold.
+  const std::string luces = "Luces no validas en la Losa No.  2" + kCorrija;
+  for (float luz : {0.0f, -1.0f, kNaN, std::numeric_limits<float>::infinity(), 1e-9f})
+    EXPECT_EQ(Con(3, [luz](Proyecto& p) { p.Ly[2] = luz; }), luces) << luz;
+  EXPECT_EQ(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-20f; }), luces);
+  EXPECT_EQ(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-30f, p.Ly[2] = 1e30f; }), luces);
+  // A slab whose edges were rejected is not computed as code 10.
+  EXPECT_EQ(Con(3, [](Proyecto& p) { p.BordesInvalidos[3] = true; }),
+            "Condiciones de borde no validas en la Losa No.  3" + kCorrija);
+  EXPECT_TRUE(nadaCalculado);
+  // A thickness that leaves no effective depth over the cover.
+  const std::string espesor = "Espesor menor o igual al recubrimiento en la Losa No.  1" + kCorrija;
+  for (float e : {0.02f, 0.01f, 0.0f}) EXPECT_EQ(Con(2, [e](Proyecto& p) { p.EspesorLosa[1] = e; }), espesor);
+  EXPECT_EQ(Con(12, [](Proyecto& p) { p.EspesorLosa[12] = 0.1f, p.Recubrimiento = 12; }), espesor);
+  // Table counts outside 0..99 and a negative strength.
+  const std::string cuenta = "Numero de losas o de apoyos fuera de rango" + kCorrija;
+  EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumApoyos = 100; }), cuenta);
+  EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumLosas = -1; }), cuenta);
+  EXPECT_TRUE(nadaCalculado);
+  EXPECT_EQ(Con(1, [](Proyecto& p) { p.Fy = -2800; }),
+            "Resistencia del concreto o del acero no valida" + kCorrija);
+  EXPECT_TRUE(nadaCalculado);
+  // Moments beyond the section; a load that is not a number gives no moment at all.
+  const std::string capacidad = "Capacidad de la seccion excedida en la Losa No.  2" + kCorrija;
+  EXPECT_EQ(Con(3, [](Proyecto& p) { p.CargaMuertaVano[2] = 20.0f; }), capacidad);
+  EXPECT_EQ(Con(2, [](Proyecto& p) { p.CargaVivaVano[2] = kNaN; }), capacidad);
+  // A cantilever whose edge load overflows: the support cannot be designed.
+  EXPECT_EQ(Con(2,
+                [](Proyecto& p) {
+                  p.Lx[1] = 1.5f, p.Ly[1] = 6, p.CodigoLosa[1] = 13, p.CargaMuertaVuelo[1] = 3e38f;
+                  AgregaApoyo(p, 1, 2);
+                }),
+            "Capacidad de la seccion excedida en el Apoyo No.  1" + kCorrija);
+  // Supports naming a slab that does not exist, also with no slabs at all.
+  for (float losa : {0.0f, 3.0f, 100.0f, -1.0f, 1e30f, 0.4f, kNaN}) {
+    EXPECT_EQ(Con(2,
+                  [losa](Proyecto& p) {
+                    AgregaApoyo(p, 1, 2);
+                    AgregaApoyo(p, 2, losa, "Y");
+                  }),
+              "Losa inexistente en el Apoyo No.  2" + kCorrija)
+        << losa;
+    EXPECT_TRUE(nadaCalculado);
+  }
+  EXPECT_EQ(Con(0, [](Proyecto& p) { AgregaApoyo(p, 1, 2); }),
+            "Losa inexistente en el Apoyo No.  1" + kCorrija);
+}
+
+}  // namespace placatec

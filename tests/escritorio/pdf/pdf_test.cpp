@@ -1,0 +1,162 @@
+// The report written as PDF: its text, its pages, and failures that say why.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "escritorio/pdf/PintaReporte.h"
+#include "escritorio/vistaprevia/EntornoQt.h"
+#include "report/Papel.h"
+#include "report/ProyectoEjemplo.h"
+#include "report/Reporte.h"
+
+using namespace placatec;
+
+class PdfTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+
+  static QString Ejecuta(const QString& programa, const QStringList& args) {
+    QProcess p;
+    p.start(programa, args);
+    if (!p.waitForFinished(60000)) return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+  }
+
+  // Page images for a person to look at, when asked for.
+  static void GuardaImagenes(const QString& pdf, const QString& nombre) {
+    const QString destino = qEnvironmentVariable("PLACATEC_SCREENSHOTS");
+    if (destino.isEmpty() || QStandardPaths::findExecutable("pdftoppm").isEmpty()) return;
+    QDir().mkpath(destino);
+    Ejecuta("pdftoppm", {"-r", "50", "-png", pdf, destino + "/" + nombre});
+  }
+
+ private slots:
+  void ReporteCompletoConSusTextos() {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("pdftotext is not installed");
+    Sesion s;
+    ejemplo::Llena(s, 20, 19);
+    s.proyecto.TituloReporte.clear();
+    const QString ruta = dir_.filePath("reporte.pdf");
+    std::string error;
+    QVERIFY2(ExportaPdf(s, ruta.toStdString(), error), error.c_str());
+    GuardaImagenes(ruta, "reporte20");
+
+    const QString texto = Ejecuta("pdftotext", {"-layout", ruta, "-"});
+    for (const char* sub :
+         {"Datos generales", "Nomenclatura para las condiciones de borde", "Numeracion de los bordes",
+          "Descripcion de losas", "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
+          "Reacciones de apoyo", "Calculo metrico", "Carga ultima general", "A = Apoyado",
+          "\xC3\xB8"
+          "3/8 a 0.25",
+          "Totales", "Reac-ultima"})
+      QVERIFY2(texto.contains(QString::fromUtf8(sub)), sub);
+
+    // Header and footer on every page.
+    const QStringList paginas = texto.split(QChar('\f'), Qt::SkipEmptyParts);
+    int conTexto = 0;
+    for (int n = 0; n < paginas.size(); ++n) {
+      if (paginas[n].trimmed().isEmpty()) continue;
+      ++conTexto;
+      QVERIFY2(paginas[n].contains(QString("Pag %1").arg(n + 1)), qPrintable(QString::number(n + 1)));
+      QVERIFY(paginas[n].contains("Edificio K1"));
+    }
+    QVERIFY(conTexto >= 3);
+
+    // The fonts travel with the file.
+    const QString fuentes = Ejecuta("pdffonts", {ruta});
+    if (!fuentes.isEmpty()) QVERIFY(fuentes.contains("yes"));
+  }
+
+  void ApaisadoYUnRangoDePaginas() {
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
+    Sesion s;
+    ejemplo::Llena(s, 20, 19);
+    const Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
+    ConfiguracionPagina c;
+    c.orientacion = 1;
+    c.papel = PapelA4;
+    const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
+    QVERIFY(m.paginas.size() >= 3);
+    const QString ruta = dir_.filePath("apaisado.pdf");
+    QString error;
+    QVERIFY2(EscribePdf(m, c, ruta, error, 2, 3), qPrintable(error));
+    GuardaImagenes(ruta, "apaisado");
+    const QString info = Ejecuta("pdfinfo", {ruta});
+    QVERIFY(info.contains(QRegularExpression("Pages:\\s+2\\b")));
+    QVERIFY2(info.contains(QRegularExpression("Page size:\\s+842 x 595")), qPrintable(info));
+  }
+
+  void FallosConMensajeYSinArchivoAMedias() {
+    Sesion s;
+    ejemplo::Llena(s, 2, 1);
+    std::string error;
+    QVERIFY(!ExportaPdf(s, "/no/existe/esta/carpeta/r.pdf", error));
+    QVERIFY(QString::fromStdString(error).startsWith("No se pudo crear el archivo"));
+
+    // A bad page range writes nothing and keeps the file that was there.
+    const QString ruta = dir_.filePath("previo.pdf");
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("previo");
+    f.close();
+    const Maqueta m =
+        MaquetaDocumento(Reporte().Inicia(s, OpcionesReporte{}, {}), ConfiguracionPagina{}, MedidorQt());
+    QString e;
+    QVERIFY(!EscribePdf(m, ConfiguracionPagina{}, ruta, e, 5, 9));
+    QVERIFY(e.startsWith("Las paginas a imprimir deben estar entre 1 y"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("previo"));
+  }
+
+  void MedidasYPapelesDeQt() {
+    // Arial resolves to a font with Arial's metrics; the measure grows with size.
+    MedidorQt m;
+    Estilo diez, doce;
+    doce.tamano = 12;
+    const double a = m.Ancho(diez, "Carga muerta general");
+    QVERIFY(a > 1500 && a < 3500);
+    QVERIFY(m.Ancho(doce, "Carga muerta general") > a);
+    QVERIFY(m.AltoLinea(diez) > 200 && m.AltoLinea(diez) < 300);
+
+    // Every code Qt knows has the sheet size of the paper table.
+    int conocidos = 0;
+    for (int codigo = 1; codigo <= UltimoCodigoPapel; ++codigo) {
+      const std::optional<QPageSize> t = TamanoQt(codigo);
+      if (!t) continue;
+      ++conocidos;
+      const QSizeF qt = t->size(QPageSize::Point) * 20.0;
+      const MedidaPapel m = MedidasPapel(codigo);
+      QVERIFY2(std::abs(qt.width() - m.ancho) < 60 && std::abs(qt.height() - m.alto) < 60,
+               qPrintable(QString("%1: %2 x %3").arg(codigo).arg(qt.width()).arg(qt.height())));
+    }
+    QVERIFY(conocidos >= 50);
+    // Sizes Qt folds into another code are not offered as that code.
+    QVERIFY(!TamanoQt(55).has_value());
+    QVERIFY(!TamanoQt(48).has_value());
+    QCOMPARE(TamanoQt(9)->id(), QPageSize::A4);
+    // The page layout is the sheet of the paper code, turned when landscape.
+    ConfiguracionPagina c;
+    c.papel = PapelA4;
+    c.orientacion = 1;
+    QCOMPARE(DisenoPagina(c).fullRectPoints().size(), QSize(842, 595));
+    // The PDF printer takes every listed size.
+    EntornoQt e;
+    QVERIFY(e.AdmitePapel(kImpresoraPdf, 9));
+    QVERIFY(e.AdmitePapel(kImpresoraPdf, 256));
+    QVERIFY(!e.AdmitePapel(kImpresoraPdf, 48));
+  }
+};
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  PdfTest t;
+  return QTest::qExec(&t, argc, argv);
+}
+
+#include "pdf_test.moc"

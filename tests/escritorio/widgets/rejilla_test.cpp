@@ -1,0 +1,254 @@
+// The data grid as its users drive it: groups, formats, typing and committing rows,
+// Enter, the "*" row, deleting rows and drop-down lists. Cell buttons and styles are
+// driven through the windows that use them (supports, reactions, results).
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include "CapturaPantalla.h"
+#include "escritorio/widgets/Rejilla.h"
+
+using namespace placatec;
+
+namespace {
+
+// Keys go to whatever has the focus, as they do for a user.
+void Teclea(const QString& texto) {
+  for (QChar ch : texto) QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+}
+// Enter in an editor commits once pending events have run, as in the event loop.
+void Pulsa(Qt::Key k) {
+  QTest::keyClick(QApplication::focusWidget(), k);
+  QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+class RejillaTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Rejilla> rejilla;
+
+  // An editable grid of five columns with the given rows, shown and with the focus.
+  void Muestra(std::vector<QStringList> filas = {{"1", "4", "5", "A", "A"}}) {
+    rejilla->PonEditable(true);
+    rejilla->PonFilas(filas);
+    rejilla->resize(500, 300);
+    rejilla->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rejilla.get()));
+    rejilla->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rejilla.get()));
+    rejilla->setFocus();
+  }
+
+ private slots:
+  void init() {
+    rejilla = std::make_unique<Rejilla>();
+    rejilla->PonTitulo("DESCRIPCION DE LOSAS");
+    rejilla->PonColumnas(
+        {{"Num"}, {"   Lx     (m)", "0.000"}, {" Ly   (m)", "0.000"}, {"1 (Izq)"}, {"2 (Der)"}});
+  }
+  void cleanup() { rejilla.reset(); }
+
+  void GruposFormatosYFilas() {
+    rejilla->PonGrupo(3, 4, "Condiciones de borde");
+    QCOMPARE(rejilla->GrupoDe(4), QString("Condiciones de borde"));
+    QCOMPARE(rejilla->GrupoDe(2), QString());
+    // A number is shown in its column's format; the cell keeps its text.
+    rejilla->PonFilas(std::vector<QStringList>{{"1", "4", ".1235", "e", "A"}, {"2", "abc", "", "A", "A"}});
+    QCOMPARE(rejilla->TextoMostrado(0, 2), QString("0.124"));
+    QCOMPARE(rejilla->Texto(0, 2), QString(".1235"));
+    QCOMPARE(rejilla->TextoMostrado(1, 1), QString("abc"));
+    QCOMPARE(rejilla->Vista()->model()->index(0, 1).data().toString(), QString("4.000"));
+    rejilla->PonFormato(1, "0.00");
+    QCOMPARE(rejilla->TextoMostrado(0, 1), QString("4.00"));
+
+    // Rewriting the rows keeps the current cell; no editing notification comes from
+    // the program's own writes.
+    rejilla->PonCelda(1, 3);
+    rejilla->PonTexto(0, 2, "7");
+    rejilla->PonFilas(rejilla->Filas());
+    QCOMPARE(rejilla->FilaActual(), 1);
+    QCOMPARE(rejilla->ColumnaActual(), 3);
+    QCOMPARE(rejilla->Texto(0, 2), QString("7"));
+    rejilla->BorraFila(0);
+    QCOMPARE(rejilla->FilasComo<5>()[0][1], std::string("abc"));
+    QCOMPARE(rejilla->FilaPendiente(), false);
+
+    // The header is tall enough for the group row above the captions.
+    Muestra();
+    auto* cabecera = rejilla->Vista()->horizontalHeader();
+    QVERIFY(cabecera->height() >= 2 * cabecera->fontMetrics().height());
+  }
+
+  void TecleoEnFilaNuevaYConfirmacion() {
+    rejilla->PonAgregaFilas(true);
+    rejilla->PonAccionEnter(AccionEnter::ConfirmaYDerecha);
+    rejilla->PonColumnaInicial(1);
+    Muestra({});
+    QCOMPARE(rejilla->Vista()->model()->rowCount(), 1);  // only the "*" row
+    QSignalSpy editadas(rejilla.get(), &Rejilla::CeldaEditada);
+    QSignalSpy confirmadas(rejilla.get(), &Rejilla::FilaConfirmada);
+    rejilla->PonCelda(0, 1);
+    Teclea("4.5");
+    Pulsa(Qt::Key_Return);
+    // The typed row is added, committed, and the cursor is one column right.
+    QCOMPARE(rejilla->NumFilas(), 1);
+    QCOMPARE(editadas.count(), 1);
+    QCOMPARE(editadas[0], (QList<QVariant>{0, 1, QString("4.5")}));
+    QCOMPARE(confirmadas.count(), 1);
+    QCOMPARE(confirmadas[0][1].value<CambioFila>(), CambioFila::Agregada);
+    QCOMPARE(rejilla->ColumnaActual(), 2);
+
+    // A second edit of the same row is pending until the cursor leaves the row.
+    Teclea("3");
+    Pulsa(Qt::Key_Tab);
+    QCOMPARE(rejilla->Texto(0, 2), QString("3"));
+    QVERIFY(rejilla->FilaPendiente());
+    rejilla->PonCelda(1, 1);  // down to the "*" row
+    QCOMPARE(confirmadas.count(), 2);
+    QCOMPARE(confirmadas[1][1].value<CambioFila>(), CambioFila::Cambiada);
+
+    // Enter with no editor open at the last column goes to the next row.
+    rejilla->PonCelda(0, 4);
+    Pulsa(Qt::Key_Return);
+    QCOMPARE(rejilla->FilaActual(), 1);
+    QCOMPARE(rejilla->ColumnaActual(), 1);
+    // Opening an editor in the "*" row and leaving it empty adds nothing.
+    Pulsa(Qt::Key_F2);
+    Pulsa(Qt::Key_Return);
+    QCOMPARE(rejilla->NumFilas(), 1);
+    // Escape abandons an edit.
+    rejilla->PonCelda(0, 1);
+    Teclea("9");
+    Pulsa(Qt::Key_Escape);
+    QCOMPARE(rejilla->Texto(0, 1), QString("4.5"));
+  }
+
+  void ConfirmaEdicionYSoloLectura() {
+    Muestra();
+    QSignalSpy confirmadas(rejilla.get(), &Rejilla::FilaConfirmada);
+    rejilla->PonCelda(0, 2);
+    Teclea("6");
+    QCOMPARE(rejilla->Texto(0, 2), QString("5"));  // still in the editor
+    rejilla->ConfirmaEdicion();
+    QCOMPARE(rejilla->Texto(0, 2), QString("6"));
+    QCOMPARE(confirmadas.count(), 1);
+    // Typing the text a cell already holds is no change.
+    Teclea("6");
+    rejilla->ConfirmaEdicion();
+    QCOMPARE(confirmadas.count(), 1);
+    // A grid that is not editable takes no typing.
+    rejilla->PonEditable(false);
+    rejilla->PonCelda(0, 1);
+    Teclea("7");
+    rejilla->ConfirmaEdicion();
+    QCOMPARE(rejilla->Texto(0, 1), QString("4"));
+  }
+
+  void ColumnaDeSoloLectura() {
+    ColumnaRejilla num("Num");
+    num.soloLectura = true;
+    rejilla->PonColumnas({num, {"Lx"}});
+    Muestra({{"1", "4"}});
+    rejilla->PonCelda(0, 0);
+    Teclea("7");
+    rejilla->ConfirmaEdicion();
+    QCOMPARE(rejilla->Texto(0, 0), QString("1"));
+  }
+
+  void BorradoDeFilasConConfirmacion() {
+    rejilla->PonAgregaFilas(true);
+    rejilla->PonBorraFilas(true);
+    Muestra({{"1"}, {"2"}, {"3"}});
+    int preguntas = 0;
+    bool acepta = false;
+    rejilla->confirmaBorrado = [&](int n) {
+      ++preguntas;
+      return n == 1 && acepta;
+    };
+    QSignalSpy borradas(rejilla.get(), &Rejilla::FilasBorradas);
+    for (bool si : {false, true}) {
+      acepta = si;
+      rejilla->Vista()->selectRow(1);
+      Pulsa(Qt::Key_Delete);
+    }
+    QCOMPARE(preguntas, 2);
+    QCOMPARE(rejilla->NumFilas(), 2);  // the first was refused
+    QCOMPARE(rejilla->Texto(1, 0), QString("3"));
+    QCOMPARE(borradas.count(), 1);
+    QCOMPARE(borradas[0][0].value<QList<int>>(), QList<int>{1});
+    // Without a selected row, Delete removes nothing.
+    rejilla->PonCelda(0, 1);
+    Pulsa(Qt::Key_Delete);
+    QCOMPARE(rejilla->NumFilas(), 2);
+  }
+
+  void ListaDesplegableDeDosColumnas() {
+    rejilla->PonLista(3, {{"A", "Apoyado"}, {"E", "Empotrado"}, {"N", "No apoyado"}},
+                      {"Tipo", "Condicion de apoyo"});
+    Muestra();
+    rejilla->PonCelda(0, 3);
+    Pulsa(Qt::Key_F2);
+    auto* combo = qobject_cast<QComboBox*>(QApplication::focusWidget()->parentWidget());
+    if (!combo) combo = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    QVERIFY(combo);
+    QCOMPARE(combo->model()->index(2, 1).data().toString(), QString("No apoyado"));
+    combo->showPopup();
+    CapturaPantalla(combo->view()->window(), "Rejilla_lista_bordes");
+    combo->hidePopup();
+    // The offscreen desktop does not give the window back after a popup.
+    rejilla->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rejilla.get()));
+    // Picking a row puts its first column into the cell.
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    rejilla->ConfirmaEdicion();
+    QCOMPARE(rejilla->Texto(0, 3), QString("E"));
+    // Typed text stays as typed, lower case included, with Enter too.
+    rejilla->PonCelda(0, 3);
+    Teclea("n");
+    Pulsa(Qt::Key_Return);
+    QCOMPARE(rejilla->Texto(0, 3), QString("n"));
+    // An empty list removes the drop-down.
+    rejilla->PonLista(3, {});
+    rejilla->PonCelda(0, 3);
+    Pulsa(Qt::Key_F2);
+    QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+    Pulsa(Qt::Key_Escape);
+  }
+
+  void EnterYTeclasNotificadasAlDueno() {
+    rejilla->PonAccionEnter(AccionEnter::Notifica);
+    Muestra();
+    QSignalSpy enter(rejilla.get(), &Rejilla::EnterPulsado);
+    QSignalSpy confirmadas(rejilla.get(), &Rejilla::FilaConfirmada);
+    QSignalSpy movidas(rejilla.get(), &Rejilla::CeldaActualCambiada);
+    QSignalSpy teclas(rejilla.get(), &Rejilla::TeclaPulsada);
+    rejilla->PonCelda(0, 1);
+    QCOMPARE(movidas.count(), 1);
+    Teclea("6");
+    Pulsa(Qt::Key_Return);
+    // The cell is stored, the owner hears Enter, and the grid neither commits the row
+    // nor moves: that is the owner's business now.
+    QCOMPARE(rejilla->Texto(0, 1), QString("6"));
+    QCOMPARE(enter.count(), 1);
+    QCOMPARE(enter[0], (QList<QVariant>{0, 1}));
+    QVERIFY(!rejilla->FilaPendiente());
+    QCOMPARE(confirmadas.count(), 0);
+    QCOMPARE(rejilla->ColumnaActual(), 1);
+    // Enter without an editor is heard too, and so are the other keys.
+    Pulsa(Qt::Key_Enter);
+    QCOMPARE(enter.count(), 2);
+    Pulsa(Qt::Key_Right);
+    QCOMPARE(teclas.last()[0].toInt(), int(Qt::Key_Right));
+    QCOMPARE(rejilla->ColumnaActual(), 2);
+  }
+};
+
+QTEST_MAIN(RejillaTest)
+#include "rejilla_test.moc"
