@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "comandos/Arranque.h"
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
@@ -221,11 +222,9 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   Sesion s;
   InterlocutorLote ui;
 
-  // Start-up: defaults, and the general data dialog that opens by itself, closed with OK.
-  ValoresPorDefecto(s.proyecto);
-  s.generales.Abre();
-  s.generales.Activa();
-  s.generales.OK();
+  // Start-up, and the general data dialog that opens by itself, closed with OK.
+  IniciaPrograma(s, ui);
+  AceptaDatosGenerales(s);
   ui.Olvida();
 
   json doc = {{"archivo", op.archivo},
@@ -249,7 +248,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
             << (ui.Primero().empty() ? "no se pudo cargar el archivo" : ui.Primero()) << "\n";
     return termina(1);
   }
-  s.generales.OK();  // the general data dialog that the load opened, closed with OK
+  AceptaDatosGenerales(s);  // the general data dialog that the load opened
   ui.Olvida();
 
   int estado = 0;

@@ -49,6 +49,14 @@ std::string NumeroTexto(const std::string& texto, const char* formato) {
 
 }  // namespace
 
+std::string EncabezadoReporte(const Proyecto& p) {
+  return !p.TituloReporte.empty() ? p.TituloReporte : p.Titulo + "|";
+}
+
+std::string PieReporte(const Proyecto& p) {
+  return !p.PieReporte.empty() ? p.PieReporte : std::string(kPieReporte);
+}
+
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
   std::array<FilaCargaMuerta, 6> filas;
   for (int k = 0; k < NumFilasCarga; ++k)

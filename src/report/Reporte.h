@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "comandos/Sesion.h"
 #include "report/Documento.h"
@@ -18,11 +19,19 @@ constexpr int NumSecciones = 4;
 // Whether a section's check box is enabled: the result sections need a calculation.
 bool SeccionHabilitada(Seccion s, const Proyecto& p);
 
+// The footer of a report whose user set none: the page number on the right.
+inline constexpr std::string_view kPieReporte = "||Pag %d";
+
+// The header and footer of the project's report: those the user set in the preview,
+// else the title on the left and the page number on the right.
+std::string EncabezadoReporte(const Proyecto& p);
+std::string PieReporte(const Proyecto& p);
+
 struct OpcionesReporte {
   std::array<bool, NumSecciones> marcadas{true, true, true, true};  // check boxes
   EstilosReporte estilos = EstilosPorDefecto();
   std::string encabezado;        // header field
-  std::string pie = "||Pag %d";  // footer field
+  std::string pie{kPieReporte};  // footer field
 };
 
 // The recomputations run right before their sections: the reactions grid and the

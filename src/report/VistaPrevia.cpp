@@ -47,8 +47,8 @@ void VistaPrevia::Carga() {
 
 void VistaPrevia::CamposEncabezado() {
   const Proyecto& p = s_.proyecto;
-  encabezado = !p.TituloReporte.empty() ? p.TituloReporte : p.Titulo + "|";
-  pie = !p.PieReporte.empty() ? p.PieReporte : "||Pag %d";
+  encabezado = EncabezadoReporte(p);
+  pie = PieReporte(p);
 }
 
 void VistaPrevia::Activa() {

@@ -165,8 +165,8 @@ bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error) {
   }
   const Proyecto& p = s.proyecto;
   OpcionesReporte o;
-  o.encabezado = !p.TituloReporte.empty() ? p.TituloReporte : p.Titulo + "|";
-  o.pie = !p.PieReporte.empty() ? p.PieReporte : "||Pag %d";
+  o.encabezado = EncabezadoReporte(p);
+  o.pie = PieReporte(p);
   const Documento d = Reporte().Inicia(s, o);
   const ConfiguracionPagina c;
   const Maqueta m = MaquetaDocumento(d, c, MedidorQt());

@@ -4,8 +4,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "comandos/Arranque.h"
 #include "escritorio/principal/PlacatForm.h"
-#include "model/Defectos.h"
 
 namespace placatec {
 
@@ -21,12 +21,7 @@ bool InstalaTraduccionQt(QCoreApplication& app) {
 
 void Main(PlacatForm& placat) {
   placat.show();
-  placat.Estado("Cargando el programa...");
-  // The f'c and fy lists were filled when the general data window was built.
-  Proyecto& p = placat.sesion().proyecto;
-  p.Cargando = false;
-  ValoresPorDefecto(p);
-  placat.Estado("");
+  IniciaPrograma(placat.sesion(), placat);
 }
 
 }  // namespace placatec

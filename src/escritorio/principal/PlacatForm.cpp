@@ -85,14 +85,6 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
 
-  // Row defaults of the slab table, as the window loads.
-  Proyecto& p = sesion_.proyecto;
-  p.LxDefecto = 1.0f;
-  p.LyDefecto = 1.0f;
-  p.CargaMuertaDefecto = 0.36f;
-  p.CargaVivaDefecto = 0.2f;
-  p.EspesorDefecto = 0.12f;
-
   pideArchivo = [this](DialogoArchivo d) {
     const QString filtro = QStringLiteral("Archivos de losas (*.Los)");
     const QString inicio = Q(sesion_.proyecto.NombreArchivo);
