@@ -48,32 +48,6 @@ const std::string kCorrija = "\r\n\r\nCORRIJA LOS DATOS";
 
 }  // namespace
 
-TEST(CalculaLosas, DatosGeneralesCompletados) {
-  for (float cubierta : {0.0f, -1.0f}) {
-    Proyecto p = Losas(1);
-    p.Recubrimiento = cubierta;
-    p.Fc = 0;
-    p.Fy = 0;
-    EXPECT_EQ(Calcula(p), "");
-    EXPECT_EQ(p.Recubrimiento, 2.0f);
-    EXPECT_EQ(p.RecubrimientoM, 0.02f);
-    EXPECT_EQ(p.Fc, 180);
-    EXPECT_EQ(p.Fy, 2800);
-  }
-  Proyecto p = Losas(1);
-  p.Recubrimiento = 2.5f;
-  EXPECT_EQ(Calcula(p), "");
-  EXPECT_EQ(p.RecubrimientoM, 0.025f);
-
-  // No slab and no support: a valid, empty calculation; a support whose slab number
-  // 2.5 rounds to slab 2 (half to even), which exists.
-  p = Losas(0);
-  EXPECT_EQ(Calcula(p), "");
-  p = Losas(2);
-  AgregaApoyo(p, 1, 2.5f);
-  EXPECT_EQ(Calcula(p), "");
-}
-
 TEST(CalculaLosas, LosaQueNoCorrespondeASuCaso) {
   Proyecto p = Losas(5);
   for (int i = 1; i <= 5; ++i) p.MomentoX[i] = p.AreaX[i] = 77.0f;  // an earlier run
@@ -89,7 +63,7 @@ TEST(CalculaLosas, LosaQueNoCorrespondeASuCaso) {
   EXPECT_EQ(p.AreaX[1], 77.0f);          // no design
 }
 
-// Every refusal with its message.
+// The refusals that no project file reaches (tests/corpus/calculo holds those it does).
 TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
   // Slab 1's moment and slab 3's steel from an earlier run: a refusal designs
   // nothing, and a refusal of the data computes nothing at all.
@@ -105,20 +79,14 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
     nadaCalculado = p.MomentoX[1] == 77.0f;
     return m;
   };
-  // Spans that are zero, negative or not a number, and ratios no Single power can hold.
+  // Spans no file can hold (the reader refuses zero spans): not a number, infinite.
   const std::string luces = "Luces no validas en la Losa No.  2" + kCorrija;
-  for (float luz : {0.0f, -1.0f, kNaN, std::numeric_limits<float>::infinity(), 1e-9f})
+  for (float luz : {kNaN, std::numeric_limits<float>::infinity()})
     EXPECT_EQ(Con(3, [luz](Proyecto& p) { p.Ly[2] = luz; }), luces) << luz;
-  EXPECT_EQ(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-20f; }), luces);
-  EXPECT_EQ(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-30f, p.Ly[2] = 1e30f; }), luces);
   // A slab whose edges were rejected is not computed as code 10.
   EXPECT_EQ(Con(3, [](Proyecto& p) { p.BordesInvalidos[3] = true; }),
             "Condiciones de borde no validas en la Losa No.  3" + kCorrija);
   EXPECT_TRUE(nadaCalculado);
-  // A thickness that leaves no effective depth over the cover.
-  const std::string espesor = "Espesor menor o igual al recubrimiento en la Losa No.  1" + kCorrija;
-  for (float e : {0.02f, 0.01f, 0.0f}) EXPECT_EQ(Con(2, [e](Proyecto& p) { p.EspesorLosa[1] = e; }), espesor);
-  EXPECT_EQ(Con(12, [](Proyecto& p) { p.EspesorLosa[12] = 0.1f, p.Recubrimiento = 12; }), espesor);
   // Table counts outside 0..99 and a negative strength.
   const std::string cuenta = "Numero de losas o de apoyos fuera de rango" + kCorrija;
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumApoyos = 100; }), cuenta);
@@ -127,19 +95,11 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.Fy = -2800; }),
             "Resistencia del concreto o del acero no valida" + kCorrija);
   EXPECT_TRUE(nadaCalculado);
-  // Moments beyond the section; a load that is not a number gives no moment at all.
-  const std::string capacidad = "Capacidad de la seccion excedida en la Losa No.  2" + kCorrija;
-  EXPECT_EQ(Con(3, [](Proyecto& p) { p.CargaMuertaVano[2] = 20.0f; }), capacidad);
-  EXPECT_EQ(Con(2, [](Proyecto& p) { p.CargaVivaVano[2] = kNaN; }), capacidad);
-  // A cantilever whose edge load overflows: the support cannot be designed.
-  EXPECT_EQ(Con(2,
-                [](Proyecto& p) {
-                  p.Lx[1] = 1.5f, p.Ly[1] = 6, p.CodigoLosa[1] = 13, p.CargaMuertaVuelo[1] = 3e38f;
-                  AgregaApoyo(p, 1, 2);
-                }),
-            "Capacidad de la seccion excedida en el Apoyo No.  1" + kCorrija);
+  // A load that is not a number gives no moment at all.
+  EXPECT_EQ(Con(2, [](Proyecto& p) { p.CargaVivaVano[2] = kNaN; }),
+            "Capacidad de la seccion excedida en la Losa No.  2" + kCorrija);
   // Supports naming a slab that does not exist, also with no slabs at all.
-  for (float losa : {0.0f, 3.0f, 100.0f, -1.0f, 1e30f, 0.4f, kNaN}) {
+  for (float losa : {-1.0f, 1e30f, 0.4f, kNaN}) {
     EXPECT_EQ(Con(2,
                   [losa](Proyecto& p) {
                     AgregaApoyo(p, 1, 2);

@@ -44,27 +44,6 @@ TEST(TablaApoyos, ProcesarNumeraLasFilasCompletasSinHuecos) {
   EXPECT_TRUE(m.ui.mensajes.empty());
 }
 
-TEST(TablaApoyos, PrimeraFila) {
-  Mesa m;
-  // The row of the form load, with its direction only, is no support.
-  m.t.AgregaFila(Fila{});
-  m.t.Carga();
-  EXPECT_EQ(m.t.filas[0][ColApoyo::Dir], "X");
-  m.t.Procesar(m.ui);
-  EXPECT_EQ(m.t.NumFilas(), 0);
-
-  // A first row with one slab number stays, uncounted, to be finished.
-  m.Agrega({Apoyo("X", "1", ""), Apoyo("Y", "1", "2")});
-  m.t.Procesar(m.ui);
-  EXPECT_EQ(m.p.NumApoyos, 1);
-  EXPECT_EQ(m.t.filas[0][ColApoyo::Num], "");
-  EXPECT_EQ(m.t.filas[1][ColApoyo::Num], "1");
-  m.t.EditaCelda(0, ColApoyo::Losa2, "3");
-  m.t.FilaActualizada(m.ui);
-  EXPECT_EQ(m.p.NumApoyos, 2);
-  EXPECT_EQ(m.p.ApoyoLosa2[1], 3.0f);
-}
-
 TEST(TablaApoyos, DireccionDeLasFilasNuevas) {
   Mesa m;
   m.t.Carga();
@@ -127,46 +106,6 @@ TEST(TablaApoyos, NoCabenMasDe99Apoyos) {
   EXPECT_FALSE(m.t.Procesar(m.ui));
   EXPECT_EQ(m.ui.UltimoTexto(), "Error en los apoyos");
   EXPECT_EQ(m.p.NumApoyos, 99);
-}
-
-TEST(TablaApoyos, BorraTodoPreguntaAntes) {
-  Mesa m;
-  m.Agrega({Apoyo("Y", "1", "2"), Apoyo("Y", "2", "3")});
-  m.t.Procesa(m.ui);
-  m.ui.respuestas.push_back(Respuesta::No);
-  m.t.BorraTodo(m.ui);
-  EXPECT_EQ(m.ui.UltimoTexto(), "Seguro que quiere borrar todos los apoyos");
-  EXPECT_EQ(m.ui.mensajes.back().botones, Botones::SiNo);
-  EXPECT_EQ(m.t.NumFilas(), 2);
-  EXPECT_EQ(m.p.NumApoyos, 2);
-
-  m.t.BorraTodo(m.ui);  // Yes
-  EXPECT_EQ(m.t.NumFilas(), 0);
-  EXPECT_EQ(m.p.NumApoyos, 0);
-  EXPECT_EQ(m.p.ApoyoLosa1[1], 0.0f);
-  EXPECT_EQ(m.p.ApoyoLosa2[2], 0.0f);
-  EXPECT_EQ(m.p.ApoyoDir[2], "X");
-}
-
-TEST(TablaApoyos, ActivarOKYEnterEnOK) {
-  Mesa m;
-  m.p.NumLosas = 3;
-  m.t.AgregaFila(Apoyo("X", "1", "2"));
-  m.t.Activa(m.ui);
-  EXPECT_EQ(m.t.listaLosas, (std::vector<std::string>{"1", "2", "3"}));
-  m.t.AgregaFila(Apoyo("Y", "2", "3"));
-  m.t.FilaActualizada(m.ui);
-  EXPECT_EQ(m.p.NumApoyos, 2);
-  m.t.EnterEnOK();  // closes without passing the count on
-  EXPECT_FALSE(m.t.abierta);
-  EXPECT_EQ(m.p.NumApoyosReac, 0);
-
-  m.t.Activa(m.ui);
-  m.t.BorraFila(0, m.ui);
-  EXPECT_EQ(m.p.ApoyoLosa1[1], 2.0f);
-  m.t.OK(m.ui);
-  EXPECT_FALSE(m.t.abierta);
-  EXPECT_EQ(m.p.NumApoyosReac, 1);
 }
 
 }  // namespace placatec

@@ -54,48 +54,6 @@ void EsperaProyectoComoGrilla(const Proyecto& p, const TablaLosas& t) {
 
 }  // namespace
 
-TEST(TablaLosas, LetrasDeBorde) {
-  Mesa m;
-  m.Agrega({Losa("4", "5", "AAAA")});
-  m.t.ProcesaLosa(m.ui);
-  // A lower-case "e" stays while editing; an "X" becomes "A" as the cell is left.
-  m.t.EditaCelda(0, ColLosa::Borde1, "e");
-  m.t.EditaCelda(0, ColLosa::Borde2, "X");
-  EXPECT_EQ(m.t.filas[0][ColLosa::Borde1], "e");
-  EXPECT_EQ(m.t.filas[0][ColLosa::Borde2], "X");
-  m.t.EditaCelda(0, ColLosa::Borde3, " n ");
-  EXPECT_EQ(m.t.filas[0][ColLosa::Borde2], "A");
-  // Committed, the row stores upper case.
-  m.t.FilaActualizada(m.ui);
-  EXPECT_EQ(m.t.filas[0][ColLosa::Borde1], "E");
-  EXPECT_EQ(m.p.Bordes[1], "EANA");
-  EXPECT_EQ(m.p.CodigoLosa[1], 22);
-  // Anything else, an empty cell included, is "A" once processed.
-  m.t.filas[0][ColLosa::Borde1] = "Q";
-  m.t.filas[0][ColLosa::Borde3] = "";
-  m.t.Procesa(m.ui);
-  EXPECT_EQ(m.p.Bordes[1], "AAAA");
-  EXPECT_EQ(m.p.CodigoLosa[1], 1);
-}
-
-TEST(TablaLosas, ClasificacionPorElParDeBordesQueSoportaLaLosa) {
-  Mesa m;
-  // 8 x 4 (ratio 2): one-way on edges 3 and 4. 4 x 8: on edges 1 and 2. 6 x 4: two-way.
-  m.Agrega({Losa("8", "4", "NNEE"), Losa("4", "8", "EENN"), Losa("6", "4", "EEAA", "0.6", "", "0.15")});
-  m.t.filas[0][ColLosa::Num] = "7";  // renumbered as processed
-  m.t.ProcesaLosa(m.ui);
-  EXPECT_EQ(m.t.filaActual, 0);
-  EXPECT_EQ(m.p.CodigoLosa[1], 12);
-  EXPECT_EQ(m.p.CodigoLosa[2], 12);
-  EXPECT_EQ(m.p.CodigoLosa[3], 4);
-  EXPECT_TRUE(m.ui.mensajes.empty());
-  EsperaProyectoComoGrilla(m.p, m.t);
-  m.t.CargaLinea(0, m.ui);
-  EXPECT_EQ(m.p.BordesActual, "EE");
-  m.t.CargaLinea(2, m.ui);
-  EXPECT_EQ(m.p.BordesActual, "EEAA");
-}
-
 TEST(TablaLosas, CombinacionRechazadaMarcaLaLosaHastaQueSeCorrija) {
   Mesa m;
   // Two free edges (message); a one-way slab on N and A (no message).
@@ -150,39 +108,6 @@ TEST(TablaLosas, CeldasCeroNegativasOQueNoSonNumeros) {
   EXPECT_EQ(m.t.filas[1][ColLosa::VivaVuelo], "x");
 }
 
-TEST(TablaLosas, FilasNuevasHastaElMaximoDe99) {
-  Mesa m;
-  m.p.CargaMuertaDefecto = 0.4f;
-  ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
-  EXPECT_EQ(m.t.filas[0], (Fila{"1", "1", "1", "A", "A", "A", "A", "0.4", "0.2", "", "", "0.12"}));
-  EXPECT_EQ(m.p.CodigoLosa[1], 1);
-
-  while (m.t.NumFilas() < 99) ASSERT_TRUE(m.t.AgregaFila(Losa("4", "4", "AAAA")));
-  EXPECT_FALSE(m.t.AgregaFila(Losa("4", "4", "AAAA")));
-  EXPECT_FALSE(m.t.AgregaFilaNueva(m.ui));
-  EXPECT_EQ(m.ui.UltimoTexto(), "No se pueden definir mas de 99 losas");
-  m.t.CopiaLosa(m.ui);  // Yes, but no room
-  EXPECT_EQ(m.t.NumFilas(), 99);
-  // A grid filled past the limit by other means is processed up to slab 99 only.
-  m.t.filas.push_back(Losa("4", "4", "AAAA"));
-  m.t.ProcesaLosa(m.ui);
-  EXPECT_EQ(m.p.NumLosas, 99);
-}
-
-TEST(TablaLosas, BorrarLaUltimaFilaCompletaLaPrimeraLosa) {
-  Mesa m;
-  m.Agrega({Losa("4", "5", "AAAA"), Losa("6", "5", "EAAA", "0.5", "-0.3")});
-  m.t.FilaActualizada(m.ui);
-  m.t.BorraFila(0, m.ui);  // the second slab becomes slab 1
-  EXPECT_EQ(m.p.NumLosas, 1);
-  EXPECT_EQ(m.p.Bordes[1], "EAAA");
-  EXPECT_EQ(m.p.CargaMuertaVuelo[1], -0.3f);
-  m.t.BorraFila(0, m.ui);
-  EXPECT_EQ(m.p.NumLosas, 0);
-  EXPECT_EQ(m.p.CargaMuertaVuelo[1], 0.0f);  // completed
-  EXPECT_EQ(m.p.LosaActual, 1);
-}
-
 TEST(TablaLosas, ValoresGlobales) {
   Mesa m;
   m.p.EspesorGeneral = 0.14f;
@@ -221,62 +146,6 @@ TEST(TablaLosas, ValoresGlobales) {
   Mesa vacia;  // without rows it stops silently
   vacia.t.Cambia(TablaLosas::Cantidad::Espesor, vacia.ui);
   EXPECT_TRUE(vacia.ui.mensajes.empty());
-}
-
-TEST(TablaLosas, CopiaLosa) {
-  Mesa m;
-  for (int i = 1; i <= 5; ++i) m.t.AgregaFila(Losa(std::to_string(i + 2), "5", i == 3 ? "EAEA" : "AAAA"));
-  m.t.Procesa(m.ui);
-  m.t.filaActual = 2;
-  m.ui.respuestas.push_back(Respuesta::No);
-  m.t.CopiaLosa(m.ui);
-  EXPECT_EQ(m.ui.UltimoTexto(), "Desea repetir los valores de esta losa (3)");
-  EXPECT_EQ(m.t.NumFilas(), 5);
-
-  m.t.CopiaLosa(m.ui);  // Yes: a sixth row, numbered 6
-  ASSERT_EQ(m.t.NumFilas(), 6);
-  Fila esperada = m.t.filas[2];
-  esperada[ColLosa::Num] = "6";
-  EXPECT_EQ(m.t.filas[5], esperada);
-  EXPECT_EQ(m.p.CodigoLosa[6], 6);  // 5 x 5 on EAEA, as slab 3
-  EXPECT_EQ(m.t.filaActual, 5);
-  EsperaProyectoComoGrilla(m.p, m.t);
-
-  m.t.filas[0][ColLosa::Num] = "";
-  m.t.filaActual = 0;
-  m.ui.respuestas.push_back(Respuesta::No);
-  m.t.CopiaLosa(m.ui);
-  EXPECT_EQ(m.ui.UltimoTexto(), "Desea repetir los valores de esta losa");
-}
-
-TEST(TablaLosas, TeclaEnterActivacionOKYEscape) {
-  Mesa m;
-  m.Agrega({Losa("4", "5", "AAAA"), Losa("4", "5", "AAAA")});
-  m.t.Escape();  // closes without processing: the rows wait for the next activation
-  EXPECT_FALSE(m.t.abierta);
-  EXPECT_EQ(m.p.NumLosas, 0);
-  m.t.Activa(m.ui);
-  EXPECT_TRUE(m.t.abierta);
-  EXPECT_EQ(m.p.NumLosas, 2);
-  EXPECT_EQ(m.t.columnaActual, ColLosa::Lx);
-
-  // Enter commits the row and moves one column right, on the same row.
-  m.t.EditaCelda(1, ColLosa::Borde2, "e");
-  m.t.TeclaEnter(m.ui);
-  EXPECT_EQ(m.t.filaActual, 1);
-  EXPECT_EQ(m.t.columnaActual, ColLosa::Borde3);
-  EXPECT_EQ(m.p.Bordes[2], "AEAA");
-  // From the last column to the next row.
-  m.t.EditaCelda(0, ColLosa::Espesor, "0.2");
-  m.t.TeclaEnter(m.ui);
-  EXPECT_EQ(m.p.EspesorLosa[1], 0.2f);
-  EXPECT_EQ(m.t.filaActual, 1);
-  EXPECT_EQ(m.t.columnaActual, ColLosa::Lx);
-
-  m.t.EditaCelda(0, ColLosa::Lx, "7");
-  m.t.OK(m.ui);
-  EXPECT_FALSE(m.t.abierta);
-  EXPECT_EQ(m.p.Lx[1], 7.0f);
 }
 
 TEST(TablaLosas, UnaSesionDeTrabajoDejaElProyectoComoDiceLaGrilla) {

@@ -57,36 +57,4 @@ TEST(EncabezadoYPie, PartesIzquierdaCentroDerechaYNumeroDePagina) {
   EXPECT_EQ(PartesEncabezado("Obra\nPiso 2||%d", 2)[0], "Obra\nPiso 2");
 }
 
-TEST(Papel, NombresPorCodigoYMedidas) {
-  for (auto [c, nombre] : {std::pair{1, "Letter 8 1/2 x 11 in"},
-                           {9, "A4 210 x 297 mm"},
-                           {22, "Envelope #12 4 \\276 x 11"},
-                           {56, "Letter Extra Transverse 9\\275 x 12 in"},
-                           {68, "A3 Extra Transverse 322 x 445 mm"},
-                           {256, "Custom"},
-                           {0, ""},
-                           {48, ""},
-                           {49, ""},
-                           {69, ""},
-                           {-1, ""}})
-    EXPECT_EQ(NombrePapel(c), nombre) << c;
-  int listados = 0;
-  for (int c = 1; c <= UltimoCodigoPapel; ++c) listados += !NombrePapel(c).empty();
-  EXPECT_EQ(listados, 66);
-
-  EXPECT_EQ(std::pair(MedidasPapel(1).ancho, MedidasPapel(1).alto), std::pair(12240, 15840));
-  EXPECT_EQ(std::pair(MedidasPapel(9).ancho, MedidasPapel(9).alto), std::pair(11906, 16838));
-  EXPECT_GT(MedidasPapel(4).ancho, MedidasPapel(4).alto);  // Ledger lies on its side
-}
-
-TEST(Papel, ToInchesPulgadasConDosDecimales) {
-  for (auto [twips, texto] : {std::pair{1440, "1\""},
-                              {1800, "1.25\""},
-                              {1000, "0.69\""},
-                              {720, "0.5\""},
-                              {0, "0\""},
-                              {1872, "1.3\""}})
-    EXPECT_EQ(ToInches(twips), texto) << twips;
-}
-
 }  // namespace placatec

@@ -135,32 +135,6 @@ TEST(Maquetacion, LaFiguraQuedaSobreLaDescripcionDeLosas) {
   }
 }
 
-TEST(Maquetacion, BordeDePaginaYMargenesExtremos) {
-  Sesion s;
-  ejemplo::Llena(s, 3, 2);
-  Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
-  ConfiguracionPagina c;
-  auto Maqueta_ = [&] { return MaquetaDocumento(d, c, MedidorFijo()); };
-  c.borde = 4;
-  Maqueta m = Maqueta_();
-  for (const Pagina& p : m.paginas) EXPECT_EQ(p.rectangulos.back().grosor, 15);
-  c.borde = 3;
-  m = Maqueta_();
-  int lineasBorde = 0;
-  for (const LineaPagina& l : m.paginas[0].lineas) lineasBorde += l.grosor == 15;
-  EXPECT_EQ(lineasBorde, 2);
-
-  // Margins that leave no room still give a finite set of pages.
-  c.margenes = {15000, 12000, 15000, 12000};
-  m = Maqueta_();
-  EXPECT_GE(m.paginas.size(), 1u);
-  EXPECT_LT(m.paginas.size(), 500u);
-  c.margenes = {0, 0, 0, 0};
-  m = Maqueta_();
-  for (const Pagina& p : m.paginas)
-    for (const TextoPagina& t : p.textos) EXPECT_GE(t.y, 0);
-}
-
 TEST(Maquetacion, UnaFilaMasAltaQueLaPaginaNoDetieneNada) {
   Documento d;
   TablaDoc t;
@@ -171,21 +145,6 @@ TEST(Maquetacion, UnaFilaMasAltaQueLaPaginaNoDetieneNada) {
   d.bloques.emplace_back(t);
   Maqueta m = MaquetaDocumento(d, ConfiguracionPagina{}, MedidorFijo());
   EXPECT_EQ(m.paginas.size(), 3u);
-}
-
-TEST(Maquetacion, PartirLineasPorPalabrasYCaracteres) {
-  MedidorFijo med;
-  Estilo e;  // 10 points: 100 twips a character
-  using L = std::vector<std::string>;
-  // Multi-byte characters are never split.
-  for (const auto& [texto, ancho, lineas] :
-       {std::tuple{"Momento (To-m)", 800, L{"Momento", "(To-m)"}},
-        {"    Losa", 1000, L{"    Losa"}},
-        {"abcdefgh", 300, L{"abc", "def", "gh"}},
-        {"uno\ndos", 5000, L{"uno", "dos"}},
-        {"", 500, L{""}},
-        {"\xC3\xB8\xC3\xB8\xC3\xB8", 200, L{"\xC3\xB8\xC3\xB8", "\xC3\xB8"}}})
-    EXPECT_EQ(PartirLineas(texto, ancho, e, med), lineas) << texto;
 }
 
 }  // namespace

@@ -58,68 +58,6 @@ const char* kDosLosas =
     " 2 AEAA, 4  5  .513  .25  0  0  .12 \r\n"
     " 1 X, 1  2 \r\n";
 
-TEST_F(CalculoPorLotes, ElJsonTieneTodasLasPartesEnSuOrden) {
-  auto s = Ejecuta("--json " + Escribe("dos.Los", kDosLosas));
-  ASSERT_EQ(s.estado, 0) << s.texto;
-  json d = json::parse(s.texto);
-  std::vector<std::string> claves;
-  for (auto it = d.begin(); it != d.end(); ++it) claves.push_back(it.key());
-  EXPECT_EQ(claves, (std::vector<std::string>{"archivo", "error", "general", "losas", "apoyos", "vanos",
-                                              "apoyos_tabla", "reacciones", "cantidades", "totales"}));
-  EXPECT_TRUE(d["error"].is_null());
-  EXPECT_EQ(d["general"]["Fc"], 210);
-  // Stored measures come out as the float widened to double.
-  EXPECT_EQ(d["general"]["EspesorGeneral"].get<double>(), static_cast<double>(0.12f));
-  ASSERT_EQ(d["losas"].size(), 2u);
-  EXPECT_EQ(d["losas"][1]["CodigoLosa"], 2);
-  ASSERT_EQ(d["apoyos"].size(), 1u);
-  // Two rows per slab, one per support; the displayed texts agree with the values.
-  ASSERT_EQ(d["vanos"].size(), 4u);
-  EXPECT_EQ(d["vanos"][1][0], "");
-  EXPECT_EQ(d["vanos"][1][1], "Y");
-  ASSERT_EQ(d["apoyos_tabla"].size(), 1u);
-  EXPECT_EQ(d["apoyos_tabla"][0][2], "1 - 2");
-  char texto[32];
-  std::snprintf(texto, sizeof texto, "%.2f", d["apoyos"][0]["MomentoApoyo"].get<double>());
-  EXPECT_EQ(d["apoyos_tabla"][0][3], texto);
-  EXPECT_EQ(d["reacciones"][0][1], "Apoyo 1");
-  ASSERT_EQ(d["totales"].size(), 6u);
-  EXPECT_EQ(d["totales"][0], "4.80");  // two slabs of 4 x 5 x 0.12 m
-}
-
-TEST_F(CalculoPorLotes, LosErroresDeCargaYCalculoSeInformanConEstadoNoNulo) {
-  // A file that declares no slab.
-  auto s = Ejecuta("--json " + Escribe("cero.Los", "Techo\r\n 0  0  210  4200  .1  2  .33  .1 \r\n"));
-  EXPECT_EQ(s.estado, 1);
-  json d = json::parse(s.texto);
-  EXPECT_EQ(d["error"], "Archivo Ilegal");
-  EXPECT_TRUE(d["general"].is_null() && d["losas"].empty() && d["vanos"].empty());
-
-  // A file that is not there.
-  s = Ejecuta("--json " + (dir / "no-existe.Los").string());
-  EXPECT_NE(s.estado, 0);
-  EXPECT_FALSE(json::parse(s.texto)["error"].is_null());
-
-  // A one-way slab whose edge pair has no case stops the load, and says why.
-  s = Ejecuta("--json " + Escribe("na.Los",
-                                  "Techo\r\n 1  0  210  4200  .1  2  .33  .1 \r\n"
-                                  " 1 NAEE, 3  9  .33  .1  0  0  .1 \r\n"));
-  EXPECT_EQ(s.estado, 1);
-  EXPECT_EQ(json::parse(s.texto)["error"], "Condiciones de Borde No Validas");
-
-  // A support that names a slab the project does not have: the calculation is refused,
-  // the data are shown, no result table is.
-  s = Ejecuta("--json " + Escribe("apoyo.Los",
-                                  "Techo\r\n 1  1  210  4200  .1  2  .33  .1 \r\n"
-                                  " 1 AAAA, 4  5  .33  .1  0  0  .1 \r\n"
-                                  " 1 X, 1  7 \r\n"));
-  EXPECT_EQ(s.estado, 2);
-  d = json::parse(s.texto);
-  EXPECT_NE(d["error"].get<std::string>().find("1"), std::string::npos);
-  EXPECT_EQ(d["losas"].size(), 1u);
-  EXPECT_TRUE(d["vanos"].empty() && d["cantidades"].empty());
-}
-
 TEST_F(CalculoPorLotes, ElTextoMuestraLasCuatroTablasYSalvaEscribeElProyecto) {
   const std::string original = Escribe("dos.Los", kDosLosas);
   const std::string copia = (dir / "copia.Los").string();

@@ -73,25 +73,6 @@ class PdfTest : public QObject {
     if (!fuentes.isEmpty()) QVERIFY(fuentes.contains("yes"));
   }
 
-  void ApaisadoYUnRangoDePaginas() {
-    if (QStandardPaths::findExecutable("pdfinfo").isEmpty()) QSKIP("pdfinfo is not installed");
-    Sesion s;
-    ejemplo::Llena(s, 20, 19);
-    const Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
-    ConfiguracionPagina c;
-    c.orientacion = 1;
-    c.papel = PapelA4;
-    const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
-    QVERIFY(m.paginas.size() >= 3);
-    const QString ruta = dir_.filePath("apaisado.pdf");
-    QString error;
-    QVERIFY2(EscribePdf(m, c, ruta, error, 2, 3), qPrintable(error));
-    GuardaImagenes(ruta, "apaisado");
-    const QString info = Ejecuta("pdfinfo", {ruta});
-    QVERIFY(info.contains(QRegularExpression("Pages:\\s+2\\b")));
-    QVERIFY2(info.contains(QRegularExpression("Page size:\\s+842 x 595")), qPrintable(info));
-  }
-
   void FallosConMensajeYSinArchivoAMedias() {
     Sesion s;
     ejemplo::Llena(s, 2, 1);
@@ -112,44 +93,6 @@ class PdfTest : public QObject {
     QVERIFY(e.startsWith("Las paginas a imprimir deben estar entre 1 y"));
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("previo"));
-  }
-
-  void MedidasYPapelesDeQt() {
-    // Arial resolves to a font with Arial's metrics; the measure grows with size.
-    MedidorQt m;
-    Estilo diez, doce;
-    doce.tamano = 12;
-    const double a = m.Ancho(diez, "Carga muerta general");
-    QVERIFY(a > 1500 && a < 3500);
-    QVERIFY(m.Ancho(doce, "Carga muerta general") > a);
-    QVERIFY(m.AltoLinea(diez) > 200 && m.AltoLinea(diez) < 300);
-
-    // Every code Qt knows has the sheet size of the paper table.
-    int conocidos = 0;
-    for (int codigo = 1; codigo <= UltimoCodigoPapel; ++codigo) {
-      const std::optional<QPageSize> t = TamanoQt(codigo);
-      if (!t) continue;
-      ++conocidos;
-      const QSizeF qt = t->size(QPageSize::Point) * 20.0;
-      const MedidaPapel m = MedidasPapel(codigo);
-      QVERIFY2(std::abs(qt.width() - m.ancho) < 60 && std::abs(qt.height() - m.alto) < 60,
-               qPrintable(QString("%1: %2 x %3").arg(codigo).arg(qt.width()).arg(qt.height())));
-    }
-    QVERIFY(conocidos >= 50);
-    // Sizes Qt folds into another code are not offered as that code.
-    QVERIFY(!TamanoQt(55).has_value());
-    QVERIFY(!TamanoQt(48).has_value());
-    QCOMPARE(TamanoQt(9)->id(), QPageSize::A4);
-    // The page layout is the sheet of the paper code, turned when landscape.
-    ConfiguracionPagina c;
-    c.papel = PapelA4;
-    c.orientacion = 1;
-    QCOMPARE(DisenoPagina(c).fullRectPoints().size(), QSize(842, 595));
-    // The PDF printer takes every listed size.
-    EntornoQt e;
-    QVERIFY(e.AdmitePapel(kImpresoraPdf, 9));
-    QVERIFY(e.AdmitePapel(kImpresoraPdf, 256));
-    QVERIFY(!e.AdmitePapel(kImpresoraPdf, 48));
   }
 };
 

@@ -1,13 +1,12 @@
-// The main window as the engineer uses it: the start, the menu tree and its enabling,
-// the status labels, new project, save and load, the calculation and the windows
-// that the menus open.
+// The main window as the engineer uses it, through its menus: the start, the enabling
+// of the commands, new project, load and save with their failures, the calculation and
+// the print preview.
 #include <QApplication>
 #include <QComboBox>
 #include <QCursor>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,22 +16,8 @@
 #include "EscritorioPrueba.h"
 #include "escritorio/entrada/DatosapoyosForm.h"
 #include "escritorio/entrada/Datoslosas2Form.h"
-#include "escritorio/principal/Ayuda.h"
-#include "escritorio/principal/frmAbout.h"
-#include "escritorio/resultados/frmPesosMat.h"
 
 using namespace placatec;
-
-namespace {
-
-// What a menu holds, in order, as "name=caption"; separators with the caption "-".
-QStringList Contenido(QMenu* m) {
-  QStringList l;
-  for (QAction* a : m->actions()) l << a->objectName() + "=" + (a->isSeparator() ? "-" : a->text());
-  return l;
-}
-
-}  // namespace
 
 class PlacatFormTest : public QObject {
   Q_OBJECT
@@ -102,27 +87,6 @@ class PlacatFormTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(!e->placat.Datosgen()->isVisible());
     CapturaPantalla(&e->placat, "PlacatForm");
-  }
-
-  void ArbolDeMenus() {
-    QStringList menus;
-    for (QAction* a : e->placat.menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"&Archivos", "&Datos", "&Calculo", "&Utilidades", "&Help"}));
-    QCOMPARE(
-        Contenido(e->placat.Menu("ArchivosItem")),
-        (QStringList{"NuevoItem=&Nuevo...", "CargaItem=&Carga archivo...", "SalvaItem=&Salva archivo...",
-                     "Separador=-", "ImprimeItem=&Print preview...", "Separa=-", "TerminaItem=&Termina"}));
-    QCOMPARE(Contenido(e->placat.Menu("DatosItem")),
-             (QStringList{"GeneralItem=Datos &Generales", "LosasItem=&Losas", "ApoyosItem=A&poyos"}));
-    QCOMPARE(Contenido(e->placat.Menu("AnalisisItem")),
-             (QStringList{"ReacItem=Ver reacciones sobre &Apoyos", "CalculoItem=Calcular &Refuerzo",
-                          "ResultadosItem=&Ver refuerzo", "MedidasItem=Ver calculo &Metrico"}));
-    QCOMPARE(Contenido(e->placat.Menu("UtilItem")), (QStringList{"mnuPesos=&Pesos de materiales"}));
-    QCOMPARE(Contenido(e->placat.Menu("HelpItem")), (QStringList{"menu21=&Contenido", "menu22=&Búsqueda",
-                                                                 "HelpSepara=-", "menu23=&About Placatec"}));
-    // No shortcut keys anywhere.
-    for (QMenu* m : e->placat.menuBar()->findChildren<QMenu*>())
-      for (QAction* a : m->actions()) QVERIFY2(a->shortcut().isEmpty(), qPrintable(a->objectName()));
   }
 
   void HabilitacionDeMenusYCalculo() {
@@ -201,45 +165,6 @@ class PlacatFormTest : public QObject {
     QCOMPARE(e->placat.Datosgen()->NumLosas()->text(), QString("0"));
   }
 
-  void SalvaYCargaUnProyecto() {
-    QVERIFY(e->Arranca());
-    e->sesion.generales.PonTexto(Caja::Nombre, "Edificio de prueba");
-    CargaTresLosas();
-    QTemporaryDir dir;
-    e->archivo = dir.filePath("prueba.Los");
-    e->guion.estados.clear();
-    A("SalvaItem")->trigger();
-    QVERIFY(QFile::exists(e->archivo));
-    QCOMPARE(e->guion.estados.front(), std::string("Salvando Archivo..."));
-    QCOMPARE(e->placat.Label1()->text(), QString());
-    QCOMPARE(P().NombreArchivo, e->archivo.toStdString());
-
-    // A new project, then the file loads everything back.
-    e->guion.respuestas = {Respuesta::Si};
-    A("NuevoItem")->trigger();
-    Clic(e->placat.Datosgen()->OKButtom());
-    e->guion.estados.clear();
-    A("CargaItem")->trigger();
-    QCOMPARE(P().NumLosas, 3);
-    QCOMPARE(P().Lx[2], 6.0f);
-    QCOMPARE(P().Bordes[1], std::string("EAAA"));
-    QCOMPARE(P().Titulo, std::string("Edificio de prueba"));
-    QVERIFY(std::find(e->guion.estados.begin(), e->guion.estados.end(), "Cargando Archivo...") !=
-            e->guion.estados.end());
-    QCOMPARE(e->placat.Label1()->text(), QString());
-    QCOMPARE(e->placat.Label2()->text(), QString());
-    // The dialogs show what was loaded, and the general data dialog is open.
-    QCOMPARE(e->placat.Datoslosas2()->SSDBGrid1()->TextoMostrado(1, 1), QString("6.000"));
-    QVERIFY(e->placat.Datosgen()->isVisible());
-    QVERIFY(!e->placat.isEnabled());
-    QCOMPARE(e->placat.Datosgen()->Caja(Caja::Nombre)->text(), QString("Edificio de prueba"));
-    QCOMPARE(e->placat.Datosgen()->NumLosas()->text(), QString("3"));
-    Clic(e->placat.Datosgen()->OKButtom());
-    // Before any calculation, the views are off and the calculation on.
-    Habilitados({"CalculoItem"}, {"ResultadosItem", "MedidasItem"});
-    QVERIFY(!P().CalculoHecho);
-  }
-
   void ArchivosCanceladosEIlegales() {
     QVERIFY(e->Arranca());
     CargaTresLosas();
@@ -278,36 +203,6 @@ class PlacatFormTest : public QObject {
     QCOMPARE(e->placat.Label1()->text(), QString());
   }
 
-  void VentanasDeAyudaAcercaDeYPesos() {
-    QVERIFY(e->Arranca());
-    A("menu21")->trigger();
-    QVERIFY(e->placat.Ayuda()->isVisible());
-    QVERIFY(e->placat.isEnabled());  // help leaves the main window usable
-    A("menu22")->trigger();
-    QVERIFY(e->placat.Ayuda()->CajaBusqueda()->isVisible());
-    e->placat.Ayuda()->hide();
-
-    // The about box is modal with the main window disabled; its OK gives it back.
-    bool visto = false;
-    QTimer::singleShot(0, this, [&] {
-      auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-      QVERIFY(about);
-      visto = true;
-      QVERIFY(!e->placat.isEnabled());
-      Clic(about->cmdOK);
-    });
-    A("menu23")->trigger();
-    QVERIFY(visto);
-    QVERIFY(e->placat.isEnabled());
-
-    // The material weights open with the main window enabled.
-    A("mnuPesos")->trigger();
-    QVERIFY(e->placat.PesosMat()->isVisible());
-    QVERIFY(e->placat.isEnabled());
-    Clic(e->placat.PesosMat()->Command1());
-    QVERIFY(!e->placat.PesosMat()->isVisible());
-  }
-
   void VistaPreviaYTermina() {
     QVERIFY(e->Arranca());
     QVERIFY(e->Carga(Ejemplo("techo.Los")));
@@ -337,39 +232,6 @@ class PlacatFormTest : public QObject {
     A("menu21")->trigger();
     e->placat.close();
     QCOMPARE(terminado, 2);
-  }
-
-  void MensajesYLineaDeEstado() {
-    // With no scripted user the window shows real message boxes: a modal box with the
-    // Spanish buttons of Qt's translation, the window's caption as title when none is
-    // given, and the text as plain text with the carriage return as a line break.
-    QVERIFY(InstalaTraduccionQt(*qApp));
-    e->placat.PonGuion(nullptr);
-    e->placat.show();
-    QString texto, titulo;
-    QStringList botones;
-    QTimer::singleShot(0, this, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      texto = box->text();
-      titulo = box->windowTitle();
-      for (QAbstractButton* b : box->buttons()) botones << b->text();
-      box->button(QMessageBox::No)->click();
-    });
-    const Respuesta r = e->placat.Pregunta(
-        {"Lx no puede ser cero o negativo\rvalor unitario asumido", "", Icono::Pregunta, Botones::SiNo});
-    QCOMPARE(r, Respuesta::No);
-    QCOMPARE(texto, QString("Lx no puede ser cero o negativo\nvalor unitario asumido"));
-    QCOMPARE(titulo, QString("Placatec"));
-    botones.sort();
-    QCOMPARE(botones, (QStringList{"&No", "&Sí"}));
-    e->placat.PonGuion(&e->guion);
-
-    e->placat.Estado("Cargando Losa");
-    e->placat.Progreso("12");
-    QCOMPARE(e->placat.Label1()->text(), QString("Cargando Losa"));
-    QCOMPARE(e->placat.Label2()->text(), QString("12"));
-    QCOMPARE(e->guion.estados.back(), std::string("Cargando Losa"));
   }
 };
 

@@ -54,37 +54,6 @@ class RejillaTest : public QObject {
   }
   void cleanup() { rejilla.reset(); }
 
-  void GruposFormatosYFilas() {
-    rejilla->PonGrupo(3, 4, "Condiciones de borde");
-    QCOMPARE(rejilla->GrupoDe(4), QString("Condiciones de borde"));
-    QCOMPARE(rejilla->GrupoDe(2), QString());
-    // A number is shown in its column's format; the cell keeps its text.
-    rejilla->PonFilas(std::vector<QStringList>{{"1", "4", ".1235", "e", "A"}, {"2", "abc", "", "A", "A"}});
-    QCOMPARE(rejilla->TextoMostrado(0, 2), QString("0.124"));
-    QCOMPARE(rejilla->Texto(0, 2), QString(".1235"));
-    QCOMPARE(rejilla->TextoMostrado(1, 1), QString("abc"));
-    QCOMPARE(rejilla->Vista()->model()->index(0, 1).data().toString(), QString("4.000"));
-    rejilla->PonFormato(1, "0.00");
-    QCOMPARE(rejilla->TextoMostrado(0, 1), QString("4.00"));
-
-    // Rewriting the rows keeps the current cell; no editing notification comes from
-    // the program's own writes.
-    rejilla->PonCelda(1, 3);
-    rejilla->PonTexto(0, 2, "7");
-    rejilla->PonFilas(rejilla->Filas());
-    QCOMPARE(rejilla->FilaActual(), 1);
-    QCOMPARE(rejilla->ColumnaActual(), 3);
-    QCOMPARE(rejilla->Texto(0, 2), QString("7"));
-    rejilla->BorraFila(0);
-    QCOMPARE(rejilla->FilasComo<5>()[0][1], std::string("abc"));
-    QCOMPARE(rejilla->FilaPendiente(), false);
-
-    // The header is tall enough for the group row above the captions.
-    Muestra();
-    auto* cabecera = rejilla->Vista()->horizontalHeader();
-    QVERIFY(cabecera->height() >= 2 * cabecera->fontMetrics().height());
-  }
-
   void TecleoEnFilaNuevaYConfirmacion() {
     rejilla->PonAgregaFilas(true);
     rejilla->PonAccionEnter(AccionEnter::ConfirmaYDerecha);
@@ -129,38 +98,6 @@ class RejillaTest : public QObject {
     QCOMPARE(rejilla->Texto(0, 1), QString("4.5"));
   }
 
-  void ConfirmaEdicionYSoloLectura() {
-    Muestra();
-    QSignalSpy confirmadas(rejilla.get(), &Rejilla::FilaConfirmada);
-    rejilla->PonCelda(0, 2);
-    Teclea("6");
-    QCOMPARE(rejilla->Texto(0, 2), QString("5"));  // still in the editor
-    rejilla->ConfirmaEdicion();
-    QCOMPARE(rejilla->Texto(0, 2), QString("6"));
-    QCOMPARE(confirmadas.count(), 1);
-    // Typing the text a cell already holds is no change.
-    Teclea("6");
-    rejilla->ConfirmaEdicion();
-    QCOMPARE(confirmadas.count(), 1);
-    // A grid that is not editable takes no typing.
-    rejilla->PonEditable(false);
-    rejilla->PonCelda(0, 1);
-    Teclea("7");
-    rejilla->ConfirmaEdicion();
-    QCOMPARE(rejilla->Texto(0, 1), QString("4"));
-  }
-
-  void ColumnaDeSoloLectura() {
-    ColumnaRejilla num("Num");
-    num.soloLectura = true;
-    rejilla->PonColumnas({num, {"Lx"}});
-    Muestra({{"1", "4"}});
-    rejilla->PonCelda(0, 0);
-    Teclea("7");
-    rejilla->ConfirmaEdicion();
-    QCOMPARE(rejilla->Texto(0, 0), QString("1"));
-  }
-
   void BorradoDeFilasConConfirmacion() {
     rejilla->PonAgregaFilas(true);
     rejilla->PonBorraFilas(true);
@@ -186,40 +123,6 @@ class RejillaTest : public QObject {
     rejilla->PonCelda(0, 1);
     Pulsa(Qt::Key_Delete);
     QCOMPARE(rejilla->NumFilas(), 2);
-  }
-
-  void ListaDesplegableDeDosColumnas() {
-    rejilla->PonLista(3, {{"A", "Apoyado"}, {"E", "Empotrado"}, {"N", "No apoyado"}},
-                      {"Tipo", "Condicion de apoyo"});
-    Muestra();
-    rejilla->PonCelda(0, 3);
-    Pulsa(Qt::Key_F2);
-    auto* combo = qobject_cast<QComboBox*>(QApplication::focusWidget()->parentWidget());
-    if (!combo) combo = qobject_cast<QComboBox*>(QApplication::focusWidget());
-    QVERIFY(combo);
-    QCOMPARE(combo->model()->index(2, 1).data().toString(), QString("No apoyado"));
-    combo->showPopup();
-    CapturaPantalla(combo->view()->window(), "Rejilla_lista_bordes");
-    combo->hidePopup();
-    // The offscreen desktop does not give the window back after a popup.
-    rejilla->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(rejilla.get()));
-    // Picking a row puts its first column into the cell.
-    combo->setCurrentIndex(1);
-    emit combo->activated(1);
-    rejilla->ConfirmaEdicion();
-    QCOMPARE(rejilla->Texto(0, 3), QString("E"));
-    // Typed text stays as typed, lower case included, with Enter too.
-    rejilla->PonCelda(0, 3);
-    Teclea("n");
-    Pulsa(Qt::Key_Return);
-    QCOMPARE(rejilla->Texto(0, 3), QString("n"));
-    // An empty list removes the drop-down.
-    rejilla->PonLista(3, {});
-    rejilla->PonCelda(0, 3);
-    Pulsa(Qt::Key_F2);
-    QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
-    Pulsa(Qt::Key_Escape);
   }
 
   void EnterYTeclasNotificadasAlDueno() {

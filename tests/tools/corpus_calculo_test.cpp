@@ -1,0 +1,110 @@
+// Every project of tests/corpus/calculo is calculated by the batch calculator and its
+// JSON compared with the expected NAME.json beside it: numbers within one unit in the
+// last place of a float, texts and displayed cells exactly. Fields the program writes
+// and the expected file lacks are not compared, so that new sections need no new case.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using json = nlohmann::json;
+
+struct Salida {
+  int estado = -1;
+  std::string texto;
+};
+
+// Runs the calculator inside the corpus folder, so that "archivo" is the bare name.
+Salida Calcula(const fs::path& carpeta, const std::string& nombre) {
+  const std::string orden =
+      "cd '" + carpeta.string() + "' && '" PLACATEC_CALC "' --json '" + nombre + "' 2>/dev/null";
+  Salida s;
+  FILE* f = popen(orden.c_str(), "r");
+  if (!f) return s;
+  std::array<char, 4096> buf{};
+  std::size_t n;
+  while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) s.texto.append(buf.data(), n);
+  const int r = pclose(f);
+  s.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+  return s;
+}
+
+// Distance in units in the last place between two values stored as floats.
+std::int64_t Ulps(double a, double b) {
+  const auto orden = [](float f) {
+    const auto i = static_cast<std::int64_t>(std::bit_cast<std::int32_t>(f));
+    return i < 0 ? std::int64_t{INT32_MIN} - i : i;
+  };
+  const std::int64_t d = orden(static_cast<float>(a)) - orden(static_cast<float>(b));
+  return d < 0 ? -d : d;
+}
+
+void Compara(const json& esperado, const json& obtenido, const std::string& camino,
+             std::vector<std::string>& diferencias) {
+  const auto difiere = [&] {
+    diferencias.push_back(camino + ": esperado " + esperado.dump() + ", obtenido " + obtenido.dump());
+  };
+  if (esperado.is_object() && obtenido.is_object()) {
+    for (const auto& [clave, valor] : esperado.items()) {
+      if (!obtenido.contains(clave))
+        diferencias.push_back(camino + "." + clave + ": falta");
+      else
+        Compara(valor, obtenido[clave], camino + "." + clave, diferencias);
+    }
+  } else if (esperado.is_array() && obtenido.is_array()) {
+    if (esperado.size() != obtenido.size()) return difiere();
+    for (std::size_t k = 0; k < esperado.size(); ++k)
+      Compara(esperado[k], obtenido[k], camino + "[" + std::to_string(k) + "]", diferencias);
+  } else if (esperado.is_number_integer() && obtenido.is_number_integer()) {
+    if (esperado != obtenido) difiere();
+  } else if (esperado.is_number() && obtenido.is_number()) {
+    if (Ulps(esperado.get<double>(), obtenido.get<double>()) > 1) difiere();
+  } else if (esperado != obtenido) {
+    difiere();
+  }
+}
+
+}  // namespace
+
+TEST(CorpusCalculo, CadaProyectoDaLaSalidaEsperada) {
+  const fs::path carpeta = fs::path(PLACATEC_SOURCE_DIR) / "tests/corpus/calculo";
+  std::vector<fs::path> proyectos;
+  for (const auto& e : fs::directory_iterator(carpeta))
+    if (e.path().extension() == ".Los") proyectos.push_back(e.path());
+  std::sort(proyectos.begin(), proyectos.end());
+  ASSERT_GE(proyectos.size(), 25u);
+
+  for (const fs::path& proyecto : proyectos) {
+    const std::string nombre = proyecto.filename().string();
+    SCOPED_TRACE(nombre);
+    std::ifstream archivo(fs::path(proyecto).replace_extension(".json"));
+    const json esperado = json::parse(archivo, nullptr, false);
+    if (esperado.is_discarded()) {
+      ADD_FAILURE() << "falta o no se lee el resultado esperado";
+      continue;
+    }
+    const Salida s = Calcula(carpeta, nombre);
+    const json obtenido = json::parse(s.texto, nullptr, false);
+    if (obtenido.is_discarded()) {
+      ADD_FAILURE() << "la salida no es JSON (estado " << s.estado << ")";
+      continue;
+    }
+    EXPECT_EQ(s.estado != 0, !esperado["error"].is_null()) << "estado " << s.estado;
+    std::vector<std::string> diferencias;
+    Compara(esperado, obtenido, "", diferencias);
+    std::string lista;
+    for (std::size_t k = 0; k < diferencias.size() && k < 12; ++k) lista += "\n  " + diferencias[k];
+    EXPECT_TRUE(diferencias.empty()) << diferencias.size() << " diferencias:" << lista;
+  }
+}
