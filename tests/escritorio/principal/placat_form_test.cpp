@@ -116,7 +116,8 @@ class PlacatFormTest : public QObject {
              (QStringList{"GeneralItem=Datos &Generales", "LosasItem=&Losas", "ApoyosItem=A&poyos"}));
     QCOMPARE(Contenido(e->placat.Menu("AnalisisItem")),
              (QStringList{"ReacItem=Ver reacciones sobre &Apoyos", "CalculoItem=Calcular &Refuerzo",
-                          "ResultadosItem=&Ver refuerzo", "MedidasItem=Ver calculo &Metrico"}));
+                          "ResultadosItem=&Ver refuerzo", "MedidasItem=Ver calculo &Metrico",
+                          "VerificacionesSepara=-", "VerificacionesItem=Verificacio&nes"}));
     QCOMPARE(Contenido(e->placat.Menu("UtilItem")), (QStringList{"mnuPesos=&Pesos de materiales"}));
     QCOMPARE(Contenido(e->placat.Menu("HelpItem")), (QStringList{"menu21=&Contenido", "menu22=&Búsqueda",
                                                                  "HelpSepara=-", "menu23=&About Placatec"}));
