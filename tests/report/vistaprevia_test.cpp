@@ -73,8 +73,8 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
 TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoDeshabilitadosPeroMarcados) {
   s.proyecto.CalculoHecho = false;
   VistaPrevia& w = Abre();
-  EXPECT_EQ(w.habilitada, (std::array<bool, 4>{true, false, true, false}));
-  EXPECT_EQ(w.marcada, (std::array<bool, 4>{true, true, true, true}));
+  EXPECT_EQ(w.habilitada, (std::array<bool, 5>{true, false, true, false, false}));
+  EXPECT_EQ(w.marcada, (std::array<bool, 5>{true, true, true, true, false}));
   const int sinResultados = w.Control().NumPaginas();
   s.proyecto.CalculoHecho = true;
   w.Activa();

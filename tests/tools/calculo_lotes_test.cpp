@@ -65,7 +65,8 @@ TEST_F(CalculoPorLotes, ElJsonTieneTodasLasPartesEnSuOrden) {
   std::vector<std::string> claves;
   for (auto it = d.begin(); it != d.end(); ++it) claves.push_back(it.key());
   EXPECT_EQ(claves, (std::vector<std::string>{"archivo", "error", "general", "losas", "apoyos", "vanos",
-                                              "apoyos_tabla", "reacciones", "cantidades", "totales"}));
+                                              "apoyos_tabla", "reacciones", "cantidades", "totales",
+                                              "verificaciones"}));
   EXPECT_TRUE(d["error"].is_null());
   EXPECT_EQ(d["general"]["Fc"], 210);
   // Stored measures come out as the float widened to double.
