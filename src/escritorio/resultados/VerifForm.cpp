@@ -6,7 +6,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "comandos/ComandoCalculo.h"
 #include "escritorio/widgets/IconoPrograma.h"
 #include "escritorio/widgets/Rejilla.h"
 #include "outputs/Verificaciones.h"
@@ -19,8 +18,9 @@ QString Q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<q
 
 // A read-only grid whose last column says "Cumple" (blue) or "No cumple" (red).
 template <std::size_t N>
-Rejilla* Tabla(QWidget* padre, const char* nombre, std::string_view titulo,
-               const std::array<std::string_view, N>& columnas, const std::array<const char*, N>& formatos) {
+Rejilla* RejillaVeredictos(QWidget* padre, const char* nombre, std::string_view titulo,
+                           const std::array<std::string_view, N>& columnas,
+                           const std::array<const char*, N>& formatos) {
   auto* r = new Rejilla(padre);
   r->setObjectName(QString::fromLatin1(nombre));
   r->PonTitulo(Q(titulo));
@@ -54,12 +54,14 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
   negrita.setBold(true);
   Resumen->setFont(negrita);
 
-  Bordes = Tabla<7>(this, "Bordes", kTituloBordes, kColumnasBordes, {"", "", "0.00", "0.00", "", "0.00", ""});
-  Espesores = Tabla<6>(this, "Espesores", kTituloEspesores, kColumnasEspesores,
-                       {"", "", "0.00", "0.000", "0.000", ""});
-  Cortantes = Tabla<4>(this, "Cortantes", kTituloCortantes, kColumnasCortantes, {"", "0.00", "0.00", ""});
-  Temperatura = Tabla<6>(this, "Temperatura", kTituloTemperatura, kColumnasTemperatura,
-                         {"", "0.000", "0.00", "0.00", "0.00", ""});
+  Bordes = RejillaVeredictos<7>(this, "Bordes", kTituloBordes, kColumnasBordes,
+                                {"", "", "0.00", "0.00", "", "0.00", ""});
+  Espesores = RejillaVeredictos<6>(this, "Espesores", kTituloEspesores, kColumnasEspesores,
+                                   {"", "", "0.00", "0.000", "0.000", ""});
+  Cortantes =
+      RejillaVeredictos<4>(this, "Cortantes", kTituloCortantes, kColumnasCortantes, {"", "0.00", "0.00", ""});
+  Temperatura = RejillaVeredictos<6>(this, "Temperatura", kTituloTemperatura, kColumnasTemperatura,
+                                     {"", "0.000", "0.00", "0.00", "0.00", ""});
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));

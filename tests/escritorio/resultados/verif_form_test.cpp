@@ -6,6 +6,7 @@
 
 #include "CapturaPantalla.h"
 #include "EscritorioPrueba.h"
+#include "escritorio/resultados/ResuForm.h"
 #include "escritorio/resultados/VerifForm.h"
 
 using namespace placatec;
