@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "escritorio/widgets/IconoPrograma.h"
 #include "escritorio/widgets/Rejilla.h"
@@ -85,14 +86,23 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
 void VerifForm::Llena() {
   const TablasVerificaciones& t = sesion_.tablasVerificaciones;
   Resumen->setText(QString::fromStdString(t.resumen));
-  Resumen->setStyleSheet(t.resumen == "Todas las losas cumplen" ? QStringLiteral("color: rgb(0,0,255)")
-                                                                : QStringLiteral("color: rgb(255,0,0)"));
+  const bool todas = sesion_.verificaciones.LosasQueNoCumplen() == 0;
+  Resumen->setStyleSheet(todas ? QStringLiteral("color: rgb(0,0,255)")
+                               : QStringLiteral("color: rgb(255,0,0)"));
   for (auto [rejilla, tabla] : {std::pair{Bordes, &t.bordes},
                                 {Espesores, &t.espesores},
                                 {Cortantes, &t.cortantes},
                                 {Temperatura, &t.temperatura}}) {
     rejilla->PonTabla(*tabla);
     rejilla->PrimeraFila();
+    // Wide enough for every text shown (an edge that exceeds its section says so).
+    const QFontMetrics fm = rejilla->Vista()->fontMetrics();
+    for (int c = 0; c < rejilla->NumColumnas(); ++c) {
+      int ancho = rejilla->Vista()->columnWidth(c);
+      for (int f = 0; f < rejilla->NumFilas(); ++f)
+        ancho = std::max(ancho, fm.horizontalAdvance(rejilla->TextoMostrado(f, c)) + 16);
+      rejilla->PonAnchoColumna(c, ancho);
+    }
   }
 }
 
