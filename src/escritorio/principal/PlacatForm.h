@@ -51,11 +51,12 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   // Each one prepares and shows its window without waiting for it. The command has
   // already disabled this window (except muestraVistaPrevia); the window's OK calls
   // RegresaDeDialogo(). A hook left empty makes its command do nothing.
-  std::function<void()> muestraResultados;      // "&Ver refuerzo", and after "Calcular &Refuerzo"
-  std::function<void()> muestraReacciones;      // "Ver reacciones sobre &Apoyos"
-  std::function<void()> muestraMedidas;         // "Ver calculo &Metrico"
-  std::function<void()> muestraVerificaciones;  // "Verificacio&nes"
-  std::function<void()> muestraVistaPrevia;     // "&Print preview..." (may throw: "Error")
+  std::function<void()> muestraResultados;   // "&Ver refuerzo", and after "Calcular &Refuerzo"
+  std::function<void()> muestraReacciones;   // "Ver reacciones sobre &Apoyos"
+  std::function<void()> muestraMedidas;      // "Ver calculo &Metrico"
+  std::function<void()> muestraVistaPrevia;  // "&Print preview..." (may throw: "Error")
+  // "Verificacio&nes"
+  std::function<void()> muestraVerificaciones;
   // "&Termina": ends the program at once. Tests replace it.
   std::function<void()> termina;
 

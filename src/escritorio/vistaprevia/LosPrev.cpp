@@ -304,7 +304,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     });
   }
   campos->addStretch();
-  im->addLayout(campos, 5, 0, 1, 2);
+  im->addLayout(campos, (NumSecciones + 1) / 2 + 3, 0, 1, 2);
   col->addWidget(imprimeMarco_);
   col->addStretch();
   return izq;
