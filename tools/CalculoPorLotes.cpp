@@ -16,6 +16,7 @@
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
+#include "outputs/Verificaciones.h"
 
 #ifdef PLACATEC_CON_PDF
 #include "escritorio/pdf/ExportaPdf.h"
@@ -116,6 +117,36 @@ json Apoyos(const Proyecto& p) {
                       {"BarraApoyo", p.BarraApoyo[k]}});
   }
   return apoyos;
+}
+
+// The checks beside the design; null where a check does not apply.
+json Verificacion(const Verificaciones& v, bool calculado) {
+  json bordes = json::array(), losas = json::array();
+  // A Single widened to a double, as Simple writes it.
+  const auto opcional = [](const auto& valor) { return valor ? json(*valor) : json(nullptr); };
+  for (const VerificacionBorde& b : v.bordes)
+    bordes.push_back({{"Losa", b.losa},
+                      {"Borde", b.borde},
+                      {"Momento", Simple(b.momento)},
+                      {"Area", b.cumple ? Simple(b.area) : json(nullptr)},
+                      {"Barras", b.cumple ? json(EtiquetaBarra(*b.barra)) : json(nullptr)},
+                      {"Separ", b.cumple ? Simple(b.separ) : json(nullptr)},
+                      {"Cumple", b.cumple}});
+  for (const VerificacionLosa& l : v.losas) {
+    losas.push_back({{"Losa", l.losa},
+                     {"EspesorMinimo", Simple(l.espesorMinimo)},
+                     {"Espesor", Simple(l.espesor)},
+                     {"EspesorCumple", l.espesorCumple},
+                     {"CortanteUltimo", Simple(l.cortanteUltimo)},
+                     {"CortanteResistente", Simple(l.cortanteResistente)},
+                     {"CortanteCumple", l.cortanteCumple},
+                     {"AceroTemperaturaRequerido", opcional(l.aceroTemperaturaRequerido)},
+                     {"AceroTemperaturaCumple", opcional(l.aceroTemperaturaCumple)},
+                     {"SeparTemperatura", opcional(l.separTemperatura)}});
+  }
+  return {{"resumen", calculado ? json(ResumenVerificaciones(v)) : json(nullptr)},
+          {"bordes", bordes},
+          {"losas", losas}};
 }
 
 json Textos(const TablaResultado& t) {
@@ -236,7 +267,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
               {"apoyos_tabla", json::array()},
               {"reacciones", json::array()},
               {"cantidades", json::array()},
-              {"totales", json::array()}};
+              {"totales", json::array()},
+              {"verificaciones", Verificacion({}, false)}};
   auto termina = [&](int estado) {
     if (op.json) salida << doc.dump(2) << "\n";
     return estado;
@@ -279,6 +311,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     doc["apoyos_tabla"] = Textos(s.apoyosRefuerzo);
     doc["cantidades"] = Textos(s.medidas.tabla);
     doc["totales"] = s.medidas.totales;
+    doc["verificaciones"] = Verificacion(s.verificaciones, true);
   }
 
   if (!op.json) {

@@ -39,6 +39,8 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   s.nombreResultados = p.Titulo;
   s.vanos = std::move(vanos);
   s.apoyosRefuerzo = std::move(apoyos);
+  s.verificaciones = Verifica(p, s.vanos);
+  s.tablasVerificaciones = TablasDe(s.verificaciones);
   MuestraCantidades(p, s.medidas);
   ui.Estado("");
   p.CalculoHecho = true;

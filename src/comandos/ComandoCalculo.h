@@ -16,8 +16,9 @@ inline constexpr std::string_view kEstadoCalculando = "Calculando Momentos y Ref
 // en la Losa No. ..."), it sets ErrorCalculo to 1, returns false and leaves the
 // tables, Qq1..Qq3, BarraApoyo, SeparApoyo and CalculoHecho as they were; the
 // status keeps "Calculando Momentos y Refuerzo...".
-// Otherwise it fills sesion.vanos and sesion.apoyosRefuerzo, stores the span-bar
-// weights in Qq1..Qq3, runs the quantity take-off, clears the status, sets
+// Otherwise it fills sesion.vanos and sesion.apoyosRefuerzo, the checks of the
+// "Verificaciones" window and their tables, stores the span-bar weights in
+// Qq1..Qq3, runs the quantity take-off, clears the status, sets
 // CalculoHecho and returns true.
 bool CalculaRefuerzo(Sesion& sesion, Interlocutor& ui);
 

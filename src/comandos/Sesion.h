@@ -13,6 +13,7 @@
 #include "model/TablaResultado.h"
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
+#include "outputs/Verificaciones.h"
 
 namespace placatec {
 
@@ -35,6 +36,10 @@ struct Sesion {
 
   // Quantities window.
   TablaCantidades medidas;
+
+  // "Verificaciones" window: the checks of the last calculation and their tables.
+  Verificaciones verificaciones;
+  TablasVerificaciones tablasVerificaciones;
 
   Sesion() = default;
   Sesion(const Sesion&) = delete;

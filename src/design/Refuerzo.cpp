@@ -17,24 +17,6 @@ double CocienteSeccion(double momento, double d, Integer fc) {
   return momento / (d * d * kFactorSeccion * fc);
 }
 
-void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min) {
-  if (momento < 0) {
-    area = -area;
-    if (std::fabs(area) < min.areaMinima) area = -min.areaMinima;
-  } else {
-    const float porCuantia = ASingle(min.cuantiaMinima * 10000 * d);
-    if (area < porCuantia) area = porCuantia;
-    if (area < min.areaMinima) area = min.areaMinima;
-  }
-}
-
-void SeparacionVano(float area, float espesor, float& separ) {
-  const Barra& b = BarraParaArea(std::fabs(area));
-  separ = ASingle(std::fabs(b.area / area));
-  const float maxima = ASingle(3.0 * espesor);
-  if (maxima < separ) separ = maxima;
-}
-
 // Steel that slab k brings up over a support from its span steel.
 double Aporte(const Proyecto& p, int k, bool dirY) {
   const float acero = dirY ? p.AreaY[k] : p.AreaX[k];
@@ -72,23 +54,47 @@ MinimosRefuerzo MinimosPara(Integer fy) {
   return {0.002, ASingle(2.84)};
 }
 
+std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc, Integer fy) {
+  const double resto = kLimiteRaiz - CocienteSeccion(momento, d, fc);
+  if (!(resto >= 0)) return std::nullopt;  // beyond the capacity of the section (or not a number)
+  DisenoSeccion s;
+  s.raiz = ASingle(std::sqrt(resto));
+  s.omega = ASingle(kOmegaBase - s.raiz);
+  s.cuantia = ASingle(static_cast<double>(fc) * s.omega / fy);
+  s.area = ASingle(10000 * static_cast<double>(s.cuantia) * d);
+  return s;
+}
+
+void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min) {
+  if (momento < 0) {
+    area = -area;
+    if (std::fabs(area) < min.areaMinima) area = -min.areaMinima;
+  } else {
+    const float porCuantia = ASingle(min.cuantiaMinima * 10000 * d);
+    if (area < porCuantia) area = porCuantia;
+    if (area < min.areaMinima) area = min.areaMinima;
+  }
+}
+
+void SeparacionVano(float area, float espesor, float& separ) {
+  const Barra& b = BarraParaArea(std::fabs(area));
+  separ = ASingle(std::fabs(b.area / area));
+  const float maxima = ASingle(3.0 * espesor);
+  if (maxima < separ) separ = maxima;
+}
+
 int RefuerzoVanos(Proyecto& p) {
   const MinimosRefuerzo min = MinimosPara(p.Fy);
   for (int i = 1; i <= p.NumLosas; ++i) {
     const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
     // Both directions: r, omega (kept in CargaLx2/CargaLy2), ratio and area.
     for (bool dirY : {false, true}) {
-      const double q = CocienteSeccion(std::fabs(dirY ? p.MomentoY[i] : p.MomentoX[i]), d, p.Fc);
-      const double resto = kLimiteRaiz - q;
-      if (!(resto >= 0)) return i;  // beyond the capacity of the section (or not a number)
-      float& raiz = dirY ? p.RaizY[i] : p.RaizX[i];
-      float& omega = dirY ? p.CargaLy2[i] : p.CargaLx2[i];
-      float& cuantia = dirY ? p.CuantiaY[i] : p.CuantiaX[i];
-      float& area = dirY ? p.AreaY[i] : p.AreaX[i];
-      raiz = ASingle(std::sqrt(resto));
-      omega = ASingle(kOmegaBase - raiz);
-      cuantia = ASingle(static_cast<double>(p.Fc) * omega / p.Fy);
-      area = ASingle(10000 * static_cast<double>(cuantia) * d);
+      const auto s = DisenaSeccion(std::fabs(dirY ? p.MomentoY[i] : p.MomentoX[i]), d, p.Fc, p.Fy);
+      if (!s) return i;
+      (dirY ? p.RaizY[i] : p.RaizX[i]) = s->raiz;
+      (dirY ? p.CargaLy2[i] : p.CargaLx2[i]) = s->omega;
+      (dirY ? p.CuantiaY[i] : p.CuantiaX[i]) = s->cuantia;
+      (dirY ? p.AreaY[i] : p.AreaX[i]) = s->area;
     }
     MinimoVano(p.MomentoX[i], p.AreaX[i], d, min);
     MinimoVano(p.MomentoY[i], p.AreaY[i], d, min);

@@ -1,6 +1,7 @@
 #pragma once
 // Steel design of the spans and of the continuous supports: ultimate-strength design
 // of a 1 m wide rectangular section, minimum steel, bar size and spacing.
+#include <optional>
 #include <string>
 
 #include "model/Proyecto.h"
@@ -33,6 +34,26 @@ struct MinimosRefuerzo {
   float areaMinima;      // absolute minimum area, cm2 per metre
 };
 MinimosRefuerzo MinimosPara(Integer fy);
+
+// The spacing of the temperature steel, 3/8 inch bars (m).
+inline constexpr float kSeparTemperatura = 0.28f;
+
+// The design of a 1 m wide section for a moment M >= 0 (To-m/m) at an effective
+// depth d (m): q = M / (d2 5.3 Fc), r = Sqr(0.7190001 - q), omega = 0.8480001 - r,
+// ratio = Fc omega / Fy, area = 10000 ratio d (cm2/m), each stored as a Single.
+struct DisenoSeccion {
+  float raiz, omega, cuantia, area;
+};
+// Empty when the moment exceeds the capacity of the section (0.7190001 - q below
+// zero) or nothing finite comes out.
+std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc, Integer fy);
+
+// The minimum steel of spans applied to an area designed for a span moment: a
+// negative moment turns the area negative, at least Asmin in magnitude; otherwise
+// the area is at least the minimum ratio times the section, and at least Asmin.
+void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min);
+// The spacing of the bars of an area per metre, at most 3 x the slab's thickness.
+void SeparacionVano(float area, float espesor, float& separ);
 
 // Span steel of slabs 1..NumLosas. Returns 0, or the number of the first slab whose
 // span moment exceeds the capacity of its section (its steel is then incomplete).

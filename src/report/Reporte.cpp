@@ -6,11 +6,14 @@
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Verificaciones.h"
 
 namespace placatec {
 
 bool SeccionHabilitada(Seccion s, const Proyecto& p) {
-  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico) ? p.CalculoHecho : true;
+  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico || s == Seccion::Verificaciones)
+             ? p.CalculoHecho
+             : true;
 }
 
 std::string BarraReporte(float area) {
@@ -269,6 +272,30 @@ void Reporte::SeccionCalculoMetrico(const Sesion& s) {
   MuestraTabla("^_800|>_1000|>_800|>_800|>_800|>_900|>_900", he, bo);
 }
 
+void Reporte::SeccionVerificaciones(const Sesion& s) {
+  const TablasVerificaciones& t = s.tablasVerificaciones;
+  SetSubTitle(std::string(kTituloVerificaciones));
+  Parrafo(t.resumen, false);
+  const auto tabla = [this](const char* subtitulo, const char* fo, const auto& columnas,
+                            const TablaResultado& filas) {
+    SetSubTitle(subtitulo);
+    std::string he, bo;
+    for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
+    for (const auto& fila : filas.filas) {
+      for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
+      bo += ";";
+    }
+    if (!bo.empty()) bo.pop_back();
+    MuestraTabla(fo, he, bo);
+  };
+  tabla("Acero superior en bordes empotrados sin apoyo continuo",
+        "^_700|^_700|>_1100|>_1100|^_1200|>_1000|^_1700", kColumnasBordes, t.bordes);
+  tabla("Espesor minimo", "^_700|^_1500|>_900|>_1400|>_1200|^_1300", kColumnasEspesores, t.espesores);
+  tabla("Cortante en los bordes apoyados", "^_700|>_1200|>_1200|^_1300", kColumnasCortantes, t.cortantes);
+  tabla("Acero de temperatura", "^_700|>_1100|>_1400|>_1300|>_1500|^_1300", kColumnasTemperatura,
+        t.temperatura);
+}
+
 Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {
   doc_ = Documento{};
   estilos_ = opciones.estilos;
@@ -291,6 +318,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
     if (recalculos.cantidades) recalculos.cantidades(s);
     SeccionCalculoMetrico(s);
   }
+  if (compone(Seccion::Verificaciones)) SeccionVerificaciones(s);
   return std::move(doc_);
 }
 

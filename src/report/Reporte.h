@@ -1,6 +1,6 @@
 #pragma once
-// Composition of the printed report (`Inicia`): the four sections "Datos",
-// "Refuerzo", "Reacciones" and "Calculo metrico", in that order, from the project
+// Composition of the printed report (`Inicia`): the sections "Datos", "Refuerzo",
+// "Reacciones", "Calculo metrico" and "Verificaciones", in that order, from the project
 // and the result tables of the session.
 #include <array>
 #include <functional>
@@ -13,8 +13,8 @@
 namespace placatec {
 
 // The sections in the order they are composed.
-enum class Seccion { Datos = 0, Refuerzo = 1, Reacciones = 2, CalculoMetrico = 3 };
-constexpr int NumSecciones = 4;
+enum class Seccion { Datos = 0, Refuerzo = 1, Reacciones = 2, CalculoMetrico = 3, Verificaciones = 4 };
+constexpr int NumSecciones = 5;
 
 // Whether a section's check box is enabled: the result sections need a calculation.
 bool SeccionHabilitada(Seccion s, const Proyecto& p);
@@ -28,7 +28,9 @@ std::string EncabezadoReporte(const Proyecto& p);
 std::string PieReporte(const Proyecto& p);
 
 struct OpcionesReporte {
-  std::array<bool, NumSecciones> marcadas{true, true, true, true};  // check boxes
+  // Check boxes. "Verificaciones" starts unchecked: the report prints as it always
+  // did until the engineer asks for the checks.
+  std::array<bool, NumSecciones> marcadas{true, true, true, true, false};
   EstilosReporte estilos = EstilosPorDefecto();
   std::string encabezado;        // header field
   std::string pie{kPieReporte};  // footer field
@@ -75,6 +77,7 @@ class Reporte {
   void SeccionRefuerzo(const Sesion& s);
   void SeccionReacciones(const Sesion& s);
   void SeccionCalculoMetrico(const Sesion& s);
+  void SeccionVerificaciones(const Sesion& s);
 
   Documento doc_;
   EstilosReporte estilos_;

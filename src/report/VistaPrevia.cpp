@@ -64,6 +64,7 @@ void VistaPrevia::Activa() {
   CamposEncabezado();
   habilitada[static_cast<std::size_t>(Seccion::Refuerzo)] = s_.proyecto.CalculoHecho;
   habilitada[static_cast<std::size_t>(Seccion::CalculoMetrico)] = s_.proyecto.CalculoHecho;
+  habilitada[static_cast<std::size_t>(Seccion::Verificaciones)] = s_.proyecto.CalculoHecho;
   UpdatePreview();
 }
 

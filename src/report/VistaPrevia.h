@@ -125,8 +125,9 @@ class VistaPrevia {
   int borde = 0;                                       // cmbBorders
   std::array<std::string, 4> txtMargin{"1\"", "1\"", "1\"", "1\""};
   std::array<int, 4> barraMargen{};  // remembered scroll bar positions
-  std::array<bool, NumSecciones> marcada{true, true, true, true};
-  std::array<bool, NumSecciones> habilitada{true, true, true, true};
+  // The "Verificaciones" box starts unchecked.
+  std::array<bool, NumSecciones> marcada{true, true, true, true, false};
+  std::array<bool, NumSecciones> habilitada{true, true, true, true, true};
   int rango = 0;             // Option1
   std::string desde, hasta;  // Text1, Text2
   std::array<Spinner, 2> spinners;

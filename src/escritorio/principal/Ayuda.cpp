@@ -19,9 +19,9 @@ namespace placatec {
 
 namespace {
 
-const char* const kArchivos[] = {"indice",     "principal", "archivos",   "datosgenerales",
-                                 "losas",      "apoyos",    "resultados", "reacciones",
-                                 "cantidades", "pesos",     "impresion",  "metodo"};
+const char* const kArchivos[] = {"indice",    "principal",  "archivos",      "datosgenerales", "losas",
+                                 "apoyos",    "resultados", "reacciones",    "cantidades",     "pesos",
+                                 "impresion", "metodo",     "verificaciones"};
 
 QString LeeArchivo(const QString& archivo) {
   QFile f(archivo);

@@ -146,7 +146,9 @@ void PlacatForm::CreaMenus() {
                         {{"ReacItem", "Ver reacciones sobre &Apoyos", &PlacatForm::ReacItem},
                          {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem},
                          {"ResultadosItem", "&Ver refuerzo", &PlacatForm::ResultadosItem},
-                         {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem}});
+                         {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem},
+                         {"VerificacionesSepara", nullptr, nullptr},
+                         {"VerificacionesItem", "Verificacio&nes", &PlacatForm::VerificacionesItem}});
   menu("UtilItem", "&Utilidades", {{"mnuPesos", "&Pesos de materiales", &PlacatForm::mnuPesos}});
   menu("HelpItem", "&Help",
        {{"menu21", "&Contenido", &PlacatForm::menu21},
@@ -158,6 +160,7 @@ void PlacatForm::CreaMenus() {
   Accion("CalculoItem")->setEnabled(false);
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
+  Accion("VerificacionesItem")->setEnabled(false);
 }
 
 QAction* PlacatForm::Accion(const QString& nombre) const {
@@ -301,6 +304,8 @@ void PlacatForm::AlAbrirCalculo() {
   const bool hay = HayLosas(sesion_.proyecto);
   Accion("CalculoItem")->setEnabled(hay);
   Accion("ReacItem")->setEnabled(hay);
+  // The checks read the last calculation: a load or a new project clears it.
+  Accion("VerificacionesItem")->setEnabled(sesion_.proyecto.CalculoHecho);
 }
 
 // ---------------------------------------------------------------- commands
@@ -310,7 +315,8 @@ void PlacatForm::NuevoItem() {
       Respuesta::Si)
     return;
   NuevosDatos(sesion_);
-  for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem"}) Accion(item)->setEnabled(false);
+  for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
+    Accion(item)->setEnabled(false);
   MuestraDatos();
   QCoreApplication::processEvents();
   GeneralItem();
@@ -325,6 +331,7 @@ void PlacatForm::CargaItem() {
   if (!cargado) return;
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
+  Accion("VerificacionesItem")->setEnabled(false);
   // The general data has been opened and activated by the load itself.
   AbreDialogo(datosgen_.get());
   datosgen_->Activa();
@@ -359,6 +366,7 @@ void PlacatForm::CalculoItem() {
   if (!CalculaRefuerzo(sesion_, *this)) return;
   Accion("ResultadosItem")->setEnabled(true);
   Accion("MedidasItem")->setEnabled(true);
+  Accion("VerificacionesItem")->setEnabled(true);
   ResultadosItem();
 }
 
@@ -404,6 +412,12 @@ void PlacatForm::MedidasItem() {
   if (!muestraMedidas) return;
   setEnabled(false);
   muestraMedidas();
+}
+
+void PlacatForm::VerificacionesItem() {
+  if (!muestraVerificaciones || !sesion_.proyecto.CalculoHecho) return;
+  setEnabled(false);
+  muestraVerificaciones();
 }
 
 void PlacatForm::menu21() {

@@ -55,6 +55,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   std::function<void()> muestraReacciones;   // "Ver reacciones sobre &Apoyos"
   std::function<void()> muestraMedidas;      // "Ver calculo &Metrico"
   std::function<void()> muestraVistaPrevia;  // "&Print preview..." (may throw: "Error")
+  // "Verificacio&nes"
+  std::function<void()> muestraVerificaciones;
   // "&Termina": ends the program at once. Tests replace it.
   std::function<void()> termina;
 
@@ -93,6 +95,7 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   void CalculoItem();
   void ResultadosItem();
   void MedidasItem();
+  void VerificacionesItem();
   void mnuPesos();
   void menu21();  // "&Contenido"
   void menu22();  // "&Búsqueda"

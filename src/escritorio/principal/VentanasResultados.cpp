@@ -4,6 +4,7 @@
 #include "escritorio/resultados/MedidasForm.h"
 #include "escritorio/resultados/ReacForm.h"
 #include "escritorio/resultados/ResuForm.h"
+#include "escritorio/resultados/VerifForm.h"
 
 namespace placatec {
 
@@ -11,21 +12,25 @@ VentanasResultados::VentanasResultados(PlacatForm& placat)
     : placat_(placat),
       resu_(std::make_unique<ResuForm>(placat.sesion())),
       reac_(std::make_unique<ReacForm>(placat.sesion(), placat)),
-      medidas_(std::make_unique<MedidasForm>(placat.sesion(), placat)) {
+      medidas_(std::make_unique<MedidasForm>(placat.sesion(), placat)),
+      verif_(std::make_unique<VerifForm>(placat.sesion())) {
   auto regresa = [&placat] { placat.RegresaDeDialogo(); };
   resu_->alRegresar = regresa;
   reac_->alRegresar = regresa;
   medidas_->alRegresar = regresa;
+  verif_->alRegresar = regresa;
   // The commands have disabled the main window already.
   placat.muestraResultados = [this] { resu_->Muestra(); };
   placat.muestraReacciones = [this] { reac_->Abre(); };
   placat.muestraMedidas = [this] { medidas_->Abre(); };
+  placat.muestraVerificaciones = [this] { verif_->Muestra(); };
 }
 
 VentanasResultados::~VentanasResultados() {
   placat_.muestraResultados = nullptr;
   placat_.muestraReacciones = nullptr;
   placat_.muestraMedidas = nullptr;
+  placat_.muestraVerificaciones = nullptr;
 }
 
 }  // namespace placatec

@@ -1,5 +1,5 @@
 #pragma once
-// The results, reactions and quantities windows of the main window: created once,
+// The results, reactions, quantities and checks windows of the main window: created once,
 // hidden between uses, and opened by the "&Calculo" menu through the main window's
 // hooks. Each window's OK gives the main window back.
 #include <memory>
@@ -10,6 +10,7 @@ class PlacatForm;
 class ResuForm;
 class ReacForm;
 class MedidasForm;
+class VerifForm;
 
 class VentanasResultados {
  public:
@@ -21,6 +22,7 @@ class VentanasResultados {
   ResuForm& Resu() const { return *resu_; }
   ReacForm& Reac() const { return *reac_; }
   MedidasForm& Medidas() const { return *medidas_; }
+  VerifForm& Verif() const { return *verif_; }
 
  private:
   PlacatForm& placat_;
@@ -29,6 +31,7 @@ class VentanasResultados {
   std::unique_ptr<ResuForm> resu_;
   std::unique_ptr<ReacForm> reac_;
   std::unique_ptr<MedidasForm> medidas_;
+  std::unique_ptr<VerifForm> verif_;
 };
 
 }  // namespace placatec

@@ -245,8 +245,9 @@ QWidget* LosPrev::ConstruyeIzquierda() {
 
   imprimeMarco_ = new QGroupBox("Imprime");
   auto* im = new QGridLayout(imprimeMarco_);
-  const char* secciones[NumSecciones] = {"Datos", "Refuerzo", "Reacciones", "Calculo metrico"};
-  const char* nombres[NumSecciones] = {"Check3", "Check4", "Check2", "Check1"};
+  const char* secciones[NumSecciones] = {"Datos", "Refuerzo", "Reacciones", "Calculo metrico",
+                                         "Verificaciones"};
+  const char* nombres[NumSecciones] = {"Check3", "Check4", "Check2", "Check1", "Check5"};
   for (int k = 0; k < NumSecciones; ++k) {
     auto* c = new QCheckBox(secciones[k]);
     c->setObjectName(nombres[k]);
@@ -263,7 +264,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     option1_[static_cast<std::size_t>(i)] = new QRadioButton(rangos[i]);
     option1_[static_cast<std::size_t>(i)]->setObjectName(QString("Option1_%1").arg(i));
     grupoRango->addButton(option1_[static_cast<std::size_t>(i)], i);
-    im->addWidget(option1_[static_cast<std::size_t>(i)], 2 + i, 0, 1, 2);
+    im->addWidget(option1_[static_cast<std::size_t>(i)], (NumSecciones + 1) / 2 + i, 0, 1, 2);
   }
   connect(grupoRango, &QButtonGroup::idClicked, this, [this](int i) {
     modelo_->ClickRango(i);
@@ -303,7 +304,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     });
   }
   campos->addStretch();
-  im->addLayout(campos, 5, 0, 1, 2);
+  im->addLayout(campos, (NumSecciones + 1) / 2 + 3, 0, 1, 2);
   col->addWidget(imprimeMarco_);
   col->addStretch();
   return izq;

@@ -1,0 +1,124 @@
+#include "escritorio/resultados/VerifForm.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "escritorio/widgets/IconoPrograma.h"
+#include "escritorio/widgets/Rejilla.h"
+#include "outputs/Verificaciones.h"
+
+namespace placatec {
+
+namespace {
+
+QString Q(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
+
+// A read-only grid whose last column says "Cumple" (blue) or "No cumple" (red).
+template <std::size_t N>
+Rejilla* RejillaVeredictos(QWidget* padre, const char* nombre, std::string_view titulo,
+                           const std::array<std::string_view, N>& columnas,
+                           const std::array<const char*, N>& formatos) {
+  auto* r = new Rejilla(padre);
+  r->setObjectName(QString::fromLatin1(nombre));
+  r->PonTitulo(Q(titulo));
+  std::vector<ColumnaRejilla> c;
+  for (std::size_t i = 0; i < N; ++i) {
+    ColumnaRejilla col(Q(columnas[i]), QString::fromLatin1(formatos[i]));
+    col.soloLectura = true;
+    c.push_back(col);
+  }
+  r->PonColumnas(c);
+  r->DefineEstilo(QStringLiteral("Azul"), QColor(0, 0, 255));
+  r->DefineEstilo(QStringLiteral("Rojo"), QColor(255, 0, 0));
+  QObject::connect(r, &Rejilla::FilaPorMostrar, r, [r](int fila) {
+    const int c = r->NumColumnas() - 1;
+    r->PonEstilo(fila, c, r->Texto(fila, c) == Q(kCumple) ? QStringLiteral("Azul") : QStringLiteral("Rojo"));
+  });
+  return r;
+}
+
+}  // namespace
+
+VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(sesion) {
+  setObjectName(QStringLiteral("VerifForm"));
+  setWindowTitle(Q(kTituloVerificaciones));
+  setModal(false);
+  setWindowIcon(IconoPrograma());
+
+  Resumen = new QLabel(this);
+  Resumen->setObjectName(QStringLiteral("Resumen"));
+  QFont negrita = Resumen->font();
+  negrita.setBold(true);
+  Resumen->setFont(negrita);
+
+  Bordes = RejillaVeredictos<7>(this, "Bordes", kTituloBordes, kColumnasBordes,
+                                {"", "", "0.00", "0.00", "", "0.00", ""});
+  Espesores = RejillaVeredictos<6>(this, "Espesores", kTituloEspesores, kColumnasEspesores,
+                                   {"", "", "0.00", "0.000", "0.000", ""});
+  Cortantes =
+      RejillaVeredictos<4>(this, "Cortantes", kTituloCortantes, kColumnasCortantes, {"", "0.00", "0.00", ""});
+  Temperatura = RejillaVeredictos<6>(this, "Temperatura", kTituloTemperatura, kColumnasTemperatura,
+                                     {"", "0.000", "0.00", "0.00", "0.00", ""});
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setAutoDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &VerifForm::OKButton_Click);
+  auto* botones = new QHBoxLayout;
+  botones->addStretch(1);
+  botones->addWidget(OKButton);
+  botones->addStretch(1);
+
+  auto* l = new QVBoxLayout(this);
+  l->addWidget(Resumen);
+  l->addWidget(Bordes, 2);
+  l->addWidget(Espesores, 3);
+  l->addWidget(Cortantes, 3);
+  l->addWidget(Temperatura, 2);
+  l->addLayout(botones);
+  resize(720, 760);
+}
+
+void VerifForm::Llena() {
+  const TablasVerificaciones& t = sesion_.tablasVerificaciones;
+  Resumen->setText(QString::fromStdString(t.resumen));
+  const bool todas = sesion_.verificaciones.LosasQueNoCumplen() == 0;
+  Resumen->setStyleSheet(todas ? QStringLiteral("color: rgb(0,0,255)")
+                               : QStringLiteral("color: rgb(255,0,0)"));
+  for (auto [rejilla, tabla] : {std::pair{Bordes, &t.bordes},
+                                {Espesores, &t.espesores},
+                                {Cortantes, &t.cortantes},
+                                {Temperatura, &t.temperatura}}) {
+    rejilla->PonTabla(*tabla);
+    rejilla->PrimeraFila();
+    // Wide enough for every text shown (an edge that exceeds its section says so).
+    const QFontMetrics fm = rejilla->Vista()->fontMetrics();
+    for (int c = 0; c < rejilla->NumColumnas(); ++c) {
+      int ancho = rejilla->Vista()->columnWidth(c);
+      for (int f = 0; f < rejilla->NumFilas(); ++f)
+        ancho = std::max(ancho, fm.horizontalAdvance(rejilla->TextoMostrado(f, c)) + 16);
+      rejilla->PonAnchoColumna(c, ancho);
+    }
+  }
+}
+
+void VerifForm::Muestra() {
+  Llena();
+  show();
+  raise();
+  activateWindow();
+  OKButton->setFocus();
+}
+
+void VerifForm::OKButton_Click() {
+  hide();
+  if (alRegresar) alRegresar();
+}
+
+void VerifForm::reject() { OKButton_Click(); }
+
+}  // namespace placatec

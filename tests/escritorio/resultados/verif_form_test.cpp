@@ -1,0 +1,60 @@
+// The "Verificaciones" window as the engineer reaches it: closed to a project not yet
+// calculated, then the summary and a table per check with each verdict painted, and
+// OK giving the main window back.
+#include <QLabel>
+#include <QPushButton>
+
+#include "CapturaPantalla.h"
+#include "EscritorioPrueba.h"
+#include "escritorio/resultados/ResuForm.h"
+#include "escritorio/resultados/VerifForm.h"
+
+using namespace placatec;
+
+class VerifFormTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void SoloDespuesDeCalcularConSusVeredictosPintados() {
+    Escritorio e;
+    QVERIFY(e.Arranca());
+    const QString balcon =
+        QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/verificaciones/balcon_sobrecargado.Los");
+    QVERIFY(e.Carga(balcon));
+    QVERIFY(!e.Elige("AnalisisItem", "VerificacionesItem"));
+    QVERIFY(e.Elige("AnalisisItem", "CalculoItem"));
+    Clic(e.ventanas.Resu().OKButton);
+    QVERIFY(e.Elige("AnalisisItem", "VerificacionesItem"));
+
+    VerifForm& v = e.ventanas.Verif();
+    QVERIFY(v.isVisible());
+    QVERIFY(!e.placat.isEnabled());
+    CapturaPantalla(&v, "VerifForm");
+    QCOMPARE(v.windowTitle(), QString("Verificaciones"));
+    QCOMPARE(v.Resumen->text(), QString("1 losa no cumple"));
+    // The balcony's root exceeds its section, its thickness and shear fail; the
+    // temperature steel suffices. "Cumple" in blue, "No cumple" in red.
+    const QColor rojo(255, 0, 0), azul(0, 0, 255);
+    for (auto [rejilla, veredicto, color] : {std::tuple{v.Bordes, "No cumple", rojo},
+                                             {v.Espesores, "No cumple", rojo},
+                                             {v.Cortantes, "No cumple", rojo},
+                                             {v.Temperatura, "Cumple", azul}}) {
+      QCOMPARE(rejilla->NumFilas(), 1);
+      const int ultima = rejilla->NumColumnas() - 1;
+      QCOMPARE(rejilla->Texto(0, ultima), QString(veredicto));
+      QCOMPARE(rejilla->ColorTexto(0, ultima), color);
+    }
+    QCOMPARE(v.Bordes->Fila(0),
+             (QStringList{"1", "1", "11.93", "---", "Excede la seccion", "", "No cumple"}));
+
+    Clic(v.OKButton);
+    QVERIFY(!v.isVisible());
+    QVERIFY(e.placat.isEnabled());
+    // A project loaded again has no calculation to check.
+    QVERIFY(e.Carga(balcon));
+    QVERIFY(!e.Elige("AnalisisItem", "VerificacionesItem"));
+  }
+};
+
+QTEST_MAIN(VerifFormTest)
+#include "verif_form_test.moc"
