@@ -134,6 +134,15 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   // of the file, zeros included.
   g.AbreConValores();
   g.Activa();
+  // A slab load left at zero means the general load; when the file's general load was
+  // zero too, the slab takes the one the dialog has just worked out, so that what is
+  // saved reads back the same.
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    if (p.CargaMuertaVano[i] != 0 && p.CargaVivaVano[i] != 0) continue;
+    if (p.CargaMuertaVano[i] == 0) p.CargaMuertaVano[i] = p.CargaMuerta;
+    if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
+    s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
+  }
   p.Cargando = false;
   return true;
 }

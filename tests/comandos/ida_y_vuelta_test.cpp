@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "InterlocutorGuion.h"
@@ -31,9 +31,7 @@ std::vector<fs::path> Archivos(std::initializer_list<const char*> carpetas) {
 
 std::string Bytes(const fs::path& ruta) {
   std::ifstream f(ruta, std::ios::binary);
-  std::stringstream ss;
-  ss << f.rdbuf();
-  return ss.str();
+  return {std::istreambuf_iterator<char>(f), {}};
 }
 
 // The file the session would write, the general data boxes and the table cells.
@@ -58,20 +56,15 @@ std::string Carga(Sesion& s, const fs::path& archivo) {
 TEST(IdaYVuelta, LoQueElProgramaGuardaSeLeeYSeGuardaIgual) {
   const auto exactos = Archivos({"tests/corpus/ida_y_vuelta"});
   ASSERT_GE(exactos.size(), 2u);
-  for (const fs::path& archivo : exactos) {
-    auto s = std::make_unique<Sesion>();
-    Carga(*s, archivo);
-    EXPECT_EQ(TextoProyecto(s->proyecto, s->generales.TextoUso()), Bytes(archivo)) << archivo.filename();
-  }
-  for (const fs::path& archivo : Archivos({"tests/corpus/carga", "examples"})) {
+  for (const fs::path& archivo : Archivos({"tests/corpus/ida_y_vuelta", "tests/corpus/carga", "examples"})) {
     auto s = std::make_unique<Sesion>();
     Carga(*s, archivo);
     const std::string guardado = TextoProyecto(s->proyecto, s->generales.TextoUso());
-    auto otra = std::make_unique<Sesion>();
+    if (std::count(exactos.begin(), exactos.end(), archivo) > 0)
+      EXPECT_EQ(guardado, Bytes(archivo)) << archivo.filename();
     InterlocutorGuion ui;
-    ASSERT_TRUE(CargaBytes(*otra, guardado, "otra.Los", ui))
-        << archivo.filename() << ": " << ui.UltimoTexto();
-    EXPECT_EQ(TextoProyecto(otra->proyecto, otra->generales.TextoUso()), guardado) << archivo.filename();
+    ASSERT_TRUE(CargaBytes(*s, guardado, "otra.Los", ui)) << archivo.filename() << ": " << ui.UltimoTexto();
+    EXPECT_EQ(TextoProyecto(s->proyecto, s->generales.TextoUso()), guardado) << archivo.filename();
   }
 }
 

@@ -25,15 +25,13 @@ TEST(SalvaPorLotes, UnaSalvaFallidaSeDiceEnErrorYSaleConTres) {
       << "Techo\r\n 1  1  210  4200  .1  2  .33  .1 \r\n"
       << losa << " 1 X, 1  7 \r\n";
   const std::string sinCarpeta = (dir / "no-existe" / "x.Los").string();
-  struct Caso {
-    const char* archivo;
-    std::string salva;
-  };
-  for (const Caso& c : {Caso{"bien.Los", sinCarpeta}, Caso{"bien.Los", "''"}, Caso{"mal.Los", sinCarpeta},
-                        Caso{"mal.Los", "''"}}) {
-    SCOPED_TRACE(std::string(c.archivo) + " --save " + c.salva);
-    const std::string orden = std::string(PLACATEC_CALC) + " --json " + (dir / c.archivo).string() +
-                              " --save " + c.salva + " 2>/dev/null";
+  for (const auto& [archivo, salva] : {std::pair<const char*, std::string>{"bien.Los", sinCarpeta},
+                                       {"bien.Los", "''"},
+                                       {"mal.Los", sinCarpeta},
+                                       {"mal.Los", "''"}}) {
+    SCOPED_TRACE(std::string(archivo) + " --save " + salva);
+    const std::string orden = std::string(PLACATEC_CALC) + " --json " + (dir / archivo).string() +
+                              " --save " + salva + " 2>/dev/null";
     FILE* f = popen(orden.c_str(), "r");
     ASSERT_NE(f, nullptr);
     std::string texto;
