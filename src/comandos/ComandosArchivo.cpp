@@ -90,7 +90,6 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   }
   leido->NombreArchivo = nombre;
   p = *leido;
-  const Proyecto capas = *leido;  // the dead-load build-up as read
 
   DatosGenerales& g = s.generales;
   g.Reinicia();
@@ -121,13 +120,6 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
 
   Limpia(ui);
   p.CalculoHecho = false;
-
-  // The general thickness written above carries into the slab layer's box; the
-  // layers are those of the file until the activation below shows them.
-  p.EspesorCapa = capas.EspesorCapa;
-  p.PesoUnitCapa = capas.PesoUnitCapa;
-  p.Panderetas = capas.Panderetas;
-  p.OtrasCargas = capas.OtrasCargas;
 
   // The general data opens while Cargando is still true: its activation shows the
   // layers read and recomputes the total dead load from them. The values are those
