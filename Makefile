@@ -32,7 +32,7 @@ fuzz-smoke: setup
 	@test -f $(BUILD_FUZZ)/CMakeCache.txt || CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLACATEC_FUZZ=ON -DPLACATEC_GUI=OFF -DPLACATEC_BENCH=OFF -DPLACATEC_SANITIZE=ON
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_lee_archivo
 	@rm -rf $(BUILD_FUZZ)/corpus && mkdir -p $(BUILD_FUZZ)/corpus
-	@cp examples/*.Los tests/corpus/carga/* tests/corpus/rechazo/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
+	@cp examples/*.Los tests/corpus/carga/* tests/corpus/rechazo/* tests/corpus/ida_y_vuelta/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
 	$(BUILD_FUZZ)/fuzz_lee_archivo -max_total_time=60 -max_len=4096 -timeout=5 $(BUILD_FUZZ)/corpus
 
 bench: build

@@ -284,7 +284,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   ui.Olvida();
 
   int estado = 0;
-  if (!op.salva.empty() && !SalvaArchivo(s, op.salva, ui)) {
+  if (op.salvar && !SalvaArchivo(s, op.salva, ui)) {
+    doc["error"] = ui.Primero();
     errores << "placatec-calc: " << op.salva << ": " << ui.Primero() << "\n";
     estado = 3;
     ui.Olvida();
@@ -292,9 +293,10 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
 
   const bool calculado = CalculaRefuerzo(s, ui);
   if (!calculado) {
-    doc["error"] = ui.Primero();
+    // A failed save keeps its message and its status: it is what the caller must know first.
+    if (doc["error"].is_null()) doc["error"] = ui.Primero();
     errores << "placatec-calc: " << ui.Primero() << "\n";
-    estado = 2;
+    if (estado == 0) estado = 2;
   }
   ui.Olvida();
 

@@ -6,8 +6,9 @@ namespace placatec {
 
 struct OpcionesLote {
   std::string archivo;
-  std::string salva;  // empty: do not save
-  std::string pdf;    // empty: no report
+  std::string salva;
+  bool salvar = false;  // --save was given; an empty name is then refused, not ignored
+  std::string pdf;      // empty: no report
   bool json = false;
 };
 

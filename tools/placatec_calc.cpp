@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   bool json = false;
   app.add_option("archivo", archivo, "Proyecto .Los")->required();
   app.add_flag("--json", json, "Imprime el resultado completo como JSON");
-  app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
+  auto* opcionSalva = app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
   app.add_option("--pdf", pdf, "Escribe el reporte en un archivo PDF");
   CLI11_PARSE(app, argc, argv);
 #ifdef PLACATEC_CON_PDF
@@ -32,5 +32,6 @@ int main(int argc, char** argv) {
     qt = std::make_unique<QGuiApplication>(argc, argv);
   }
 #endif
-  return placatec::EjecutaCalculoPorLotes({archivo, salva, pdf, json}, std::cout, std::cerr);
+  return placatec::EjecutaCalculoPorLotes({archivo, salva, opcionSalva->count() > 0, pdf, json}, std::cout,
+                                          std::cerr);
 }

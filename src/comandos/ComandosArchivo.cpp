@@ -5,6 +5,7 @@
 #include "engine/Clasificacion.h"
 #include "model/ArchivoDisco.h"
 #include "model/ArchivoLos.h"
+#include "model/Defectos.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -39,6 +40,23 @@ TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
   return f;
 }
 
+// A project as the program starts one, with what belongs to the program rather than
+// to a project (the slab table's row defaults, the report's footer, the waste
+// allowance of the quantities window) carried over from the one in memory.
+std::unique_ptr<Proyecto> ProyectoNuevo(const Proyecto& actual) {
+  auto p = std::make_unique<Proyecto>();
+  ValoresPorDefecto(*p);
+  p->LxDefecto = actual.LxDefecto;
+  p->LyDefecto = actual.LyDefecto;
+  p->CargaMuertaDefecto = actual.CargaMuertaDefecto;
+  p->CargaVivaDefecto = actual.CargaVivaDefecto;
+  p->EspesorDefecto = actual.EspesorDefecto;
+  p->PieReporte = actual.PieReporte;
+  p->Desperdicio = actual.Desperdicio;
+  p->Cargando = actual.Cargando;
+  return p;
+}
+
 void Limpia(Interlocutor& ui) {
   ui.Estado("");
   ui.Progreso("");
@@ -46,9 +64,9 @@ void Limpia(Interlocutor& ui) {
 
 bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
   Proyecto& p = s.proyecto;
-  // The file is read into a copy: the project in memory changes only when the whole
-  // file has been read.
-  auto leido = std::make_unique<Proyecto>(p);
+  // The file is read into a new project: the one in memory changes only when the
+  // whole file has been read, and nothing of it leaks into what is read.
+  auto leido = ProyectoNuevo(p);
   const ResultadoLectura r = LeeProyecto(bytes, *leido);
   // The slabs read are classified in the file's order: a rejected edge combination
   // is told before a fault further on in the file.
@@ -74,6 +92,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   p = *leido;
 
   DatosGenerales& g = s.generales;
+  g.Reinicia();
   g.PonTextoUso(r.textoUso);
   g.EscribeCaja(Caja::Nombre, p.Titulo);
   g.EscribeCaja(Caja::Cargam, Formato(p.CargaMuerta, "0.000"));
@@ -103,9 +122,19 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   p.CalculoHecho = false;
 
   // The general data opens while Cargando is still true: its activation shows the
-  // layers read and recomputes the total dead load from them.
-  g.Abre();
+  // layers read and recomputes the total dead load from them. The values are those
+  // of the file, zeros included.
+  g.AbreConValores();
   g.Activa();
+  // A slab load left at zero means the general load; when the file's general load was
+  // zero too, the slab takes the one the dialog has just worked out, so that what is
+  // saved reads back the same.
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    if (p.CargaMuertaVano[i] != 0 && p.CargaVivaVano[i] != 0) continue;
+    if (p.CargaMuertaVano[i] == 0) p.CargaMuertaVano[i] = p.CargaMuerta;
+    if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
+    s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
+  }
   p.Cargando = false;
   return true;
 }

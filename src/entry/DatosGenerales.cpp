@@ -64,8 +64,11 @@ const std::array<UsoCarga, NumUsos>& Usos() { return kUsos; }
 
 bool EsTecho(std::string_view uso) { return uso.substr(0, 5) == "Techo"; }
 
-DatosGenerales::DatosGenerales(Proyecto& p) : p_(p) {
+DatosGenerales::DatosGenerales(Proyecto& p) : p_(p) { Reinicia(); }
+
+void DatosGenerales::Reinicia() {
   // The texts the dialog shows before anything is written into it: a roof.
+  textos_ = {};
   auto pon = [&](Caja c, const char* t) { textos_[Indice(c)] = t; };
   pon(Caja::Espesor, "0.100");
   pon(Caja::Combo1, "180");
@@ -90,6 +93,8 @@ DatosGenerales::DatosGenerales(Proyecto& p) : p_(p) {
   textoUso_ = "Techo plano";
   textoNumLosas_ = "0";
   textoNumApoyos_ = "0";
+  visible_ = false;
+  activacionPendiente_ = false;
 }
 
 bool DatosGenerales::SoloLectura(Caja c) const {
@@ -313,6 +318,10 @@ void DatosGenerales::Abre() {
   if (p_.Recubrimiento <= 0) p_.Recubrimiento = 2.0f;
   if (p_.Fc < 1) p_.Fc = 180;
   if (p_.Fy < 1) p_.Fy = 2800;
+  AbreConValores();
+}
+
+void DatosGenerales::AbreConValores() {
   Escribe(Caja::Cargam, Tres(p_.CargaMuerta), true);
   Escribe(Caja::Cargav, Tres(p_.CargaViva), true);
   Escribe(Caja::Espesor, Tres(p_.EspesorGeneral), true);

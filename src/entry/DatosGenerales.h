@@ -112,6 +112,12 @@ class DatosGenerales {
   // "Datos &Generales": unset general values get their defaults, the boxes are filled
   // from the project, and the dialog is to be shown (Visible) and activated once.
   void Abre();
+  // The same opening for values that are set, such as those a file has just given:
+  // a zero stays a zero.
+  void AbreConValores();
+  // The dialog as the program starts: its boxes, states and use as first shown. A
+  // load starts from here, so that what it gives depends on the file alone.
+  void Reinicia();
   // Each activation of the dialog: the use rules of the current use run (they also
   // replace a live load typed by hand by the table value) and the thickness typed
   // before is kept. The window calls it when the dialog becomes active after Abre

@@ -1,99 +1,212 @@
 #include "model/ArchivoDisco.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-
-#if __has_include(<unistd.h>)
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#define PLACATEC_FSYNC 1
-#endif
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <vector>
 
 namespace placatec {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::error_code UltimoError() { return std::error_code(errno != 0 ? errno : EIO, std::generic_category()); }
+std::error_code Error(int e) { return std::error_code(e != 0 ? e : EIO, std::generic_category()); }
+Falla FallaSistema(int e) { return Falla{TextoErrorArchivo(Error(e))}; }
 
-// Writes the file under a name beside the target and puts it in the target's place
-// when it is complete.
-std::error_code EscribeSeguro(const std::string& ruta, std::string_view contenido) {
-  if (ruta.empty()) return std::make_error_code(std::errc::invalid_argument);
-  std::error_code ec;
-  fs::path destino(ruta);
-  if (fs::is_symlink(destino, ec)) {
-    fs::path real = fs::canonical(destino, ec);
-    if (!ec) destino = real;
-    ec.clear();
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
   }
-  const fs::file_status estado = fs::status(destino, ec);
-  const bool existe = fs::exists(estado);
-  if (existe && !fs::is_regular_file(estado)) return std::make_error_code(std::errc::is_a_directory);
-  if (!destino.has_filename()) return std::make_error_code(std::errc::invalid_argument);
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int fd() const { return fd_; }
+  int Cierra() {
+    const int r = ::close(fd_);
+    fd_ = -1;
+    return r;
+  }
 
-  fs::path temporal = destino;
-  temporal += "~";
-  errno = 0;
-  std::FILE* f = std::fopen(temporal.c_str(), "wb");
-  if (!f) return UltimoError();
-  auto falla = [&](std::error_code e) {
-    std::fclose(f);
-    std::error_code ignorado;
-    fs::remove(temporal, ignorado);
-    return e;
+ private:
+  int fd_;
+};
+
+// The temporary files of a save are ".NAME.placatec-PID-XXXXXX" beside the target,
+// so that a later save recognises those of a save that did not finish.
+constexpr std::string_view kMarcaTemporal = ".placatec-";
+constexpr std::size_t kLargoAzar = 6;
+
+std::string PrefijoTemporal(const std::string& nombre) {
+  // Long names are cut so that the temporary name fits in a folder entry.
+  return "." + nombre.substr(0, 200) + std::string(kMarcaTemporal);
+}
+
+std::string Carpeta(const std::string& ruta) {
+  const auto barra = ruta.find_last_of('/');
+  if (barra == std::string::npos) return ".";
+  return barra == 0 ? "/" : ruta.substr(0, barra);
+}
+
+std::string Nombre(const std::string& ruta) {
+  const auto barra = ruta.find_last_of('/');
+  return barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+}
+
+bool EnMiGrupo(gid_t grupo) {
+  if (grupo == ::getegid()) return true;
+  const int n = ::getgroups(0, nullptr);
+  if (n <= 0) return false;
+  std::vector<gid_t> grupos(static_cast<std::size_t>(n));
+  const int m = ::getgroups(n, grupos.data());
+  for (int i = 0; i < m; ++i)
+    if (grupos[static_cast<std::size_t>(i)] == grupo) return true;
+  return false;
+}
+
+// Whether the file's own permission bits let this user write it. Decided from the
+// mode alone, so that a file marked read-only stays so even for the administrator.
+bool PermiteEscribir(const struct stat& st) {
+  if (st.st_uid == ::geteuid()) return (st.st_mode & S_IWUSR) != 0;
+  if (EnMiGrupo(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
+  return (st.st_mode & S_IWOTH) != 0;
+}
+
+// The file a save writes: the path itself, or the file its links lead to, so that
+// the link stays a link. A link that leads nowhere or round in a circle is refused.
+Resultado<std::string> ArchivoDestino(const std::string& ruta) {
+  struct stat st {};
+  if (::lstat(ruta.c_str(), &st) != 0) {
+    if (errno == ENOENT) return ruta;  // a new file
+    return FallaSistema(errno);
+  }
+  if (!S_ISLNK(st.st_mode)) return ruta;
+  std::unique_ptr<char, decltype(&std::free)> real(::realpath(ruta.c_str(), nullptr), &std::free);
+  if (!real) {
+    if (errno == ELOOP) return Falla{"Enlace Circular"};
+    if (errno == ENOENT) return Falla{"Enlace Roto"};
+    return FallaSistema(errno);
+  }
+  return std::string(real.get());
+}
+
+// Removes the temporaries that a killed save of the same target left behind: those
+// named by the program's pattern whose process has ended (or is this one, which
+// saves one file at a time). Those of a save still running elsewhere are kept.
+void QuitaTemporalesViejos(const std::string& carpeta, const std::string& nombre) {
+  struct CierraCarpeta {
+    void operator()(DIR* d) const { ::closedir(d); }
   };
-  errno = 0;
-  if (std::fwrite(contenido.data(), 1, contenido.size(), f) != contenido.size()) return falla(UltimoError());
-  errno = 0;
-  if (std::fflush(f) != 0) return falla(UltimoError());
-#ifdef PLACATEC_FSYNC
-  if (::fsync(::fileno(f)) != 0 && errno != EINVAL && errno != EROFS) return falla(UltimoError());
-#endif
-  errno = 0;
-  if (std::fclose(f) != 0) {
-    const std::error_code e = UltimoError();
-    fs::remove(temporal, ec);
-    return e;
+  std::unique_ptr<DIR, CierraCarpeta> d(::opendir(carpeta.c_str()));
+  if (!d) return;
+  const std::string prefijo = PrefijoTemporal(nombre);
+  while (const dirent* e = ::readdir(d.get())) {
+    const std::string n = e->d_name;
+    if (n.compare(0, prefijo.size(), prefijo) != 0) continue;
+    const std::string resto = n.substr(prefijo.size());
+    const auto guion = resto.find('-');
+    if (guion == 0 || guion == std::string::npos || resto.size() != guion + 1 + kLargoAzar) continue;
+    if (resto.find_first_not_of("0123456789") != guion) continue;
+    const long pid = std::strtol(resto.c_str(), nullptr, 10);
+    if (pid <= 0) continue;
+    const bool terminado = pid == ::getpid() || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH);
+    const std::string ruta = carpeta + "/" + n;
+    struct stat st {};
+    if (terminado && ::lstat(ruta.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(ruta.c_str());
   }
-  if (existe) fs::permissions(temporal, estado.permissions(), fs::perm_options::replace, ec);
-  ec.clear();
-  fs::rename(temporal, destino, ec);
-  if (ec) {
-    std::error_code ignorado;
-    fs::remove(temporal, ignorado);
+}
+
+// Creates a new temporary file beside the target: a fresh name, created exclusively,
+// so that nothing planted there (a link, another program's file) is written through.
+int CreaTemporal(const std::string& carpeta, const std::string& nombre, std::string& ruta) {
+  static constexpr char kLetras[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device azar;
+  std::uniform_int_distribution<std::size_t> letra(0, sizeof kLetras - 2);
+  for (int intento = 0; intento < 100; ++intento) {
+    std::string sufijo;
+    for (std::size_t i = 0; i < kLargoAzar; ++i) sufijo += kLetras[letra(azar)];
+    ruta = carpeta + "/" + PrefijoTemporal(nombre) + std::to_string(::getpid()) + "-" + sufijo;
+    const int fd = ::open(ruta.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
   }
-  return ec;
+  errno = EEXIST;
+  return -1;
+}
+
+bool EscribeTodo(int fd, std::string_view datos) {
+  while (!datos.empty()) {
+    const ssize_t n = ::write(fd, datos.data(), datos.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    datos.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
 }
 
 }  // namespace
 
 Resultado<std::string> LeeArchivo(const std::string& ruta, std::size_t maximo) {
-  errno = 0;
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(ruta.c_str(), "rb"), &std::fclose);
-  if (!f) {
-    const std::error_code ec = UltimoError();
-    if (ec == std::errc::no_such_file_or_directory) return Falla{"Archivo no Encontrado"};
-    return Falla{TextoErrorArchivo(ec)};
+  // Opened without waiting: a named pipe or a device given as a project must not
+  // hold the program; only a regular file is read.
+  Descriptor f(::open(ruta.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (f.fd() < 0) {
+    if (errno == ENOENT) return Falla{"Archivo no Encontrado"};
+    return FallaSistema(errno);
   }
+  struct stat st {};
+  if (::fstat(f.fd(), &st) != 0) return FallaSistema(errno);
+  if (S_ISDIR(st.st_mode)) return Falla{"Ilegal Nombre de Archivo"};  // a folder names no file
+  if (!S_ISREG(st.st_mode) || static_cast<std::size_t>(st.st_size) > maximo) return Falla{"Archivo Ilegal"};
   std::string bytes;
   char bloque[65536];
   for (;;) {
-    errno = 0;
-    const std::size_t n = std::fread(bloque, 1, sizeof bloque, f.get());
-    bytes.append(bloque, n);
+    const ssize_t n = ::read(f.fd(), bloque, sizeof bloque);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return FallaSistema(errno);
+    if (n == 0) return bytes;
+    bytes.append(bloque, static_cast<std::size_t>(n));
     if (bytes.size() > maximo) return Falla{"Archivo Ilegal"};
-    if (n < sizeof bloque) {
-      if (std::ferror(f.get())) return Falla{TextoErrorArchivo(UltimoError())};
-      return bytes;
-    }
   }
 }
 
 Resultado<void> GuardaArchivo(const std::string& ruta, std::string_view contenido) {
-  if (const std::error_code ec = EscribeSeguro(ruta, contenido)) return Falla{TextoErrorArchivo(ec)};
+  if (ruta.empty() || ruta.back() == '/') return Falla{"Ilegal Nombre de Archivo"};
+  const Resultado<std::string> destino = ArchivoDestino(ruta);
+  if (!destino) return Falla{destino.Mensaje()};
+  struct stat st {};
+  const bool existe = ::stat(destino->c_str(), &st) == 0;
+  if (!existe && errno != ENOENT) return FallaSistema(errno);
+  if (existe && !S_ISREG(st.st_mode)) return Falla{"Ilegal Nombre de Archivo"};
+  if (existe && !PermiteEscribir(st)) return Falla{"Permiso Denegado"};
+
+  const std::string carpeta = Carpeta(*destino), nombre = Nombre(*destino);
+  QuitaTemporalesViejos(carpeta, nombre);
+  std::string temporal;
+  Descriptor f(CreaTemporal(carpeta, nombre, temporal));
+  if (f.fd() < 0) return FallaSistema(errno);
+  auto falla = [&](int e) {
+    ::unlink(temporal.c_str());
+    return FallaSistema(e);
+  };
+  if (!EscribeTodo(f.fd(), contenido)) return falla(errno);
+  if (::fsync(f.fd()) != 0 && errno != EINVAL && errno != EROFS) return falla(errno);
+  if (existe) {
+    // The saved file keeps the mode and, as far as this user may, the owner.
+    (void)::fchmod(f.fd(), st.st_mode & 07777);
+    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(f.fd(), st.st_uid, st.st_gid);
+  }
+  if (::rename(temporal.c_str(), destino->c_str()) != 0) return falla(errno);
+  if (f.Cierra() != 0) return FallaSistema(errno);
+  // The new name is made lasting too.
+  Descriptor d(::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (d.fd() >= 0) (void)::fsync(d.fd());
   return {};
 }
 
@@ -114,6 +227,7 @@ std::string TextoErrorArchivo(std::error_code ec) {
     return "Ilegal Nombre de Archivo";
   if (ec == errc::permission_denied || ec == errc::operation_not_permitted) return "Permiso Denegado";
   if (ec == errc::read_only_file_system) return "Disco Protegido contra Escritura";
+  if (ec == errc::too_many_symbolic_link_levels) return "Enlace Circular";
   return ec.message();
 }
 

@@ -228,7 +228,9 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     p.Uso = std::move(*uso);
     for (std::size_t k = 0; k < 4; ++k)
       if (!LeeSimple(l, p.EspesorCapa[k]) || !LeeSimple(l, p.PesoUnitCapa[k])) return r;
-    if (!LeeDoble(l, p.Panderetas) || !LeeSimple(l, p.OtrasCargas)) return r;
+    // A value whose written text would not read back is refused here, never written.
+    if (!LeeDoble(l, p.Panderetas) || !SeEscribeEnArchivo(p.Panderetas) || !LeeSimple(l, p.OtrasCargas))
+      return r;
     auto selector = l.LineaEntera();
     if (!selector) return r;
     r.textoUso = Recorta(*selector);

@@ -252,6 +252,8 @@ std::string Str(int v) { return (v < 0 ? "" : " ") + std::to_string(v); }
 
 std::string TextoNumero(float v) { return Recorta(Str(v)); }
 
+bool SeEscribeEnArchivo(double v) { return std::isfinite(v) && !ValorTextoDesborda(Str(v)); }
+
 std::string TextoCelda(float v) {
   if (!std::isfinite(v)) return "0";
   std::string t = Formato(v, "0.##########");

@@ -56,6 +56,10 @@ inline std::string ItemArchivo(float v) { return Str(v) + " "; }
 inline std::string ItemArchivo(double v) { return Str(v) + " "; }
 inline std::string ItemArchivo(int v) { return Str(v) + " "; }
 
+// Whether the file item of a value reads back as a finite number: near the largest
+// double, 15 significant digits round to a text beyond it.
+bool SeEscribeEnArchivo(double v);
+
 // Display formats "0.00", "0.000", "##0.00", "#####", "##", "#0.##": rounding half
 // away from zero on the value's decimal text. A stored Single is read with its 7
 // significant digits; a value computed in double and not stored with the shortest

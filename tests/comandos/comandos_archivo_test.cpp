@@ -214,14 +214,14 @@ TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
   const std::string ruta = dir / "obra.Los";
   Escribe(ruta, "contenido viejo\r\n");
   fs::permissions(ruta, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  // Something in the way of the file being written: the save cannot finish.
-  fs::create_directory(ruta + "~");
+  // The file is marked read-only: the save cannot finish.
+  fs::permissions(ruta, fs::perms::owner_write, fs::perm_options::remove);
 
   InterlocutorGuion ui;
   ui.respuestas = {Respuesta::OK, Respuesta::Cancelar};
   EXPECT_FALSE(SalvaArchivo(*s, ruta, ui));
   ASSERT_EQ(ui.mensajes.size(), 2u) << "OK intenta otra vez";
-  EXPECT_EQ(ui.mensajes[0].texto, "Ilegal Nombre de Archivo");
+  EXPECT_EQ(ui.mensajes[0].texto, "Permiso Denegado");
   EXPECT_EQ(ui.mensajes[0].botones, Botones::OKCancelar);
   EXPECT_EQ(ui.mensajes[0].icono, Icono::Exclamacion);
   EXPECT_EQ(ui.estados.back(), "");
@@ -233,13 +233,13 @@ TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
    public:
     explicit Despeja(std::string estorbo) : estorbo_(std::move(estorbo)) {}
     Respuesta Pregunta(const Mensaje& m) override {
-      fs::remove(estorbo_);
+      fs::permissions(estorbo_, fs::perms::owner_write, fs::perm_options::add);
       return InterlocutorGuion::Pregunta(m);
     }
 
    private:
     std::string estorbo_;
-  } ui2(ruta + "~");
+  } ui2(ruta);
   EXPECT_TRUE(SalvaArchivo(*s, ruta, ui2));
   EXPECT_EQ(ui2.mensajes.size(), 1u);
   EXPECT_EQ(Bytes(ruta), TextoProyecto(s->proyecto, s->generales.TextoUso()));

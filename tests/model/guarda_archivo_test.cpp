@@ -1,0 +1,133 @@
+// The one save and the one read of whole files, tried as an attacker and a careless
+// user would: planted links, an editor's backup, read-only targets, pipes, leftovers
+// of a killed save and two programs saving the same file at once.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "model/ArchivoDisco.h"
+
+namespace placatec {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class GuardaYLee : public ::testing::Test {
+ protected:
+  fs::path dir =
+      fs::temp_directory_path() / ("placatec-guarda-" + std::to_string(::getpid()) + "-" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override { fs::create_directories(dir); }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string R(const std::string& nombre) const { return (dir / nombre).string(); }
+  std::set<std::string> Nombres() const {
+    std::set<std::string> n;
+    for (const auto& e : fs::directory_iterator(dir)) n.insert(e.path().filename().string());
+    return n;
+  }
+};
+
+std::string Bytes(const std::string& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
+}
+
+void Pon(const std::string& ruta, const std::string& bytes) {
+  std::ofstream(ruta, std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+TEST_F(GuardaYLee, NiUnEnlaceNiUnRespaldoConElNombreDelArchivoMasTildeCambianLaSalva) {
+  Pon(R("ajeno.txt"), "ajeno");
+  fs::create_symlink("ajeno.txt", R("p.Los~"));
+  ASSERT_TRUE(GuardaArchivo(R("p.Los"), "nuevo"));
+  EXPECT_EQ(Bytes(R("ajeno.txt")), "ajeno");
+  EXPECT_FALSE(fs::is_symlink(R("p.Los")));
+  EXPECT_EQ(Bytes(R("p.Los")), "nuevo");
+
+  Pon(R("q.Los~"), "respaldo del editor");
+  ASSERT_TRUE(GuardaArchivo(R("q.Los"), "nuevo"));
+  EXPECT_EQ(Bytes(R("q.Los~")), "respaldo del editor");
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"ajeno.txt", "p.Los~", "p.Los", "q.Los~", "q.Los"}));
+}
+
+TEST_F(GuardaYLee, UnEnlaceSeGuardaEnSuArchivoYUnEnlaceRotoOCircularSeRechaza) {
+  Pon(R("real.Los"), "viejo");
+  fs::create_symlink("real.Los", R("enlace.Los"));
+  ASSERT_TRUE(GuardaArchivo(R("enlace.Los"), "nuevo"));
+  EXPECT_TRUE(fs::is_symlink(R("enlace.Los")));
+  EXPECT_EQ(Bytes(R("real.Los")), "nuevo");
+
+  fs::create_symlink("no-existe.Los", R("roto.Los"));
+  fs::create_symlink("b.Los", R("a.Los"));
+  fs::create_symlink("a.Los", R("b.Los"));
+  EXPECT_EQ(GuardaArchivo(R("roto.Los"), "nuevo").Mensaje(), "Enlace Roto");
+  EXPECT_EQ(GuardaArchivo(R("a.Los"), "nuevo").Mensaje(), "Enlace Circular");
+  EXPECT_TRUE(fs::is_symlink(R("roto.Los")) && fs::is_symlink(R("a.Los")));
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"real.Los", "enlace.Los", "roto.Los", "a.Los", "b.Los"}));
+}
+
+TEST_F(GuardaYLee, UnArchivoSinPermisoDeEscrituraSeRechazaAunSiendoAdministrador) {
+  Pon(R("solo-lectura.Los"), "viejo");
+  fs::permissions(R("solo-lectura.Los"), fs::perms(0444));
+  EXPECT_EQ(GuardaArchivo(R("solo-lectura.Los"), "nuevo").Mensaje(), "Permiso Denegado");
+  EXPECT_EQ(Bytes(R("solo-lectura.Los")), "viejo");
+  EXPECT_EQ(Nombres(), std::set<std::string>{"solo-lectura.Los"});
+}
+
+// Runs under the CTest timeout: a read that waits for a writer never ends.
+TEST_F(GuardaYLee, SoloSeLeenArchivosComunesYUnaTuberiaNoEspera) {
+  ASSERT_EQ(::mkfifo(R("x.Los").c_str(), 0644), 0);
+  EXPECT_EQ(LeeArchivo(R("x.Los")).Mensaje(), "Archivo Ilegal");
+  EXPECT_EQ(LeeArchivo(dir.string()).Mensaje(), "Ilegal Nombre de Archivo");
+  EXPECT_EQ(LeeArchivo("/dev/null").Mensaje(), "Archivo Ilegal");
+}
+
+TEST_F(GuardaYLee, LaSalvaQuitaLosTemporalesQueDejoUnaSalvaInterrumpida) {
+  const pid_t muerto = ::fork();
+  if (muerto == 0) ::_exit(0);
+  ::waitpid(muerto, nullptr, 0);
+  const std::string viejo = ".p.Los.placatec-" + std::to_string(muerto) + "-a1b2c3";
+  const std::string vivo = ".p.Los.placatec-1-a1b2c3";  // init never ends
+  const std::string otro = ".q.Los.placatec-" + std::to_string(muerto) + "-a1b2c3";
+  for (const auto& n : {viejo, vivo, otro}) Pon(R(n), "a medias");
+  ASSERT_TRUE(GuardaArchivo(R("p.Los"), "nuevo"));
+  EXPECT_EQ(Nombres(), (std::set<std::string>{"p.Los", vivo, otro}));
+}
+
+TEST_F(GuardaYLee, DosProgramasQueGuardanElMismoArchivoDejanSiempreUnoEntero) {
+  const std::string a(20000, 'a'), b(20000, 'b');
+  Pon(R("p.Los"), a);
+  pid_t hijos[2];
+  for (int h = 0; h < 2; ++h) {
+    hijos[h] = ::fork();
+    if (hijos[h] == 0) {
+      int fallas = 0;
+      for (int vez = 0; vez < 200; ++vez) fallas += GuardaArchivo(R("p.Los"), h == 0 ? a : b) ? 0 : 1;
+      ::_exit(fallas > 0 ? 1 : 0);
+    }
+  }
+  int mezclas = 0, vivos = 2, estado = 0;
+  while (vivos > 0) {
+    const std::string leido = Bytes(R("p.Los"));
+    mezclas += leido == a || leido == b ? 0 : 1;
+    for (pid_t& hijo : hijos)
+      if (hijo > 0 && ::waitpid(hijo, &estado, WNOHANG) == hijo) {
+        EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "una salva fallo";
+        hijo = 0;
+        --vivos;
+      }
+  }
+  EXPECT_EQ(mezclas, 0);
+  EXPECT_EQ(Nombres(), std::set<std::string>{"p.Los"});
+}
+
+}  // namespace placatec

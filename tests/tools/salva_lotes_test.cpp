@@ -1,0 +1,49 @@
+// The batch calculator's --save: a save that fails is told in "error", with the
+// message the desktop shows, and always ends with status 3.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SalvaPorLotes, UnaSalvaFallidaSeDiceEnErrorYSaleConTres) {
+  const fs::path dir = fs::temp_directory_path() / ("placatec-salva-lotes-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string losa = " 1 AAAA, 4  5  .33  .1  0  0  .1 \r\n";
+  std::ofstream(dir / "bien.Los", std::ios::binary) << "Techo\r\n 1  0  210  4200  .1  2  .33  .1 \r\n"
+                                                    << losa;
+  std::ofstream(dir / "mal.Los", std::ios::binary)  // a support on a slab 7 that is not there
+      << "Techo\r\n 1  1  210  4200  .1  2  .33  .1 \r\n"
+      << losa << " 1 X, 1  7 \r\n";
+  const std::string sinCarpeta = (dir / "no-existe" / "x.Los").string();
+  for (const auto& [archivo, salva] : {std::pair<const char*, std::string>{"bien.Los", sinCarpeta},
+                                       {"bien.Los", "''"},
+                                       {"mal.Los", sinCarpeta},
+                                       {"mal.Los", "''"}}) {
+    SCOPED_TRACE(std::string(archivo) + " --save " + salva);
+    const std::string orden = std::string(PLACATEC_CALC) + " --json " + (dir / archivo).string() +
+                              " --save " + salva + " 2>/dev/null";
+    FILE* f = popen(orden.c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    std::string texto;
+    std::array<char, 4096> buf{};
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), f)) > 0;) texto.append(buf.data(), n);
+    const int r = pclose(f);
+    EXPECT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 3) << r;
+    const auto d = nlohmann::json::parse(texto);
+    EXPECT_EQ(d["error"], "Ilegal Nombre de Archivo");
+  }
+  EXPECT_FALSE(fs::exists(dir / "no-existe"));
+  fs::remove_all(dir);
+}
+
+}  // namespace
