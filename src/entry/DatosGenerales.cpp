@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entry/DatosModificados.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -55,6 +56,11 @@ std::string Tres(float v) { return Formato(v, "0.000"); }
 std::string Tres(double v) { return Formato(v, "0.000"); }
 
 bool EsVacio(const std::string& t) { return Recorta(t).empty(); }
+
+bool CargasRepresentables(const Proyecto& p) {
+  return std::fabs(p.CargaMuerta) < kMayorMedida && std::fabs(p.CargaViva) < kMayorMedida &&
+         std::fabs(p.CargaUltimaGeneral) < kMayorMedida;
+}
 
 }  // namespace
 
@@ -126,7 +132,16 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
       return false;
     }
   }
+  // A value that fits its box may still overflow the total it feeds (two large layer
+  // factors): the text is refused and everything stays as it was.
+  const std::array<std::string, NumCajas> textos = textos_;
+  const Proyecto antes = p_;
   Escribe(c, std::string(texto), true);
+  if (!CargasRepresentables(p_)) {
+    textos_ = textos;
+    p_ = antes;
+    return false;
+  }
   return true;
 }
 
@@ -136,6 +151,7 @@ void DatosGenerales::PonContadores(std::string_view losas, std::string_view apoy
 }
 
 void DatosGenerales::Escribe(Caja c, std::string texto, bool siempre) {
+  const VigilaDatos vigila(p_);
   std::string& actual = textos_[Indice(c)];
   if (!siempre && actual == texto) return;
   actual = std::move(texto);
