@@ -96,8 +96,6 @@ def cobertura(doc, p, c):
             suma('apoyo sin adicional (---)')
         elif A['SeparApoyo'] == 1.0:
             suma('separacion de apoyo limitada a 1.0')
-        if A['RaizDeNegativo']:
-            suma('apoyo con momento sobre la capacidad (raiz del valor absoluto)')
         if A['BarraApoyo'] == 6:
             suma('barra 3/4 en apoyo')
         if A['ApoyoLosa1'] == A['ApoyoLosa2']:
@@ -118,7 +116,7 @@ OBLIGATORIOS = ['codigo %02d' % c for c in range(1, 26)] + [
     'apoyo sin adicional (---)', 'separacion de apoyo limitada a 1.0',
     'barra 1/2 en vano', 'barra 3/4 en vano', 'separacion limitada a 3 espesores',
     'apoyo con la misma losa dos veces', 'Doble en caso ajustado',
-    'apoyo con momento sobre la capacidad (raiz del valor absoluto)', 'apoyo en X', 'apoyo en Y',
+    'apoyo en X', 'apoyo en Y',
     'fy 4200', 'fy 2800', 'uso Techo', 'uso Entrepiso',
     'error: Archivo Ilegal', 'error: Condiciones de Borde No Validas',
     'error: Losa inexistente en el Apoyo', 'error: Capacidad de la seccion excedida en la Losa',

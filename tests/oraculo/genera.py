@@ -182,9 +182,6 @@ class Generador:
             for A in apoyos:
                 if r.random() < 0.1 and int(A['Losa1']) < n:
                     A['Losa1'] = A['Losa1'] + '.5'
-            for L in losas:
-                if r.random() < 0.05:
-                    L['Viva'] = '-' + texto_decimal(r.uniform(0.01, 0.1), 3)
         titulo = r.choice(TITULOS + (['Losa, nivel 3;  planta "B"  '] if raro else []))
         corta = r.random() < 0.1
         if corta:
@@ -268,12 +265,17 @@ def valido(semilla, ruta):
         if doc['error'] is None:
             return proy, doc, p
         texto = doc['error']
-        if not texto.startswith(oraculo.CAPACIDAD):
+        k = int(texto.split('\r')[0].split()[-1])
+        if texto.startswith(oraculo.CAPACIDAD_APOYO):
+            A = proy['apoyos'][k - 1]
+            losas = [proy['losas'][int(round(float(A[n]))) - 1] for n in ('Losa1', 'Losa2')]
+        elif texto.startswith(oraculo.CAPACIDAD):
+            losas = [proy['losas'][k - 1]]
+        else:
             raise RuntimeError('proyecto invalido %s: %s' % (ruta, texto))
-        i = int(texto.split('\r')[0].split()[-1])
-        L = proy['losas'][i - 1]
-        e = float(L['Espesor']) or float(proy['Espesor'])
-        L['Espesor'] = texto_decimal(e + 0.02, 3)
+        for L in losas:
+            e = float(L['Espesor']) or float(proy['Espesor'])
+            L['Espesor'] = texto_decimal(e + 0.02, 3)
     raise RuntimeError('no se logra un proyecto calculable: semilla %d' % semilla)
 
 

@@ -167,6 +167,21 @@ def mensaje_losa(texto, numero):
 
 CAPACIDAD = 'Capacidad de la seccion excedida en la Losa'
 ESPESOR = 'Espesor menor o igual al recubrimiento en la Losa'
+CAPACIDAD_APOYO = 'Capacidad de la seccion excedida en el Apoyo'
+# What a storey can physically have: (name, lowest, highest, range as the message says it).
+RANGOS_GENERALES = (('Fc', "F'c", 140, 350, 'de 140 a 350 Kg/cm2'), ('Fy', 'Fy', 1400, 4200, 'de 1400 a 4200 Kg/cm2'),
+                    ('Recubrimiento', 'Recubrimiento', 0, 10, 'hasta 10 cm'))
+RANGOS_LOSA = (('Lx', 'Lx', 0.1, 30, 'de 0.1 a 30 m'), ('Ly', 'Ly', 0.1, 30, 'de 0.1 a 30 m'),
+               ('EspesorLosa', 'Espesor', 0, 1.5, 'hasta 1.5 m'),
+               ('CargaMuertaVano', 'Carga muerta', 0, 50, 'de 0 a 50 To/m2'),
+               ('CargaVivaVano', 'Carga viva', 0, 50, 'de 0 a 50 To/m2'),
+               ('CargaMuertaVuelo', 'Carga muerta en vuelo', 0, 50, 'de 0 a 50 To/m'),
+               ('CargaVivaVuelo', 'Carga viva en vuelo', 0, 50, 'de 0 a 50 To/m'))
+
+
+def fuera_de_rango(dato, v, texto, losa):
+    m = '%s = %s fuera del rango (%s)' % (dato, texto_numero(f32(v)), texto)
+    return m + (' en la Losa No.  %d' % losa if losa else '') + '\r\n\r\nCORRIJA LOS DATOS'
 
 
 # ---------------------------------------------------------------- general data dialog
@@ -811,7 +826,7 @@ def diseno(p):
         for sep in ('SeparX', 'SeparY'):
             if f32(3 * L['EspesorLosa']) < L[sep]:
                 L[sep] = f32(3 * L['EspesorLosa'])
-    for A in p.apoyos:
+    for j, A in enumerate(p.apoyos, 1):
         a = losa_de(p, A['ApoyoLosa1'])
         b = losa_de(p, A['ApoyoLosa2'])
         h = b['EspesorLosa'] if b['EspesorLosa'] > a['EspesorLosa'] else a['EspesorLosa']
@@ -820,8 +835,9 @@ def diseno(p):
         s = 'X' if X else 'Y'
         M = A['MomentoApoyo' + s]
         q = M / (d * d * 5.3 * p.Fc)
-        A['RaizDeNegativo'] = 0.7190001 - q < 0
-        A['RaizApoyo' + s] = f32(math.sqrt(abs(0.7190001 - q)))
+        if 0.7190001 - q < 0:
+            raise ErrorCalculo(mensaje_losa(CAPACIDAD_APOYO, j))
+        A['RaizApoyo' + s] = f32(math.sqrt(0.7190001 - q))
         A['OmegaApoyo' + s] = f32(0.8480001 - A['RaizApoyo' + s])
         A['CuantiaApoyo' + s] = f32(p.Fc * A['OmegaApoyo' + s] / p.Fy)
         A['AreaApoyo' + s] = f32(d * 10000 * A['CuantiaApoyo' + s])
@@ -847,7 +863,13 @@ def calcula_losas(p):
         p.Fy = 2800
     p.RecubrimientoM = f32(p.Recubrimiento / 100)
     # Data the formulas cannot take are refused before anything is computed.
+    for clave, dato, lo, hi, texto in RANGOS_GENERALES:
+        if not lo <= getattr(p, clave) <= hi:
+            raise ErrorCalculo(fuera_de_rango(dato, getattr(p, clave), texto, 0))
     for i, L in enumerate(p.losas, 1):
+        for clave, dato, lo, hi, texto in RANGOS_LOSA:
+            if not lo <= L[clave] <= hi:
+                raise ErrorCalculo(fuera_de_rango(dato, L[clave], texto, i))
         if L['EspesorLosa'] - p.RecubrimientoM <= 0:
             raise ErrorCalculo(mensaje_losa(ESPESOR, i))
     for j, A in enumerate(p.apoyos, 1):
@@ -916,7 +938,7 @@ def comando_calculo(p):
 
             def temperatura():
                 L[sep] = T028
-                pesos[d][0] = f32((L[otra] / T028 + 1) * (L[luz] + 0.3) * 0.012464)
+                pesos[d] = [f32((L[otra] / T028 + 1) * (L[luz] + 0.3) * 0.012464), 0.0, 0.0]
                 fila[4] = ETIQUETAS[0]
                 fila[6] = 'Temp'
 
@@ -1011,9 +1033,9 @@ def reaccion(L, direccion):
         lv = a * L['CargaVivaVano'] + L['CargaVivaVuelo']
         rc = rv = 0.0
     if lx <= ly:
-        px, py = (rc, rv), (lc, lv)
-    else:
         px, py = (lc, lv), (rc, rv)
+    else:
+        px, py = (rc, rv), (lc, lv)
     if c in (14, 15, 16, 17, 22, 23):
         px, py = (a * L['CargaMuertaVano'], a * L['CargaVivaVano']), (0.0, 0.0)
     if c in (18, 19, 20, 21, 24, 25):

@@ -265,7 +265,7 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(cuenta.cantidades, 1);
   EXPECT_EQ(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
 
-  // Without a calculation the result sections are not offered.
+  // Without a calculation (and none run by the report) the result sections are not printed.
   s.proyecto.CalculoHecho = false;
   opciones.marcadas = {true, true, true, true};
   d = Compone();
@@ -273,7 +273,7 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(TrasSubTitulo(d, "Calculo metrico"), nullptr);
   EXPECT_NE(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
   EXPECT_EQ(cuenta.cantidades + cuenta.reacciones, 2);
-  EXPECT_FALSE(SeccionHabilitada(Seccion::Refuerzo, s.proyecto));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s.proyecto));
   EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s.proyecto));
 }
 

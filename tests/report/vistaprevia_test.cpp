@@ -70,10 +70,12 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
   EXPECT_EQ(w.encabezado, "Obra|Piso 2|");
 }
 
-TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoDeshabilitadosPeroMarcados) {
+// The report can calculate by itself: the result boxes are offered, but with no
+// calculation (none run here) nothing of it is printed.
+TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoOfrecidosPeroSinImprimir) {
   s.proyecto.CalculoHecho = false;
   VistaPrevia& w = Abre();
-  EXPECT_EQ(w.habilitada, (std::array<bool, 4>{true, false, true, false}));
+  EXPECT_EQ(w.habilitada, (std::array<bool, 4>{true, true, true, true}));
   EXPECT_EQ(w.marcada, (std::array<bool, 4>{true, true, true, true}));
   const int sinResultados = w.Control().NumPaginas();
   s.proyecto.CalculoHecho = true;

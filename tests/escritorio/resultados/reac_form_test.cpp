@@ -60,7 +60,7 @@ class ReacFormTest : public QObject {
     QVERIFY(r.isVisible());
     QVERIFY(!e.placat.isEnabled());
     QCOMPARE(Titulos(g), (QStringList{"Apoyo", "Descripcion", "Dir", "Losa 1", "Losa 2",
-                                      "Carga muerta (To/m2)", "Carga viva (To/m2)", "Carga ultima (To/m2)"}));
+                                      "Carga muerta (To/m)", "Carga viva (To/m)", "Carga ultima (To/m)"}));
     // The seven continuous supports, each with its loads in "0.000" and the factored
     // load 1.4 dead + 1.7 live.
     QCOMPARE(g->NumFilas(), 7);
