@@ -587,7 +587,8 @@ bool LosPrev::event(QEvent* evento) {
   if (evento->type() == QEvent::WindowDeactivate) activa_ = false;
   // While a settings panel is open the font and colour dialogs come and go over the
   // window; the panel rebuilds the report when it closes.
-  if (evento->type() == QEvent::WindowActivate && !activa_ && modelo_->panel == Panel::Ninguno) Activa();
+  if (evento->type() == QEvent::WindowActivate && !activa_ && modelo_ && modelo_->panel == Panel::Ninguno)
+    Activa();
   return QWidget::event(evento);
 }
 
