@@ -15,13 +15,13 @@ TEST(ReaccionesPrecision, LasCargasSeRedondeanUnaSolaVez) {
   p.Ly[1] = 2.85f;
   p.CodigoLosa[1] = 1;
   p.CargaMuertaVano[1] = 1.451f;
-  p.ApoyoDir[1] = "Y";
+  p.ApoyoDir[1] = "X";
   p.ApoyoLosa1[1] = 1;
 
   // Long edge: (3 - m^2) / 2 x a x w / 3 with m = 2.64 / 2.85, a = 2.64, w = 1.451
   // is 1.36749957..., which shows 1.367. Rounding the ratio, the short-edge load and
   // the long-edge load to Singles on the way lifts it to 1.3675 and shows 1.368.
-  EXPECT_EQ(Formato(ReaccionLosa(p, 1, "Y").muerta, "0.000"), "1.367");
+  EXPECT_EQ(Formato(ReaccionLosa(p, 1, "X").muerta, "0.000"), "1.367");
 
   TablaReacciones t{p};
   InterlocutorGuion ui;

@@ -59,24 +59,25 @@ struct Mesa {
 
 TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
   Mesa m;
-  // Square slab: a third of the span on every edge. 3 x 6: m = 0.5; the X support
-  // gets a x w / 3, the Y support (3 - m^2)/2 times that. 6 x 3: the pairing turns
-  // round. Any direction text other than "X" or "x" is "Y". Cantilever: the
-  // span's load and the edge load on the fixed edge, nothing on X.
+  // Square slab: a third of the span on every edge. 3 x 6: m = 0.5; the Y support
+  // (edges 3 and 4, the short ones) gets a x w / 3, the X support (3 - m^2)/2 times
+  // that. 6 x 3: the pairing turns round. Any direction text other than "X" or "x"
+  // is "Y". Cantilever spanning X: the span's load and the edge load on the X
+  // support it springs from, nothing on Y.
   for (auto [losa, dir, muerta] : {std::tuple{1, "X", "0.667"},
                                    {1, "Y", "0.667"},
-                                   {2, "X", "0.600"},
-                                   {2, "Y", "0.825"},
-                                   {3, "X", "0.825"},
-                                   {3, "Y", "0.600"},
-                                   {3, "?", "0.600"},
-                                   {3, "x", "0.825"},
-                                   {4, "Y", "0.800"},
-                                   {4, "X", "0.000"}})
+                                   {2, "X", "0.825"},
+                                   {2, "Y", "0.600"},
+                                   {3, "X", "0.600"},
+                                   {3, "Y", "0.825"},
+                                   {3, "?", "0.825"},
+                                   {3, "x", "0.600"},
+                                   {4, "X", "0.800"},
+                                   {4, "Y", "0.000"}})
     EXPECT_EQ(Muerta(m.p, losa, dir), muerta) << losa << dir;
-  EXPECT_EQ(Viva(m.p, 2, "Y"), "0.413");
-  EXPECT_EQ(Viva(m.p, 4, "Y"), "0.400");
-  EXPECT_EQ(Viva(m.p, 4, "X"), "0.000");
+  EXPECT_EQ(Viva(m.p, 2, "X"), "0.413");
+  EXPECT_EQ(Viva(m.p, 4, "X"), "0.400");
+  EXPECT_EQ(Viva(m.p, 4, "Y"), "0.000");
 
   // Slabs with a free edge: the whole span's load on one direction only.
   for (Integer codigo : {14, 15, 16, 17, 22, 23}) {
@@ -95,17 +96,17 @@ TEST(Reacciones, ReaccionDeUnaLosaSegunLaDireccionDelApoyo) {
 TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
   Mesa m;
   PonApoyo(m.p, 2, "X", 1, 1);  // slab 1 on both sides: 4 x 0.5 / 3 twice
-  PonApoyo(m.p, 3, "Y", 0, 4);  // only the cantilever
+  PonApoyo(m.p, 3, "X", 0, 4);  // only the cantilever
   m.p.ApoyoDescripcion[2] = "Viga eje B";
   m.t.Abre(m.ui);
   EXPECT_TRUE(m.t.abierta);
   EXPECT_TRUE(m.ui.mensajes.empty());
   ASSERT_EQ(m.t.NumFilas(), 3);
   using Fila = TablaReacciones::Fila;
-  // CU = 1.4 x (0.667 + 0.600) + 1.7 x (0.333 + 0.300).
-  EXPECT_EQ(m.t.filas[0], (Fila{"1", "Apoyo 1", "X", "1", "2", "1.267", "0.633", "2.850"}));
+  // CU = 1.4 x (0.667 + 0.825) + 1.7 x (0.333 + 0.4125).
+  EXPECT_EQ(m.t.filas[0], (Fila{"1", "Apoyo 1", "X", "1", "2", "1.492", "0.746", "3.356"}));
   EXPECT_EQ(m.t.filas[1], (Fila{"2", "Viga eje B", "X", "1", "1", "1.333", "0.667", "3.000"}));
-  EXPECT_EQ(m.t.filas[2], (Fila{"3", "Apoyo 3", "Y", "0", "4", "0.800", "0.400", "1.800"}));
+  EXPECT_EQ(m.t.filas[2], (Fila{"3", "Apoyo 3", "X", "0", "4", "0.800", "0.400", "1.800"}));
   EXPECT_EQ(m.p.ApoyoDescripcion[1], "Apoyo 1");
 
   // As a result table for the report.
@@ -120,10 +121,10 @@ TEST(Reacciones, CalculaReaccionesSumaLosDosLadosYMayora) {
 TEST(Reacciones, NumerosDeLosaRedondeadosAlParMasCercano) {
   Mesa m;
   PonApoyo(m.p, 1, "X", 2.5f, 0);  // slab 2
-  PonApoyo(m.p, 2, "X", 0, 3.5f);  // slab 4 (cantilever: nothing on X)
+  PonApoyo(m.p, 2, "Y", 0, 3.5f);  // slab 4 (cantilever: nothing on Y)
   PonApoyo(m.p, 3, "X", 1.4f, 0.5f);
   ASSERT_TRUE(m.t.CalculaReacciones(m.ui));
-  EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "0.600");
+  EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "0.825");
   EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "0.000");
   EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.667");
 }
@@ -134,7 +135,7 @@ TEST(Reacciones, NumerosDeLosaFueraDelProyectoNoDanNumerosFalsos) {
     PonApoyo(m.p, 2, "Y", 1, losa);
     EXPECT_FALSE(m.t.CalculaReacciones(m.ui)) << losa;
     ASSERT_EQ(m.t.NumFilas(), 2);
-    EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.267");  // the good row is shown
+    EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.492");  // the good row is shown
     EXPECT_EQ(m.t.filas[1][ColReac::Muerta] + m.t.filas[1][ColReac::Ultima], "");
     EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
     EXPECT_EQ(m.ui.beeps, 1);
@@ -161,7 +162,7 @@ TEST(Reacciones, ApoyosAdicionales) {
   EXPECT_EQ(m.p.NumApoyosReac, 3);
   EXPECT_EQ(m.p.NumApoyos, 1);  // never part of the analysis
   EXPECT_EQ(m.t.filas[1], (TablaReacciones::Fila{"2", "Apoyo 2", "X", "0", "1", "0.667", "0.333", "1.500"}));
-  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.600");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.825");
   EXPECT_EQ(m.p.ApoyoDir[3], "Y");
   EXPECT_TRUE(m.ui.mensajes.empty());
 
@@ -288,7 +289,7 @@ TEST(Reacciones, LosApoyosContinuosSiempreSeMuestran) {
   m.p.NumApoyosReac = 0;
   m.t.Abre(m.ui);
   ASSERT_EQ(m.t.NumFilas(), 2);
-  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.267");
+  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.492");
   EXPECT_EQ(m.p.NumApoyosReac, 2);  // the report reads as many rows
 }
 
