@@ -11,7 +11,7 @@
 namespace placatec {
 
 bool SeccionHabilitada(Seccion s, const Proyecto& p) {
-  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico) ? p.NumLosas >= 1 : true;
+  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico) ? p.NumLosas >= 1 || p.CalculoHecho : true;
 }
 
 std::string BarraReporte(float area) {

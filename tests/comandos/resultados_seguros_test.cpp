@@ -99,10 +99,10 @@ TEST(ResultadosSeguros, ElReporteCalculaConLosDatosDeAhora) {
   Sesion g;
   ASSERT_TRUE(CargaArchivo(g, (kCorpus / "temperatura_gruesa.Los").string(), ui));
   ASSERT_TRUE(CalculaRefuerzo(g, ui));
-  g.losas.EditaCelda(0, ColLosa::Lx, "3.5");
+  g.losas.EditaCelda(0, ColLosa::Lx, "3.2");
   g.losas.FilaActualizada(ui);
   t = TextoDe(Reporte().Inicia(g, OpcionesReporte{}));
-  EXPECT_NE(t.find("\n1|X|1.72|7.74|\xC3\xB8"
+  EXPECT_NE(t.find("\n1|X|1.44|7.74|\xC3\xB8"
                    "1/2 a 0.16|Simple|\n |Y|0.00|7.74|\xC3\xB8"
                    "3/8 a 0.28|Temp|\n"),
             std::string::npos)
@@ -117,6 +117,9 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
   Sesion s;
   ASSERT_TRUE(CargaArchivo(s, (kCorpus / "reacciones_continuas.Los").string(), ui));
   s.generales.OK();
+  // The first opening after a short-form file fills in the layers of a floor.
+  s.generales.Abre();
+  s.generales.Activa();
   const std::pair<std::string, std::function<void()>> pasos[] = {
       {"sin cambios",
        [&] {
@@ -142,9 +145,10 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
   ASSERT_TRUE(CargaArchivo(s, (kCorpus / "reacciones_continuas.Los").string(), ui));
   EXPECT_FALSE(s.losas.EditaCelda(0, ColLosa::MuertaVano, "1E+39", ui));
   EXPECT_EQ(s.losas.filas[0][ColLosa::MuertaVano], "0.45");
+  const std::string peso = s.generales.Texto(Text2(2));
   EXPECT_TRUE(s.generales.PonTexto(Text1(2), "1E+20"));
   EXPECT_FALSE(s.generales.PonTexto(Text2(2), "1E+20"));
-  EXPECT_EQ(s.generales.Texto(Text2(2)), "1.800");
+  EXPECT_EQ(s.generales.Texto(Text2(2)), peso);
 }
 
 }  // namespace

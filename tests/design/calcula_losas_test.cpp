@@ -120,7 +120,7 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
   // A thickness that leaves no effective depth over the cover.
   const std::string espesor = "Espesor menor o igual al recubrimiento en la Losa No.  1" + kCorrija;
   for (float e : {0.02f, 0.01f, 0.0f}) EXPECT_EQ(Con(2, [e](Proyecto& p) { p.EspesorLosa[1] = e; }), espesor);
-  EXPECT_EQ(Con(12, [](Proyecto& p) { p.EspesorLosa[12] = 0.1f, p.Recubrimiento = 10; }), espesor);
+  EXPECT_EQ(Con(12, [](Proyecto& p) { p.EspesorLosa[1] = 0.1f, p.Recubrimiento = 10; }), espesor);
   // Table counts outside 0..99 and a negative strength.
   const std::string cuenta = "Numero de losas o de apoyos fuera de rango" + kCorrija;
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumApoyos = 100; }), cuenta);

@@ -228,7 +228,7 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   EXPECT_FALSE(m.t.Calcula(m.ui));
   m.t.filas[2][ColReac::Dir] = "";  // an empty direction is X
   EXPECT_TRUE(m.t.Calcula(m.ui));
-  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.825");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.600");
 }
 
 TEST(Reacciones, EdicionDeLaGrilla) {

@@ -30,7 +30,7 @@ class ResultadosVigentesTest : public QObject {
     QTRY_VERIFY(!previa->isActiveWindow());
     const int antes = previa->Modelo().reconstrucciones;
     QVERIFY(e.Elige("DatosItem", "LosasItem"));
-    EscribeEn(e.placat.Datoslosas2()->SSDBGrid1(), 0, ColLosa::Lx, "3.5");
+    EscribeEn(e.placat.Datoslosas2()->SSDBGrid1(), 0, ColLosa::Lx, "3.2");
     Clic(e.placat.Datoslosas2()->Boton("OKButton"));
     e.AbreMenu("AnalisisItem");
     QVERIFY(!e.placat.Accion("ResultadosItem")->isEnabled());
@@ -44,7 +44,7 @@ class ResultadosVigentesTest : public QObject {
     for (const Bloque& b : previa->Modelo().Control().documento.bloques)
       if (const auto* t = std::get_if<TablaDoc>(&b))
         for (const auto& fila : t->filas)
-          nuevo = nuevo || (fila.size() > 2 && fila[0] == "1" && fila[2] == "1.72");
+          nuevo = nuevo || (fila.size() > 2 && fila[0] == "1" && fila[2] == "1.44");
     QVERIFY(nuevo);
     delete previa;
   }
