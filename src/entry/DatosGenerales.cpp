@@ -136,6 +136,7 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
   // factors): the text is refused and everything stays as it was.
   const std::array<std::string, NumCajas> textos = textos_;
   const Proyecto antes = p_;
+  const VigilaDatos vigila(p_);
   Escribe(c, std::string(texto), true);
   if (!CargasRepresentables(p_)) {
     textos_ = textos;
@@ -151,7 +152,6 @@ void DatosGenerales::PonContadores(std::string_view losas, std::string_view apoy
 }
 
 void DatosGenerales::Escribe(Caja c, std::string texto, bool siempre) {
-  const VigilaDatos vigila(p_);
   std::string& actual = textos_[Indice(c)];
   if (!siempre && actual == texto) return;
   actual = std::move(texto);
@@ -240,6 +240,7 @@ int DatosGenerales::FilaUso() const {
 }
 
 bool DatosGenerales::EligeUso(int fila) {
+  const VigilaDatos vigila(p_);
   if (fila < 0 || fila >= NumUsos) return false;
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
   ReglasDeUso(fila);
@@ -323,6 +324,7 @@ void DatosGenerales::ReglasEntrepiso() {
 }
 
 void DatosGenerales::Abre() {
+  const VigilaDatos vigila(p_);
   if (p_.CargaMuerta <= 0) p_.CargaMuerta = 0.36f;
   if (p_.CargaViva <= 0) p_.CargaViva = 0.2f;
   if (p_.EspesorGeneral <= 0) p_.EspesorGeneral = 0.1f;
@@ -341,6 +343,7 @@ void DatosGenerales::Abre() {
 }
 
 void DatosGenerales::Activa() {
+  const VigilaDatos vigila(p_);
   const double t = ValorTexto(Texto(Caja::Espesor));
   ReglasDeUso(FilaUso());
   const bool techo = EsTecho(textoUso_);

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "entry/DatosModificados.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
@@ -81,7 +82,10 @@ class DatosGenerales {
   bool PonTexto(Caja c, std::string_view texto);
   // A procedure (the file load, the new-project reset) writes a box: always taken,
   // and its change rule always runs, so that the project follows what is shown.
-  void EscribeCaja(Caja c, std::string_view texto) { Escribe(c, std::string(texto), true); }
+  void EscribeCaja(Caja c, std::string_view texto) {
+    const VigilaDatos vigila(p_);
+    Escribe(c, std::string(texto), true);
+  }
 
   bool Habilitado(Caja c) const { return habilitado_[Indice(c)]; }
   // Boxes that the engineer does not type into (light yellow): the thickness and unit

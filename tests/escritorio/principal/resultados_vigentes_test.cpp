@@ -1,6 +1,7 @@
 // What the desktop shows of a calculation always belongs to the data: a change of
 // data disables the result views, and the print preview, left open beside the main
 // window, is rebuilt from the new data when it comes to the front.
+#include <QPushButton>
 #include <QtTest>
 
 #include "EscritorioPrueba.h"
