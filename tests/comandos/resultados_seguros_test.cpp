@@ -118,18 +118,12 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
   ASSERT_TRUE(CargaArchivo(s, (kCorpus / "reacciones_continuas.Los").string(), ui));
   s.generales.OK();
   // The first opening after a short-form file fills in the layers of a floor.
-  s.generales.Abre();
-  s.generales.Activa();
+  s.generales.Abre(), s.generales.Activa();
   const std::pair<std::string, std::function<void()>> pasos[] = {
       {"sin cambios",
        [&] {
-         s.generales.Abre();
-         s.generales.Activa();
-         s.generales.OK();
-         s.losas.Activa(ui);
-         s.losas.OK(ui);
-         s.apoyos.Activa(ui);
-         s.apoyos.OK(ui);
+         s.generales.Abre(), s.generales.Activa(), s.generales.OK();
+         s.losas.Activa(ui), s.losas.OK(ui), s.apoyos.Activa(ui), s.apoyos.OK(ui);
        }},
       {"Lx", [&] { s.losas.EditaCelda(1, ColLosa::Lx, "4.2"), s.losas.FilaActualizada(ui); }},
       {"Dir", [&] { s.apoyos.EditaCelda(0, ColApoyo::Dir, "Y"), s.apoyos.FilaActualizada(ui); }},
