@@ -92,7 +92,8 @@ class VentanasShellTest : public QObject {
                         [](QLabel* l) { return l->text() == "Sabia usted que..."; }));
     const QString texto = tip.lblTipText->text();
     QVERIFY(texto.startsWith("Es posible agregar nuevos apoyos, como vigas, por ejemplo, a fin de"));
-    QVERIFY(texto.endsWith("y el numero de la losa que apoya en la otra casilla"));
+    QVERIFY(texto.contains("y el numero de la losa que apoya en la otra casilla. "));
+    QVERIFY(texto.endsWith("la carga del borde sobre el que este se encuentra."));
     QCOMPARE(tip.lblTipText->textFormat(), Qt::PlainText);
     // The whole text fits in the label as shown.
     QVERIFY(tip.lblTipText->heightForWidth(tip.lblTipText->width()) <= tip.lblTipText->height());

@@ -89,21 +89,21 @@ class ReacFormTest : public QObject {
     QVERIFY(guion.mensajes.empty());
     QVERIFY(!ConRelojDeArena());
     QCOMPARE(g->Texto(7, 1), QString("Apoyo 8"));
-    // Slab 2, 4.5 x 5, dead 0.513, live 0.25: an X support takes a third of the short
-    // span's load, 4.5 x 0.513 / 3 = 0.7695 and 4.5 x 0.25 / 3 = 0.375, factored
-    // 1.4 x 0.7695 + 1.7 x 0.375 = 1.7148.
-    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.770", "0.375", "1.715"}));
+    // Slab 2, 4.5 x 5, dead 0.513, live 0.25: an X support lies on the long edges 1 and
+    // 2 and takes (3 - 0.9^2) / 2 = 1.095 times a third of the short span's load,
+    // 1.095 x 4.5 x 0.513 / 3 = 0.8426 and 1.095 x 0.375 = 0.4106, factored 1.8777.
+    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.843", "0.411", "1.878"}));
     const Proyecto& p = e.sesion.proyecto;
     QCOMPARE(p.ApoyoLosa2[8], 2.0f);
     QCOMPARE(p.NumApoyos, Integer{7});  // the analysis never sees it
 
-    // The Dir cell's button turns it to Y: the long edge, (3 - 0.9^2) / 2 times as much.
+    // The Dir cell's button turns it to Y: the short edge, 4.5 x 0.513 / 3 = 0.7695.
     const QRect celda = g->Vista()->visualRect(g->Vista()->model()->index(7, 2));
     QTest::mouseClick(g->Vista()->viewport(), Qt::LeftButton, {},
                       QPoint(celda.right() - 5, celda.center().y()));
     QCOMPARE(g->Texto(7, 2), QString("Y"));
     Clic(r.Command2);
-    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.843", "0.411", "1.878"}));
+    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.770", "0.375", "1.715"}));
     QCOMPARE(p.ApoyoDir[8], std::string("Y"));
     // A Dir cell emptied by the user is "X" again once the row is left.
     g->PonCelda(7, 2);
@@ -138,7 +138,7 @@ class ReacFormTest : public QObject {
     QCOMPARE(guion.relojEnBeep, std::vector<bool>{true});
     QCOMPARE(guion.relojEnMensaje.back(), false);
     QVERIFY(!ConRelojDeArena());
-    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.843", "0.411", "1.878"}));
+    QCOMPARE(g->Fila(7).mid(5), (QStringList{"0.770", "0.375", "1.715"}));
     Clic(r.Command1);
     QCOMPARE(guion.mensajes.size(), std::size_t{2});
     QVERIFY(r.isVisible());
@@ -158,7 +158,7 @@ class ReacFormTest : public QObject {
     QVERIFY(!r.isVisible());
     QVERIFY(e.placat.isEnabled());
     QVERIFY(e.Elige("AnalisisItem", "ReacItem"));
-    QCOMPARE(g->Fila(7), (QStringList{"8", "Apoyo 8", "Y", "0", "2", "0.843", "0.411", "1.878"}));
+    QCOMPARE(g->Fila(7), (QStringList{"8", "Apoyo 8", "Y", "0", "2", "0.770", "0.375", "1.715"}));
     Clic(r.Command1);
     QVERIFY(e.placat.isEnabled());
   }
