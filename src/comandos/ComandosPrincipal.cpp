@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "entry/DatosModificados.h"
 #include "model/Defectos.h"
 
 namespace placatec {
@@ -39,6 +40,7 @@ void NuevosDatos(Sesion& s) {
     p.ApoyoLosa1[j] = p.ApoyoLosa2[j] = 0.0f;
   }
   p.NumApoyos = 0;
+  DatosModificados(p);
 
   DatosGenerales& g = s.generales;
   g.EscribeCaja(Caja::Nombre, "");

@@ -19,7 +19,8 @@ void PreparaApoyos(Proyecto& p);
 // that were in use (edges "AAAA", directions empty) and their counts, writes the
 // general data boxes (their rules follow), and empties the slab and supports tables.
 // The caller then disables "Calcular &Refuerzo", "&Ver refuerzo" and
-// "Ver calculo &Metrico"; CalculoHecho and NombreArchivo are not changed.
+// "Ver calculo &Metrico"; NombreArchivo is not changed. The results of the old
+// project are withdrawn (CalculoHecho cleared) so that no report prints them.
 void NuevosDatos(Sesion& s);
 
 }  // namespace placatec

@@ -113,13 +113,15 @@ int RefuerzoApoyos(Proyecto& p) {
     const bool dirY = p.ApoyoDir[j] == "Y";
 
     const double q = CocienteSeccion(dirY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j], d, p.Fc);
-    if (!std::isfinite(q)) return j;
+    // Past the capacity of the section the root has no real value; taking its
+    // magnitude would give less steel for a larger moment.
+    const double resto = kLimiteRaiz - q;
+    if (!(resto >= 0)) return j;
     float& raiz = dirY ? p.RaizApoyoY[j] : p.RaizApoyoX[j];
     float& omega = dirY ? p.OmegaApoyoY[j] : p.OmegaApoyoX[j];
     float& cuantia = dirY ? p.CuantiaApoyoY[j] : p.CuantiaApoyoX[j];
     float& area = dirY ? p.AreaApoyoY[j] : p.AreaApoyoX[j];
-    // The absolute value under the root: a support always gets a number.
-    raiz = ASingle(std::sqrt(std::fabs(kLimiteRaiz - q)));
+    raiz = ASingle(std::sqrt(resto));
     omega = ASingle(kOmegaBase - raiz);
     cuantia = ASingle(static_cast<double>(p.Fc) * omega / p.Fy);
     area = ASingle(d * 10000 * cuantia);

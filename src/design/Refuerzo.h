@@ -62,7 +62,7 @@ int RefuerzoVanos(Proyecto& p);
 
 // Steel over supports 1..NumApoyos: required, brought up by the spans, additional,
 // with the spacing of the additional bars. Returns 0, or the number of the first
-// support whose moment gives no finite design. Needs the span steel and supports
+// support whose moment exceeds the capacity of its section. Needs the span steel and supports
 // that name slabs 1..NumLosas.
 int RefuerzoApoyos(Proyecto& p);
 

@@ -37,10 +37,13 @@ Direccion DireccionDe(Proyecto& p, int i, bool esY) {
   return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
 }
 
-// Temperature steel: 3/8 inch bars at 0.28 m; only the 3/8 weight is replaced.
+// Temperature steel: 3/8 inch bars at 0.28 m take the place of the design bars of
+// this direction, so their weights go with them (a thick slab's design bars can be
+// of 1/2 or 3/4 inch).
 void AceroTemperatura(Direccion& d, Pesos& pesos, Fila& fila) {
   d.separ = kSeparTemperatura;
-  pesos[0] = ASingle((d.luzTransversal / kSeparTemperatura + 1) * (d.luz + 0.3) * kBarra3_8.pesoMetro);
+  pesos = {ASingle((d.luzTransversal / kSeparTemperatura + 1) * (d.luz + 0.3) * kBarra3_8.pesoMetro), 0.0f,
+           0.0f};
   fila[cBarras] = Texto(EtiquetaBarra(kBarra3_8));
   fila[cSepar] = Numero(kSeparTemperatura);
   fila[cTipo] = Texto("Temp");

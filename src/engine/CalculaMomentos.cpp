@@ -1,24 +1,24 @@
 #include "engine/CalculaMomentos.h"
 
 #include <cmath>
+#include <utility>
 
 #include "engine/Casos.h"
 #include "engine/MomentosApoyo.h"
+#include "model/Limites.h"
 #include "model/Numeros.h"
 
 namespace placatec {
 
 namespace {
 
-// Spans greater than 0 whose ratio keeps every power of m and n a normal number,
-// so that no case formula divides by zero.
-bool LucesValidas(float lx, float ly) {
-  if (!std::isfinite(lx) || !std::isfinite(ly) || !(lx > 0) || !(ly > 0)) return false;
-  const float m = ASingle(static_cast<double>(ly) / lx);
-  if (!std::isnormal(m)) return false;
-  const float n = ASingle(1 / static_cast<double>(m));
-  const auto quinta = [](double r) { return ASingle(r * r * r * r * r); };
-  return std::isnormal(n) && std::isnormal(quinta(m)) && std::isnormal(quinta(n));
+// A value outside what a storey can physically have, named with its slab (0 for the
+// general data).
+Falla FueraDeLimite(const Rango& r, double valor, int losa) {
+  std::string texto = std::string(r.dato) + " = " + TextoNumero(ASingle(valor)) + " fuera del rango (" +
+                      std::string(r.texto) + ")";
+  if (losa > 0) texto += " en la Losa No. " + Str(losa);
+  return Falla{texto + "\r\n\r\nCORRIJA LOS DATOS"};
 }
 
 // Data the formulas cannot take: refused before anything is computed, so that no
@@ -27,13 +27,20 @@ Resultado<void> DatosAceptables(const Proyecto& p) {
   if (p.NumLosas < 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) {
     return Falla{std::string(kTextoTablasFueraDeRango)};
   }
-  if (p.Fc < 0 || p.Fy < 0) {
-    return Falla{std::string(kTextoResistencias)};
-  }
+  if (!kRangoFc.Contiene(p.Fc)) return FueraDeLimite(kRangoFc, p.Fc, 0);
+  if (!kRangoFy.Contiene(p.Fy)) return FueraDeLimite(kRangoFy, p.Fy, 0);
+  if (!kRangoRecubrimiento.Contiene(p.Recubrimiento))
+    return FueraDeLimite(kRangoRecubrimiento, p.Recubrimiento, 0);
   for (int i = 1; i <= p.NumLosas; ++i) {
-    if (!LucesValidas(p.Lx[i], p.Ly[i])) {
-      return Falla{TextoErrorCalculo(kCausaLuces, i)};
-    }
+    const std::pair<const Rango&, float> datos[] = {{kRangoLx, p.Lx[i]},
+                                                    {kRangoLy, p.Ly[i]},
+                                                    {kRangoEspesor, p.EspesorLosa[i]},
+                                                    {kRangoMuertaVano, p.CargaMuertaVano[i]},
+                                                    {kRangoVivaVano, p.CargaVivaVano[i]},
+                                                    {kRangoMuertaVuelo, p.CargaMuertaVuelo[i]},
+                                                    {kRangoVivaVuelo, p.CargaVivaVuelo[i]}};
+    for (const auto& [rango, valor] : datos)
+      if (!rango.Contiene(valor)) return FueraDeLimite(rango, valor, i);
     if (p.BordesInvalidos[i]) {
       return Falla{TextoErrorCalculo(kCausaBordes, i)};
     }

@@ -20,7 +20,6 @@ std::string TextoErrorCalculo(std::string_view causa, int numero);
 
 // The texts of the calculation's error messages.
 inline constexpr std::string_view kCausaLosa = "Error en la Losa";
-inline constexpr std::string_view kCausaLuces = "Luces no validas en la Losa";
 inline constexpr std::string_view kCausaBordes = "Condiciones de borde no validas en la Losa";
 inline constexpr std::string_view kCausaEspesor = "Espesor menor o igual al recubrimiento en la Losa";
 inline constexpr std::string_view kCausaCapacidad = "Capacidad de la seccion excedida en la Losa";
@@ -30,7 +29,4 @@ inline constexpr std::string_view kCausaResultadosLosa = "Resultados fuera de ra
 inline constexpr std::string_view kCausaResultadosApoyo = "Resultados fuera de rango en el Apoyo";
 inline constexpr std::string_view kTextoTablasFueraDeRango =
     "Numero de losas o de apoyos fuera de rango\r\n\r\nCORRIJA LOS DATOS";
-inline constexpr std::string_view kTextoResistencias =
-    "Resistencia del concreto o del acero no valida\r\n\r\nCORRIJA LOS DATOS";
-
 }  // namespace placatec

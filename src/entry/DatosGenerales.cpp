@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entry/DatosModificados.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -55,6 +56,11 @@ std::string Tres(float v) { return Formato(v, "0.000"); }
 std::string Tres(double v) { return Formato(v, "0.000"); }
 
 bool EsVacio(const std::string& t) { return Recorta(t).empty(); }
+
+bool CargasRepresentables(const Proyecto& p) {
+  return std::fabs(p.CargaMuerta) < kMayorMedida && std::fabs(p.CargaViva) < kMayorMedida &&
+         std::fabs(p.CargaUltimaGeneral) < kMayorMedida;
+}
 
 }  // namespace
 
@@ -131,7 +137,17 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
       return false;
     }
   }
+  // A value that fits its box may still overflow the total it feeds (two large layer
+  // factors): the text is refused and everything stays as it was.
+  const std::array<std::string, NumCajas> textos = textos_;
+  const Proyecto antes = p_;
+  const VigilaDatos vigila(p_);
   Escribe(c, std::string(texto), true);
+  if (!CargasRepresentables(p_)) {
+    textos_ = textos;
+    p_ = antes;
+    return false;
+  }
   return true;
 }
 
@@ -229,6 +245,7 @@ int DatosGenerales::FilaUso() const {
 }
 
 bool DatosGenerales::EligeUso(int fila) {
+  const VigilaDatos vigila(p_);
   if (fila < 0 || fila >= NumUsos) return false;
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
   ReglasDeUso(fila);
@@ -312,6 +329,7 @@ void DatosGenerales::ReglasEntrepiso() {
 }
 
 void DatosGenerales::Abre() {
+  const VigilaDatos vigila(p_);
   if (p_.CargaMuerta <= 0) p_.CargaMuerta = 0.36f;
   if (p_.CargaViva <= 0) p_.CargaViva = 0.2f;
   if (p_.EspesorGeneral <= 0) p_.EspesorGeneral = 0.1f;
@@ -334,6 +352,7 @@ void DatosGenerales::AbreConValores() {
 }
 
 void DatosGenerales::Activa() {
+  const VigilaDatos vigila(p_);
   const double t = ValorTexto(Texto(Caja::Espesor));
   ReglasDeUso(FilaUso());
   const bool techo = EsTecho(textoUso_);

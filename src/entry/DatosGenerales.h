@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "entry/DatosModificados.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
@@ -76,11 +77,15 @@ class DatosGenerales {
   // every rule it sets off (a layer's thickness changes its weight, the weight the
   // total, the total CargaMuerta and CargaUltimaGeneral). Returns false and changes
   // nothing when the value cannot be held (an f'c or fy beyond the 16-bit range, a
-  // measure beyond the 32-bit range): the window then puts Texto(c) back and beeps.
+  // measure beyond the 32-bit range, or a layer whose weight would make the loads
+  // overflow): the window then puts Texto(c) back and beeps.
   bool PonTexto(Caja c, std::string_view texto);
   // A procedure (the file load, the new-project reset) writes a box: always taken,
   // and its change rule always runs, so that the project follows what is shown.
-  void EscribeCaja(Caja c, std::string_view texto) { Escribe(c, std::string(texto), true); }
+  void EscribeCaja(Caja c, std::string_view texto) {
+    const VigilaDatos vigila(p_);
+    Escribe(c, std::string(texto), true);
+  }
 
   bool Habilitado(Caja c) const { return habilitado_[Indice(c)]; }
   // Boxes that the engineer does not type into (light yellow): the thickness and unit

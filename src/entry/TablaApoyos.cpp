@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "entry/DatosModificados.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -28,6 +29,7 @@ bool TablaApoyos::AgregaFila(const Fila& f) {
 }
 
 bool TablaApoyos::Procesar(Interlocutor& ui) {
+  const VigilaDatos vigila(p_);
   p_.NumApoyos = 0;
   PrimeraFila();
   if (!filas.empty() && EnBlanco(filas[0][ColApoyo::Losa1]) && EnBlanco(filas[0][ColApoyo::Losa2]))
@@ -126,6 +128,7 @@ void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
 void TablaApoyos::BorraTodo(Interlocutor& ui) {
   if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
+  const VigilaDatos vigila(p_);
   Vacia();
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {
     p_.ApoyoLosa1[static_cast<std::size_t>(j)] = 0.0f;

@@ -1,8 +1,10 @@
 #include "entry/TablaLosas.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/Clasificacion.h"
+#include "entry/DatosModificados.h"
 #include "model/Defectos.h"
 #include "model/Numeros.h"
 
@@ -40,6 +42,7 @@ bool TablaLosas::AgregaFila(const Fila& f) {
 }
 
 void TablaLosas::ProcesaLosa(Interlocutor& ui) {
+  const VigilaDatos vigila(p_);
   if (NumFilas() > MaxLosas) ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
@@ -127,6 +130,7 @@ void TablaLosas::Activa(Interlocutor& ui) {
 }
 
 void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
+  const VigilaDatos vigila(p_);
   const int fila = filaActual;
   const int columna = columnaActual;
   p_.NumLosas = static_cast<Integer>(std::min(NumFilas(), MaxLosas));
@@ -168,6 +172,17 @@ void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   // Editing another cell means the current one was left first.
   if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
   filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)] = std::move(texto);
+}
+
+bool TablaLosas::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
+  const bool numerica = columna >= ColLosa::Lx && columna <= ColLosa::Espesor && !EsBordeEditable(columna);
+  if (numerica && (ValorTextoDesborda(texto) || !std::isfinite(ASingle(ValorTexto(texto))))) {
+    ui.Beep();
+    ui.Avisa(std::string(kMensajeNumeroGrande), "ERROR", Icono::Exclamacion);
+    return false;
+  }
+  EditaCelda(fila, columna, std::move(texto));
+  return true;
 }
 
 void TablaLosas::MueveCelda(int fila, int columna) {
@@ -243,6 +258,7 @@ DatosCantidad Datos(TablaLosas::Cantidad c) {
 void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
 
 void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
+  const VigilaDatos vigila(p_);
   const DatosCantidad d = Datos(c);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);

@@ -52,6 +52,8 @@ inline constexpr std::string_view kBotonCambia = "Cambia";
 inline constexpr std::string_view kBotonCopiaLosa = "Copia losa";
 inline constexpr std::string_view kBotonProcesa = "Procesa";
 
+inline constexpr std::string_view kMensajeNumeroGrande = "Numero demasiado grande\rvalor no aceptado";
+
 // The project holds at most 99 slabs; the grid refuses a 100th row with this text.
 
 class TablaLosas {
@@ -106,6 +108,10 @@ class TablaLosas {
   // The text of a cell while it is being edited; nothing is processed yet. A cell
   // other than the current one becomes current first (see MueveCelda).
   void EditaCelda(int fila, int columna, std::string texto);
+  // The same as the user types: a number too large for a Single is refused with a
+  // beep and kMensajeNumeroGrande, and the cell keeps its text. Returns whether the
+  // text was taken.
+  bool EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui);
   // The current cell moves to (fila, columna): an edited edge cell that does not read
   // A, E or N (in any case) becomes "A".
   void MueveCelda(int fila, int columna);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -130,6 +131,15 @@ bool LeeSimple(Lector& l, Single& destino) {
   return true;
 }
 
+// The dead-load build-up adds the layers' weights into a Single: a file whose layers
+// would overflow it cannot describe a storey.
+bool CapasRepresentables(const Proyecto& p) {
+  double suma = p.Panderetas + static_cast<double>(p.OtrasCargas);
+  for (std::size_t k = 0; k < 4; ++k)
+    suma += std::fabs(static_cast<double>(p.EspesorCapa[k]) * static_cast<double>(p.PesoUnitCapa[k]));
+  return std::fabs(suma) <= std::numeric_limits<float>::max();
+}
+
 bool LeeDoble(Lector& l, double& destino) {
   auto v = Valor(l.Numero());
   if (!v) return false;
@@ -231,6 +241,7 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     // A value whose written text would not read back is refused here, never written.
     if (!LeeDoble(l, p.Panderetas) || !SeEscribeEnArchivo(p.Panderetas) || !LeeSimple(l, p.OtrasCargas))
       return r;
+    if (!CapasRepresentables(p)) return r;
     auto selector = l.LineaEntera();
     if (!selector) return r;
     r.textoUso = Recorta(*selector);

@@ -64,8 +64,10 @@ Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
     largo = {a * cm + p.CargaMuertaVuelo[k], a * cv + p.CargaVivaVuelo[k]};
   }
 
-  Reaccion x = xCorto ? corto : largo;
-  Reaccion y = xCorto ? largo : corto;
+  // An "X" support lies on edges 1 and 2, which are Ly long; a "Y" support on
+  // edges 3 and 4, Lx long: the same meaning as in the support moments.
+  Reaccion x = xCorto ? largo : corto;
+  Reaccion y = xCorto ? corto : largo;
   const Reaccion total{a * cm, a * cv};
   if (CargaSoloEnX(codigo)) {
     x = total;

@@ -25,9 +25,9 @@ inline constexpr std::array<std::string_view, 8> kColumnasReacciones = {"Apoyo",
                                                                         "Dir",
                                                                         "Losa 1",
                                                                         "Losa 2",
-                                                                        "Carga muerta (To/m2)",
-                                                                        "Carga viva (To/m2)",
-                                                                        "Carga ultima (To/m2)"};
+                                                                        "Carga muerta (To/m)",
+                                                                        "Carga viva (To/m)",
+                                                                        "Carga ultima (To/m)"};
 inline constexpr std::string_view kBotonOKReacciones = "OK";
 inline constexpr std::string_view kBotonCalcula = "Calcula";
 inline constexpr std::string_view kBotonTip = "Tip";
@@ -47,7 +47,11 @@ inline constexpr std::string_view kTextoTip =
     "ser mayor de 99. El usuario podrá definir un apoyo que soporte "
     "una sola losa, colocando un cero en la casilla correspondiente "
     "a la <Losa 1> o a la <Losa 2> y el numero de la losa que apoya "
-    "en la otra casilla";
+    "en la otra casilla. "
+    "La direccion de un apoyo es la de los momentos que lo cruzan: un apoyo X es una viga "
+    "paralela al eje Y, sobre los bordes 1 (izquierdo) y 2 (derecho) de sus losas; un "
+    "apoyo Y es paralelo al eje X, sobre los bordes 3 (abajo) y 4 (arriba). Cada losa "
+    "entrega a su apoyo la carga del borde sobre el que este se encuentra.";
 
 // A dead and a live line load (To/m). Reactions are only shown, never stored, so
 // they stay in double precision from the slab's data to the displayed text.
@@ -57,7 +61,8 @@ struct Reaccion {
 };
 
 // The line loads of slab `losa` (1..99, spans greater than 0) on a support of
-// direction `dir` ("X", or anything else for "Y"): a third of the short span times
+// direction `dir` ("X", lying on edges 1 and 2, or anything else for "Y", on edges 3
+// and 4): on a short edge a third of the short span times
 // the load on a short edge, (3 - m^2)/2 times that on a long edge; the whole span's
 // load (plus the edge load) on the fixed edge of a one-way cantilever; the whole
 // span's load on the one direction that carries a slab with a free edge.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "comandos/ComandoCalculo.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
@@ -12,7 +13,7 @@ namespace placatec {
 
 bool SeccionHabilitada(Seccion s, const Proyecto& p) {
   return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico || s == Seccion::Verificaciones)
-             ? p.CalculoHecho
+             ? p.NumLosas >= 1 || p.CalculoHecho
              : true;
 }
 
@@ -43,6 +44,22 @@ std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t c
 std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   return CeldaSegura(Recorta(t.filas[fila][columna].texto));
+}
+
+// Keeps the first message instead of showing it.
+class InterlocutorNota : public Interlocutor {
+ public:
+  std::string primero;
+  Respuesta Pregunta(const Mensaje& m) override {
+    if (primero.empty()) primero = m.texto;
+    return Respuesta::OK;
+  }
+};
+
+// The bars printed for a span row: a "Temp" row carries the 3/8 inch temperature
+// bars whatever its design area.
+std::string BarraDeFila(float area, const std::string& tipo) {
+  return tipo == "Temp" ? BarraReporte(0.0f) : BarraReporte(area);
 }
 
 std::string NumeroTexto(const std::string& texto, const char* formato) {
@@ -76,6 +93,11 @@ Recalculos RecalculosDelPrograma() {
     s.reacciones.CalculaReacciones(mudo);
   };
   r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.medidas); };
+  // The message of a refused calculation goes into the report, not into a box.
+  r.refuerzo = [](Sesion& s) {
+    InterlocutorNota nota;
+    return CalculaRefuerzo(s, nota) ? std::string() : nota.primero;
+  };
   return r;
 }
 
@@ -203,13 +225,14 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
   std::size_t fila = 0;
   for (int i = 1; i <= losas; ++i) {
+    const std::string tipoX = TextoDeCelda(s.vanos, fila, 6);
     bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
-          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraReporte(p.AreaX[i]) +
-          Formato(p.SeparX[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) + ";";
+          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(p.AreaX[i], tipoX) +
+          Formato(p.SeparX[i], "0.00") + "|" + tipoX + ";";
     ++fila;
+    const std::string tipoY = TextoDeCelda(s.vanos, fila, 6);
     bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") + "|" +
-          BarraReporte(p.AreaY[i]) + Formato(p.SeparY[i], "0.00") + "|" + TextoDeCelda(s.vanos, fila, 6) +
-          ";";
+          BarraDeFila(p.AreaY[i], tipoY) + Formato(p.SeparY[i], "0.00") + "|" + tipoY + ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -296,6 +319,14 @@ void Reporte::SeccionVerificaciones(const Sesion& s) {
         t.temperatura);
 }
 
+void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
+  SetSubTitle(subtitulo);
+  std::string texto = mensaje;
+  for (std::size_t k; (k = texto.find('\r')) != std::string::npos;) texto.erase(k, 1);
+  if (!texto.empty()) Parrafo(texto, true);
+  Parrafo("Refuerzo no calculado", false);
+}
+
 Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {
   doc_ = Documento{};
   estilos_ = opciones.estilos;
@@ -305,20 +336,32 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   doc_.estiloEncabezado = estilos_[FilaHeader];
   doc_.estiloPie = estilos_[FilaFooter];
 
-  auto compone = [&](Seccion sec) {
+  auto marcada = [&](Seccion sec) {
     return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s.proyecto);
   };
-  if (compone(Seccion::Datos)) SeccionDatos(s);
-  if (compone(Seccion::Refuerzo)) SeccionRefuerzo(s);
-  if (compone(Seccion::Reacciones)) {
+  std::string negativa;  // the message of a refused calculation
+  if ((marcada(Seccion::Refuerzo) || marcada(Seccion::CalculoMetrico) || marcada(Seccion::Verificaciones)) &&
+      recalculos.refuerzo)
+    negativa = recalculos.refuerzo(s);
+  // Results are printed only when they belong to the data as they are now.
+  auto resultados = [&](Seccion sec) { return marcada(sec) && negativa.empty() && s.proyecto.CalculoHecho; };
+
+  if (marcada(Seccion::Datos)) SeccionDatos(s);
+  if (resultados(Seccion::Refuerzo))
+    SeccionRefuerzo(s);
+  else if (marcada(Seccion::Refuerzo) && !negativa.empty())
+    RefuerzoNoCalculado("Refuerzo", negativa);
+  if (marcada(Seccion::Reacciones)) {
     if (recalculos.reacciones) recalculos.reacciones(s);
     SeccionReacciones(s);
   }
-  if (compone(Seccion::CalculoMetrico)) {
+  if (resultados(Seccion::CalculoMetrico)) {
     if (recalculos.cantidades) recalculos.cantidades(s);
     SeccionCalculoMetrico(s);
+  } else if (marcada(Seccion::CalculoMetrico) && !negativa.empty()) {
+    RefuerzoNoCalculado("Calculo metrico", "");
   }
-  if (compone(Seccion::Verificaciones)) SeccionVerificaciones(s);
+  if (resultados(Seccion::Verificaciones)) SeccionVerificaciones(s);
   return std::move(doc_);
 }
 

@@ -16,7 +16,8 @@ namespace placatec {
 enum class Seccion { Datos = 0, Refuerzo = 1, Reacciones = 2, CalculoMetrico = 3, Verificaciones = 4 };
 constexpr int NumSecciones = 5;
 
-// Whether a section's check box is enabled: the result sections need a calculation.
+// Whether a section's check box is enabled: the result sections need a slab to
+// calculate (the report runs the calculation itself).
 bool SeccionHabilitada(Seccion s, const Proyecto& p);
 
 // The footer of a report whose user set none: the page number on the right.
@@ -36,13 +37,15 @@ struct OpcionesReporte {
   std::string pie{kPieReporte};  // footer field
 };
 
-// The recomputations run right before their sections: the reactions grid and the
-// quantities grid with its totals.
+// The recomputations run right before their sections: the reactions grid, the
+// quantities grid with its totals, and, before anything, the calculation of the
+// reinforcement, which gives "" or the message that refused it.
 struct Recalculos {
   std::function<void(Sesion&)> reacciones;
   std::function<void(Sesion&)> cantidades;
+  std::function<std::string(Sesion&)> refuerzo;
 };
-// Those of the program (the reaction and quantity computations).
+// Those of the program (the reaction, quantity and reinforcement calculations).
 Recalculos RecalculosDelPrograma();
 
 // A row of the dead-load build-up as the general data dialog shows it.
@@ -59,7 +62,10 @@ class Reporte {
  public:
   // Composes the whole document; each call starts afresh. A section is composed
   // when its box is checked and enabled; the reactions and quantities are
-  // recomputed (through `recalculos`) only when their section is.
+  // recomputed (through `recalculos`) only when their section is. When a result
+  // section is, the reinforcement is calculated first from the data as they are,
+  // so that the report never prints results of other data; a refused calculation
+  // prints its message and "Refuerzo no calculado" in place of those sections.
   Documento Inicia(Sesion& s, const OpcionesReporte& opciones,
                    const Recalculos& recalculos = RecalculosDelPrograma());
 
@@ -78,6 +84,7 @@ class Reporte {
   void SeccionReacciones(const Sesion& s);
   void SeccionCalculoMetrico(const Sesion& s);
   void SeccionVerificaciones(const Sesion& s);
+  void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;
   EstilosReporte estilos_;

@@ -62,9 +62,8 @@ void VistaPrevia::Activa() {
     botonesHabilitados = true;
   }
   CamposEncabezado();
-  habilitada[static_cast<std::size_t>(Seccion::Refuerzo)] = s_.proyecto.CalculoHecho;
-  habilitada[static_cast<std::size_t>(Seccion::CalculoMetrico)] = s_.proyecto.CalculoHecho;
-  habilitada[static_cast<std::size_t>(Seccion::Verificaciones)] = s_.proyecto.CalculoHecho;
+  for (Seccion sec : {Seccion::Refuerzo, Seccion::CalculoMetrico, Seccion::Verificaciones})
+    habilitada[static_cast<std::size_t>(sec)] = SeccionHabilitada(sec, s_.proyecto);
   UpdatePreview();
 }
 

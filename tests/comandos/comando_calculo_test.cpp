@@ -93,10 +93,10 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   p.ApoyoLosa2[1] = 3;
   Rechaza("Losa inexistente en el Apoyo No.  1\r\n\r\nCORRIJA LOS DATOS");
 
-  // A thickness so large that its minimum steel overflows a Single.
+  // A thickness no storey can have (its minimum steel would overflow a Single).
   p.ApoyoLosa2[1] = 2;
   p.EspesorLosa[2] = 1e38f;
-  Rechaza("Resultados fuera de rango en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
+  Rechaza("Espesor = 1E+38 fuera del rango (hasta 1.5 m) en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
 
   // A successful calculation clears the flag of the failed one.
   p.EspesorLosa[2] = 0.12f;

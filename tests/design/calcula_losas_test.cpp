@@ -79,25 +79,41 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
     nadaCalculado = p.MomentoX[1] == 77.0f;
     return m;
   };
-  // Spans no file can hold (the reader refuses zero spans): not a number, infinite.
-  const std::string luces = "Luces no validas en la Losa No.  2" + kCorrija;
-  for (float luz : {kNaN, std::numeric_limits<float>::infinity()})
-    EXPECT_EQ(Con(3, [luz](Proyecto& p) { p.Ly[2] = luz; }), luces) << luz;
+  // Spans that are zero, negative, not a number or beyond what a storey can have.
+  const auto luces = [](const std::string& m, const char* dato) {
+    return m.starts_with(dato) && m.ends_with("fuera del rango (de 0.1 a 30 m) en la Losa No.  2" + kCorrija);
+  };
+  for (float luz : {0.0f, -1.0f, kNaN, std::numeric_limits<float>::infinity(), 1e-9f})
+    EXPECT_TRUE(luces(Con(3, [luz](Proyecto& p) { p.Ly[2] = luz; }), "Ly = ")) << luz;
+  EXPECT_TRUE(luces(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-20f; }), "Lx = "));
+  EXPECT_TRUE(luces(Con(3, [](Proyecto& p) { p.Lx[2] = 1e-30f, p.Ly[2] = 1e30f; }), "Lx = "));
   // A slab whose edges were rejected is not computed as code 10.
   EXPECT_EQ(Con(3, [](Proyecto& p) { p.BordesInvalidos[3] = true; }),
             "Condiciones de borde no validas en la Losa No.  3" + kCorrija);
   EXPECT_TRUE(nadaCalculado);
+  // A thickness that leaves no effective depth over the cover.
+  const std::string espesor = "Espesor menor o igual al recubrimiento en la Losa No.  1" + kCorrija;
+  for (float e : {0.02f, 0.01f, 0.0f}) EXPECT_EQ(Con(2, [e](Proyecto& p) { p.EspesorLosa[1] = e; }), espesor);
+  EXPECT_EQ(Con(12, [](Proyecto& p) { p.EspesorLosa[1] = 0.1f, p.Recubrimiento = 10; }), espesor);
   // Table counts outside 0..99 and a negative strength.
   const std::string cuenta = "Numero de losas o de apoyos fuera de rango" + kCorrija;
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumApoyos = 100; }), cuenta);
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.NumLosas = -1; }), cuenta);
   EXPECT_TRUE(nadaCalculado);
   EXPECT_EQ(Con(1, [](Proyecto& p) { p.Fy = -2800; }),
-            "Resistencia del concreto o del acero no valida" + kCorrija);
+            "Fy = -2800 fuera del rango (de 1400 a 4200 Kg/cm2)" + kCorrija);
   EXPECT_TRUE(nadaCalculado);
-  // A load that is not a number gives no moment at all.
-  EXPECT_EQ(Con(2, [](Proyecto& p) { p.CargaVivaVano[2] = kNaN; }),
-            "Capacidad de la seccion excedida en la Losa No.  2" + kCorrija);
+  // Moments beyond the section; a load that is not a number is refused.
+  const std::string capacidad = "Capacidad de la seccion excedida en la Losa No.  2" + kCorrija;
+  EXPECT_EQ(Con(3, [](Proyecto& p) { p.CargaMuertaVano[2] = 20.0f; }), capacidad);
+  EXPECT_TRUE(Con(2, [](Proyecto& p) { p.CargaVivaVano[2] = kNaN; }).starts_with("Carga viva = "));
+  // A cantilever whose edge load no storey can have.
+  EXPECT_EQ(Con(2,
+                [](Proyecto& p) {
+                  p.Lx[1] = 1.5f, p.Ly[1] = 6, p.CodigoLosa[1] = 13, p.CargaMuertaVuelo[1] = 3e38f;
+                  AgregaApoyo(p, 1, 2);
+                }),
+            "Carga muerta en vuelo = 3E+38 fuera del rango (de 0 a 50 To/m) en la Losa No.  1" + kCorrija);
   // Supports naming a slab that does not exist, also with no slabs at all.
   for (float losa : {-1.0f, 1e30f, 0.4f, kNaN}) {
     EXPECT_EQ(Con(2,

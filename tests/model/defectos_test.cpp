@@ -97,7 +97,7 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
     EXPECT_EQ(p.ApoyoLosa2[j], 0.0f);
     EXPECT_EQ(p.ApoyoDescripcion[j], "Viga");
   }
-  EXPECT_TRUE(p.CalculoHecho);
+  EXPECT_FALSE(p.CalculoHecho);  // the old project's results are withdrawn
   EXPECT_EQ(p.NombreArchivo, "/tmp/viejo.Los");
   // The general data boxes are those of a new roof.
   EXPECT_EQ(s->generales.TextoUso(), "Techo plano");

@@ -56,7 +56,7 @@ TEST(Reacciones, NumerosDeLosaFueraDelProyectoNoDanNumerosFalsos) {
     PonApoyo(m.p, 2, "Y", 1, losa);
     EXPECT_FALSE(m.t.CalculaReacciones(m.ui)) << losa;
     ASSERT_EQ(m.t.NumFilas(), 2);
-    EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.267");  // the good row is shown
+    EXPECT_EQ(m.t.filas[0][ColReac::Muerta], "1.492");  // the good row is shown
     EXPECT_EQ(m.t.filas[1][ColReac::Muerta] + m.t.filas[1][ColReac::Ultima], "");
     EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
     EXPECT_EQ(m.ui.beeps, 1);
@@ -83,7 +83,7 @@ TEST(Reacciones, ApoyosAdicionales) {
   EXPECT_EQ(m.p.NumApoyosReac, 3);
   EXPECT_EQ(m.p.NumApoyos, 1);  // never part of the analysis
   EXPECT_EQ(m.t.filas[1], (TablaReacciones::Fila{"2", "Apoyo 2", "X", "0", "1", "0.667", "0.333", "1.500"}));
-  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.600");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.825");
   EXPECT_EQ(m.p.ApoyoDir[3], "Y");
   EXPECT_TRUE(m.ui.mensajes.empty());
 
@@ -126,7 +126,7 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   EXPECT_FALSE(m.t.Calcula(m.ui));
   m.t.filas[2][ColReac::Dir] = "";  // an empty direction is X
   EXPECT_TRUE(m.t.Calcula(m.ui));
-  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.825");
+  EXPECT_EQ(m.t.filas[2][ColReac::Muerta], "0.600");
 }
 
 TEST(Reacciones, EdicionDeLaGrilla) {
@@ -168,7 +168,7 @@ TEST(Reacciones, LosApoyosContinuosSiempreSeMuestran) {
   m.p.NumApoyosReac = 0;
   m.t.Abre(m.ui);
   ASSERT_EQ(m.t.NumFilas(), 2);
-  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.267");
+  EXPECT_EQ(m.t.filas[1][ColReac::Muerta], "1.492");
   EXPECT_EQ(m.p.NumApoyosReac, 2);  // the report reads as many rows
 }
 

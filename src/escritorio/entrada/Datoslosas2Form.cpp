@@ -172,7 +172,7 @@ void Datoslosas2Form::AlEditarCelda(int fila, int columna, const QString& texto)
     }
     fila = modelo_.NumFilas() - 1;
   }
-  modelo_.EditaCelda(fila, columna, texto.toStdString());
+  modelo_.EditaCelda(fila, columna, texto.toStdString(), ui_);
   Muestra(false);
 }
 

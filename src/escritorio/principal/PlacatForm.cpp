@@ -303,6 +303,9 @@ void PlacatForm::AlAbrirArchivos() { Accion("ImprimeItem")->setEnabled(HayLosas(
 void PlacatForm::AlAbrirCalculo() {
   const bool hay = HayLosas(sesion_.proyecto);
   Accion("CalculoItem")->setEnabled(hay);
+  // The views show the last calculation only while it describes the data.
+  Accion("ResultadosItem")->setEnabled(sesion_.proyecto.CalculoHecho);
+  Accion("MedidasItem")->setEnabled(sesion_.proyecto.CalculoHecho);
   Accion("ReacItem")->setEnabled(hay);
   // The checks read the last calculation: a load or a new project clears it.
   Accion("VerificacionesItem")->setEnabled(sesion_.proyecto.CalculoHecho);
@@ -403,13 +406,13 @@ void PlacatForm::ReacItem() {
 }
 
 void PlacatForm::ResultadosItem() {
-  if (!muestraResultados) return;
+  if (!muestraResultados || !sesion_.proyecto.CalculoHecho) return;
   setEnabled(false);
   muestraResultados();
 }
 
 void PlacatForm::MedidasItem() {
-  if (!muestraMedidas) return;
+  if (!muestraMedidas || !sesion_.proyecto.CalculoHecho) return;
   setEnabled(false);
   muestraMedidas();
 }

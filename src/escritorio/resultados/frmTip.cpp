@@ -52,7 +52,7 @@ frmTip::frmTip(QWidget* parent) : QDialog(parent) {
   auto* l = new QVBoxLayout(this);
   l->addLayout(arriba, 1);
   l->addLayout(botones);
-  resize(460, 280);
+  resize(460, 360);
 }
 
 }  // namespace placatec

@@ -584,7 +584,17 @@ void LosPrev::EligeColor(int fila) {
   Refleja();
 }
 
+bool LosPrev::event(QEvent* evento) {
+  if (evento->type() == QEvent::WindowDeactivate) activa_ = false;
+  // While a settings panel is open the font and colour dialogs come and go over the
+  // window; the panel rebuilds the report when it closes.
+  if (evento->type() == QEvent::WindowActivate && !activa_ && modelo_ && modelo_->panel == Panel::Ninguno)
+    Activa();
+  return QWidget::event(evento);
+}
+
 void LosPrev::Activa() {
+  activa_ = true;
   modelo_->Activa();
   Refleja();
 }

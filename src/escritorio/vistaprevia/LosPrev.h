@@ -45,6 +45,9 @@ class LosPrev : public QWidget {
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;
+  // Coming to the front rebuilds the report, so that it never shows data edited in
+  // the main window meanwhile.
+  bool event(QEvent* evento) override;
 
  private:
   void Construye();
@@ -96,6 +99,7 @@ class LosPrev : public QWidget {
   std::array<QPlainTextEdit*, 2> text5_{};
   QTextEdit* ayuda_ = nullptr;
   bool reflejando_ = false;
+  bool activa_ = false;  // rebuilt for the activation in course
 };
 
 // "&Print preview..." of the main window: shows the preview, made the first time as

@@ -1,0 +1,18 @@
+#include "entry/DatosModificados.h"
+
+namespace placatec {
+
+void DatosModificados(Proyecto& p) { p.CalculoHecho = false; }
+
+DatosDeCalculo DatosDe(const Proyecto& p) {
+  return {p.NumLosas,         p.NumApoyos,      p.Fc,          p.Fy,     p.EspesorGeneral,  p.Recubrimiento,
+          p.CargaMuerta,      p.CargaViva,      p.Lx,          p.Ly,     p.CargaMuertaVano, p.CargaVivaVano,
+          p.CargaMuertaVuelo, p.CargaVivaVuelo, p.EspesorLosa, p.Bordes, p.CodigoLosa,      p.BordesInvalidos,
+          p.ApoyoDir,         p.ApoyoLosa1,     p.ApoyoLosa2};
+}
+
+VigilaDatos::~VigilaDatos() {
+  if (!(DatosDe(p_) == antes_)) DatosModificados(p_);
+}
+
+}  // namespace placatec
