@@ -104,9 +104,11 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
 
   // The general data opens while Cargando is still true: its activation shows the
   // layers read and recomputes the total dead load from them.
+  g.ReglasEnLaActivacion();
   g.Abre();
   g.Activa();
   p.Cargando = false;
+  p.Modificado = false;
   return true;
 }
 
@@ -144,6 +146,7 @@ bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
     ui.Estado("Salvando Archivo...");
   }
   s.proyecto.NombreArchivo = ruta;
+  s.proyecto.Modificado = false;
   ui.Estado("");
   return true;
 }
