@@ -26,6 +26,7 @@ TEST(CapasCargaMuerta, ElPesoDeUnaCapaEsElProductoDeLosValoresEscritos) {
   Dialogo m;
   m.p.Cargando = true;  // a file's layers are shown, not replaced by the defaults
   m.p.PesoUnitCapa[0] = 2.34f;
+  m.d.ReglasEnLaActivacion();
   m.d.Activa();
   // Row 0 shows the layer values: 0.1 x 2.34.
   EXPECT_EQ(m.d.Texto(Caja::Text2_0), "2.340");

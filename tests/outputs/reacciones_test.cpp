@@ -187,7 +187,7 @@ TEST(Reacciones, ApoyoAdicionalSinLosaEsUnError) {
   EXPECT_FALSE(m.t.cursorEspera);  // the busy cursor is given back
   EXPECT_EQ(m.ui.beeps, 1);
   ASSERT_EQ(m.ui.mensajes.size(), 1u);
-  EXPECT_EQ(m.ui.mensajes[0].texto, "Hay errores en los datos");
+  EXPECT_EQ(m.ui.mensajes[0].texto, "Hay errores en los datos\rFila 2");
 
   // OK does not close while the data are wrong.
   m.t.OK(m.ui);
@@ -207,7 +207,7 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   m.t.EditaCelda(2, ColReac::Losa1, "uno", m.ui);  // not a number
   m.t.EditaCelda(3, ColReac::Losa1, "2", m.ui);
   EXPECT_FALSE(m.t.Calcula(m.ui));
-  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos\rFila 3");
   EXPECT_EQ(m.p.ApoyoLosa1[2], 1.0f);
   // The report sees only the rows read; the grid keeps everything typed.
   EXPECT_EQ(m.p.NumApoyosReac, 2);
@@ -276,7 +276,7 @@ TEST(Reacciones, NoCabenMasDe99Filas) {
 
   m.t.filas.push_back(m.t.filas.back());
   EXPECT_FALSE(m.t.Calcula(m.ui));
-  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos\rFila 100");
   EXPECT_EQ(m.p.NumApoyosReac, 99);
 }
 

@@ -86,11 +86,16 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
   valor_->setAlignment(Qt::AlignRight);
   valor_->installEventFilter(this);
   // Typed or pasted, the text passes the box's filter; a refusal puts the text back.
-  connect(valor_, &QLineEdit::textEdited, this, [this](const QString& t) {
+  connect(valor_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    if (sincronizando_) return;
     const int cursor = valor_->cursorPosition();
-    modelo_.EditaValor(t.toStdString(), ui_);
-    valor_->setText(QString::fromStdString(modelo_.textoValor));
+    modelo_.EditaValor(t.toStdString(), ui_);  // refused, the model keeps its text
+    const QString texto = QString::fromStdString(modelo_.textoValor);
+    if (texto == t) return;
+    sincronizando_ = true;  // shows the refusal, or the comma as the point
+    valor_->setText(texto);
     valor_->setCursorPosition(cursor);
+    sincronizando_ = false;
   });
   lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
   struct Fila {

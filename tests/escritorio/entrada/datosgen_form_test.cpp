@@ -137,11 +137,9 @@ class DatosgenFormTest : public QObject {
     Escribe(forma->Caja(Caja::Nombre), "Edificio 3-B, techo");
     QCOMPARE(e->sesion.proyecto.TituloReporte, std::string("Edificio 3-B, techo"));
 
-    // f'c typed into its list box is rounded to a whole number, halves to even.
-    Escribe(forma->Combo1()->lineEdit(), "250.5");
-    QCOMPARE(e->sesion.proyecto.Fc, 250);
-    Escribe(forma->Combo1()->lineEdit(), "251.5");
-    QCOMPARE(e->sesion.proyecto.Fc, 252);
+    // f'c typed into its list box: a listed value.
+    Escribe(forma->Combo1()->lineEdit(), "280");
+    QCOMPARE(e->sesion.proyecto.Fc, 280);
     // Picking from the list.
     forma->Combo2()->setFocus();
     Pulsa(Qt::Key_Down);
@@ -155,18 +153,17 @@ class DatosgenFormTest : public QObject {
   void OKYEnterEnOK() {
     Escribe(forma->Caja(Caja::Cargam), "0.45");
     Escribe(forma->Caja(Caja::Cargav), "0.3");
-    // Enter on OK closes without storing the row defaults.
+    // Enter on OK closes as the click does.
     forma->OKButtom()->setFocus();
     Pulsa(Qt::Key_Return);
     QVERIFY(!forma->isVisible());
     QVERIFY(e->placat.isEnabled());
-    QCOMPARE(e->sesion.proyecto.CargaMuertaDefecto, 0.36f);
+    QCOMPARE(e->sesion.proyecto.CargaMuertaDefecto, 0.45f);
 
-    // At the next opening the hand-typed live load gives way to the use's, and the
-    // total dead load is the sum of the layers shown again.
+    // The next opening keeps the hand-typed loads.
     e->placat.Accion("GeneralItem")->trigger();
     QVERIFY(!e->placat.isEnabled());
-    QCOMPARE(Textos({Caja::Cargav, Caja::Cargam}), (QStringList{"0.100", "0.330"}));
+    QCOMPARE(Textos({Caja::Cargav, Caja::Cargam}), (QStringList{"0.300", "0.450"}));
     // OK stores the shown values as the slab table's row defaults.
     Escribe(forma->Caja(Caja::Espesor), "0.14");
     QCOMPARE(forma->Caja(Caja::Cargam)->text(), QString("0.426"));  // the slab layer follows
@@ -174,7 +171,7 @@ class DatosgenFormTest : public QObject {
     Clic(forma->OKButtom());
     QVERIFY(e->placat.isEnabled());
     QCOMPARE(e->sesion.proyecto.CargaMuertaDefecto, 0.45f);
-    QCOMPARE(e->sesion.proyecto.CargaVivaDefecto, 0.1f);
+    QCOMPARE(e->sesion.proyecto.CargaVivaDefecto, 0.3f);
     QCOMPARE(e->sesion.proyecto.EspesorDefecto, 0.14f);
 
     // The window's close button never leaves the main window disabled.
@@ -191,11 +188,10 @@ class DatosgenFormTest : public QObject {
     p.NumLosas = 4;
     p.NumApoyos = 2;
     e->placat.Accion("GeneralItem")->trigger();
-    // Unset values take their defaults; the dead load shown is the sum of the roof's
-    // layers, which the activation recomputes.
+    // Unset values take their defaults.
     QCOMPARE(Textos({Caja::Cargam, Caja::Cargav, Caja::Espesor, Caja::Recubrimiento}),
-             (QStringList{"0.330", "0.100", "0.100", "2"}));
-    QCOMPARE(p.CargaMuerta, 0.33f);
+             (QStringList{"0.360", "0.200", "0.100", "2"}));
+    QCOMPARE(p.CargaMuerta, 0.36f);
     QCOMPARE(p.EspesorGeneral, 0.1f);
     QCOMPARE(p.Recubrimiento, 2.0f);
     QCOMPARE(forma->Combo1()->currentText() + " " + forma->Combo2()->currentText(), QString("180 2800"));

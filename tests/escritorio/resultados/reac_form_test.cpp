@@ -134,7 +134,7 @@ class ReacFormTest : public QObject {
     guion.mensajes.clear();
     Clic(r.Command2);
     QCOMPARE(guion.mensajes.size(), std::size_t{1});
-    QCOMPARE(guion.mensajes[0].texto, std::string("Hay errores en los datos"));
+    QCOMPARE(guion.mensajes[0].texto, std::string("Hay errores en los datos\rFila 9"));
     QCOMPARE(guion.relojEnBeep, std::vector<bool>{true});
     QCOMPARE(guion.relojEnMensaje.back(), false);
     QVERIFY(!ConRelojDeArena());
