@@ -24,6 +24,7 @@ class InterlocutorGuion : public Interlocutor {
       respuestas.pop_front();
       return r;
     }
+    if (m.botones == Botones::GuardarNoGuardarCancelar) return Respuesta::NoGuardar;
     return m.botones == Botones::SiNo ? Respuesta::Si : Respuesta::OK;
   }
   void Beep() override { ++beeps; }

@@ -14,6 +14,7 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   p.ErrorCalculo = 0;
   if (const Resultado<void> calculo = CalculaLosas(p); !calculo) {
     ui.Avisa(calculo.Mensaje(), "ERROR", Icono::Exclamacion);
+    ui.Estado("");  // nothing is being calculated any more
     return false;
   }
 
@@ -32,6 +33,7 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
     p.SeparApoyo = separApoyo;
     p.BarraApoyo = barraApoyo;
     ui.Avisa(falla, "ERROR", Icono::Exclamacion);
+    ui.Estado("");
     p.ErrorCalculo = 1;
     return false;
   }

@@ -14,8 +14,8 @@ inline constexpr std::string_view kEstadoCalculando = "Calculando Momentos y Ref
 // Runs the calculation. On an error of the data (its message shown, title "ERROR"),
 // or when data so large that a result overflows a Single ("Resultados fuera de rango
 // en la Losa No. ..."), it sets ErrorCalculo to 1, returns false and leaves the
-// tables, Qq1..Qq3, BarraApoyo, SeparApoyo and CalculoHecho as they were; the
-// status keeps "Calculando Momentos y Refuerzo...".
+// tables, Qq1..Qq3, BarraApoyo, SeparApoyo and CalculoHecho as they were, and
+// clears the status.
 // Otherwise it fills sesion.vanos and sesion.apoyosRefuerzo, the checks of the
 // "Verificaciones" window and their tables, stores the span-bar weights in
 // Qq1..Qq3, runs the quantity take-off, clears the status, sets

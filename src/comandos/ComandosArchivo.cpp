@@ -124,6 +124,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   // The general data opens while Cargando is still true: its activation shows the
   // layers read and recomputes the total dead load from them. The values are those
   // of the file, zeros included.
+  g.ReglasEnLaActivacion();
   g.AbreConValores();
   g.Activa();
   // A slab load left at zero means the general load; when the file's general load was
@@ -136,6 +137,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
     s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
   }
   p.Cargando = false;
+  p.Modificado = false;
   return true;
 }
 
@@ -173,6 +175,7 @@ bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
     ui.Estado("Salvando Archivo...");
   }
   s.proyecto.NombreArchivo = ruta;
+  s.proyecto.Modificado = false;
   ui.Estado("");
   return true;
 }

@@ -52,9 +52,11 @@ void NuevosDatos(Sesion& s) {
   g.EscribeCaja(Caja::Combo2, "2800");
   g.PonContadores("0", "0");
   g.PonTextoUso("Techo plano");
+  g.ReglasEnLaActivacion();
 
   s.losas.Vacia();
   s.apoyos.Vacia();
+  p.Modificado = false;
 }
 
 }  // namespace placatec

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "entry/DatosModificados.h"
+#include "model/Defectos.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -51,6 +52,20 @@ constexpr std::array<std::string_view, NumFilasCarga> kEtiquetas = {
 constexpr double kMayorMedida = 1e30;
 
 bool EsCajaNumerica(Caja c) { return c != Caja::Nombre && c != Caja::Combo1 && c != Caja::Combo2; }
+
+bool EsLista(Caja c) { return c == Caja::Combo1 || c == Caja::Combo2; }
+
+// The values the f'c or fy box offers.
+template <std::size_t N>
+bool EnLista(const std::array<std::string_view, N>& lista, std::string_view t, bool bastaInicio) {
+  for (std::string_view v : lista)
+    if (bastaInicio ? v.substr(0, t.size()) == t : v == t) return true;
+  return false;
+}
+
+bool ValorDeLista(Caja c, std::string_view t, bool bastaInicio) {
+  return c == Caja::Combo1 ? EnLista(ListaFc(), t, bastaInicio) : EnLista(ListaFy(), t, bastaInicio);
+}
 
 std::string Tres(float v) { return Formato(v, "0.000"); }
 std::string Tres(double v) { return Formato(v, "0.000"); }
@@ -101,6 +116,7 @@ void DatosGenerales::Reinicia() {
   textoNumApoyos_ = "0";
   visible_ = false;
   activacionPendiente_ = false;
+  reglasAlActivar_ = true;
 }
 
 bool DatosGenerales::SoloLectura(Caja c) const {
@@ -120,14 +136,28 @@ bool DatosGenerales::SoloLectura(Caja c) const {
 
 bool DatosGenerales::AceptaTecla(Caja c, char32_t tecla, std::string_view textoActual,
                                  Interlocutor& ui) const {
-  if (!EsCajaNumerica(c)) return true;
-  const bool acepta = (tecla >= U'0' && tecla <= U'9') || tecla == 8 ||
-                      (tecla == U'.' && textoActual.find('.') == std::string_view::npos);
+  if (c == Caja::Nombre) return true;
+  // f'c and fy are whole numbers of their lists: digits only.
+  const bool acepta =
+      EsLista(c) ? (tecla >= U'0' && tecla <= U'9') || tecla == 8 : AceptaTeclaNumerica(tecla, textoActual);
   if (!acepta) ui.Beep();
   return acepta;
 }
 
-bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
+bool DatosGenerales::PonTexto(Caja c, std::string_view tecleado) {
+  std::string texto(tecleado);
+  if (EsCajaNumerica(c)) {
+    // Pasted text passes the key filter as typed text does.
+    const auto editado = EdicionNumerica(Texto(c), tecleado);
+    if (!editado) return false;
+    texto = *editado;
+  } else if (EsLista(c)) {
+    // Only the beginning of a listed value can be on its way to one.
+    if (!ValorDeLista(c, Recorta(texto), true)) return false;
+    const std::size_t k = c == Caja::Combo1 ? 0 : 1;
+    if (!tecleadoEnLista_[k]) listaValida_[k] = Recorta(Texto(c));  // what is kept on a refusal
+    tecleadoEnLista_[k] = true;
+  }
   if (c != Caja::Nombre) {
     if (ValorTextoDesborda(texto)) return false;
     const double v = ValorTexto(texto);
@@ -142,6 +172,7 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
   const std::array<std::string, NumCajas> textos = textos_;
   const Proyecto antes = p_;
   const VigilaDatos vigila(p_);
+  if (texto != Texto(c)) MarcaModificado(p_);
   Escribe(c, std::string(texto), true);
   if (!CargasRepresentables(p_)) {
     textos_ = textos;
@@ -149,6 +180,23 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view texto) {
     return false;
   }
   return true;
+}
+
+bool DatosGenerales::ConfirmaLista(Caja c, Interlocutor& ui) {
+  if (!EsLista(c)) return true;
+  const std::size_t k = c == Caja::Combo1 ? 0 : 1;
+  const std::string t = Recorta(Texto(c));
+  if (!tecleadoEnLista_[k] || ValorDeLista(c, t, false)) {
+    tecleadoEnLista_[k] = false;
+    return true;
+  }
+  tecleadoEnLista_[k] = false;
+  Escribe(c, listaValida_[k], true);
+  ui.Beep();
+  ui.Avisa(std::string(k == 0 ? "Hormigon, F'c (Kg/cm2)" : "Acero, Fy (Kg/cm2)") + "\r" + t +
+               " no es un valor de la lista; se mantiene " + listaValida_[k],
+           "ERROR", Icono::Exclamacion);
+  return false;
 }
 
 void DatosGenerales::PonContadores(std::string_view losas, std::string_view apoyos) {
@@ -247,6 +295,7 @@ int DatosGenerales::FilaUso() const {
 bool DatosGenerales::EligeUso(int fila) {
   const VigilaDatos vigila(p_);
   if (fila < 0 || fila >= NumUsos) return false;
+  MarcaModificado(p_);
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
   ReglasDeUso(fila);
   return true;
@@ -353,6 +402,11 @@ void DatosGenerales::AbreConValores() {
 
 void DatosGenerales::Activa() {
   const VigilaDatos vigila(p_);
+  activacionPendiente_ = false;
+  // Later openings show the project as it stands: the layers and the live load the
+  // engineer typed stay until another use is picked.
+  if (!reglasAlActivar_) return;
+  reglasAlActivar_ = false;
   const double t = ValorTexto(Texto(Caja::Espesor));
   ReglasDeUso(FilaUso());
   const bool techo = EsTecho(textoUso_);

@@ -79,7 +79,14 @@ class DatosGenerales {
   // nothing when the value cannot be held (an f'c or fy beyond the 16-bit range, a
   // measure beyond the 32-bit range, or a layer whose weight would make the loads
   // overflow): the window then puts Texto(c) back and beeps.
+  // In a numeric box the inserted characters pass the key filter (so that pasted text
+  // is held to it too) and a comma becomes the decimal point; the f'c and fy boxes take
+  // only the beginning of a listed value. Any change marks the project modified.
   bool PonTexto(Caja c, std::string_view texto);
+  // The engineer leaves the f'c or fy box (or closes the dialog): a typed value that is
+  // not in the list is refused with a message naming the box, and the value shown
+  // before the typing comes back. True when the box holds a listed or untyped value.
+  bool ConfirmaLista(Caja c, Interlocutor& ui);
   // A procedure (the file load, the new-project reset) writes a box: always taken,
   // and its change rule always runs, so that the project follows what is shown.
   void EscribeCaja(Caja c, std::string_view texto) {
@@ -123,11 +130,14 @@ class DatosGenerales {
   // The dialog as the program starts: its boxes, states and use as first shown. A
   // load starts from here, so that what it gives depends on the file alone.
   void Reinicia();
-  // Each activation of the dialog: the use rules of the current use run (they also
-  // replace a live load typed by hand by the table value) and the thickness typed
-  // before is kept. The window calls it when the dialog becomes active after Abre
-  // (ActivacionPendiente); the file load calls it itself.
+  // The activation of the dialog. The first after start-up, a new project or a load
+  // runs the use rules of the current use, keeping the thickness typed before; later
+  // ones change nothing. The window calls it when the dialog becomes active after
+  // Abre (ActivacionPendiente); the file load calls it itself.
   void Activa();
+  // The next activation applies the use rules of the current use (start-up, a new
+  // project, a load); every other activation changes nothing.
+  void ReglasEnLaActivacion() { reglasAlActivar_ = true; }
   bool ActivacionPendiente() const { return activacionPendiente_; }
   // OK: the slab table's row defaults take the dead load, live load and thickness
   // shown; the dialog is hidden and the main window enabled again.
@@ -162,6 +172,10 @@ class DatosGenerales {
   std::string textoNumApoyos_;
   bool visible_ = false;
   bool activacionPendiente_ = false;
+  bool reglasAlActivar_ = true;
+  // The f'c and fy boxes: typed into since the last check, and the value kept then.
+  std::array<bool, 2> tecleadoEnLista_{};
+  std::array<std::string, 2> listaValida_{"180", "2800"};
 };
 
 }  // namespace placatec

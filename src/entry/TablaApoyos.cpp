@@ -25,6 +25,7 @@ bool TablaApoyos::AgregaFila(const Fila& f) {
   if (NumFilas() >= MaxApoyos) return false;
   filas.push_back(f);
   filaActual = NumFilas() - 1;
+  MarcaModificado(p_);
   return true;
 }
 
@@ -55,7 +56,7 @@ bool TablaApoyos::Procesar(Interlocutor& ui) {
     if (p_.NumApoyos >= MaxApoyos || !LeeLosa(f[ColApoyo::Losa1], losa1) ||
         !LeeLosa(f[ColApoyo::Losa2], losa2) || (dir != "X" && dir != "Y")) {
       filaActual = static_cast<int>(r);
-      ui.Avisa(std::string(kMensajeErrorApoyos), "", Icono::Informacion);
+      ui.Avisa(std::string(kMensajeErrorApoyos) + "\rFila " + std::to_string(r + 1), "", Icono::Informacion);
       ok = false;
       break;
     }
@@ -93,11 +94,15 @@ void TablaApoyos::BotonDir(int fila) {
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColApoyo::Dir];
   dir = dir == "X" ? "Y" : "X";
   UltimaDir = dir;
+  MarcaModificado(p_);
 }
 
 void TablaApoyos::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
-  filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)] = std::move(texto);
+  if (columna == ColApoyo::Losa1 || columna == ColApoyo::Losa2) texto = ComaDecimal(texto);
+  std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
+  if (celda != texto) MarcaModificado(p_);
+  celda = std::move(texto);
   filaActual = fila;
 }
 
@@ -122,6 +127,7 @@ bool TablaApoyos::AgregaFilaNueva(Interlocutor& ui) {
 void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
   filas.erase(filas.begin() + fila);
+  MarcaModificado(p_);
   Procesar(ui);
 }
 
@@ -129,6 +135,7 @@ void TablaApoyos::BorraTodo(Interlocutor& ui) {
   if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
   const VigilaDatos vigila(p_);
+  MarcaModificado(p_);
   Vacia();
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {
     p_.ApoyoLosa1[static_cast<std::size_t>(j)] = 0.0f;

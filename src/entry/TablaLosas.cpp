@@ -105,7 +105,10 @@ void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
     ClasificaDosBordes(p_);
   } else {
     p_.BordesActual = f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
-    if (!ClasificaCuatroBordes(p_)) ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
+    // The message names the slab so that the engineer knows which row to mend.
+    if (!ClasificaCuatroBordes(p_))
+      ui.Avisa(std::string(kTextoBordesNoValidos) + "\rLosa No. " + std::to_string(p_.LosaActual), "ERROR",
+               Icono::Exclamacion);
   }
 }
 
@@ -153,6 +156,7 @@ bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
     return false;
   }
   filas.push_back(Fila{});
+  MarcaModificado(p_);
   filaActual = NumFilas() - 1;
   columnaActual = ColLosa::Lx;
   ChequeaNumeros();
@@ -163,6 +167,7 @@ bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
 void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
   filas.erase(filas.begin() + fila);
+  MarcaModificado(p_);
   filaActual = std::min(fila, std::max(0, NumFilas() - 1));
   ProcesaConservandoPosicion(ui);
 }
@@ -171,7 +176,11 @@ void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
   // Editing another cell means the current one was left first.
   if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
-  filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)] = std::move(texto);
+  // Numbers typed with the decimal comma are kept with the point.
+  if (!EsBordeEditable(columna)) texto = ComaDecimal(texto);
+  std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
+  if (celda != texto) MarcaModificado(p_);
+  celda = std::move(texto);
 }
 
 bool TablaLosas::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
@@ -222,10 +231,19 @@ void TablaLosas::OK(Interlocutor& ui) {
 }
 
 bool TablaLosas::AceptaTeclaValor(char tecla, Interlocutor& ui) const {
-  if ((tecla >= '0' && tecla <= '9') || tecla == '\b') return true;
-  if (tecla == '.' && textoValor.find('.') == std::string::npos) return true;
+  if (AceptaTeclaNumerica(static_cast<unsigned char>(tecla), textoValor)) return true;
   ui.Beep();
   return false;
+}
+
+bool TablaLosas::EditaValor(std::string_view texto, Interlocutor& ui) {
+  const auto nuevo = EdicionNumerica(textoValor, texto);
+  if (!nuevo) {
+    ui.Beep();
+    return false;
+  }
+  textoValor = *nuevo;
+  return true;
 }
 
 namespace {
@@ -264,6 +282,7 @@ void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
   p_.NumLosas = static_cast<Integer>(n);
   if (n < 1) return;
   if (ui.Pregunta({d.confirmacion, "", Icono::Pregunta, Botones::OKCancelar}) != Respuesta::OK) return;
+  MarcaModificado(p_);
   ui.Estado(d.estado);
   // A zero or negative value would reach the calculation before the rows are
   // processed again; like a zero cell, it stands for the general value.
@@ -296,6 +315,7 @@ void TablaLosas::CopiaLosa(Interlocutor& ui) {
   }
   const Fila copia = filas[static_cast<std::size_t>(filaActual)];
   filas.push_back(copia);
+  MarcaModificado(p_);
   Procesa(ui);
   filaActual = NumFilas() - 1;
   columnaActual = ColLosa::Lx;

@@ -130,6 +130,9 @@ class TablaLosas {
   // Key filter of the value box: digits, one "." and backspace ('\b'); any other key,
   // or a second ".", is refused with a beep. Returns whether the key is taken.
   bool AceptaTeclaValor(char tecla, Interlocutor& ui) const;
+  // The box's text after an edit, typed or pasted: what was inserted passes the same
+  // filter (a comma becomes the point). Refused with a beep, the box keeping its text.
+  bool EditaValor(std::string_view texto, Interlocutor& ui);
   // The buttons "Carga Muerta", "Carga Viva", "Espesor": the general value into the box.
   void PonValorGeneral(Cantidad c);
   // "Cambia": the box's value (or the general value when the box is empty or holds no

@@ -6,8 +6,10 @@
 namespace placatec {
 
 enum class Icono { Ninguno, Informacion, Exclamacion, Pregunta, Critico };
-enum class Botones { OK, OKCancelar, SiNo };
-enum class Respuesta { OK, Cancelar, Si, No };
+// GuardarNoGuardarCancelar: "Guardar", "No guardar", "Cancelar", answered with
+// Guardar, NoGuardar or Cancelar.
+enum class Botones { OK, OKCancelar, SiNo, GuardarNoGuardarCancelar };
+enum class Respuesta { OK, Cancelar, Si, No, Guardar, NoGuardar };
 
 struct Mensaje {
   std::string texto;
@@ -36,6 +38,7 @@ class Interlocutor {
 class InterlocutorMudo : public Interlocutor {
  public:
   Respuesta Pregunta(const Mensaje& m) override {
+    if (m.botones == Botones::GuardarNoGuardarCancelar) return Respuesta::Guardar;
     return m.botones == Botones::SiNo ? Respuesta::Si : Respuesta::OK;
   }
 };

@@ -281,4 +281,34 @@ float ValorSingle(std::string_view t) {
   return std::isfinite(v) ? v : 0.0f;
 }
 
+std::string ComaDecimal(std::string_view t) {
+  std::string r(t);
+  for (char& c : r)
+    if (c == ',') c = '.';
+  return r;
+}
+
+bool AceptaTeclaNumerica(char32_t tecla, std::string_view textoActual) {
+  if ((tecla >= U'0' && tecla <= U'9') || tecla == 8) return true;
+  const bool tienePunto = textoActual.find_first_of(".,") != std::string_view::npos;
+  return (tecla == U'.' || tecla == U',') && !tienePunto;
+}
+
+std::optional<std::string> EdicionNumerica(std::string_view anterior, std::string_view nuevo) {
+  std::size_t inicio = 0;
+  while (inicio < anterior.size() && inicio < nuevo.size() && anterior[inicio] == nuevo[inicio]) ++inicio;
+  std::size_t fin = 0;
+  while (fin < anterior.size() - inicio && fin < nuevo.size() - inicio &&
+         anterior[anterior.size() - 1 - fin] == nuevo[nuevo.size() - 1 - fin])
+    ++fin;
+  const std::string_view insertado = nuevo.substr(inicio, nuevo.size() - inicio - fin);
+  std::string antes(anterior.substr(0, inicio));
+  const std::string despues(anterior.substr(anterior.size() - fin));
+  for (const char c : insertado) {
+    if (!AceptaTeclaNumerica(static_cast<unsigned char>(c), antes + despues)) return std::nullopt;
+    antes += c == ',' ? '.' : c;
+  }
+  return antes + despues;
+}
+
 }  // namespace placatec

@@ -78,4 +78,18 @@ std::string TextoCelda(float v);
 // the number does not fit in a Single.
 float ValorSingle(std::string_view t);
 
+// The text of a number as the engineer types it: the decimal comma of Spanish
+// writing is the decimal point ("4,5" is 4.5), so every comma becomes a point.
+std::string ComaDecimal(std::string_view t);
+
+// Key filter of a numeric box: the digits, backspace (8) and one decimal point
+// ("." or ","), which is refused when the box already holds one.
+bool AceptaTeclaNumerica(char32_t tecla, std::string_view textoActual);
+
+// A numeric box whose text went from anterior to nuevo, typed or pasted: what was
+// inserted passes the key filter character by character (a comma becoming the
+// point); empty when any inserted character is refused, and the box then keeps
+// anterior. Deleting is always allowed.
+std::optional<std::string> EdicionNumerica(std::string_view anterior, std::string_view nuevo);
+
 }  // namespace placatec

@@ -73,6 +73,8 @@ struct Proyecto {
   std::string NombreArchivo;
   bool Cargando = false;
   bool CalculoHecho = false;
+  // The engineer's data differ from the file last loaded or saved (MarcaModificado).
+  bool Modificado = false;
   Integer LosaActual = 0;
   std::string BordesActual;
   Integer CodigoBordes = 0;
@@ -108,5 +110,10 @@ struct Proyecto {
   Single RecubrimientoM = 0.0f;
   Integer ErrorCalculo = 0;
 };
+
+// Every change the engineer makes to the project's data passes through here: the
+// project then differs from its file. Anything else that must follow a change of
+// data belongs in this one function.
+inline void MarcaModificado(Proyecto& p) { p.Modificado = true; }
 
 }  // namespace placatec

@@ -129,7 +129,7 @@ bool TablaReacciones::FallaCalcula(int filasLeidas, Interlocutor& ui) {
   // Only the rows read hold current data; the report must not show the others.
   p_.NumApoyosReac = static_cast<Integer>(filasLeidas);
   filaActual = std::min(filasLeidas, std::max(0, NumFilas() - 1));
-  ui.Avisa(std::string(kMensajeErroresDatos));
+  ui.Avisa(std::string(kMensajeErroresDatos) + "\rFila " + std::to_string(filasLeidas + 1));
   return false;
 }
 
@@ -189,6 +189,7 @@ bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Inter
   if (!FilaExtra(fila) || columna < ColReac::Descripcion || columna > ColReac::Losa2) return false;
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
   filaActual = fila;
+  if (columna == ColReac::Losa1 || columna == ColReac::Losa2) texto = ComaDecimal(texto);
   if ((columna == ColReac::Losa1 || columna == ColReac::Losa2) && ValorTexto(texto) > p_.NumLosas) {
     ui.Avisa("El numero de la losa \rno puede ser mayor que " + std::to_string(p_.NumLosas));
     celda.clear();

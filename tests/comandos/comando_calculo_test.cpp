@@ -85,8 +85,8 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   p.CalculoHecho = false;
   ui.estados.clear();
   Rechaza("Error en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
-  // The status keeps its text after the engine's message.
-  EXPECT_EQ(ui.estados, (std::vector<std::string>{"Calculando Momentos y Refuerzo..."}));
+  // The status is cleared after the engine's message: nothing is being calculated.
+  EXPECT_EQ(ui.estados, (std::vector<std::string>{"Calculando Momentos y Refuerzo...", ""}));
 
   // A support naming a slab that does not exist is refused the same way.
   p.CodigoLosa[2] = 9;

@@ -83,6 +83,7 @@ TEST(DatosGenerales, LaActivacionReponeLaCargaVivaYConservaElEspesor) {
   EXPECT_FLOAT_EQ(d.p.CargaViva, 0.3f);
   ASSERT_TRUE(d.g.PonTexto(Text3(4), "0.2"));
 
+  d.g.ReglasEnLaActivacion();  // as after a new project
   d.g.Abre();
   EXPECT_TRUE(d.g.Visible());
   EXPECT_TRUE(d.g.ActivacionPendiente());
@@ -97,6 +98,7 @@ TEST(DatosGenerales, LaActivacionReponeLaCargaVivaYConservaElEspesor) {
 
   // A roof's thickness of exactly 0.1 stays 0.100.
   ASSERT_TRUE(d.g.EligeUso(0));
+  d.g.ReglasEnLaActivacion();
   d.g.Abre();
   d.g.Activa();
   EXPECT_EQ(d.T(Caja::Espesor), "0.100");
@@ -114,26 +116,25 @@ TEST(DatosGenerales, FiltroDeTeclasDeLasCajasNumericas) {
   EXPECT_EQ(d.T(Caja::Recubrimiento), "2.5");
   EXPECT_EQ(d.ui.beeps, 5);
   for (Caja c : {Caja::Espesor, Caja::Cargam, Caja::Cargav, Text1(3), Text2(0), Text3(5)})
-    EXPECT_FALSE(d.g.AceptaTecla(c, U',', "", d.ui));
-  EXPECT_EQ(d.ui.beeps, 11);
-  // The title and the two strength lists take any key.
+    EXPECT_TRUE(d.g.AceptaTecla(c, U',', "", d.ui));  // the decimal comma
+  EXPECT_EQ(d.ui.beeps, 5);
+  // The title takes any key, the two strength lists digits only.
   d.Teclea(Caja::Nombre, "Losa N\xC2\xBA 1");
   EXPECT_EQ(d.p.Titulo, "Losa N\xC2\xBA 1");
   EXPECT_EQ(d.p.TituloReporte, "Losa N\xC2\xBA 1");
-  EXPECT_TRUE(d.g.AceptaTecla(Caja::Combo1, U'x', "", d.ui));
-  EXPECT_EQ(d.ui.beeps, 11);
+  EXPECT_FALSE(d.g.AceptaTecla(Caja::Combo1, U'x', "", d.ui));
+  EXPECT_EQ(d.ui.beeps, 6);
 }
 
 TEST(DatosGenerales, ResistenciasRedondeanAlParYRechazanDesbordes) {
   Dialogo d;
-  ASSERT_TRUE(d.g.PonTexto(Caja::Combo1, "250.5"));
-  EXPECT_EQ(d.p.Fc, 250);
-  ASSERT_TRUE(d.g.PonTexto(Caja::Combo1, "251.5"));
-  EXPECT_EQ(d.p.Fc, 252);
-  // Beyond 16 bits: refused, the box and the project keep their values.
+  ASSERT_TRUE(d.g.PonTexto(Caja::Combo1, "210"));
+  EXPECT_EQ(d.p.Fc, 210);
+  // What cannot become a listed value is refused: the box and the project keep theirs.
+  EXPECT_FALSE(d.g.PonTexto(Caja::Combo1, "250.5"));
   EXPECT_FALSE(d.g.PonTexto(Caja::Combo1, "99999"));
-  EXPECT_EQ(d.T(Caja::Combo1), "251.5");
-  EXPECT_EQ(d.p.Fc, 252);
+  EXPECT_EQ(d.T(Caja::Combo1), "210");
+  EXPECT_EQ(d.p.Fc, 210);
   // A measure far beyond any storey's is refused too.
   EXPECT_FALSE(d.g.PonTexto(Caja::Espesor, std::string(40, '9')));
   EXPECT_FALSE(d.g.PonTexto(Caja::Cargam, std::string(400, '9')));

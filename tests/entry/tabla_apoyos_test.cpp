@@ -75,7 +75,7 @@ TEST(TablaApoyos, ErroresDetienenElProcesoYOKNoCierra) {
   m.Agrega({Apoyo("X", "1", "2"), Apoyo("Y", "dos", "3"), Apoyo("X", "3", "4")});
   m.t.Activa(m.ui);
   ASSERT_EQ(m.ui.mensajes.size(), 1u);
-  EXPECT_EQ(m.ui.mensajes[0].texto, "Error en los apoyos");
+  EXPECT_EQ(m.ui.mensajes[0].texto, "Error en los apoyos\rFila 2");
   EXPECT_EQ(m.ui.mensajes[0].icono, Icono::Informacion);
   EXPECT_EQ(m.p.NumApoyos, 1);  // the support copied before stays
   EXPECT_EQ(m.t.NumFilas(), 3);
@@ -104,7 +104,7 @@ TEST(TablaApoyos, NoCabenMasDe99Apoyos) {
   EXPECT_EQ(m.p.NumApoyos, 99);
   m.t.filas.push_back(Apoyo("Y", "3", "4"));  // past the limit by other means
   EXPECT_FALSE(m.t.Procesar(m.ui));
-  EXPECT_EQ(m.ui.UltimoTexto(), "Error en los apoyos");
+  EXPECT_EQ(m.ui.UltimoTexto(), "Error en los apoyos\rFila 100");
   EXPECT_EQ(m.p.NumApoyos, 99);
 }
 

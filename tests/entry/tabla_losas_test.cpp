@@ -60,7 +60,7 @@ TEST(TablaLosas, CombinacionRechazadaMarcaLaLosaHastaQueSeCorrija) {
   m.Agrega({Losa("4", "4", "EEEE"), Losa("5", "5", "NNAA"), Losa("3", "9", "NAEE")});
   m.t.ProcesaLosa(m.ui);
   ASSERT_EQ(m.ui.mensajes.size(), 1u);
-  EXPECT_EQ(m.ui.mensajes[0].texto, "Condiciones de Borde No Validas");
+  EXPECT_EQ(m.ui.mensajes[0].texto, "Condiciones de Borde No Validas\rLosa No. 2");
   EXPECT_FALSE(m.p.BordesInvalidos[1]);
   EXPECT_TRUE(m.p.BordesInvalidos[2] && m.p.BordesInvalidos[3]);
   EXPECT_EQ(m.p.CodigoLosa[2], 9);  // the last code given, that of slab 1

@@ -106,7 +106,7 @@ TEST(Reacciones, LasFilasLeidasAntesDelErrorSeConservan) {
   m.t.EditaCelda(2, ColReac::Losa1, "uno", m.ui);  // not a number
   m.t.EditaCelda(3, ColReac::Losa1, "2", m.ui);
   EXPECT_FALSE(m.t.Calcula(m.ui));
-  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos");
+  EXPECT_EQ(m.ui.UltimoTexto(), "Hay errores en los datos\rFila 3");
   EXPECT_EQ(m.p.ApoyoLosa1[2], 1.0f);
   // The report sees only the rows read; the grid keeps everything typed.
   EXPECT_EQ(m.p.NumApoyosReac, 2);

@@ -152,21 +152,28 @@ bool DatosapoyosForm::eventFilter(QObject* o, QEvent* e) {
   if (o == ok_ && e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-      modelo_.EnterEnOK();
-      Cierra();
+      OK();  // as the click: a support typed last is processed too
       return true;
     }
   }
   return QWidget::eventFilter(o, e);
 }
 
+void DatosapoyosForm::keyPressEvent(QKeyEvent* e) {
+  // Esc that no grid editor has taken closes the dialog as OK does.
+  if (e->key() == Qt::Key_Escape) {
+    OK();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
 void DatosapoyosForm::closeEvent(QCloseEvent* e) {
-  // The window's close button closes as Enter on OK does, and the main window is
-  // enabled again.
+  // The window's close button closes as OK does, the cell being typed committed first;
+  // rows that "Procesar" refuses keep the dialog open.
   if (isVisible()) {
-    modelo_.EnterEnOK();
-    e->accept();
-    emit Cerrado();
+    e->ignore();
+    OK();
     return;
   }
   QWidget::closeEvent(e);

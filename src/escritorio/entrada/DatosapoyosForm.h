@@ -34,6 +34,7 @@ class DatosapoyosForm : public QWidget {
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   void AlEditarCelda(int fila, int columna, const QString& texto);

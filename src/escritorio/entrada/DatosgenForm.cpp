@@ -27,7 +27,10 @@ QLabel* Etiqueta(const char* texto) { return new QLabel(QString::fromUtf8(texto)
 // A box's text is put back only when it differs, so that the cursor of the box being
 // typed into stays where it is.
 void PonTextoSiCambia(QLineEdit* caja, const QString& texto) {
-  if (caja->text() != texto) caja->setText(texto);
+  if (caja->text() == texto) return;
+  const int cursor = caja->cursorPosition();
+  caja->setText(texto);
+  if (caja->hasFocus()) caja->setCursorPosition(cursor);
 }
 
 }  // namespace
@@ -76,6 +79,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
        {std::pair{combo1_, placatec::Caja::Combo1}, std::pair{combo2_, placatec::Caja::Combo2}}) {
     QLineEdit* le = combo->lineEdit();
     le->installEventFilter(this);
+    combo->installEventFilter(this);  // the list itself hears the focus leave
     connect(le, &QLineEdit::textEdited, this, [this, caja](const QString& t) { AlEditar(caja, t); });
     connect(combo, &QComboBox::activated, this,
             [this, combo, caja](int) { AlEditar(caja, combo->currentText()); });
@@ -152,7 +156,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   ok_->setObjectName(QStringLiteral("OKButtom"));
   ok_->setMinimumWidth(90);
   ok_->installEventFilter(this);
-  connect(ok_, &QPushButton::clicked, this, [this] { Cierra(true); });
+  connect(ok_, &QPushButton::clicked, this, [this] { Cierra(); });
 
   auto* izquierda = new QVBoxLayout;
   izquierda->addWidget(otros);
@@ -239,11 +243,19 @@ void DatosgenForm::Activa() {
 }
 
 bool DatosgenForm::eventFilter(QObject* o, QEvent* e) {
+  // Leaving the f'c or fy box: a value typed there that is not in the list is refused.
+  if (e->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason &&
+      !mostrando_) {
+    for (auto c : {placatec::Caja::Combo1, placatec::Caja::Combo2}) {
+      QWidget* lista = c == placatec::Caja::Combo1 ? static_cast<QWidget*>(combo1_) : combo2_;
+      if ((o == Caja(c) || o == lista) && !modelo_.ConfirmaLista(c, ui_)) Muestra();
+    }
+  }
   if (e->type() != QEvent::KeyPress) return QWidget::eventFilter(o, e);
   auto* k = static_cast<QKeyEvent*>(e);
   if (o == ok_) {
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-      Cierra(false);  // Enter on OK closes without storing the row defaults
+      Cierra();  // as the click: the slab table's row defaults follow the dialog
       return true;
     }
     return false;
@@ -263,22 +275,33 @@ bool DatosgenForm::eventFilter(QObject* o, QEvent* e) {
   return QWidget::eventFilter(o, e);
 }
 
-void DatosgenForm::Cierra(bool conDefectos) {
-  if (conDefectos)
-    modelo_.OK();
-  else
-    modelo_.EnterEnOK();
+void DatosgenForm::Cierra() {
+  // A value typed into f'c or fy that is not in the list keeps the dialog open.
+  for (auto c : {placatec::Caja::Combo1, placatec::Caja::Combo2}) {
+    if (!modelo_.ConfirmaLista(c, ui_)) {
+      Muestra();
+      Caja(c)->setFocus();
+      return;
+    }
+  }
+  modelo_.OK();
   hide();
   emit Cerrado();
 }
 
+void DatosgenForm::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape) {
+    Cierra();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
 void DatosgenForm::closeEvent(QCloseEvent* e) {
-  // The window's close button: the boxes have already written the project; close as
-  // Enter on OK does, so that the main window is never left disabled.
+  // The window's close button closes as OK does, row defaults included.
   if (isVisible()) {
-    modelo_.EnterEnOK();
-    e->accept();
-    emit Cerrado();
+    e->ignore();
+    Cierra();
     return;
   }
   QWidget::closeEvent(e);

@@ -48,11 +48,12 @@ class DatosgenForm : public QWidget {
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   QLineEdit* NuevaCaja(placatec::Caja c, int ancho = 70);
   void AlEditar(placatec::Caja c, const QString& texto);
-  void Cierra(bool conDefectos);
+  void Cierra();
 
   DatosGenerales& modelo_;
   Interlocutor& ui_;

@@ -85,8 +85,18 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
   valor_->setFixedWidth(80);
   valor_->setAlignment(Qt::AlignRight);
   valor_->installEventFilter(this);
-  connect(valor_, &QLineEdit::textChanged, this,
-          [this](const QString& t) { modelo_.textoValor = t.toStdString(); });
+  // Typed or pasted, the text passes the box's filter; a refusal puts the text back.
+  connect(valor_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    if (sincronizando_) return;
+    const int cursor = valor_->cursorPosition();
+    modelo_.EditaValor(t.toStdString(), ui_);  // refused, the model keeps its text
+    const QString texto = QString::fromStdString(modelo_.textoValor);
+    if (texto == t) return;
+    sincronizando_ = true;  // shows the refusal, or the comma as the point
+    valor_->setText(texto);
+    valor_->setCursorPosition(cursor);
+    sincronizando_ = false;
+  });
   lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
   struct Fila {
     const char* nombre;
@@ -150,7 +160,10 @@ QPushButton* Datoslosas2Form::Boton(const QString& nombre) const { return findCh
 void Datoslosas2Form::Muestra(bool mueve) {
   sincronizando_ = true;
   rejilla_->PonFilas(modelo_.filas);
-  if (mueve && modelo_.NumFilas() > 0) rejilla_->PonCelda(modelo_.filaActual, modelo_.columnaActual);
+  // Without slabs the cursor waits in Lx of the row for a new slab.
+  if (mueve)
+    rejilla_->PonCelda(modelo_.NumFilas() > 0 ? modelo_.filaActual : 0,
+                       modelo_.NumFilas() > 0 ? modelo_.columnaActual : ColLosa::Lx);
   const QString valor = QString::fromStdString(modelo_.textoValor);
   if (valor_->text() != valor) valor_->setText(valor);
   sincronizando_ = false;
@@ -246,13 +259,13 @@ void Datoslosas2Form::OK() {
 }
 
 void Datoslosas2Form::Escape() {
-  modelo_.Escape();
-  hide();
-  emit Cerrado();
+  // Every way of closing keeps what was typed: the rows are processed as by OK, so
+  // that a calculation before the next opening uses them.
+  OK();
 }
 
 void Datoslosas2Form::keyPressEvent(QKeyEvent* e) {
-  // Esc that no box or grid editor has taken closes the dialog without processing.
+  // Esc that no box or grid editor has taken closes the dialog.
   if (e->key() == Qt::Key_Escape) {
     Escape();
     return;
@@ -282,12 +295,10 @@ bool Datoslosas2Form::eventFilter(QObject* o, QEvent* e) {
 }
 
 void Datoslosas2Form::closeEvent(QCloseEvent* e) {
-  // The window's close button closes as Esc does: the rows stay and are processed at
-  // the next opening, and the main window is enabled again.
+  // The window's close button closes as OK does, the cell being typed committed first.
   if (isVisible()) {
-    modelo_.Escape();
-    e->accept();
-    emit Cerrado();
+    e->ignore();
+    OK();
     return;
   }
   QWidget::closeEvent(e);

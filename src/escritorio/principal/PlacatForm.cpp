@@ -1,5 +1,6 @@
 #include "escritorio/principal/PlacatForm.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "comandos/CambiosSinGuardar.h"
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/ComandosPrincipal.h"
@@ -219,6 +221,14 @@ Respuesta PlacatForm::Pregunta(const Mensaje& m) {
       box.setDefaultButton(QMessageBox::Yes);
       box.setEscapeButton(QMessageBox::No);
       break;
+    case Botones::GuardarNoGuardarCancelar:
+      box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      box.button(QMessageBox::Save)->setText(QStringLiteral("Guardar"));
+      box.button(QMessageBox::Discard)->setText(QStringLiteral("No guardar"));
+      box.button(QMessageBox::Cancel)->setText(QStringLiteral("Cancelar"));
+      box.setDefaultButton(QMessageBox::Save);
+      box.setEscapeButton(QMessageBox::Cancel);
+      break;
   }
   switch (box.exec()) {
     case QMessageBox::Cancel:
@@ -227,6 +237,10 @@ Respuesta PlacatForm::Pregunta(const Mensaje& m) {
       return Respuesta::Si;
     case QMessageBox::No:
       return Respuesta::No;
+    case QMessageBox::Save:
+      return Respuesta::Guardar;
+    case QMessageBox::Discard:
+      return Respuesta::NoGuardar;
     default:
       return Respuesta::OK;
   }
@@ -262,6 +276,7 @@ void PlacatForm::AbreDialogo(QWidget* dialogo) {
 }
 
 void PlacatForm::RegresaDeDialogo() {
+  ActualizaTitulo();
   setEnabled(true);
   show();
   raise();
@@ -313,11 +328,25 @@ void PlacatForm::AlAbrirCalculo() {
 
 // ---------------------------------------------------------------- commands
 
+bool PlacatForm::PuedeDescartarCambios() {
+  return PuedeDescartar(sesion_, *this, [this] { return pideArchivo(DialogoArchivo::Salvar).toStdString(); });
+}
+
+void PlacatForm::ActualizaTitulo() {
+  setWindowTitle(QString::fromStdString(TituloVentana(sesion_.proyecto)));
+}
+
 void PlacatForm::NuevoItem() {
-  if (Pregunta({"Seguro que quiere comenzar un nuevo set de datos?", "", Icono::Pregunta, Botones::SiNo}) !=
-      Respuesta::Si)
+  // With unsaved changes the question about them is the confirmation.
+  if (sesion_.proyecto.Modificado) {
+    if (!PuedeDescartarCambios()) return ActualizaTitulo();
+  } else if (Pregunta({"Seguro que quiere comenzar un nuevo set de datos?", "", Icono::Pregunta,
+                       Botones::SiNo}) != Respuesta::Si) {
     return;
+  }
   NuevosDatos(sesion_);
+  sesion_.proyecto.NombreArchivo.clear();  // the new project is not the file
+  ActualizaTitulo();
   for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
     Accion(item)->setEnabled(false);
   MuestraDatos();
@@ -326,11 +355,15 @@ void PlacatForm::NuevoItem() {
 }
 
 void PlacatForm::CargaItem() {
+  const bool puede = PuedeDescartarCambios();
+  ActualizaTitulo();
+  if (!puede) return;
   Accion("CalculoItem")->setEnabled(HayLosas(sesion_.proyecto));
   const QString archivo = pideArchivo(DialogoArchivo::Abrir);
   if (archivo.isEmpty()) return;
   const bool cargado = CargaArchivo(sesion_, archivo.toStdString(), *this);
   MuestraDatos();
+  ActualizaTitulo();
   if (!cargado) return;
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
@@ -344,6 +377,7 @@ void PlacatForm::SalvaItem() {
   const QString archivo = pideArchivo(DialogoArchivo::Salvar);
   if (archivo.isEmpty()) return;
   SalvaArchivo(sesion_, archivo.toStdString(), *this);
+  ActualizaTitulo();
 }
 
 void PlacatForm::GeneralItem() {
@@ -391,11 +425,17 @@ void PlacatForm::ImprimeItem() {
 }
 
 void PlacatForm::closeEvent(QCloseEvent* e) {
+  if (!PuedeDescartarCambios()) {
+    ActualizaTitulo();
+    e->ignore();
+    return;
+  }
   e->accept();
-  TerminaItem();
+  if (termina) termina();
 }
 
 void PlacatForm::TerminaItem() {
+  if (!PuedeDescartarCambios()) return ActualizaTitulo();
   if (termina) termina();
 }
 

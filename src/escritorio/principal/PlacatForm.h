@@ -81,6 +81,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   frmPesosMat* PesosMat();
   // Shows the form models' contents in every data window (after a load or a reset).
   void MuestraDatos();
+  // The title: the file's name, with "*" while the project holds unsaved changes.
+  void ActualizaTitulo();
 
   // ---- Menu commands ----
   void NuevoItem();
@@ -113,6 +115,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
 
  private:
   void CreaMenus();
+  // Offers unsaved changes for saving; false when the engineer cancels.
+  bool PuedeDescartarCambios();
   void PrimeraActivacion();
   QWidget* PadreMensajes() const;
 

@@ -486,8 +486,36 @@ void VistaRejilla::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
   auto* delegado = static_cast<DelegadoRejilla*>(itemDelegate());
   const bool conEnter = delegado->conEnter;
   delegado->conEnter = false;
-  QTableView::closeEditor(editor, hint);
+  // The edit is reported before the cursor moves on (Tab, Shift+Tab), so that the
+  // owner stores the text before it hears of the move; the editor is closed by then.
+  const bool siguiente = hint == QAbstractItemDelegate::EditNextItem;
+  const bool mueve = siguiente || hint == QAbstractItemDelegate::EditPreviousItem;
+  QTableView::closeEditor(editor, mueve ? QAbstractItemDelegate::NoHint : hint);
   rejilla_->AlCerrarEditor(conEnter);
+  if (mueve) {
+    const QModelIndex i = moveCursor(siguiente ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (i.isValid()) selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+  }
+}
+
+QModelIndex VistaRejilla::moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) {
+  const QModelIndex actual = currentIndex();
+  if ((accion != MoveNext && accion != MovePrevious) || !actual.isValid())
+    return QTableView::moveCursor(accion, modificadores);
+  // Tab and Shift+Tab go cell by cell along the rows, passing over the columns nobody
+  // types into, and stop at the ends of the table.
+  const int columnas = modelo_->columnCount();
+  const int total = modelo_->rowCount() * columnas;
+  const int desde = actual.row() * columnas + actual.column();
+  for (int k = 1; k < total; ++k) {
+    const int pos = accion == MoveNext ? desde + k : desde - k;
+    if (pos < 0 || pos >= total) break;
+    const int c = pos % columnas;
+    if (!isColumnHidden(c) &&
+        (!modelo_->editable_ || !modelo_->columnas[static_cast<std::size_t>(c)].def.soloLectura))
+      return modelo_->index(pos / columnas, c);
+  }
+  return actual;
 }
 
 void VistaRejilla::contextMenuEvent(QContextMenuEvent* e) {

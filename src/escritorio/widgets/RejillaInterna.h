@@ -135,6 +135,7 @@ class VistaRejilla : public QTableView {
   void keyPressEvent(QKeyEvent* e) override;
   void currentChanged(const QModelIndex& actual, const QModelIndex& anterior) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  QModelIndex moveCursor(CursorAction accion, Qt::KeyboardModifiers modificadores) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
