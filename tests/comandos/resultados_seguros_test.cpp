@@ -128,7 +128,8 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
       {"Lx", [&] { s.losas.EditaCelda(1, ColLosa::Lx, "4.2"), s.losas.FilaActualizada(ui); }},
       {"Dir", [&] { s.apoyos.EditaCelda(0, ColApoyo::Dir, "Y"), s.apoyos.FilaActualizada(ui); }},
       {"F'c", [&] { EXPECT_TRUE(s.generales.PonTexto(Caja::Combo1, "280")); }},
-      {"capa", [&] { EXPECT_TRUE(s.generales.PonTexto(Text1(2), "0.03")); }},
+      {"capa",
+       [&] { EXPECT_TRUE(s.generales.PonTexto(Text1(2), "0.03") && s.generales.PonTexto(Text2(2), "1.8")); }},
       {"nuevo", [&] { NuevosDatos(s); }}};
   for (const auto& [nombre, paso] : pasos) {
     ASSERT_TRUE(CalculaRefuerzo(s, ui)) << nombre << ": " << ui.UltimoTexto();
@@ -140,8 +141,8 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
   EXPECT_FALSE(s.losas.EditaCelda(0, ColLosa::MuertaVano, "1E+39", ui));
   EXPECT_EQ(s.losas.filas[0][ColLosa::MuertaVano], "0.45");
   const std::string peso = s.generales.Texto(Text2(2));
-  EXPECT_TRUE(s.generales.PonTexto(Text1(2), "1E+20"));
-  EXPECT_FALSE(s.generales.PonTexto(Text2(2), "1E+20"));
+  EXPECT_TRUE(s.generales.PonTexto(Text1(2), "100000000000000000000"));
+  EXPECT_FALSE(s.generales.PonTexto(Text2(2), "100000000000000000000"));
   EXPECT_EQ(s.generales.Texto(Text2(2)), peso);
 }
 
