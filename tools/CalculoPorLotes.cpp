@@ -239,7 +239,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
               {"cantidades", json::array()},
               {"totales", json::array()}};
   auto termina = [&](int estado) {
-    if (op.json) salida << doc.dump(2) << "\n";
+    // One object per line, so that many projects make JSON Lines.
+    if (op.json) salida << doc.dump() << "\n";
     return estado;
   };
 
@@ -262,7 +263,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   const bool calculado = CalculaRefuerzo(s, ui);
   if (!calculado) {
     doc["error"] = ui.Primero();
-    errores << "placatec-calc: " << ui.Primero() << "\n";
+    errores << "placatec-calc: " << op.archivo << ": " << ui.Primero() << "\n";
     estado = 2;
   }
   ui.Olvida();
