@@ -240,7 +240,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
               {"totales", json::array()}};
   auto termina = [&](int estado) {
     // One object per line, so that many projects make JSON Lines.
-    if (op.json) salida << doc.dump() << "\n";
+    if (op.json) salida << doc << "\n";
     return estado;
   };
 
