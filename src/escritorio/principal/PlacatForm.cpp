@@ -332,7 +332,9 @@ void PlacatForm::MuestraRecientes() {
   const QStringList recientes = recuerdos_->Recientes();
   for (int i = 0; i < recientes.size(); ++i) {
     const QString ruta = recientes[i];
-    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(ruta).fileName()), archivos);
+    // An "&" of the name is shown, not taken as the item's key.
+    const QString nombre = QFileInfo(ruta).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nombre), archivos);
     a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
     a->setToolTip(ruta);
     a->setStatusTip(ruta);
