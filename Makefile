@@ -2,10 +2,11 @@
 BUILD       ?= build
 BUILD_ASAN  ?= build-asan
 BUILD_FUZZ  ?= build-fuzz
+BUILD_REL   ?= build-release
 JOBS        ?= $(shell nproc)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: setup build run test check-sanitize fuzz-smoke bench screenshots clean
+.PHONY: setup build run test check-sanitize check-release fuzz-smoke bench package screenshots clean
 
 setup:
 	@scripts/setup
@@ -28,6 +29,16 @@ check-sanitize: setup
 	cmake --build $(BUILD_ASAN) -j $(JOBS) --target placatec_core_tests placatec-calc
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The optimised build packagers make: it must compile under -Werror as well.
+check-release: setup
+	@test -f $(BUILD_REL)/CMakeCache.txt || cmake -S . -B $(BUILD_REL) $(GENERATOR) -DCMAKE_BUILD_TYPE=Release -DPLACATEC_GUI=OFF -DPLACATEC_BENCH=OFF
+	cmake --build $(BUILD_REL) -j $(JOBS) --target placatec-calc placatec_core_tests
+	$(BUILD_REL)/placatec_core_tests --gtest_brief=1
+
+# The Debian package (build/placatec_*.deb); install it with apt-get install ./build/placatec_*.deb
+package: build
+	cmake --build $(BUILD) --target package
+
 fuzz-smoke: setup
 	@test -f $(BUILD_FUZZ)/CMakeCache.txt || CXX=clang++ cmake -S . -B $(BUILD_FUZZ) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLACATEC_FUZZ=ON -DPLACATEC_GUI=OFF -DPLACATEC_BENCH=OFF -DPLACATEC_SANITIZE=ON
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_lee_archivo
@@ -45,4 +56,4 @@ screenshots: build
 	@ls screenshots
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_REL)

@@ -270,7 +270,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
               {"totales", json::array()},
               {"verificaciones", Verificacion({}, false)}};
   auto termina = [&](int estado) {
-    if (op.json) salida << doc.dump(2) << "\n";
+    // One object per line, so that many projects make JSON Lines.
+    if (op.json) salida << doc << "\n";
     return estado;
   };
 
@@ -295,7 +296,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   if (!calculado) {
     // A failed save keeps its message and its status: it is what the caller must know first.
     if (doc["error"].is_null()) doc["error"] = ui.Primero();
-    errores << "placatec-calc: " << ui.Primero() << "\n";
+    errores << "placatec-calc: " << op.archivo << ": " << ui.Primero() << "\n";
     if (estado == 0) estado = 2;
   }
   ui.Olvida();

@@ -1,37 +1,65 @@
-// placatec-calc: loads a project file, calculates it as the desktop program does after
-// "Carga archivo" and "Calcular Refuerzo", and prints the results (text or JSON).
+// placatec-calc: loads project files, calculates each as the desktop program does after
+// "Carga archivo" and "Calcular Refuerzo", and prints the results (text or JSON Lines).
 #include <CLI/CLI.hpp>
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "CalculoPorLotes.h"
+#include "VariosArchivos.h"
 
 #ifdef PLACATEC_CON_PDF
 #include <QGuiApplication>
 #include <memory>
+
+namespace {
+// Qt's own notices (such as the one about XDG_RUNTIME_DIR) are not the calculator's
+// output; only a fatal error of Qt gets through.
+void CallaQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+  if (tipo == QtFatalMsg) std::cerr << "placatec-calc: " << texto.toStdString() << "\n";
+}
+}  // namespace
 #endif
 
+namespace {
+// The command-line mistakes an engineer makes, said in Spanish.
+std::string MensajeDeUso(const CLI::App*, const CLI::Error& e) {
+  const std::string nombre = e.get_name(), texto = e.what();
+  const std::string resto = texto.substr(std::min(texto.size(), texto.find(':') + 1));
+  std::string mensaje = nombre == "RequiredError"      ? "falta el nombre de un proyecto .Los"
+                        : nombre == "ExtrasError"      ? "argumentos desconocidos:" + resto
+                        : nombre == "ArgumentMismatch" ? "falta el valor de una opcion:" + resto
+                                                       : texto;
+  return "placatec-calc: " + mensaje + "\nVea placatec-calc --help\n";
+}
+}  // namespace
+
 int main(int argc, char** argv) {
-  CLI::App app{"Calcula un proyecto de losas (.Los) sin ventanas."};
-  std::string archivo, salva, pdf;
-  bool json = false;
-  app.add_option("archivo", archivo, "Proyecto .Los")->required();
-  app.add_flag("--json", json, "Imprime el resultado completo como JSON");
-  auto* opcionSalva = app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
-  app.add_option("--pdf", pdf, "Escribe el reporte en un archivo PDF");
+  std::ios::sync_with_stdio(false);
+  CLI::App app{"Calcula proyectos de losas (.Los) sin ventanas."};
+  std::vector<std::string> archivos;
+  placatec::OpcionesLote op;
+  app.add_option("archivos", archivos, "Proyectos .Los")->required();
+  app.add_flag("--json", op.json, "Imprime un objeto JSON por proyecto, uno por linea");
+  auto* opcionSalva =
+      app.add_option("--save", op.salva,
+                     "Escribe el proyecto cargado en OTRO.Los; con varios proyectos, en la carpeta dada");
+  app.add_option("--pdf", op.pdf,
+                 "Escribe el reporte en un archivo PDF; con varios proyectos, en la carpeta dada");
+  app.set_version_flag("--version", "placatec-calc " PLACATEC_VERSION);
+  app.failure_message(MensajeDeUso);
   CLI11_PARSE(app, argc, argv);
 #ifdef PLACATEC_CON_PDF
   // The report is laid out with Qt's fonts; without a display the offscreen platform serves.
   std::unique_ptr<QGuiApplication> qt;
-  if (!pdf.empty()) {
+  if (!op.pdf.empty()) {
+    qInstallMessageHandler(CallaQt);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
       qputenv("QT_QPA_PLATFORM", "offscreen");
     qt = std::make_unique<QGuiApplication>(argc, argv);
   }
 #endif
-  return placatec::EjecutaCalculoPorLotes({archivo, salva, opcionSalva->count() > 0, pdf, json}, std::cout,
-                                          std::cerr);
+  op.salvar = opcionSalva->count() > 0;
+  return placatec::CalculaVariosArchivos(archivos, op, std::cout, std::cerr);
 }

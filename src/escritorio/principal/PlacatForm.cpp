@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 #include "escritorio/entrada/DatosgenForm.h"
 #include "escritorio/entrada/Datoslosas2Form.h"
 #include "escritorio/principal/Ayuda.h"
+#include "escritorio/principal/Recuerdos.h"
 #include "escritorio/principal/frmAbout.h"
 #include "escritorio/resultados/frmPesosMat.h"
 #include "escritorio/widgets/IconoPrograma.h"
@@ -89,13 +91,20 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
 
   pideArchivo = [this](DialogoArchivo d) {
     const QString filtro = QStringLiteral("Archivos de losas (*.Los)");
-    const QString inicio = Q(sesion_.proyecto.NombreArchivo);
-    if (d == DialogoArchivo::Abrir)
-      return QFileDialog::getOpenFileName(this, QStringLiteral("Carga archivo"), inicio, filtro);
-    QFileDialog dialogo(this, QStringLiteral("Salva archivo"), inicio, filtro);
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setDefaultSuffix(QStringLiteral("Los"));
-    return dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    // The dialog starts at the current project, else in the last folder used.
+    QString inicio = Q(sesion_.proyecto.NombreArchivo);
+    if (inicio.isEmpty() && recuerdos_) inicio = recuerdos_->UltimaCarpeta();
+    QString elegido;
+    if (d == DialogoArchivo::Abrir) {
+      elegido = QFileDialog::getOpenFileName(this, QStringLiteral("Carga archivo"), inicio, filtro);
+    } else {
+      QFileDialog dialogo(this, QStringLiteral("Salva archivo"), inicio, filtro);
+      dialogo.setAcceptMode(QFileDialog::AcceptSave);
+      dialogo.setDefaultSuffix(QStringLiteral("Los"));
+      if (dialogo.exec() == QDialog::Accepted) elegido = dialogo.selectedFiles().value(0);
+    }
+    if (!elegido.isEmpty() && recuerdos_) recuerdos_->PonUltimaCarpeta(QFileInfo(elegido).absolutePath());
+    return elegido;
   };
   termina = [] { QCoreApplication::exit(0); };
 }
@@ -305,10 +314,59 @@ bool PlacatForm::event(QEvent* e) {
 
 void PlacatForm::PrimeraActivacion() {
   if (!primeraVez_) return;
-  // At the first activation the general data dialog opens by itself, once.
+  // At the first activation the general data dialog opens by itself, once; a project
+  // named at start-up is loaded instead, and the load opens the general data.
   primeraVez_ = false;
   QCoreApplication::processEvents();
-  GeneralItem();
+  if (archivoInicial_.isEmpty() || !CargaDesde(archivoInicial_)) GeneralItem();
+}
+
+// ---------------------------------------------------------------- memory between runs
+
+void PlacatForm::UsaAjustes(std::unique_ptr<QSettings> ajustes) {
+  recuerdos_ = std::make_unique<Recuerdos>(std::move(ajustes));
+  const QByteArray geometria = recuerdos_->Geometria();
+  if (!geometria.isEmpty()) restoreGeometry(geometria);
+  MuestraRecientes();
+}
+
+void PlacatForm::MuestraRecientes() {
+  QMenu* archivos = Menu(QStringLiteral("ArchivosItem"));
+  for (QAction* a : accionesRecientes_) {
+    archivos->removeAction(a);
+    a->deleteLater();
+  }
+  accionesRecientes_.clear();
+  if (!recuerdos_) return;
+  QAction* termina = Accion(QStringLiteral("TerminaItem"));
+  const QStringList recientes = recuerdos_->Recientes();
+  for (int i = 0; i < recientes.size(); ++i) {
+    const QString ruta = recientes[i];
+    // An "&" of the name is shown, not taken as the item's key.
+    const QString nombre = QFileInfo(ruta).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+    auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(nombre), archivos);
+    a->setObjectName(QStringLiteral("Reciente%1").arg(i + 1));
+    a->setToolTip(ruta);
+    a->setStatusTip(ruta);
+    connect(a, &QAction::triggered, this, [this, ruta] {
+      const bool puede = PuedeDescartarCambios();
+      ActualizaTitulo();
+      if (!puede) return;
+      // A project that is no longer there leaves the list after its message.
+      if (!CargaDesde(ruta) && !QFileInfo::exists(ruta)) {
+        recuerdos_->Olvida(ruta);
+        MuestraRecientes();
+      }
+    });
+    accionesRecientes_.append(a);
+  }
+  if (!recientes.isEmpty()) {
+    auto* separa = new QAction(archivos);
+    separa->setSeparator(true);
+    separa->setObjectName(QStringLiteral("SeparaRecientes"));
+    accionesRecientes_.append(separa);
+  }
+  archivos->insertActions(termina, accionesRecientes_);
 }
 
 // ---------------------------------------------------------------- menu enabling
@@ -361,22 +419,35 @@ void PlacatForm::CargaItem() {
   Accion("CalculoItem")->setEnabled(HayLosas(sesion_.proyecto));
   const QString archivo = pideArchivo(DialogoArchivo::Abrir);
   if (archivo.isEmpty()) return;
+  CargaDesde(archivo);
+}
+
+bool PlacatForm::CargaDesde(const QString& archivo) {
+  Accion("CalculoItem")->setEnabled(HayLosas(sesion_.proyecto));
   const bool cargado = CargaArchivo(sesion_, archivo.toStdString(), *this);
   MuestraDatos();
   ActualizaTitulo();
-  if (!cargado) return;
+  if (!cargado) return false;
+  if (recuerdos_) {
+    recuerdos_->Anota(archivo);
+    MuestraRecientes();
+  }
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
   Accion("VerificacionesItem")->setEnabled(false);
   // The general data has been opened and activated by the load itself.
   AbreDialogo(datosgen_.get());
   datosgen_->Activa();
+  return true;
 }
 
 void PlacatForm::SalvaItem() {
   const QString archivo = pideArchivo(DialogoArchivo::Salvar);
   if (archivo.isEmpty()) return;
-  SalvaArchivo(sesion_, archivo.toStdString(), *this);
+  if (SalvaArchivo(sesion_, archivo.toStdString(), *this) && recuerdos_) {
+    recuerdos_->Anota(archivo);
+    MuestraRecientes();
+  }
   ActualizaTitulo();
 }
 
@@ -430,12 +501,14 @@ void PlacatForm::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  if (recuerdos_) recuerdos_->PonGeometria(saveGeometry());
   e->accept();
   if (termina) termina();
 }
 
 void PlacatForm::TerminaItem() {
   if (!PuedeDescartarCambios()) return ActualizaTitulo();
+  if (recuerdos_) recuerdos_->PonGeometria(saveGeometry());
   if (termina) termina();
 }
 

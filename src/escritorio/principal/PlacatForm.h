@@ -14,6 +14,7 @@
 #include "model/Interlocutor.h"
 
 class QLabel;
+class QSettings;
 
 namespace placatec {
 
@@ -22,6 +23,7 @@ class Datoslosas2Form;
 class DatosapoyosForm;
 class frmPesosMat;
 class VentanaAyuda;
+class Recuerdos;
 
 class PlacatForm : public QMainWindow, public Interlocutor {
   Q_OBJECT
@@ -46,6 +48,20 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   // Asks for a project file name; empty when cancelled. Defaults to the system's file
   // dialog with the filter "Archivos de losas (*.Los)"; tests replace it.
   std::function<QString(DialogoArchivo)> pideArchivo;
+
+  // ---- Memory between runs ----
+  // Keeps in these settings the last four projects ("&Archivos" lists them above
+  // "&Termina"), the folder of the last file chosen (where the file dialogs start) and
+  // the window's size and position, which are restored at once. Without them, as in
+  // the tests, nothing is remembered.
+  void UsaAjustes(std::unique_ptr<QSettings> ajustes);
+  Recuerdos* recuerdos() const { return recuerdos_.get(); }
+  // A project named on the command line: the first activation loads it, with the
+  // messages of "&Carga archivo...", instead of opening the general data by itself.
+  void AbreAlArrancar(const QString& archivo) { archivoInicial_ = archivo; }
+  // "&Carga archivo..." once the file name is known; also a recent project picked
+  // from "&Archivos". True when the project was loaded.
+  bool CargaDesde(const QString& archivo);
 
   // ---- Hooks for the windows other parts of the program provide ----
   // Each one prepares and shows its window without waiting for it. The command has
@@ -118,6 +134,7 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   // Offers unsaved changes for saving; false when the engineer cancels.
   bool PuedeDescartarCambios();
   void PrimeraActivacion();
+  void MuestraRecientes();
   QWidget* PadreMensajes() const;
 
   Sesion& sesion_;
@@ -125,6 +142,9 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   QLabel* label1_;
   QLabel* label2_;
   bool primeraVez_ = true;
+  QString archivoInicial_;
+  std::unique_ptr<Recuerdos> recuerdos_;
+  QList<QAction*> accionesRecientes_;
   // Top-level windows without a parent, so that disabling this window leaves them
   // usable; this window owns them.
   std::unique_ptr<DatosgenForm> datosgen_;

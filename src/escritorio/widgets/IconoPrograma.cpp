@@ -5,8 +5,10 @@
 
 namespace placatec {
 
-QPixmap DibujoPrograma(int lado) {
-  QPixmap px(lado, lado);
+QPixmap DibujoPrograma(int lado) { return QPixmap::fromImage(ImagenPrograma(lado)); }
+
+QImage ImagenPrograma(int lado) {
+  QImage px(lado, lado, QImage::Format_ARGB32_Premultiplied);
   px.fill(Qt::transparent);
   QPainter p(&px);
   p.setRenderHint(QPainter::Antialiasing);
@@ -30,6 +32,7 @@ QPixmap DibujoPrograma(int lado) {
   p.setPen(QPen(QColor(40, 40, 40), lado / 14.0));
   p.drawLine(QPointF(m + a / 2, m), QPointF(m + a / 2, m + a));
   p.drawLine(QPointF(m, m + a / 2), QPointF(m + a, m + a / 2));
+  p.end();
   return px;
 }
 

@@ -1,0 +1,68 @@
+# Installing Placatec as a Linux desktop program, and its Debian package.
+#   cmake --install build [--prefix /usr]     make package  (a .deb in the build folder)
+include(GNUInstallDirs)
+
+set(PLACATEC_ID org.placatec.Placatec)
+set(PLACATEC_DATOS ${CMAKE_SOURCE_DIR}/data)
+
+install(TARGETS placatec-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+configure_file(${PLACATEC_DATOS}/placatec-calc.1.in ${CMAKE_BINARY_DIR}/data/placatec-calc.1 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/data/placatec-calc.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+if(PLACATEC_GUI)
+  install(TARGETS placatec RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  configure_file(${PLACATEC_DATOS}/placatec.1.in ${CMAKE_BINARY_DIR}/data/placatec.1 @ONLY)
+  configure_file(${PLACATEC_DATOS}/${PLACATEC_ID}.metainfo.xml.in
+                 ${CMAKE_BINARY_DIR}/data/${PLACATEC_ID}.metainfo.xml @ONLY)
+  install(FILES ${CMAKE_BINARY_DIR}/data/placatec.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${PLACATEC_DATOS}/${PLACATEC_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${PLACATEC_DATOS}/${PLACATEC_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+  install(FILES ${CMAKE_BINARY_DIR}/data/${PLACATEC_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The icon: the drawing in SVG, and PNG sizes rendered from the program's own icon.
+  find_package(Qt6 REQUIRED COMPONENTS Gui)
+  set(PLACATEC_ICONOS ${CMAKE_BINARY_DIR}/iconos)
+  set(PLACATEC_LADOS 16 24 32 48 64 128 256)
+  add_executable(placatec-genera-iconos tools/icono/GeneraIconos.cpp src/escritorio/widgets/IconoPrograma.cpp)
+  target_include_directories(placatec-genera-iconos PRIVATE src)
+  target_link_libraries(placatec-genera-iconos PRIVATE Qt6::Gui)
+  set(png)
+  foreach(lado ${PLACATEC_LADOS})
+    list(APPEND png ${PLACATEC_ICONOS}/${lado}x${lado}/apps/${PLACATEC_ID}.png)
+  endforeach()
+  add_custom_command(OUTPUT ${png}
+    COMMAND placatec-genera-iconos ${PLACATEC_ICONOS} ${PLACATEC_ID} ${PLACATEC_LADOS}
+    DEPENDS placatec-genera-iconos
+    COMMENT "Iconos PNG de Placatec")
+  add_custom_target(placatec-iconos ALL DEPENDS ${png})
+  install(DIRECTORY ${PLACATEC_ICONOS}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(FILES ${PLACATEC_DATOS}/${PLACATEC_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The project files show the same picture.
+  install(FILES ${PLACATEC_DATOS}/${PLACATEC_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
+          RENAME application-x-placatec-losas.svg)
+
+  # The installed tree, and the package unpacked, pass the desktop's validators and
+  # the installed calculator runs.
+  foreach(modo instalacion paquete)
+    add_test(NAME ${modo} COMMAND sh ${CMAKE_SOURCE_DIR}/tests/instalacion/instala.sh
+             ${modo} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/prueba-${modo})
+  endforeach()
+endif()
+
+# The Debian package: dependencies computed from the binaries by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME placatec)
+set(CPACK_PACKAGE_VENDOR Placatec)
+set(CPACK_PACKAGE_CONTACT "Placatec <placatec@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Diseño de las losas de concreto armado de un piso")
+set(CPACK_PACKAGE_DESCRIPTION "Placatec calcula las losas rectangulares de concreto armado de un piso:
+momentos, refuerzo, reacciones sobre los apoyos y cómputo métrico. Incluye el
+programa de escritorio (placatec) y la calculadora por lotes (placatec-calc).")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own Spanish texts (buttons, file dialogs) come in a package no library names.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+include(CPack)
