@@ -16,13 +16,22 @@
 
 int main(int argc, char** argv) {
   CLI::App app{"Calcula un proyecto de losas (.Los) sin ventanas."};
-  std::string archivo, salva, pdf;
-  bool json = false;
+  std::string archivo, salva, pdf, papel, margenes;
+  bool json = false, apaisado = false;
   app.add_option("archivo", archivo, "Proyecto .Los")->required();
   app.add_flag("--json", json, "Imprime el resultado completo como JSON");
   app.add_option("--save", salva, "Escribe el proyecto cargado en OTRO.Los");
   app.add_option("--pdf", pdf, "Escribe el reporte en un archivo PDF");
+  app.add_option("--papel", papel, "Papel del PDF: A4, Letter o un nombre de la lista de la vista previa");
+  app.add_flag("--apaisado", apaisado, "PDF en orientacion horizontal");
+  app.add_option("--margenes", margenes, "Margenes del PDF en pulgadas: IZQ,DER,SUP,INF");
   CLI11_PARSE(app, argc, argv);
+  const placatec::Resultado<placatec::ConfiguracionPagina> pagina =
+      placatec::PaginaDeOpciones(papel, apaisado, margenes);
+  if (!pagina) {
+    std::cerr << "placatec-calc: " << pagina.Mensaje() << "\n";
+    return 3;
+  }
 #ifdef PLACATEC_CON_PDF
   // The report is laid out with Qt's fonts; without a display the offscreen platform serves.
   std::unique_ptr<QGuiApplication> qt;
@@ -32,5 +41,5 @@ int main(int argc, char** argv) {
     qt = std::make_unique<QGuiApplication>(argc, argv);
   }
 #endif
-  return placatec::EjecutaCalculoPorLotes({archivo, salva, pdf, json}, std::cout, std::cerr);
+  return placatec::EjecutaCalculoPorLotes({archivo, salva, pdf, json, *pagina}, std::cout, std::cerr);
 }

@@ -8,9 +8,6 @@ namespace placatec {
 
 namespace {
 
-constexpr double kFactorSeccion = 5.3;
-constexpr double kLimiteRaiz = 0.7190001;
-constexpr double kOmegaBase = 0.8480001;
 
 // One step of the section design: the ratio q of the moment to the section.
 double CocienteSeccion(double momento, double d, Integer fc) {
@@ -31,7 +28,7 @@ void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min
 void SeparacionVano(float area, float espesor, float& separ) {
   const Barra& b = BarraParaArea(std::fabs(area));
   separ = ASingle(std::fabs(b.area / area));
-  const float maxima = ASingle(3.0 * espesor);
+  const float maxima = ASingle(kSeparacionMaximaEspesores * espesor);
   if (maxima < separ) separ = maxima;
 }
 

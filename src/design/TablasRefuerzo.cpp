@@ -18,8 +18,6 @@ using Pesos = std::array<float, 3>;  // quintals of 3/8, 1/2 and 3/4 inch bars
 // Columns of the span rows.
 enum { cLosa, cDir, cMomento, cArea, cBarras, cSepar, cTipo };
 
-constexpr float kSeparTemperatura = 0.28f;
-
 Celda Numero(float v) { return {Formato(v, "0.00"), static_cast<double>(v)}; }
 Celda Texto(std::string t) { return {std::move(t), std::nullopt}; }
 Celda Entero(int v) { return {std::to_string(v), static_cast<double>(v)}; }

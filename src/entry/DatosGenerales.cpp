@@ -160,7 +160,7 @@ void DatosGenerales::Regla(Caja c) {
   const double v = ValorTexto(texto);
   auto cargaUltima = [&] {
     p_.CargaUltimaGeneral =
-        ASingle(1.4 * static_cast<double>(p_.CargaMuerta) + 1.7 * static_cast<double>(p_.CargaViva));
+        ASingle(kFactorCargaMuerta * static_cast<double>(p_.CargaMuerta) + kFactorCargaViva * static_cast<double>(p_.CargaViva));
   };
   switch (c) {
     case Caja::Nombre:

@@ -73,8 +73,8 @@ TEST_F(VistaPreviaTest, CargaYActivacionPreparanLaVentana) {
 TEST_F(VistaPreviaTest, SinCalculoRefuerzoYMetricoDeshabilitadosPeroMarcados) {
   s.proyecto.CalculoHecho = false;
   VistaPrevia& w = Abre();
-  EXPECT_EQ(w.habilitada, (std::array<bool, 4>{true, false, true, false}));
-  EXPECT_EQ(w.marcada, (std::array<bool, 4>{true, true, true, true}));
+  EXPECT_EQ(w.habilitada, (std::array<bool, 6>{true, false, true, false, true, false}));
+  EXPECT_EQ(w.marcada, (std::array<bool, 6>{true, true, true, true, true, true}));
   const int sinResultados = w.Control().NumPaginas();
   s.proyecto.CalculoHecho = true;
   w.Activa();
@@ -146,7 +146,7 @@ TEST_F(VistaPreviaTest, BotonesDePaginaYPaginaActual) {
   EXPECT_EQ(w.paginaHabilitada, (std::array<bool, 4>{false, false, true, true}));
   w.ClickRango(1);
   w.ClickPagina(2);
-  EXPECT_EQ(w.textoPagina, "2");
+  EXPECT_EQ(w.textoPagina, "2 de " + std::to_string(n));
   EXPECT_EQ(std::pair(w.desde, w.hasta), std::pair(std::string("2"), std::string("2")));
   InterlocutorGuion u;
   EXPECT_EQ(w.Imprime(u), std::make_pair(2, 2));
