@@ -309,7 +309,9 @@ Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool a
   ConfiguracionPagina c;
   if (!papel.empty()) {
     const std::optional<int> codigo = CodigoPapel(papel);
-    if (!codigo) return Falla{"Papel desconocido: \"" + papel + "\" (por ejemplo A4, Letter o \"" + NombrePapel(5) + "\")."};
+    if (!codigo)
+      return Falla{"Papel desconocido: \"" + papel + "\" (por ejemplo A4, Letter o \"" + NombrePapel(5) +
+                   "\")."};
     c.papel = *codigo;
   }
   c.orientacion = apaisado ? 1 : 0;

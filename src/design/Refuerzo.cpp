@@ -8,7 +8,6 @@ namespace placatec {
 
 namespace {
 
-
 // One step of the section design: the ratio q of the moment to the section.
 double CocienteSeccion(double momento, double d, Integer fc) {
   return momento / (d * d * kFactorSeccion * fc);

@@ -81,8 +81,8 @@ std::string DescripcionCaso(int codigo) {
   if (codigo == 13) return "Voladizo en una direccion, un extremo empotrado y otro libre";
   if (codigo < 1 || codigo > 25) return {};
   const Par* par = kDosDirecciones[codigo];
-  return std::string(codigo <= 9 ? "Dos direcciones" : "Dos direcciones con un borde libre") + "; bordes 1-2 " +
-         kPares[par[0]] + "; bordes 3-4 " + kPares[par[1]];
+  return std::string(codigo <= 9 ? "Dos direcciones" : "Dos direcciones con un borde libre") +
+         ", bordes 1-2 " + kPares[par[0]] + ", bordes 3-4 " + kPares[par[1]];
 }
 
 }  // namespace placatec

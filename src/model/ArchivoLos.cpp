@@ -197,8 +197,8 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
       !LeeSimple(l, p.CargaViva))
     return r;
   if (p.NumLosas <= 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) return r;
-  p.CargaUltimaGeneral =
-      ASingle(kFactorCargaMuerta * static_cast<double>(p.CargaMuerta) + kFactorCargaViva * static_cast<double>(p.CargaViva));
+  p.CargaUltimaGeneral = ASingle(kFactorCargaMuerta * static_cast<double>(p.CargaMuerta) +
+                                 kFactorCargaViva * static_cast<double>(p.CargaViva));
 
   for (int i = 1; i <= p.NumLosas; ++i) {
     double numero = 0;  // the slab takes the number of its position

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <numeric>
+#include <optional>
 #include <variant>
 
 #include "report/Papel.h"
@@ -97,7 +97,8 @@ std::vector<std::string> Lineas(std::string_view texto, double ancho, const Esti
   std::size_t inicio = 0;
   for (;;) {
     std::size_t fin = texto.find('\n', inicio);
-    std::string_view l = texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
+    std::string_view l =
+        texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
     if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
     PartirLinea(l, ancho, e, m, lineas, partePalabras);
     if (fin == std::string_view::npos) return lineas;
@@ -154,7 +155,8 @@ void AjustaAnchos(std::vector<double>& anchos, const std::vector<double>& minimo
       falta += minimos[c] - anchos[c];
       anchos[c] = minimos[c];
     }
-  falta -= std::min(falta, std::max(0.0, disponible - std::accumulate(anchos.begin(), anchos.end(), 0.0) + falta));
+  falta -=
+      std::min(falta, std::max(0.0, disponible - std::accumulate(anchos.begin(), anchos.end(), 0.0) + falta));
   if (falta <= 0) return;
   double holgura = 0;
   for (std::size_t c = 0; c < anchos.size(); ++c) holgura += anchos[c] - minimos[c];
@@ -193,7 +195,9 @@ class Maquetador {
   }
 
  private:
-  static int NumeroLineas(std::string_view t) { return 1 + static_cast<int>(std::count(t.begin(), t.end(), '\n')); }
+  static int NumeroLineas(std::string_view t) {
+    return 1 + static_cast<int>(std::count(t.begin(), t.end(), '\n'));
+  }
 
   bool LineaArriba() const { return conf_.borde == 2 || conf_.borde == 3 || conf_.borde == 4; }
   bool LineaAbajo() const { return conf_.borde == 1 || conf_.borde == 3 || conf_.borde == 4; }
@@ -299,7 +303,8 @@ class Maquetador {
     const double total = std::accumulate(tm.anchos.begin(), tm.anchos.end(), 0.0);
     if (total > disponible && total > 0) {
       const double f = disponible / total;
-      tm.estilo.tamano = std::min(t.estilo.tamano, std::max(kLetraMinima, std::floor(t.estilo.tamano * f * 2) / 2));
+      tm.estilo.tamano =
+          std::min(t.estilo.tamano, std::max(kLetraMinima, std::floor(t.estilo.tamano * f * 2) / 2));
       for (double& a : tm.anchos) a *= f;
     }
     for (int intento = 0; intento < 2; ++intento) {
@@ -311,7 +316,8 @@ class Maquetador {
           while (i < s.size()) {
             const std::size_t fin = std::min(s.find_first_of(" \n", i), s.size());
             if (fin > i)
-              minimos[c] = std::max(minimos[c], med_.Ancho(tm.estilo, std::string_view(s).substr(i, fin - i)));
+              minimos[c] =
+                  std::max(minimos[c], med_.Ancho(tm.estilo, std::string_view(s).substr(i, fin - i)));
             i = fin + 1;
           }
         }
@@ -344,7 +350,8 @@ class Maquetador {
     for (std::size_t c = 0; c < anchos.size(); ++c) {
       CeldaMaquetada cm;
       // Cells wrap at blanks only: a number or a word is never split.
-      if (c < celdas.size()) cm.lineas = Lineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_, false);
+      if (c < celdas.size())
+        cm.lineas = Lineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_, false);
       maxLineas = std::max(maxLineas, cm.lineas.size());
       f.celdas.push_back(std::move(cm));
     }
@@ -494,7 +501,8 @@ class Maquetador {
     const double alto = AltoFigura(f);
     if (NoCabe(alto)) NuevaPagina();
     const double y0 = y_;
-    for (const auto& r : f.rectangulos) pag_->rectangulos.push_back({r.x1, y0 + r.y1, r.x2, y0 + r.y2, r.grosor});
+    for (const auto& r : f.rectangulos)
+      pag_->rectangulos.push_back({r.x1, y0 + r.y1, r.x2, y0 + r.y2, r.grosor});
     for (const auto& l : f.lineas) pag_->lineas.push_back({l.x1, y0 + l.y1, l.x2, y0 + l.y2, l.grosor});
     for (const auto& t : f.textos) {
       TextoFiguraMedido m = MideTexto(t);
@@ -547,20 +555,28 @@ class Maquetador {
     if (altoEncabezado_ > 0)
       bloque(doc_.encabezado, doc_.estiloEncabezado,
              (LineaArriba() ? arribaBorde : arriba_) - kSeparacionEncabezado - altoEncabezado_);
-    if (altoPie_ > 0) bloque(doc_.pie, doc_.estiloPie, (LineaAbajo() ? abajoBorde : abajo_) + kSeparacionEncabezado);
+    if (altoPie_ > 0)
+      bloque(doc_.pie, doc_.estiloPie, (LineaAbajo() ? abajoBorde : abajo_) + kSeparacionEncabezado);
 
     const double W = maqueta_.hoja.ancho;
     const double x1 = std::max(std::min(kMargenHoja, izq_), izq_ - kSeparacionBorde);
     const double x2 = std::min(std::max(W - kMargenHoja, der_), der_ + kSeparacionBorde);
     switch (conf_.borde) {
-      case 1: p.lineas.push_back({x1, abajoBorde, x2, abajoBorde, kGrosorBorde}); break;
-      case 2: p.lineas.push_back({x1, arribaBorde, x2, arribaBorde, kGrosorBorde}); break;
+      case 1:
+        p.lineas.push_back({x1, abajoBorde, x2, abajoBorde, kGrosorBorde});
+        break;
+      case 2:
+        p.lineas.push_back({x1, arribaBorde, x2, arribaBorde, kGrosorBorde});
+        break;
       case 3:
         p.lineas.push_back({x1, arribaBorde, x2, arribaBorde, kGrosorBorde});
         p.lineas.push_back({x1, abajoBorde, x2, abajoBorde, kGrosorBorde});
         break;
-      case 4: p.rectangulos.push_back({x1, arribaBorde, x2, abajoBorde, kGrosorBorde}); break;
-      default: break;
+      case 4:
+        p.rectangulos.push_back({x1, arribaBorde, x2, abajoBorde, kGrosorBorde});
+        break;
+      default:
+        break;
     }
   }
 

@@ -4,9 +4,9 @@
 #include <chrono>
 #include <cmath>
 
-#include "model/Interlocutor.h"
 #include "design/Refuerzo.h"
 #include "engine/Clasificacion.h"
+#include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
 
@@ -40,7 +40,8 @@ std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t 
 
 // Today's date as dd/mm/aaaa.
 std::string FechaDeHoy() {
-  const std::chrono::year_month_day d{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+  const std::chrono::year_month_day d{
+      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
   auto dos = [](unsigned v) { return (v < 10 ? "0" : "") + std::to_string(v); };
   return dos(static_cast<unsigned>(d.day())) + "/" + dos(static_cast<unsigned>(d.month())) + "/" +
          std::to_string(static_cast<int>(d.year()));
@@ -208,12 +209,13 @@ void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
                "Losa|Direccion|Momento (To-m)|Refuerzo (cm2)|Barras|Tipo", bo, 2);
-  Leyenda("Simple|acero inferior del vano, en una capa;"
-          "Doble|momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces);"
-          "Vuelo|losa en voladizo (caso 13): acero de la direccion del voladizo;"
-          "Temp|acero de temperatura, " +
-          EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") +
-          " m, en la direccion que no trabaja");
+  Leyenda(
+      "Simple|acero inferior del vano, en una capa;"
+      "Doble|momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces);"
+      "Vuelo|losa en voladizo (caso 13): acero de la direccion del voladizo;"
+      "Temp|acero de temperatura, " +
+      EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") +
+      " m, en la direccion que no trabaja");
 
   SetSubTitle("Refuerzo en apoyos");
   bo.clear();
@@ -229,11 +231,12 @@ void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   }
   MuestraTabla("^_800|^_1200|^_1200|>_1200|>_1200|>_1000|^_1300",
                "Apoyo|Direccion|Losas|Momento (To-m)|Refuerzo (cm2)|Suben (cm2)|Adicionales", bo);
-  Leyenda("Refuerzo|acero que el momento del apoyo requiere;"
-          "Suben|acero de los vanos de las dos losas que pasa sobre el apoyo (la media de sus aportes), "
-          "descontado del requerido;"
-          "Adicionales|barras que se agregan sobre el apoyo para completar el acero requerido, con su "
-          "separacion; --- cuando no hacen falta");
+  Leyenda(
+      "Refuerzo|acero que el momento del apoyo requiere;"
+      "Suben|acero de los vanos de las dos losas que pasa sobre el apoyo (la media de sus aportes), "
+      "descontado del requerido;"
+      "Adicionales|barras que se agregan sobre el apoyo para completar el acero requerido, con su "
+      "separacion; --- cuando no hacen falta");
 }
 
 void Reporte::SeccionReacciones(Sesion& s, const Recalculos& r) {
@@ -281,22 +284,29 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
   auto n = [](double v) { return Formato(v, "#0.####"); };
   SetSubTitle("Bases de dise\xC3\xB1o");
   std::string bo;
-  bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." + std::to_string(PLACATEC_VERSION_MINOR) +
-        "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
+  bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
+        std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
   bo += "Fecha|" + CeldaSegura(fecha_) + ";";
-  bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) + ";";
+  bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) +
+        ";";
   bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
   bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV;";
-  bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) + " f'c d2), w = " + n(kOmegaBase) +
-        " - raiz(" + n(kLimiteRaiz) + " - q), cuantia = w f'c / Fy, As = cuantia d;";
+  bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) +
+        " f'c d2), w = " + n(kOmegaBase) + " - raiz(" + n(kLimiteRaiz) +
+        " - q), cuantia = w f'c / Fy, As = cuantia d;";
   bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " y area " + Formato(min.areaMinima, "0.00") +
         " cm2/m para Fy = " + Formato(static_cast<int>(p.Fy), "#####") + " Kg/cm2;";
   bo += "Separacion maxima|" + n(kSeparacionMaximaEspesores) + " veces el espesor de la losa;";
-  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") + " cm; peralte efectivo d = espesor - recubrimiento;";
-  bo += "Acero de temperatura|" + EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") + " m;";
-  bo += "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes del "
-        "programa. Losas en una direccion (casos 10 a 13): formulas de viga. Losas con un borde libre (casos 14 "
-        "a 25): coeficientes ajustados. Apoyos continuos: un ciclo de distribucion de momentos.;";
+  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") +
+        " cm, peralte efectivo d = espesor - recubrimiento;";
+  bo +=
+      "Acero de temperatura|" + EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") + " m;";
+  bo +=
+      "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes "
+      "del "
+      "programa. Losas en una direccion (casos 10 a 13): formulas de viga. Losas con un borde libre (casos "
+      "14 "
+      "a 25): coeficientes ajustados. Apoyos continuos: un ciclo de distribucion de momentos.;";
   bo += "Calculo metrico|Desperdicio " + Formato(p.Desperdicio, "#0.##") + " %";
   MuestraTabla("<_2400|<_6800", "", bo);
 }
@@ -308,7 +318,7 @@ void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
   for (int i = 1; i <= losas; ++i)
     bo += Formato(i, "##") + "|" + Formato(static_cast<int>(p.CodigoLosa[i]), "##") + "|" +
-          DescripcionCaso(p.CodigoLosa[i]) + "|" + Formato(p.RelacionLados[i], "0.000") + "|" +
+          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(p.RelacionLados[i], "0.000") + "|" +
           Formato(p.CargaUltima[i], "0.000") + "|" + Formato(p.MomentoCasoX[i], "0.00") + "|" +
           Formato(p.MomentoCasoY[i], "0.00") + "|" + Formato(p.MomentoCasoNegX[i], "0.00") + "|" +
           Formato(p.MomentoCasoNegY[i], "0.00") + ";";
@@ -316,8 +326,9 @@ void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
                "Losa|Caso|Condiciones de borde|m = Ly/Lx|Carga ultima (To/m2)|Mx vano (To-m)|My vano (To-m)|"
                "Mx borde (To-m)|My borde (To-m)",
                bo);
-  Leyenda("Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el refuerzo "
-          "se disena con los momentos ya distribuidos");
+  Leyenda(
+      "Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el refuerzo "
+      "se disena con los momentos ya distribuidos");
 }
 
 Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {

@@ -126,7 +126,8 @@ void VistaPrevia::UpdateControlBar() {
   const int n = std::max(1, vp_.NumPaginas());
   vp_.paginaMostrada = std::clamp(vp_.paginaMostrada, 1, n);
   vp_.zoom = std::clamp(vp_.zoom, vp_.zoomMin, vp_.zoomMax);
-  textoPagina = std::to_string(vp_.NumPaginas() ? vp_.paginaMostrada : 0) + " de " + std::to_string(vp_.NumPaginas());
+  textoPagina =
+      std::to_string(vp_.NumPaginas() ? vp_.paginaMostrada : 0) + " de " + std::to_string(vp_.NumPaginas());
   textoZoom = std::to_string(vp_.zoom);
   paginaHabilitada[0] = paginaHabilitada[1] = vp_.paginaMostrada > 1;
   paginaHabilitada[2] = paginaHabilitada[3] = vp_.paginaMostrada < vp_.NumPaginas();

@@ -43,8 +43,9 @@ TEST(Paginas, TodoEnteroDentroDeLaHojaYLasFilasDeUnaLosaJuntas) {
   Sesion s;
   ejemplo::Llena(s, 99, 99);
   OpcionesReporte o;
-  o.encabezado = "Edificio de oficinas Los Alamos, bloque B, planta tipica del segundo piso|Revision 3 "
-                 "del proyecto estructural de losas|Memoria de calculo, pagina %d";
+  o.encabezado =
+      "Edificio de oficinas Los Alamos, bloque B, planta tipica del segundo piso|Revision 3 "
+      "del proyecto estructural de losas|Memoria de calculo, pagina %d";
   o.estilos[FilaHeader].cursiva = o.estilos[FilaFooter].cursiva = true;  // told apart from the body
   const Documento d = Reporte().Inicia(s, o, {});
   for (const std::vector<int>& h : Datos("hojas.txt")) {
@@ -58,11 +59,13 @@ TEST(Paginas, TodoEnteroDentroDeLaHojaYLasFilasDeUnaLosaJuntas) {
         EXPECT_TRUE(t.x >= 0 && t.y >= 0 && t.x + t.ancho <= m.hoja.ancho && t.y + t.alto <= m.hoja.alto)
             << t.texto;
         for (const std::string& w : Palabras(t.texto)) vistas.insert(w);
-        if (t.estilo != o.estilos[FilaHeader] && t.estilo != o.estilos[FilaFooter] && (!ultimo || t.y > ultimo->y))
+        if (t.estilo != o.estilos[FilaHeader] && t.estilo != o.estilos[FilaFooter] &&
+            (!ultimo || t.y > ultimo->y))
           ultimo = &t;
       }
       ASSERT_NE(ultimo, nullptr);
-      EXPECT_NE(ultimo->estilo, o.estilos[FilaSubTitulos]) << "page " << p.numero << " ends with " << ultimo->texto;
+      EXPECT_NE(ultimo->estilo, o.estilos[FilaSubTitulos])
+          << "page " << p.numero << " ends with " << ultimo->texto;
       EXPECT_EQ(Cuenta(p, "Simple"), Cuenta(p, "Doble")) << "page " << p.numero;  // X and Y of each slab
       for (const RectanguloPagina& b : p.rectangulos) {
         if (b.grosor != 15) continue;  // the page border: inside the sheet, clear of the table frames

@@ -12,6 +12,7 @@ namespace placatec {
 // project's header and footer, written to `ruta`. The file is replaced only when
 // the whole document was written. Needs a QGuiApplication (the offscreen platform
 // serves); false with a Spanish `error` otherwise.
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& pagina = {});
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error,
+                const ConfiguracionPagina& pagina = {});
 
 }  // namespace placatec

@@ -553,7 +553,7 @@ bool LosPrev::eventFilter(QObject* objeto, QEvent* evento) {
       }
     }
   }
-  if (objeto == vista_->viewport() && evento->type() == QEvent::Wheel &&
+  if (vista_ && objeto == vista_->viewport() && evento->type() == QEvent::Wheel &&
       (static_cast<QWheelEvent*>(evento)->modifiers() & Qt::ControlModifier)) {
     // Ctrl + wheel zooms in or out by the zoom step.
     const int giro = static_cast<QWheelEvent*>(evento)->angleDelta().y();
