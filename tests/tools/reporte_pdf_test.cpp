@@ -36,7 +36,7 @@ TEST(ReportePdf, EncabezadosEnterosYSeccionesNuevasEnCualquierPapel) {
     ASSERT_EQ(estado, 0);
     std::istringstream texto(Salida("pdftotext " + pdf.string() + " -", estado));
     std::string palabras = " ";
-    for (std::string w; texto >> w;) palabras += w + " ";
+    for (std::string w; texto >> w;) palabras += w + " ";  // words whole, blanks single
     // Words of headings as whole words (a cell may set them on two lines), section titles whole.
     for (const char* esperado : {" Espesor ", " CM-vuelo ", " (To/m2) ", " Reac-ultima ", " Adicionales ",
                                  " Bases de diseño ", " Análisis de losas ", " Refuerzo en vanos "})
