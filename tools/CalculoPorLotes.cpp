@@ -1,6 +1,7 @@
 #include "CalculoPorLotes.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <span>
@@ -17,6 +18,7 @@
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
 #include "outputs/Verificaciones.h"
+#include "report/Papel.h"
 
 #ifdef PLACATEC_CON_PDF
 #include "escritorio/pdf/ExportaPdf.h"
@@ -325,7 +327,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   if (!op.pdf.empty()) {
 #ifdef PLACATEC_CON_PDF
     std::string error;
-    if (!ExportaPdf(s, op.pdf, error)) {
+    if (!ExportaPdf(s, op.pdf, error, op.pagina)) {
       errores << "placatec-calc: " << op.pdf << ": " << error << "\n";
       estado = estado ? estado : 3;
     }
@@ -335,6 +337,40 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
 #endif
   }
   return termina(estado);
+}
+
+Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool apaisado,
+                                                const std::string& margenes) {
+  ConfiguracionPagina c;
+  if (!papel.empty()) {
+    const std::optional<int> codigo = CodigoPapel(papel);
+    if (!codigo)
+      return Falla{"Papel desconocido: \"" + papel + "\" (por ejemplo A4, Letter o \"" + NombrePapel(5) +
+                   "\")."};
+    c.papel = *codigo;
+  }
+  c.orientacion = apaisado ? 1 : 0;
+  if (!margenes.empty()) {
+    std::vector<std::string> partes{""};
+    for (char ch : margenes) {
+      if (ch == ',')
+        partes.emplace_back();
+      else
+        partes.back().push_back(ch);
+    }
+    const char* nombres[4] = {"izquierdo", "derecho", "superior", "inferior"};
+    const std::size_t indice[4] = {1, 3, 0, 2};  // left, right, top, bottom into top, left, bottom, right
+    if (partes.size() != 4)
+      return Falla{"Los margenes se dan como IZQ,DER,SUP,INF en pulgadas (por ejemplo 1,1,0.75,0.75)."};
+    for (std::size_t k = 0; k < 4; ++k) {
+      const double v = ValorTexto(partes[k]);
+      if (!EsNumero(partes[k]) || !(v >= 0) || v > 20)
+        return Falla{"Margen " + std::string(nombres[k]) + " no valido: \"" + Recorta(partes[k]) +
+                     "\" (pulgadas, de 0 a 20)."};
+      c.margenes[indice[k]] = static_cast<int>(std::lround(v * 1440));
+    }
+  }
+  return c;
 }
 
 }  // namespace placatec

@@ -49,7 +49,18 @@ int main(int argc, char** argv) {
                  "Escribe el reporte en un archivo PDF; con varios proyectos, en la carpeta dada");
   app.set_version_flag("--version", "placatec-calc " PLACATEC_VERSION);
   app.failure_message(MensajeDeUso);
+  std::string papel, margenes;
+  bool apaisado = false;
+  app.add_option("--papel", papel, "Papel del PDF: A4, Letter o un nombre de la lista de la vista previa");
+  app.add_flag("--apaisado", apaisado, "PDF en orientacion horizontal");
+  app.add_option("--margenes", margenes, "Margenes del PDF en pulgadas: IZQ,DER,SUP,INF");
   CLI11_PARSE(app, argc, argv);
+  const placatec::Resultado<placatec::ConfiguracionPagina> pagina =
+      placatec::PaginaDeOpciones(papel, apaisado, margenes);
+  if (!pagina) {
+    std::cerr << "placatec-calc: " << pagina.Mensaje() << "\n";
+    return 3;
+  }
 #ifdef PLACATEC_CON_PDF
   // The report is laid out with Qt's fonts; without a display the offscreen platform serves.
   std::unique_ptr<QGuiApplication> qt;
@@ -60,6 +71,7 @@ int main(int argc, char** argv) {
     qt = std::make_unique<QGuiApplication>(argc, argv);
   }
 #endif
+  op.pagina = *pagina;
   op.salvar = opcionSalva->count() > 0;
   return placatec::CalculaVariosArchivos(archivos, op, std::cout, std::cerr);
 }

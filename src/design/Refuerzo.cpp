@@ -8,10 +8,6 @@ namespace placatec {
 
 namespace {
 
-constexpr double kFactorSeccion = 5.3;
-constexpr double kLimiteRaiz = 0.7190001;
-constexpr double kOmegaBase = 0.8480001;
-
 // One step of the section design: the ratio q of the moment to the section.
 double CocienteSeccion(double momento, double d, Integer fc) {
   return momento / (d * d * kFactorSeccion * fc);

@@ -28,6 +28,16 @@ const Barra* BarraDeCodigo(int codigo);
 // Label followed by the inch mark, as the results table shows it.
 std::string EtiquetaBarra(const Barra& b);
 
+// The section design of a 1 m strip: q = Mu / (kFactorSeccion d² f'c),
+// omega = kOmegaBase - sqrt(kLimiteRaiz - q), ratio = omega f'c / fy, As = ratio d (cm2/m).
+inline constexpr double kFactorSeccion = 5.3;
+inline constexpr double kLimiteRaiz = 0.7190001;
+inline constexpr double kOmegaBase = 0.8480001;
+// The spacing of span bars is at most this many slab thicknesses.
+inline constexpr double kSeparacionMaximaEspesores = 3.0;
+// Temperature steel: 3/8 inch bars at this spacing (m).
+inline constexpr float kSeparTemperatura = 0.28f;
+
 // Minimum steel for the steel's yield strength.
 struct MinimosRefuerzo {
   double cuantiaMinima;  // minimum steel ratio

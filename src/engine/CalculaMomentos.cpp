@@ -78,6 +78,12 @@ Resultado<void> CalculaMomentos(Proyecto& p) {
   for (int i = 1; i <= p.NumLosas; ++i)
     if (!MomentosLosa(p, i)) return Falla{TextoErrorCalculo(kCausaLosa, i)};
 
+  for (int i = 1; i <= p.NumLosas; ++i) {
+    p.MomentoCasoX[i] = p.MomentoX[i];
+    p.MomentoCasoY[i] = p.MomentoY[i];
+    p.MomentoCasoNegX[i] = p.MomentoNegX[i];
+    p.MomentoCasoNegY[i] = p.MomentoNegY[i];
+  }
   MomentosApoyo(p);
   return {};
 }

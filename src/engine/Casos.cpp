@@ -99,7 +99,8 @@ bool UnaDireccion(Proyecto& p, int i, int codigo) {
       break;
     case 13: {
       // Factored line load on the free edge.
-      const double carga = 1.4 * p.CargaMuertaVuelo[i] + 1.7 * p.CargaVivaVuelo[i];
+      const double carga =
+          kFactorCargaMuerta * p.CargaMuertaVuelo[i] + kFactorCargaViva * p.CargaVivaVuelo[i];
       borde = ASingle(q / 2 + carga * luz);
       break;
     }
@@ -210,7 +211,8 @@ void Escalado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencia
 }  // namespace
 
 bool MomentosLosa(Proyecto& p, int i) {
-  p.CargaUltima[i] = ASingle(1.4 * p.CargaMuertaVano[i] + 1.7 * p.CargaVivaVano[i]);
+  p.CargaUltima[i] =
+      ASingle(kFactorCargaMuerta * p.CargaMuertaVano[i] + kFactorCargaViva * p.CargaVivaVano[i]);
   p.RelacionLados[i] = ASingle(static_cast<double>(p.Ly[i]) / p.Lx[i]);
   p.RelacionInversa[i] = ASingle(1 / static_cast<double>(p.RelacionLados[i]));
   const Potencias m = PotenciasDe(p.RelacionLados[i]);

@@ -66,4 +66,23 @@ bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes) {
   return p.ErrorBordes == 0;
 }
 
+std::string DescripcionCaso(int codigo) {
+  // How the two edges of one direction are held.
+  enum Par { AA, EA, EE, AN, EN };
+  static constexpr const char* kPares[] = {"apoyados", "uno empotrado y otro apoyado", "empotrados",
+                                           "uno apoyado y otro libre", "uno empotrado y otro libre"};
+  // X pair (edges 1 and 2) and Y pair (edges 3 and 4) of the two-way codes.
+  static constexpr Par kDosDirecciones[26][2] = {
+      {AA, AA}, {AA, AA}, {EA, AA}, {AA, EA}, {EE, AA}, {AA, EE}, {EA, EA}, {EE, EA}, {EA, EE},
+      {EE, EE}, {AA, AA}, {AA, AA}, {AA, AA}, {AA, AA}, {AA, AN}, {AA, EN}, {EE, AN}, {EE, EN},
+      {AN, AA}, {EN, AA}, {AN, EE}, {EN, EE}, {EA, AN}, {EA, EN}, {AN, EA}, {EN, EA}};
+  if (codigo >= 10 && codigo <= 12)
+    return std::string("Una direccion, extremos ") + kPares[codigo == 10 ? AA : codigo == 11 ? EA : EE];
+  if (codigo == 13) return "Voladizo en una direccion, un extremo empotrado y otro libre";
+  if (codigo < 1 || codigo > 25) return {};
+  const Par* par = kDosDirecciones[codigo];
+  return std::string(codigo <= 9 ? "Dos direcciones" : "Dos direcciones con un borde libre") +
+         ", bordes 1-2 " + kPares[par[0]] + ", bordes 3-4 " + kPares[par[1]];
+}
+
 }  // namespace placatec

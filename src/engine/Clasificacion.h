@@ -28,4 +28,8 @@ inline constexpr std::string_view kTextoBordesNoValidos = "Condiciones de Borde 
 // Spans must be greater than 0.
 bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes);
 
+// What a case code stands for, in words: one-way or two-way, and how the edges of
+// each direction are held; empty for a code outside 1..25.
+std::string DescripcionCaso(int codigo);
+
 }  // namespace placatec

@@ -228,8 +228,8 @@ void DatosGenerales::Regla(Caja c) {
   const std::string texto = Texto(c);  // a copy: the rules below may rewrite the box
   const double v = ValorTexto(texto);
   auto cargaUltima = [&] {
-    p_.CargaUltimaGeneral =
-        ASingle(1.4 * static_cast<double>(p_.CargaMuerta) + 1.7 * static_cast<double>(p_.CargaViva));
+    p_.CargaUltimaGeneral = ASingle(kFactorCargaMuerta * static_cast<double>(p_.CargaMuerta) +
+                                    kFactorCargaViva * static_cast<double>(p_.CargaViva));
   };
   switch (c) {
     case Caja::Nombre:

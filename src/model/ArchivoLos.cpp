@@ -207,8 +207,8 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
       !LeeSimple(l, p.CargaViva))
     return r;
   if (p.NumLosas <= 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) return r;
-  p.CargaUltimaGeneral =
-      ASingle(1.4 * static_cast<double>(p.CargaMuerta) + 1.7 * static_cast<double>(p.CargaViva));
+  p.CargaUltimaGeneral = ASingle(kFactorCargaMuerta * static_cast<double>(p.CargaMuerta) +
+                                 kFactorCargaViva * static_cast<double>(p.CargaViva));
 
   for (int i = 1; i <= p.NumLosas; ++i) {
     double numero = 0;  // the slab takes the number of its position

@@ -18,6 +18,10 @@ constexpr int MaxApoyos = 99;
 inline constexpr std::string_view kMensajeMaximoLosas = "No se pueden definir mas de 99 losas";
 inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir mas de 99 apoyos";
 
+// The factored (ultimate) load: 1.4 times the dead load plus 1.7 times the live load.
+inline constexpr double kFactorCargaMuerta = 1.4;
+inline constexpr double kFactorCargaViva = 1.7;
+
 template <typename T>
 using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
 
@@ -89,6 +93,9 @@ struct Proyecto {
   Tabla<Single> FactorX{}, FactorY{}, CorreccionX{}, CorreccionY{};
   Tabla<Single> CoefMomentoX{}, CoefMomentoY{}, CargaLx2{}, CargaLy2{};
   Tabla<Single> MomentoX{}, MomentoY{}, MomentoNegX{}, MomentoNegY{};
+  // The same four moments as the slab's case gives them, before the distribution
+  // over the continuous supports corrects them.
+  Tabla<Single> MomentoCasoX{}, MomentoCasoY{}, MomentoCasoNegX{}, MomentoCasoNegY{};
 
   // Per-support results of the engine.
   Tabla<Single> RigidezA{}, RigidezB{}, FactorDistA{}, FactorDistB{};

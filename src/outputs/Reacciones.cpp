@@ -97,7 +97,7 @@ bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {
         ReaccionLado(p_, p_.ApoyoLosa2[k], p_.ApoyoDir[k], r2)) {
       const double cm = r1.muerta + r2.muerta;
       const double cv = r1.viva + r2.viva;
-      const double cu = 1.4 * cm + 1.7 * cv;
+      const double cu = kFactorCargaMuerta * cm + kFactorCargaViva * cv;
       f[ColReac::Muerta] = Formato(cm, "0.000");
       f[ColReac::Viva] = Formato(cv, "0.000");
       f[ColReac::Ultima] = Formato(cu, "0.000");

@@ -53,6 +53,8 @@ struct TablaDoc {
   std::vector<ColumnaTabla> columnas;
   std::vector<std::string> encabezado;  // empty: no title row
   std::vector<std::vector<std::string>> filas;
+  // Rows that stay together on one page (a slab's X and Y rows): 1 or more.
+  int filasJuntas = 1;
   Estilo estilo;
   double antes = 0.0;
   double despues = 0.0;

@@ -1,7 +1,9 @@
 #include "report/Maquetacion.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
+#include <optional>
 #include <variant>
 
 #include "report/Papel.h"
@@ -12,7 +14,11 @@ namespace {
 
 constexpr double kMinimoCuerpo = 1440;         // the body keeps at least an inch each way
 constexpr double kSeparacionEncabezado = 120;  // header/footer to body
-constexpr double kSeparacionBorde = 60;        // page border to body
+constexpr double kSeparacionBorde = 180;       // page border to body: clear of the table frames
+constexpr double kMargenHoja = 180;            // a page border stays this far inside the sheet
+constexpr double kHuecoPartes = 240;           // between the parts of a header or footer
+constexpr double kLetraMinima = 7;             // a narrowed table is never set smaller (points)
+constexpr std::size_t kFilasMinimas = 2;       // rows of a table never left alone on a page
 constexpr double kGrosorBorde = 15;
 constexpr double kRellenoX = 30;  // cell padding
 constexpr double kRellenoY = 25;
@@ -46,7 +52,7 @@ void PartePalabra(std::string_view palabra, double ancho, const Estilo& e, const
 }
 
 void PartirLinea(std::string_view texto, double ancho, const Estilo& e, const MedidorTexto& m,
-                 std::vector<std::string>& lineas) {
+                 std::vector<std::string>& lineas, bool partePalabras) {
   if (texto.empty() || m.Ancho(e, texto) <= ancho) {
     lineas.emplace_back(texto);
     return;
@@ -73,7 +79,7 @@ void PartirLinea(std::string_view texto, double ancho, const Estilo& e, const Me
     }
     if (!linea.empty()) lineas.push_back(linea);
     linea.clear();
-    if (m.Ancho(e, p) <= ancho) {
+    if (!partePalabras || m.Ancho(e, p) <= ancho) {
       linea = p;
     } else {
       PartePalabra(p, ancho, e, m, lineas);
@@ -84,6 +90,45 @@ void PartirLinea(std::string_view texto, double ancho, const Estilo& e, const Me
   lineas.push_back(linea);
 }
 
+// The lines of a text, split at '\n' and then to the width.
+std::vector<std::string> Lineas(std::string_view texto, double ancho, const Estilo& e, const MedidorTexto& m,
+                                bool partePalabras) {
+  std::vector<std::string> lineas;
+  std::size_t inicio = 0;
+  for (;;) {
+    std::size_t fin = texto.find('\n', inicio);
+    std::string_view l =
+        texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
+    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+    PartirLinea(l, ancho, e, m, lineas, partePalabras);
+    if (fin == std::string_view::npos) return lineas;
+    inicio = fin + 1;
+  }
+}
+
+// The text cut short with "…" to fit the width; empty when not even that fits.
+std::string Abrevia(const std::string& texto, double ancho, const Estilo& e, const MedidorTexto& m) {
+  if (m.Ancho(e, texto) <= ancho) return texto;
+  static const std::string kPuntos = "\xE2\x80\xA6";
+  std::vector<std::size_t> cortes;  // character boundaries
+  for (std::size_t i = 0; i < texto.size();) {
+    cortes.push_back(i);
+    i += std::min(LargoCaracter(static_cast<unsigned char>(texto[i])), texto.size() - i);
+  }
+  auto con = [&](std::size_t k) {
+    std::string t = texto.substr(0, cortes[k]);
+    while (!t.empty() && t.back() == ' ') t.pop_back();
+    return t + kPuntos;
+  };
+  std::size_t bajo = 0, alto = cortes.size();  // con(bajo) is tried last
+  while (alto - bajo > 1) {
+    const std::size_t medio = (bajo + alto) / 2;
+    (m.Ancho(e, con(medio)) <= ancho ? bajo : alto) = medio;
+  }
+  const std::string t = con(bajo);
+  return m.Ancho(e, t) <= ancho ? t : std::string();
+}
+
 struct CeldaMaquetada {
   std::vector<std::string> lineas;
 };
@@ -92,10 +137,38 @@ struct FilaMaquetada {
   double alto = 0;
 };
 
+// A table made to fit the body: its size, column widths and rows.
+struct TablaMaquetada {
+  Estilo estilo;
+  std::vector<double> anchos;
+  bool conEncabezado = false;
+  FilaMaquetada encabezado;
+  std::vector<FilaMaquetada> filas;
+};
+
+// Columns below their least width (the longest word) take it from the room left on
+// the line, then from the slack of the other columns.
+void AjustaAnchos(std::vector<double>& anchos, const std::vector<double>& minimos, double disponible) {
+  double falta = 0;
+  for (std::size_t c = 0; c < anchos.size(); ++c)
+    if (anchos[c] < minimos[c]) {
+      falta += minimos[c] - anchos[c];
+      anchos[c] = minimos[c];
+    }
+  falta -=
+      std::min(falta, std::max(0.0, disponible - std::accumulate(anchos.begin(), anchos.end(), 0.0) + falta));
+  if (falta <= 0) return;
+  double holgura = 0;
+  for (std::size_t c = 0; c < anchos.size(); ++c) holgura += anchos[c] - minimos[c];
+  if (holgura <= 0) return;
+  const double k = std::min(1.0, falta / holgura);
+  for (std::size_t c = 0; c < anchos.size(); ++c) anchos[c] -= (anchos[c] - minimos[c]) * k;
+}
+
 class Maquetador {
  public:
   Maquetador(const Documento& d, const ConfiguracionPagina& c, const MedidorTexto& m)
-      : doc_(d), conf_(c), med_(m) {
+      : doc_(d), conf_(c), med_(m), tablas_(d.bloques.size()) {
     maqueta_.hoja = Hoja(c);
     Cuerpo();
   }
@@ -107,13 +180,15 @@ class Maquetador {
       if (auto* p = std::get_if<Parrafo>(&b)) {
         ColocaParrafo(*p, i);
       } else if (auto* t = std::get_if<TablaDoc>(&b)) {
-        ColocaTabla(*t);
+        ColocaTabla(*t, i);
       } else if (auto* f = std::get_if<Figura>(&b)) {
         ColocaFigura(*f);
       } else if (!vacia_) {
         NuevaPagina();
       }
     }
+    // No blank sheet at the end, nor for a report with nothing in it.
+    if (vacia_) maqueta_.paginas.pop_back();
     for (std::size_t n = 0; n < maqueta_.paginas.size(); ++n)
       Adornos(maqueta_.paginas[n], static_cast<int>(n + 1));
     return std::move(maqueta_);
@@ -124,14 +199,19 @@ class Maquetador {
     return 1 + static_cast<int>(std::count(t.begin(), t.end(), '\n'));
   }
 
-  // The body rectangle: the margins, moved in where the header or footer needs
-  // room and kept at least an inch wide and high.
+  bool LineaArriba() const { return conf_.borde == 2 || conf_.borde == 3 || conf_.borde == 4; }
+  bool LineaAbajo() const { return conf_.borde == 1 || conf_.borde == 3 || conf_.borde == 4; }
+
+  // The body rectangle: the margins, moved in where the header, the footer or the
+  // page border needs room (a border stays inside the sheet and clear of the body),
+  // and kept at least an inch wide and high.
   void Cuerpo() {
     const double W = maqueta_.hoja.ancho, H = maqueta_.hoja.alto;
     const double T = std::max(0, conf_.margenes[0]), L = std::max(0, conf_.margenes[1]);
     const double B = std::max(0, conf_.margenes[2]), R = std::max(0, conf_.margenes[3]);
-    izq_ = L;
-    der_ = W - R;
+    const double lado = conf_.borde == 4 ? kMargenHoja + kSeparacionBorde : 0;
+    izq_ = std::max(L, lado);
+    der_ = W - std::max(R, lado);
     if (der_ - izq_ < kMinimoCuerpo) {
       izq_ = std::clamp(izq_, 0.0, std::max(0.0, W - kMinimoCuerpo));
       der_ = izq_ + kMinimoCuerpo;
@@ -139,10 +219,12 @@ class Maquetador {
     altoEncabezado_ =
         doc_.encabezado.empty() ? 0 : NumeroLineas(doc_.encabezado) * med_.AltoLinea(doc_.estiloEncabezado);
     altoPie_ = doc_.pie.empty() ? 0 : NumeroLineas(doc_.pie) * med_.AltoLinea(doc_.estiloPie);
-    arriba_ = T;
-    if (altoEncabezado_ > 0) arriba_ = std::max(arriba_, altoEncabezado_ + kSeparacionEncabezado);
-    abajo_ = H - B;
-    if (altoPie_ > 0) abajo_ = std::min(abajo_, H - altoPie_ - kSeparacionEncabezado);
+    double techo = altoEncabezado_ > 0 ? altoEncabezado_ + kSeparacionEncabezado : 0;
+    if (LineaArriba()) techo = std::max(techo, kMargenHoja) + kSeparacionBorde;
+    arriba_ = std::max(T, techo);
+    double suelo = altoPie_ > 0 ? altoPie_ + kSeparacionEncabezado : 0;
+    if (LineaAbajo()) suelo = std::max(suelo, kMargenHoja) + kSeparacionBorde;
+    abajo_ = H - std::max(B, suelo);
     if (abajo_ - arriba_ < kMinimoCuerpo) abajo_ = arriba_ + kMinimoCuerpo;
   }
 
@@ -161,14 +243,13 @@ class Maquetador {
   }
 
   // Space a block needs on the page it starts on.
-  double AltoInicial(const Bloque& b) const {
+  double AltoInicial(std::size_t indice) {
+    const Bloque& b = doc_.bloques[indice];
     if (auto* p = std::get_if<Parrafo>(&b)) return p->antes + AltoParrafo(*p) + p->despues;
     if (auto* t = std::get_if<TablaDoc>(&b)) {
-      auto anchos = AnchosColumnas(*t);
-      double alto = t->antes;
-      if (!t->encabezado.empty()) alto += Fila(t->encabezado, anchos, t->estilo).alto;
-      if (!t->filas.empty()) alto += Fila(t->filas.front(), anchos, t->estilo).alto;
-      return alto;
+      const TablaMaquetada& tm = Preparada(*t, indice);
+      const std::size_t n = tm.filas.size();
+      return t->antes + tm.encabezado.alto + AltoFilas(tm, 0, FinMinimo(0, Grupo(*t), n));
     }
     if (auto* f = std::get_if<Figura>(&b)) return AltoFigura(*f);
     return 0;
@@ -185,10 +266,9 @@ class Maquetador {
       double alto = 0;
       std::size_t j = indice;
       for (; j < doc_.bloques.size(); ++j) {
-        const Bloque& b = doc_.bloques[j];
-        const Parrafo* q = std::get_if<Parrafo>(&b);
+        const Parrafo* q = std::get_if<Parrafo>(&doc_.bloques[j]);
         if (!q || !q->juntoConSiguiente) {
-          alto += AltoInicial(b);
+          alto += AltoInicial(j);
           break;
         }
         alto += q->antes + AltoParrafo(*q) + q->despues;
@@ -211,15 +291,56 @@ class Maquetador {
     y_ += p.despues;
   }
 
-  std::vector<double> AnchosColumnas(const TablaDoc& t) const {
-    std::vector<double> anchos;
-    for (const ColumnaTabla& c : t.columnas) anchos.push_back(c.ancho);
-    const double total = std::accumulate(anchos.begin(), anchos.end(), 0.0);
+  // A table wider than the body is first set smaller, down to a readable size,
+  // with its columns narrowed alike; no column is narrower than its longest word,
+  // and a table that cannot fit even so is set smaller still.
+  TablaMaquetada Prepara(const TablaDoc& t) const {
+    TablaMaquetada tm;
+    tm.estilo = t.estilo;
+    tm.conEncabezado = !t.encabezado.empty();
+    for (const ColumnaTabla& c : t.columnas) tm.anchos.push_back(c.ancho);
     const double disponible = der_ - izq_;
-    // A table wider than the body is narrowed to it, every column alike.
-    if (total > disponible && total > 0)
-      for (double& a : anchos) a *= disponible / total;
-    return anchos;
+    const double total = std::accumulate(tm.anchos.begin(), tm.anchos.end(), 0.0);
+    if (total > disponible && total > 0) {
+      const double f = disponible / total;
+      tm.estilo.tamano =
+          std::min(t.estilo.tamano, std::max(kLetraMinima, std::floor(t.estilo.tamano * f * 2) / 2));
+      for (double& a : tm.anchos) a *= f;
+    }
+    for (int intento = 0; intento < 2; ++intento) {
+      std::vector<double> minimos(tm.anchos.size(), 0.0);
+      auto mide = [&](const std::vector<std::string>& celdas) {
+        for (std::size_t c = 0; c < minimos.size() && c < celdas.size(); ++c) {
+          std::size_t i = 0;
+          const std::string& s = celdas[c];
+          while (i < s.size()) {
+            const std::size_t fin = std::min(s.find_first_of(" \n", i), s.size());
+            if (fin > i)
+              minimos[c] =
+                  std::max(minimos[c], med_.Ancho(tm.estilo, std::string_view(s).substr(i, fin - i)));
+            i = fin + 1;
+          }
+        }
+      };
+      mide(t.encabezado);
+      for (const auto& f : t.filas) mide(f);
+      for (double& m : minimos) m += 2 * kRellenoX + 1;
+      AjustaAnchos(tm.anchos, minimos, disponible);
+      const double suma = std::accumulate(minimos.begin(), minimos.end(), 0.0);
+      if (suma <= disponible + 0.5 || intento == 1) break;
+      tm.estilo.tamano = std::max(1.0, std::floor(tm.estilo.tamano * disponible / suma * 4) / 4);
+      tm.anchos = minimos;
+      for (double& a : tm.anchos) a *= disponible / suma;
+    }
+    if (tm.conEncabezado) tm.encabezado = Fila(t.encabezado, tm.anchos, tm.estilo);
+    tm.filas.reserve(t.filas.size());
+    for (const auto& f : t.filas) tm.filas.push_back(Fila(f, tm.anchos, tm.estilo));
+    return tm;
+  }
+
+  const TablaMaquetada& Preparada(const TablaDoc& t, std::size_t indice) {
+    if (!tablas_[indice]) tablas_[indice] = Prepara(t);
+    return *tablas_[indice];
   }
 
   FilaMaquetada Fila(const std::vector<std::string>& celdas, const std::vector<double>& anchos,
@@ -228,8 +349,9 @@ class Maquetador {
     std::size_t maxLineas = 1;
     for (std::size_t c = 0; c < anchos.size(); ++c) {
       CeldaMaquetada cm;
+      // Cells wrap at blanks only: a number or a word is never split.
       if (c < celdas.size())
-        cm.lineas = PartirLineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_);
+        cm.lineas = Lineas(celdas[c], std::max(1.0, anchos[c] - 2 * kRellenoX), e, med_, false);
       maxLineas = std::max(maxLineas, cm.lineas.size());
       f.celdas.push_back(std::move(cm));
     }
@@ -237,23 +359,23 @@ class Maquetador {
     return f;
   }
 
-  void ColocaFila(const FilaMaquetada& f, const TablaDoc& t, const std::vector<double>& anchos) {
-    const double lh = med_.AltoLinea(t.estilo);
+  void ColocaFila(const FilaMaquetada& f, const TablaDoc& t, const TablaMaquetada& tm) {
+    const double lh = med_.AltoLinea(tm.estilo);
     double x = izq_;
-    for (std::size_t c = 0; c < anchos.size(); ++c) {
+    for (std::size_t c = 0; c < tm.anchos.size(); ++c) {
       const Alineacion a = t.columnas[c].alineacion;
       double yl = y_ + kRellenoY;
       for (const std::string& l : f.celdas[c].lineas) {
-        const double w = med_.Ancho(t.estilo, l);
+        const double w = med_.Ancho(tm.estilo, l);
         double xl = x + kRellenoX;
         if (a == Alineacion::Derecha)
-          xl = x + anchos[c] - kRellenoX - w;
+          xl = x + tm.anchos[c] - kRellenoX - w;
         else if (a == Alineacion::Centro)
-          xl = x + (anchos[c] - w) / 2;
-        Texto(xl, yl, l, t.estilo);
+          xl = x + (tm.anchos[c] - w) / 2;
+        Texto(xl, yl, l, tm.estilo);
         yl += lh;
       }
-      x += anchos[c];
+      x += tm.anchos[c];
     }
     y_ += f.alto;
     vacia_ = false;
@@ -272,45 +394,82 @@ class Maquetador {
       pag_->lineas.push_back({izq_, abajoEncabezado, izq_ + ancho, abajoEncabezado, kGrosorTabla});
   }
 
-  void ColocaTabla(const TablaDoc& t) {
+  static std::size_t Grupo(const TablaDoc& t) { return static_cast<std::size_t>(std::max(1, t.filasJuntas)); }
+
+  static double AltoFilas(const TablaMaquetada& tm, std::size_t desde, std::size_t hasta) {
+    double h = 0;
+    for (std::size_t r = desde; r < hasta; ++r) h += tm.filas[r].alto;
+    return h;
+  }
+
+  // The fewest rows from `desde` that may end a page: whole groups, at least two
+  // rows, and never a single row left over for the next page.
+  static std::size_t FinMinimo(std::size_t desde, std::size_t g, std::size_t n) {
+    std::size_t k = desde;
+    while (k < n && (k - desde < kFilasMinimas || n - k < kFilasMinimas)) k = std::min(n, k + g);
+    return k;
+  }
+
+  // Where the rows from `desde` stop on a page of `alto` twips: whole groups that
+  // fit, leaving neither one row alone here nor one row alone on the next page;
+  // `desde` when they must all go to the next page.
+  static std::size_t FinTramo(const TablaMaquetada& tm, std::size_t desde, std::size_t g, double alto) {
+    const std::size_t n = tm.filas.size();
+    std::size_t k = desde;
+    double h = 0;
+    while (k < n) {
+      const std::size_t fin = std::min(n, k + g);
+      const double hg = AltoFilas(tm, k, fin);
+      if (h + hg > alto) break;
+      h += hg;
+      k = fin;
+    }
+    if (k == n) return k;
+    while (k > desde && n - k < kFilasMinimas) k -= std::min(k - desde, g);
+    if (k - desde < std::min(kFilasMinimas, n - desde)) k = desde;
+    return k;
+  }
+
+  void ColocaTabla(const TablaDoc& t, std::size_t indice) {
     if (t.columnas.empty()) return;
-    const std::vector<double> anchos = AnchosColumnas(t);
-    const bool conEncabezado = !t.encabezado.empty();
-    FilaMaquetada encabezado;
-    if (conEncabezado) encabezado = Fila(t.encabezado, anchos, t.estilo);
-    std::vector<FilaMaquetada> filas;
-    filas.reserve(t.filas.size());
-    for (const auto& f : t.filas) filas.push_back(Fila(f, anchos, t.estilo));
-    if (!conEncabezado && filas.empty()) return;
-
-    const double primera = encabezado.alto + (filas.empty() ? 0 : filas.front().alto);
-    if (NoCabe(t.antes + primera))
-      NuevaPagina();
-    else if (!vacia_)
-      y_ += t.antes;
-
-    double arribaTramo = y_;
-    double abajoEncabezado = 0;
-    auto abreTramo = [&] {
-      arribaTramo = y_;
-      abajoEncabezado = 0;
-      if (conEncabezado) {
-        ColocaFila(encabezado, t, anchos);
+    const TablaMaquetada& tm = Preparada(t, indice);
+    if (!tm.conEncabezado && tm.filas.empty()) return;
+    const std::size_t n = tm.filas.size(), g = Grupo(t);
+    bool primero = true;
+    for (std::size_t i = 0;;) {
+      const double antes = primero && !vacia_ ? t.antes : 0;
+      if (n == 0 && NoCabe(antes + tm.encabezado.alto)) {
+        NuevaPagina();
+        continue;
+      }
+      std::size_t k = FinTramo(tm, i, g, abajo_ - y_ - antes - tm.encabezado.alto);
+      if (k == i && n > 0 && !vacia_) {
+        NuevaPagina();  // the rows go on together on the next page
+        continue;
+      }
+      if (k == i && n > 0) {
+        // Not even that fits on a whole page: as many groups as fit, at least one.
+        double h = tm.encabezado.alto;
+        do {
+          const std::size_t fin = std::min(n, k + g);
+          h += AltoFilas(tm, k, fin);
+          k = fin;
+        } while (k < n && h + AltoFilas(tm, k, std::min(n, k + g)) <= abajo_ - arriba_);
+      }
+      y_ += antes;
+      const double arriba = y_;
+      double abajoEncabezado = 0;
+      if (tm.conEncabezado) {
+        ColocaFila(tm.encabezado, t, tm);
         abajoEncabezado = y_;
       }
-    };
-    abreTramo();
-    bool filaEnTramo = false;
-    for (const FilaMaquetada& f : filas) {
-      if (filaEnTramo && y_ + f.alto > abajo_) {
-        CierraTramo(arribaTramo, abajoEncabezado, anchos);
-        NuevaPagina();
-        abreTramo();
-      }
-      ColocaFila(f, t, anchos);
-      filaEnTramo = true;
+      for (std::size_t r = i; r < k; ++r) ColocaFila(tm.filas[r], t, tm);
+      CierraTramo(arriba, abajoEncabezado, tm.anchos);
+      if (k >= n) break;
+      NuevaPagina();
+      i = k;
+      primero = false;
     }
-    CierraTramo(arribaTramo, abajoEncabezado, anchos);
     y_ += t.despues;
   }
 
@@ -353,18 +512,38 @@ class Maquetador {
     vacia_ = false;
   }
 
+  // The widths the left, centre and right parts may take: each its third of the
+  // line, or the room an empty neighbour leaves, less a gap between parts.
+  std::array<double, 3> AnchosPartes(const std::array<std::string, 3>& partes) const {
+    const double w = der_ - izq_;
+    std::array<bool, 3> hay{};
+    for (std::size_t k = 0; k < 3; ++k) hay[k] = partes[k].find_first_not_of(" \r\n") != std::string::npos;
+    std::array<double, 3> lim{w / 3, w / 3, w / 3};
+    if (!hay[1]) {
+      lim[0] = hay[2] ? w / 2 : w;
+      lim[2] = hay[0] ? w / 2 : w;
+    } else if (!hay[0] && !hay[2]) {
+      lim[1] = w;
+    }
+    for (double& l : lim)
+      if (l < w) l -= kHuecoPartes / 2;
+    return lim;
+  }
+
   // Header, footer and page border of page n.
   void Adornos(Pagina& p, int n) {
     p.numero = n;
     pag_ = &p;
     auto bloque = [&](const std::string& texto, const Estilo& e, double arriba) {
       const std::array<std::string, 3> partes = PartesEncabezado(texto, n);
+      const std::array<double, 3> lim = AnchosPartes(partes);
       const double lh = med_.AltoLinea(e);
       for (std::size_t k = 0; k < 3; ++k) {
         std::vector<std::string> lineas;
         PartirLineasDuras(partes[k], lineas);
         double y = arriba;
-        for (const std::string& l : lineas) {
+        for (const std::string& completa : lineas) {
+          const std::string l = Abrevia(completa, lim[k], e, med_);
           const double w = med_.Ancho(e, l);
           const double x = k == 0 ? izq_ : k == 1 ? (izq_ + der_ - w) / 2 : der_ - w;
           Texto(x, y, l, e);
@@ -372,25 +551,29 @@ class Maquetador {
         }
       }
     };
+    const double arribaBorde = arriba_ - kSeparacionBorde, abajoBorde = abajo_ + kSeparacionBorde;
     if (altoEncabezado_ > 0)
-      bloque(doc_.encabezado, doc_.estiloEncabezado, arriba_ - kSeparacionEncabezado - altoEncabezado_);
-    if (altoPie_ > 0) bloque(doc_.pie, doc_.estiloPie, abajo_ + kSeparacionEncabezado);
+      bloque(doc_.encabezado, doc_.estiloEncabezado,
+             (LineaArriba() ? arribaBorde : arriba_) - kSeparacionEncabezado - altoEncabezado_);
+    if (altoPie_ > 0)
+      bloque(doc_.pie, doc_.estiloPie, (LineaAbajo() ? abajoBorde : abajo_) + kSeparacionEncabezado);
 
-    const double x1 = izq_ - kSeparacionBorde, x2 = der_ + kSeparacionBorde;
-    const double y1 = arriba_ - kSeparacionBorde, y2 = abajo_ + kSeparacionBorde;
+    const double W = maqueta_.hoja.ancho;
+    const double x1 = std::max(std::min(kMargenHoja, izq_), izq_ - kSeparacionBorde);
+    const double x2 = std::min(std::max(W - kMargenHoja, der_), der_ + kSeparacionBorde);
     switch (conf_.borde) {
       case 1:
-        p.lineas.push_back({x1, y2, x2, y2, kGrosorBorde});
+        p.lineas.push_back({x1, abajoBorde, x2, abajoBorde, kGrosorBorde});
         break;
       case 2:
-        p.lineas.push_back({x1, y1, x2, y1, kGrosorBorde});
+        p.lineas.push_back({x1, arribaBorde, x2, arribaBorde, kGrosorBorde});
         break;
       case 3:
-        p.lineas.push_back({x1, y1, x2, y1, kGrosorBorde});
-        p.lineas.push_back({x1, y2, x2, y2, kGrosorBorde});
+        p.lineas.push_back({x1, arribaBorde, x2, arribaBorde, kGrosorBorde});
+        p.lineas.push_back({x1, abajoBorde, x2, abajoBorde, kGrosorBorde});
         break;
       case 4:
-        p.rectangulos.push_back({x1, y1, x2, y2, kGrosorBorde});
+        p.rectangulos.push_back({x1, arribaBorde, x2, abajoBorde, kGrosorBorde});
         break;
       default:
         break;
@@ -418,6 +601,7 @@ class Maquetador {
   double altoEncabezado_ = 0, altoPie_ = 0;
   double y_ = 0;
   bool vacia_ = true;
+  std::vector<std::optional<TablaMaquetada>> tablas_;
 };
 
 }  // namespace
@@ -430,17 +614,7 @@ MedidaHoja Hoja(const ConfiguracionPagina& c) {
 
 std::vector<std::string> PartirLineas(std::string_view texto, double ancho, const Estilo& e,
                                       const MedidorTexto& m) {
-  std::vector<std::string> lineas;
-  std::size_t inicio = 0;
-  for (;;) {
-    std::size_t fin = texto.find('\n', inicio);
-    std::string_view l =
-        texto.substr(inicio, fin == std::string_view::npos ? std::string_view::npos : fin - inicio);
-    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-    PartirLinea(l, ancho, e, m, lineas);
-    if (fin == std::string_view::npos) return lineas;
-    inicio = fin + 1;
-  }
+  return Lineas(texto, ancho, e, m, true);
 }
 
 Maqueta MaquetaDocumento(const Documento& d, const ConfiguracionPagina& c, const MedidorTexto& m) {

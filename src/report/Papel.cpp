@@ -1,5 +1,7 @@
 #include "report/Papel.h"
 
+#include "model/Numeros.h"
+
 #include <cmath>
 
 namespace placatec {
@@ -106,6 +108,16 @@ MedidaPapel MedidasPapel(int codigo) {
   const EntradaPapel& e =
       (codigo >= 1 && codigo <= UltimoCodigoPapel) ? kPapeles[codigo] : kPapeles[PapelCarta];
   return {Twips(e.ancho, e.unidad), Twips(e.alto, e.unidad)};
+}
+
+std::optional<int> CodigoPapel(std::string_view nombre) {
+  const std::string buscado = Mayusculas(Recorta(nombre));
+  if (buscado == "A4") return PapelA4;
+  if (buscado == "LETTER") return PapelCarta;
+  for (int codigo = 1; codigo <= UltimoCodigoPapel; ++codigo)
+    if (!NombrePapel(codigo).empty() && Mayusculas(NombrePapel(codigo)) == buscado) return codigo;
+  if (buscado == Mayusculas(NombrePapel(PapelCustom))) return PapelCustom;
+  return std::nullopt;
 }
 
 }  // namespace placatec

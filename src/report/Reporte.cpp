@@ -1,9 +1,12 @@
 #include "report/Reporte.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "design/Refuerzo.h"
+#include "engine/Clasificacion.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
@@ -12,22 +15,12 @@
 namespace placatec {
 
 bool SeccionHabilitada(Seccion s, const Proyecto& p) {
-  return (s == Seccion::Refuerzo || s == Seccion::CalculoMetrico || s == Seccion::Verificaciones)
-             ? p.NumLosas >= 1 || p.CalculoHecho
-             : true;
+  for (const DefinicionSeccion& d : kSecciones)
+    if (d.seccion == s) return !d.necesitaCalculo || p.NumLosas >= 1 || p.CalculoHecho;
+  return false;
 }
 
-std::string BarraReporte(float area) {
-  const float a = std::fabs(area);
-  if (a < 7.1f)
-    return "\xC3\xB8"
-           "3/8 a ";
-  if (a < 15.875f)
-    return "\xC3\xB8"
-           "1/2 a ";
-  return "\xC3\xB8"
-         "3/4 a ";
-}
+std::string BarraReporte(float area) { return EtiquetaBarra(BarraParaArea(std::fabs(area))) + " a "; }
 
 namespace {
 
@@ -35,10 +28,11 @@ namespace {
 std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna, const char* formato) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   const Celda& c = t.filas[fila][columna];
+  // The stored value through the same display rule as the window (a tiny negative
+  // moment is "-0.00" in both); a cell without one is read from its text.
+  if (c.valor) return Formato(ASingle(*c.valor), formato);
   const std::string texto = Recorta(c.texto);
-  if (texto.empty()) return c.valor ? Formato(*c.valor, formato) : std::string();
-  if (!EsNumero(texto) && c.valor) return Formato(*c.valor, formato);
-  return Formato(ValorTexto(texto), formato);
+  return texto.empty() ? std::string() : Formato(ValorTexto(texto), formato);
 }
 
 std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
@@ -60,6 +54,15 @@ class InterlocutorNota : public Interlocutor {
 // bars whatever its design area.
 std::string BarraDeFila(float area, const std::string& tipo) {
   return tipo == "Temp" ? BarraReporte(0.0f) : BarraReporte(area);
+}
+
+// Today's date as dd/mm/aaaa.
+std::string FechaDeHoy() {
+  const std::chrono::year_month_day d{
+      std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
+  auto dos = [](unsigned v) { return (v < 10 ? "0" : "") + std::to_string(v); };
+  return dos(static_cast<unsigned>(d.day())) + "/" + dos(static_cast<unsigned>(d.month())) + "/" +
+         std::to_string(static_cast<int>(d.year()));
 }
 
 std::string NumeroTexto(const std::string& texto, const char* formato) {
@@ -128,7 +131,7 @@ void Reporte::SetSubTitle(const std::string& s) {
   SetNormal();
 }
 
-void Reporte::MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo) {
+void Reporte::MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo, int juntas) {
   Parrafo("", true);
   espacios_[0] = 50;
   espacios_[2] = 50;
@@ -137,6 +140,7 @@ void Reporte::MuestraTabla(const std::string& fo, const std::string& he, const s
   t.columnas = ParseaFormato(fo);
   t.encabezado = ParseaEncabezado(he);
   t.filas = ParseaCuerpo(bo);
+  t.filasJuntas = juntas;
   t.estilo = fuente_;
   t.antes = espacios_[0];
   t.despues = espacios_[2];
@@ -163,7 +167,7 @@ void Reporte::FiguraBordes() {
   doc_.bloques.emplace_back(std::move(f));
 }
 
-void Reporte::SeccionDatos(const Sesion& s) {
+void Reporte::SeccionDatos(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   SetSubTitle("Datos generales");
   std::string bo;
@@ -206,7 +210,7 @@ void Reporte::SeccionDatos(const Sesion& s) {
   }
   MuestraTabla("^_700|>_800|>_800|>_1000|^_700|^_700|^_700|^_700|>_1000|>_1000|>_1000|>_1000",
                "Losa|Lx (m)|Ly (m)|Espesor (m)|Borde 1|Borde 2|Borde 3|Borde 4|CM-vuelo (To/m)|"
-               "CV-vuelo (To/m)|CM-vano (To/m)|CV-vano (To/m)",
+               "CV-vuelo (To/m)|CM-vano (To/m2)|CV-vano (To/m2)",
                bo);
 
   SetSubTitle("Definicion de apoyos continuos");
@@ -218,7 +222,7 @@ void Reporte::SeccionDatos(const Sesion& s) {
   MuestraTabla("^_1000|^_1200|^_1200|^_1200", "Apoyo|Direccion|Losa A|Losa B", bo);
 }
 
-void Reporte::SeccionRefuerzo(const Sesion& s) {
+void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   SetSubTitle("Refuerzo en vanos");
   std::string bo;
@@ -236,7 +240,14 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
-               "Losa|Direccion|Momento (To-m)|Refuerzo (cm2)|Barras|Tipo", bo);
+               "Losa|Direccion|Momento (To-m)|Refuerzo (cm2)|Barras|Tipo", bo, 2);
+  Leyenda(
+      "Simple|acero inferior del vano, en una capa;"
+      "Doble|momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces);"
+      "Vuelo|losa en voladizo (caso 13): acero de la direccion del voladizo;"
+      "Temp|acero de temperatura, " +
+      EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") +
+      " m, en la direccion que no trabaja");
 
   SetSubTitle("Refuerzo en apoyos");
   bo.clear();
@@ -252,9 +263,16 @@ void Reporte::SeccionRefuerzo(const Sesion& s) {
   }
   MuestraTabla("^_800|^_1200|^_1200|>_1200|>_1200|>_1000|^_1300",
                "Apoyo|Direccion|Losas|Momento (To-m)|Refuerzo (cm2)|Suben (cm2)|Adicionales", bo);
+  Leyenda(
+      "Refuerzo|acero que el momento del apoyo requiere;"
+      "Suben|acero de los vanos de las dos losas que pasa sobre el apoyo (la media de sus aportes), "
+      "descontado del requerido;"
+      "Adicionales|barras que se agregan sobre el apoyo para completar el acero requerido, con su "
+      "separacion; --- cuando no hacen falta");
 }
 
-void Reporte::SeccionReacciones(const Sesion& s) {
+void Reporte::SeccionReacciones(Sesion& s, const Recalculos& r) {
+  if (r.reacciones) r.reacciones(s);
   SetSubTitle("Reacciones de apoyo");
   std::string bo;
   const std::size_t filas = std::min<std::size_t>(
@@ -270,7 +288,8 @@ void Reporte::SeccionReacciones(const Sesion& s) {
                bo);
 }
 
-void Reporte::SeccionCalculoMetrico(const Sesion& s) {
+void Reporte::SeccionCalculoMetrico(Sesion& s, const Recalculos& r) {
+  if (r.cantidades) r.cantidades(s);
   SetSubTitle("Calculo metrico");
   std::string bo;
   const int losas = std::clamp(static_cast<int>(s.proyecto.NumLosas), 0, MaxLosas);
@@ -282,20 +301,14 @@ void Reporte::SeccionCalculoMetrico(const Sesion& s) {
   }
   bo += "Totales";
   for (const std::string& t : s.medidas.totales) bo += "|" + CeldaSegura(Recorta(t));
-  const std::string he = std::string(
-                             "Losa|Volumen (m3)|\xC3\xB8"
-                             "3/8") +
-                         " " +
-                         "(qq)|\xC3\xB8"
-                         "1/2" +
-                         " " +
-                         "(qq)|\xC3\xB8"
-                         "3/4" +
-                         " " + "(qq)|Total (qq)|Cuantia (qq/m3)";
+  // The bar labels as the results window writes them.
+  std::string he = "Losa|Volumen (m3)";
+  for (const Barra* b : {&kBarra3_8, &kBarra1_2, &kBarra3_4}) he += "|" + EtiquetaBarra(*b) + " (qq)";
+  he += "|Total (qq)|Cuantia (qq/m3)";
   MuestraTabla("^_800|>_1000|>_800|>_800|>_800|>_900|>_900", he, bo);
 }
 
-void Reporte::SeccionVerificaciones(const Sesion& s) {
+void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   const TablasVerificaciones& t = s.tablasVerificaciones;
   SetSubTitle(std::string(kTituloVerificaciones));
   Parrafo(t.resumen, false);
@@ -327,6 +340,61 @@ void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::strin
   Parrafo("Refuerzo no calculado", false);
 }
 
+void Reporte::Leyenda(const std::string& filas) { MuestraTabla("<_1300|<_7700", "", filas); }
+
+void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
+  const Proyecto& p = s.proyecto;
+  const MinimosRefuerzo min = MinimosPara(p.Fy);
+  auto n = [](double v) { return Formato(v, "#0.####"); };
+  SetSubTitle("Bases de dise\xC3\xB1o");
+  std::string bo;
+  bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
+        std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
+  bo += "Fecha|" + CeldaSegura(fecha_) + ";";
+  bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) +
+        ";";
+  bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
+  bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV;";
+  bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) +
+        " f'c d2), w = " + n(kOmegaBase) + " - raiz(" + n(kLimiteRaiz) +
+        " - q), cuantia = w f'c / Fy, As = cuantia d;";
+  bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " y area " + Formato(min.areaMinima, "0.00") +
+        " cm2/m para Fy = " + Formato(static_cast<int>(p.Fy), "#####") + " Kg/cm2;";
+  bo += "Separacion maxima|" + n(kSeparacionMaximaEspesores) + " veces el espesor de la losa;";
+  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") +
+        " cm, peralte efectivo d = espesor - recubrimiento;";
+  bo +=
+      "Acero de temperatura|" + EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") + " m;";
+  bo +=
+      "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes "
+      "del "
+      "programa. Losas en una direccion (casos 10 a 13): formulas de viga. Losas con un borde libre (casos "
+      "14 "
+      "a 25): coeficientes ajustados. Apoyos continuos: un ciclo de distribucion de momentos.;";
+  bo += "Calculo metrico|Desperdicio " + Formato(p.Desperdicio, "#0.##") + " %";
+  MuestraTabla("<_2400|<_6800", "", bo);
+}
+
+void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
+  const Proyecto& p = s.proyecto;
+  SetSubTitle("An\xC3\xA1lisis de losas");
+  std::string bo;
+  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
+  for (int i = 1; i <= losas; ++i)
+    bo += Formato(i, "##") + "|" + Formato(static_cast<int>(p.CodigoLosa[i]), "##") + "|" +
+          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(p.RelacionLados[i], "0.000") + "|" +
+          Formato(p.CargaUltima[i], "0.000") + "|" + Formato(p.MomentoCasoX[i], "0.00") + "|" +
+          Formato(p.MomentoCasoY[i], "0.00") + "|" + Formato(p.MomentoCasoNegX[i], "0.00") + "|" +
+          Formato(p.MomentoCasoNegY[i], "0.00") + ";";
+  MuestraTabla("^_600|^_600|<_2800|>_900|>_1100|>_900|>_900|>_900|>_900",
+               "Losa|Caso|Condiciones de borde|m = Ly/Lx|Carga ultima (To/m2)|Mx vano (To-m)|My vano (To-m)|"
+               "Mx borde (To-m)|My borde (To-m)",
+               bo);
+  Leyenda(
+      "Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el refuerzo "
+      "se disena con los momentos ya distribuidos");
+}
+
 Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {
   doc_ = Documento{};
   estilos_ = opciones.estilos;
@@ -336,32 +404,38 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   doc_.estiloEncabezado = estilos_[FilaHeader];
   doc_.estiloPie = estilos_[FilaFooter];
 
+  fecha_ = opciones.fecha.empty() ? FechaDeHoy() : opciones.fecha;
   auto marcada = [&](Seccion sec) {
     return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s.proyecto);
   };
+  // Sections of results run the calculation first, so that they belong to the data as
+  // they are now; a refused calculation is said where the reinforcement would stand.
+  bool necesitaCalculo = false;
+  for (const DefinicionSeccion& d : kSecciones) necesitaCalculo |= d.necesitaCalculo && marcada(d.seccion);
   std::string negativa;  // the message of a refused calculation
-  if ((marcada(Seccion::Refuerzo) || marcada(Seccion::CalculoMetrico) || marcada(Seccion::Verificaciones)) &&
-      recalculos.refuerzo)
-    negativa = recalculos.refuerzo(s);
-  // Results are printed only when they belong to the data as they are now.
-  auto resultados = [&](Seccion sec) { return marcada(sec) && negativa.empty() && s.proyecto.CalculoHecho; };
+  if (necesitaCalculo && recalculos.refuerzo) negativa = recalculos.refuerzo(s);
 
-  if (marcada(Seccion::Datos)) SeccionDatos(s);
-  if (resultados(Seccion::Refuerzo))
-    SeccionRefuerzo(s);
-  else if (marcada(Seccion::Refuerzo) && !negativa.empty())
-    RefuerzoNoCalculado("Refuerzo", negativa);
-  if (marcada(Seccion::Reacciones)) {
-    if (recalculos.reacciones) recalculos.reacciones(s);
-    SeccionReacciones(s);
+  using Procedimiento = void (Reporte::*)(Sesion&, const Recalculos&);
+  static const std::array<std::pair<Seccion, Procedimiento>, NumSecciones> kProcedimientos{{
+      {Seccion::Datos, &Reporte::SeccionDatos},
+      {Seccion::BasesDiseno, &Reporte::SeccionBasesDiseno},
+      {Seccion::AnalisisLosas, &Reporte::SeccionAnalisisLosas},
+      {Seccion::Refuerzo, &Reporte::SeccionRefuerzo},
+      {Seccion::Reacciones, &Reporte::SeccionReacciones},
+      {Seccion::CalculoMetrico, &Reporte::SeccionCalculoMetrico},
+      {Seccion::Verificaciones, &Reporte::SeccionVerificaciones},
+  }};
+  for (const DefinicionSeccion& d : kSecciones) {
+    if (!marcada(d.seccion)) continue;
+    if (d.necesitaCalculo && (!negativa.empty() || !s.proyecto.CalculoHecho)) {
+      if (!negativa.empty() && d.seccion == Seccion::Refuerzo) RefuerzoNoCalculado("Refuerzo", negativa);
+      if (!negativa.empty() && d.seccion == Seccion::CalculoMetrico)
+        RefuerzoNoCalculado("Calculo metrico", "");
+      continue;
+    }
+    for (const auto& [seccion, procedimiento] : kProcedimientos)
+      if (seccion == d.seccion) (this->*procedimiento)(s, recalculos);
   }
-  if (resultados(Seccion::CalculoMetrico)) {
-    if (recalculos.cantidades) recalculos.cantidades(s);
-    SeccionCalculoMetrico(s);
-  } else if (marcada(Seccion::CalculoMetrico) && !negativa.empty()) {
-    RefuerzoNoCalculado("Calculo metrico", "");
-  }
-  if (resultados(Seccion::Verificaciones)) SeccionVerificaciones(s);
   return std::move(doc_);
 }
 

@@ -1,7 +1,6 @@
 #pragma once
-// Composition of the printed report (`Inicia`): the sections "Datos", "Refuerzo",
-// "Reacciones", "Calculo metrico" and "Verificaciones", in that order, from the project
-// and the result tables of the session.
+// Composition of the printed report (`Inicia`): its sections, in the order of
+// `kSecciones`, from the project and the result tables of the session.
 #include <array>
 #include <functional>
 #include <string>
@@ -12,9 +11,36 @@
 
 namespace placatec {
 
-// The sections in the order they are composed.
-enum class Seccion { Datos = 0, Refuerzo = 1, Reacciones = 2, CalculoMetrico = 3, Verificaciones = 4 };
-constexpr int NumSecciones = 5;
+// The sections of the report; the value indexes the check boxes.
+enum class Seccion {
+  Datos = 0,
+  Refuerzo = 1,
+  Reacciones = 2,
+  CalculoMetrico = 3,
+  BasesDiseno = 4,
+  AnalisisLosas = 5,
+  Verificaciones = 6
+};
+constexpr int NumSecciones = 7;
+
+// A section as the preview lists it: its check box and whether it needs a calculation.
+struct DefinicionSeccion {
+  Seccion seccion;
+  const char* titulo;  // caption of its check box
+  const char* nombre;  // object name of its check box
+  bool necesitaCalculo;
+};
+// The sections in the order they are composed. A new section is one more row here
+// and its procedure in the table of `Reporte::Inicia`.
+inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
+    {Seccion::Datos, "Datos", "Check3", false},
+    {Seccion::BasesDiseno, "Bases de dise\xC3\xB1o", "CheckBases", false},
+    {Seccion::AnalisisLosas, "An\xC3\xA1lisis de losas", "CheckAnalisis", true},
+    {Seccion::Refuerzo, "Refuerzo", "Check4", true},
+    {Seccion::Reacciones, "Reacciones", "Check2", false},
+    {Seccion::CalculoMetrico, "Calculo metrico", "Check1", true},
+    {Seccion::Verificaciones, "Verificaciones", "Check5", true},
+}};
 
 // Whether a section's check box is enabled: the result sections need a slab to
 // calculate (the report runs the calculation itself).
@@ -28,10 +54,15 @@ inline constexpr std::string_view kPieReporte = "||Pag %d";
 std::string EncabezadoReporte(const Proyecto& p);
 std::string PieReporte(const Proyecto& p);
 
+constexpr std::array<bool, NumSecciones> TodasMarcadas() {
+  std::array<bool, NumSecciones> a{};
+  a.fill(true);
+  return a;
+}
+
 struct OpcionesReporte {
-  // Check boxes. "Verificaciones" starts unchecked: the report prints as it always
-  // did until the engineer asks for the checks.
-  std::array<bool, NumSecciones> marcadas{true, true, true, true, false};
+  std::array<bool, NumSecciones> marcadas = TodasMarcadas();  // check boxes, by Seccion
+  std::string fecha;  // date printed in the design basis; empty: today
   EstilosReporte estilos = EstilosPorDefecto();
   std::string encabezado;        // header field
   std::string pie{kPieReporte};  // footer field
@@ -55,7 +86,8 @@ struct FilaCargaMuerta {
 };
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s);
 
-// bar(A) of the span rows: "ø3/8 a ", "ø1/2 a " or "ø3/4 a " by the design area.
+// bar(A) of the span rows: the bar of the design area as the results window writes
+// it, then " a " (`ø 3/8" a `).
 std::string BarraReporte(float area);
 
 class Reporte {
@@ -70,7 +102,8 @@ class Reporte {
                    const Recalculos& recalculos = RecalculosDelPrograma());
 
   // Prints one table from its format, header and body strings.
-  void MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo);
+  // `juntas` rows stay together on a page (a slab's X and Y rows).
+  void MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo, int juntas = 1);
   // The "Texto" style and the body-text spacing.
   void SetNormal();
   // A blank line, the sub-title s in the "Sub-Titulos" style, then SetNormal.
@@ -79,14 +112,18 @@ class Reporte {
  private:
   void Parrafo(const std::string& texto, bool juntoConSiguiente);
   void FiguraBordes();
-  void SeccionDatos(const Sesion& s);
-  void SeccionRefuerzo(const Sesion& s);
-  void SeccionReacciones(const Sesion& s);
-  void SeccionCalculoMetrico(const Sesion& s);
-  void SeccionVerificaciones(const Sesion& s);
+  void SeccionDatos(Sesion& s, const Recalculos& r);
+  void SeccionBasesDiseno(Sesion& s, const Recalculos& r);
+  void SeccionAnalisisLosas(Sesion& s, const Recalculos& r);
+  void SeccionRefuerzo(Sesion& s, const Recalculos& r);
+  void SeccionReacciones(Sesion& s, const Recalculos& r);
+  void SeccionCalculoMetrico(Sesion& s, const Recalculos& r);
+  void Leyenda(const std::string& filas);
+  void SeccionVerificaciones(Sesion& s, const Recalculos& r);
   void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;
+  std::string fecha_;
   EstilosReporte estilos_;
   Estilo fuente_;                     // the font in force
   std::array<double, 4> espacios_{};  // spacing and indent settings, twips

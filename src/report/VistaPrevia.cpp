@@ -62,8 +62,8 @@ void VistaPrevia::Activa() {
     botonesHabilitados = true;
   }
   CamposEncabezado();
-  for (Seccion sec : {Seccion::Refuerzo, Seccion::CalculoMetrico, Seccion::Verificaciones})
-    habilitada[static_cast<std::size_t>(sec)] = SeccionHabilitada(sec, s_.proyecto);
+  for (const DefinicionSeccion& d : kSecciones)
+    habilitada[static_cast<std::size_t>(d.seccion)] = SeccionHabilitada(d.seccion, s_.proyecto);
   UpdatePreview();
 }
 
@@ -126,7 +126,8 @@ void VistaPrevia::UpdateControlBar() {
   const int n = std::max(1, vp_.NumPaginas());
   vp_.paginaMostrada = std::clamp(vp_.paginaMostrada, 1, n);
   vp_.zoom = std::clamp(vp_.zoom, vp_.zoomMin, vp_.zoomMax);
-  textoPagina = std::to_string(vp_.paginaMostrada);
+  textoPagina =
+      std::to_string(vp_.NumPaginas() ? vp_.paginaMostrada : 0) + " de " + std::to_string(vp_.NumPaginas());
   textoZoom = std::to_string(vp_.zoom);
   paginaHabilitada[0] = paginaHabilitada[1] = vp_.paginaMostrada > 1;
   paginaHabilitada[2] = paginaHabilitada[3] = vp_.paginaMostrada < vp_.NumPaginas();
@@ -273,6 +274,12 @@ void VistaPrevia::ClickPagina(int indice) {
 void VistaPrevia::CambiaPaginaVista(int pagina) {
   vp_.paginaMostrada = std::clamp(pagina, 1, std::max(1, vp_.NumPaginas()));
   UpdateControlBar();
+}
+
+void VistaPrevia::AjustaAlAncho(int pixeles, double ppp) {
+  const double hoja = Hoja(vp_.pagina).ancho * ppp / 1440.0;  // pixels at 100 %
+  if (!(hoja > 0)) return;
+  CambiaZoomVista(static_cast<int>(std::floor(100.0 * std::max(0, pixeles - 24) / hoja)));
 }
 
 void VistaPrevia::CambiaZoomVista(int zoom) {

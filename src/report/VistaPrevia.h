@@ -94,6 +94,9 @@ class VistaPrevia {
   // The user changed the page or the zoom in the preview itself.
   void CambiaPaginaVista(int pagina);
   void CambiaZoomVista(int zoom);
+  // The zoom at which the sheet fills a view `pixeles` wide (a small border aside)
+  // on a screen of `ppp` pixels per inch.
+  void AjustaAlAncho(int pixeles, double ppp);
 
   // Page range: 0 "To&do", 1 "Pa&gina actual", 2 "Pagi&nas:".
   void ClickRango(int indice);
@@ -124,10 +127,9 @@ class VistaPrevia {
   std::array<bool, 2> dibujoOrientacion{true, false};  // page pictures
   int borde = 0;                                       // cmbBorders
   std::array<std::string, 4> txtMargin{"1\"", "1\"", "1\"", "1\""};
-  std::array<int, 4> barraMargen{};  // remembered scroll bar positions
-  // The "Verificaciones" box starts unchecked.
-  std::array<bool, NumSecciones> marcada{true, true, true, true, false};
-  std::array<bool, NumSecciones> habilitada{true, true, true, true, true};
+  std::array<int, 4> barraMargen{};                          // remembered scroll bar positions
+  std::array<bool, NumSecciones> marcada = TodasMarcadas();  // by Seccion
+  std::array<bool, NumSecciones> habilitada = TodasMarcadas();
   int rango = 0;             // Option1
   std::string desde, hasta;  // Text1, Text2
   std::array<Spinner, 2> spinners;

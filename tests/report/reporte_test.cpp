@@ -64,7 +64,8 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   EXPECT_EQ(SubTitulos(d),
             (std::vector<std::string>{"Datos generales", "Nomenclatura para las condiciones de borde",
                                       "Numeracion de los bordes", "Descripcion de losas",
-                                      "Definicion de apoyos continuos", "Refuerzo en vanos",
+                                      "Definicion de apoyos continuos", "Bases de dise\xC3\xB1o",
+                                      "An\xC3\xA1lisis de losas", "Refuerzo en vanos",
                                       "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
   EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
   EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
@@ -98,21 +99,21 @@ TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   ASSERT_EQ(t.filas.size(), 4u);
   EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50",
                                                   "\xC3\xB8"
-                                                  "1/2 a 0.25",
+                                                  " 1/2\" a 0.25",
                                                   "Simple"}));
   EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50",
                                                   "\xC3\xB8"
-                                                  "3/4 a 0.30",
+                                                  " 3/4\" a 0.30",
                                                   "Doble"}));
   EXPECT_EQ(t.filas[2][4],
             "\xC3\xB8"
-            "3/8 a 0.25");
+            " 3/8\" a 0.25");
   EXPECT_EQ(t.filas[3][4],
             "\xC3\xB8"
-            "3/8 a 0.30");  // just below 7.1 as a Single
+            " 3/8\" a 0.30");  // just below 7.1 as a Single
   EXPECT_EQ(BarraReporte(15.87f),
             "\xC3\xB8"
-            "1/2 a ");
+            " 1/2\" a ");
 
   // Grid texts are read as numbers and formatted again.
   s.vanos.filas[0][2] = {"2.5", std::nullopt};

@@ -3,14 +3,16 @@
 #include <string>
 
 #include "comandos/Sesion.h"
+#include "report/Maquetacion.h"
 
 namespace placatec {
 
-// The report with all four sections (those that need a calculation only after
-// one), the default page settings (Letter, portrait, 1-inch margins) and the
+// The report with every section (those that need a calculation only after one),
+// the page settings given (by default Letter, portrait, 1-inch margins) and the
 // project's header and footer, written to `ruta`. The file is replaced only when
 // the whole document was written. Needs a QGuiApplication (the offscreen platform
 // serves); false with a Spanish `error` otherwise.
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error);
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error,
+                const ConfiguracionPagina& pagina = {});
 
 }  // namespace placatec

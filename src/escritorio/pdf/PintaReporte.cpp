@@ -158,7 +158,7 @@ bool EscribePdf(const Maqueta& m, const ConfiguracionPagina& c, const QString& r
   return true;
 }
 
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error) {
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& c) {
   if (!qGuiApp) {
     error = "No se puede escribir el PDF sin el entorno grafico de Qt.";
     return false;
@@ -168,7 +168,6 @@ bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error) {
   o.encabezado = EncabezadoReporte(p);
   o.pie = PieReporte(p);
   const Documento d = Reporte().Inicia(s, o);
-  const ConfiguracionPagina c;
   const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
   QString e;
   if (!EscribePdf(m, c, QString::fromStdString(ruta), e, 0, 0, QString::fromStdString(p.Titulo))) {

@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "escritorio/pdf/PintaReporte.h"
 #include "escritorio/vistaprevia/EntornoQt.h"
@@ -127,6 +128,7 @@ void LosPrev::Construye() {
   hoja_->setObjectName("hoja");
   vista_->setWidget(hoja_);
   vista_->installEventFilter(this);
+  vista_->viewport()->installEventFilter(this);
   centro_->addWidget(vista_);
   centro_->addWidget(ConstruyePanelFuentes());
   centro_->addWidget(ConstruyePanelEncabezado());
@@ -245,12 +247,11 @@ QWidget* LosPrev::ConstruyeIzquierda() {
 
   imprimeMarco_ = new QGroupBox("Imprime");
   auto* im = new QGridLayout(imprimeMarco_);
-  const char* secciones[NumSecciones] = {"Datos", "Refuerzo", "Reacciones", "Calculo metrico",
-                                         "Verificaciones"};
-  const char* nombres[NumSecciones] = {"Check3", "Check4", "Check2", "Check1", "Check5"};
-  for (int k = 0; k < NumSecciones; ++k) {
-    auto* c = new QCheckBox(secciones[k]);
-    c->setObjectName(nombres[k]);
+  // One box per section, placed by the section's number (the newer ones below).
+  for (const DefinicionSeccion& d : kSecciones) {
+    const int k = static_cast<int>(d.seccion);
+    auto* c = new QCheckBox(QString::fromUtf8(d.titulo));
+    c->setObjectName(d.nombre);
     check_[static_cast<std::size_t>(k)] = c;
     im->addWidget(c, k / 2, k % 2);
     connect(c, &QCheckBox::clicked, this, [this, k](bool v) {
@@ -258,13 +259,14 @@ QWidget* LosPrev::ConstruyeIzquierda() {
       Refleja();
     });
   }
+  const int kFilaRango = (NumSecciones + 1) / 2;  // the page range below the section boxes
   const char* rangos[3] = {"To&do", "Pa&gina actual", "Pagi&nas:"};
   auto* grupoRango = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
     option1_[static_cast<std::size_t>(i)] = new QRadioButton(rangos[i]);
     option1_[static_cast<std::size_t>(i)]->setObjectName(QString("Option1_%1").arg(i));
     grupoRango->addButton(option1_[static_cast<std::size_t>(i)], i);
-    im->addWidget(option1_[static_cast<std::size_t>(i)], (NumSecciones + 1) / 2 + i, 0, 1, 2);
+    im->addWidget(option1_[static_cast<std::size_t>(i)], kFilaRango + i, 0, 1, 2);
   }
   connect(grupoRango, &QButtonGroup::idClicked, this, [this](int i) {
     modelo_->ClickRango(i);
@@ -304,7 +306,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     });
   }
   campos->addStretch();
-  im->addLayout(campos, (NumSecciones + 1) / 2 + 3, 0, 1, 2);
+  im->addLayout(campos, kFilaRango + 3, 0, 1, 2);
   col->addWidget(imprimeMarco_);
   col->addStretch();
   return izq;
@@ -337,6 +339,15 @@ QWidget* LosPrev::ConstruyeBarra() {
     b->addSpacing(16);
   };
   fila("Zoom:", zoom_, cmdZoom_, "cmdZoom", [](VistaPrevia& m, int i) { m.ClickZoom(i); });
+  auto* ancho = new QToolButton;
+  ancho->setText("Ancho");
+  ancho->setObjectName("cmdAncho");
+  ancho->setToolTip("Ajusta el zoom al ancho de la hoja (Ctrl + rueda: acerca o aleja)");
+  b->insertWidget(b->count() - 1, ancho);  // after the zoom buttons
+  connect(ancho, &QToolButton::clicked, this, [this] {
+    modelo_->AjustaAlAncho(vista_->viewport()->width(), logicalDpiX());
+    Refleja();
+  });
   fila("Pagina:", pagina_, cmdPage_, "cmdPage", [](VistaPrevia& m, int i) { m.ClickPagina(i); });
   b->addStretch();
   imprime_ = new QPushButton("Imprime");
@@ -541,6 +552,16 @@ bool LosPrev::eventFilter(QObject* objeto, QEvent* evento) {
         return true;
       }
     }
+  }
+  if (vista_ && objeto == vista_->viewport() && evento->type() == QEvent::Wheel &&
+      (static_cast<QWheelEvent*>(evento)->modifiers() & Qt::ControlModifier)) {
+    // Ctrl + wheel zooms in or out by the zoom step.
+    const int giro = static_cast<QWheelEvent*>(evento)->angleDelta().y();
+    if (giro != 0) {
+      modelo_->ClickZoom(giro > 0 ? 2 : 1);
+      Refleja();
+    }
+    return true;
   }
   if (objeto == vista_ && evento->type() == QEvent::KeyPress) {
     // Page keys in the preview itself.

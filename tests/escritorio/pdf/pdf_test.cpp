@@ -55,7 +55,7 @@ class PdfTest : public QObject {
           "Descripcion de losas", "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
           "Reacciones de apoyo", "Calculo metrico", "Carga ultima general", "A = Apoyado",
           "\xC3\xB8"
-          "3/8 a 0.25",
+          " 3/8\" a 0.25",
           "Totales", "Reac-ultima"})
       QVERIFY2(texto.contains(QString::fromUtf8(sub)), sub);
 
