@@ -45,9 +45,6 @@ struct MinimosRefuerzo {
 };
 MinimosRefuerzo MinimosPara(Integer fy);
 
-// The spacing of the temperature steel, 3/8 inch bars (m).
-inline constexpr float kSeparTemperatura = 0.28f;
-
 // The design of a 1 m wide section for a moment M >= 0 (To-m/m) at an effective
 // depth d (m): q = M / (d2 5.3 Fc), r = Sqr(0.7190001 - q), omega = 0.8480001 - r,
 // ratio = Fc omega / Fy, area = 10000 ratio d (cm2/m), each stored as a Single.

@@ -59,9 +59,16 @@ constexpr std::array<bool, NumSecciones> TodasMarcadas() {
   a.fill(true);
   return a;
 }
+// The boxes as the preview first shows them: every section but "Verificaciones", so
+// that the report prints as it always did until the engineer asks for the checks.
+constexpr std::array<bool, NumSecciones> MarcadasPorDefecto() {
+  std::array<bool, NumSecciones> a = TodasMarcadas();
+  a[static_cast<std::size_t>(Seccion::Verificaciones)] = false;
+  return a;
+}
 
 struct OpcionesReporte {
-  std::array<bool, NumSecciones> marcadas = TodasMarcadas();  // check boxes, by Seccion
+  std::array<bool, NumSecciones> marcadas = MarcadasPorDefecto();  // check boxes, by Seccion
   std::string fecha;  // date printed in the design basis; empty: today
   EstilosReporte estilos = EstilosPorDefecto();
   std::string encabezado;        // header field

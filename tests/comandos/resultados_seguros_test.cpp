@@ -103,8 +103,8 @@ TEST(ResultadosSeguros, ElReporteCalculaConLosDatosDeAhora) {
   g.losas.FilaActualizada(ui);
   t = TextoDe(Reporte().Inicia(g, OpcionesReporte{}));
   EXPECT_NE(t.find("\n1|X|1.44|7.74|\xC3\xB8"
-                   "1/2 a 0.16|Simple|\n |Y|0.00|7.74|\xC3\xB8"
-                   "3/8 a 0.28|Temp|\n"),
+                   " 1/2\" a 0.16|Simple|\n |Y|0.00|7.74|\xC3\xB8"
+                   " 3/8\" a 0.28|Temp|\n"),
             std::string::npos)
       << t;
 }

@@ -30,7 +30,8 @@ TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
   OpcionesReporte op;
   const auto verificaciones = static_cast<std::size_t>(Seccion::Verificaciones);
   EXPECT_FALSE(op.marcadas[verificaciones]);
-  op.marcadas = {false, false, false, false, true};
+  op.marcadas.fill(false);
+  op.marcadas[verificaciones] = true;
   EXPECT_TRUE(Contenido(Reporte().Inicia(s, op, {})).empty()) << "sin calculo no hay verificaciones";
 
   ASSERT_TRUE(CalculaRefuerzo(s, ui));
