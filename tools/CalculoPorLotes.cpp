@@ -1,9 +1,11 @@
 #include "CalculoPorLotes.h"
 
+#include <rapidjson/stringbuffer.h>
+#include <rapidjson/writer.h>
 #include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <nlohmann/json.hpp>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -44,121 +46,168 @@ class InterlocutorLote : public Interlocutor {
   void Olvida() { mensajes.clear(); }
 };
 
-using json = nlohmann::ordered_json;
-
-json Simple(float v) { return static_cast<double>(v); }
-
-json General(const Proyecto& p) {
-  json capas = json::array(), pesos = json::array();
-  for (int k = 0; k < 4; ++k) {
-    capas.push_back(Simple(p.EspesorCapa[static_cast<std::size_t>(k)]));
-    pesos.push_back(Simple(p.PesoUnitCapa[static_cast<std::size_t>(k)]));
+// The contract object is written as it is built: a document tree per project would cost
+// more than the calculation itself when a whole folder of projects is checked.
+class Json {
+ public:
+  void Abre() { w_.StartObject(); }
+  void Cierra() { w_.EndObject(); }
+  void AbreLista(std::string_view clave) {
+    Clave(clave);
+    w_.StartArray();
   }
-  return {{"Titulo", p.Titulo},
-          {"Uso", p.Uso},
-          {"NumLosas", p.NumLosas},
-          {"NumApoyos", p.NumApoyos},
-          {"Fc", p.Fc},
-          {"Fy", p.Fy},
-          {"EspesorGeneral", Simple(p.EspesorGeneral)},
-          {"Recubrimiento", Simple(p.Recubrimiento)},
-          {"CargaMuerta", Simple(p.CargaMuerta)},
-          {"CargaViva", Simple(p.CargaViva)},
-          {"CargaUltimaGeneral", Simple(p.CargaUltimaGeneral)},
-          {"EspesorCapa", capas},
-          {"PesoUnitCapa", pesos},
-          {"Panderetas", p.Panderetas},
-          {"OtrasCargas", Simple(p.OtrasCargas)}};
+  void CierraLista() { w_.EndArray(); }
+  template <class T>
+  void Campo(std::string_view clave, const T& valor) {
+    Clave(clave);
+    Valor(valor);
+  }
+  void Valor(std::nullptr_t) { w_.Null(); }
+  void Valor(bool v) { w_.Bool(v); }
+  void Valor(int v) { w_.Int(v); }
+  void Valor(Integer v) { w_.Int(v); }
+  // A Single widened to a double; a value out of range, never stored, as null.
+  void Valor(float v) { Valor(static_cast<double>(v)); }
+  void Valor(double v) { std::isfinite(v) ? w_.Double(v) : w_.Null(); }
+  void Valor(std::string_view t) { w_.String(t.data(), static_cast<rapidjson::SizeType>(t.size())); }
+  void Valor(const std::string& t) { Valor(std::string_view(t)); }
+  void Valor(const char* t) { Valor(std::string_view(t)); }
+  template <class T>
+  void Valor(const std::optional<T>& v) {
+    v ? Valor(*v) : Valor(nullptr);
+  }
+  template <class T, std::size_t N>
+  void Valor(const std::array<T, N>& lista) {
+    w_.StartArray();
+    for (const T& v : lista) Valor(v);
+    w_.EndArray();
+  }
+  // Cell texts, row by row.
+  void Valor(const TablaResultado& t) {
+    w_.StartArray();
+    for (const auto& fila : t.filas) {
+      w_.StartArray();
+      for (const auto& c : fila) Valor(c.texto);
+      w_.EndArray();
+    }
+    w_.EndArray();
+  }
+  void Clave(std::string_view k) { w_.Key(k.data(), static_cast<rapidjson::SizeType>(k.size())); }
+  std::string_view Texto() const { return {buffer_.GetString(), buffer_.GetSize()}; }
+
+ private:
+  rapidjson::StringBuffer buffer_;
+  rapidjson::Writer<rapidjson::StringBuffer> w_{buffer_};
+};
+
+void General(Json& j, const Proyecto& p) {
+  j.Abre();
+  j.Campo("Titulo", p.Titulo);
+  j.Campo("Uso", p.Uso);
+  j.Campo("NumLosas", p.NumLosas);
+  j.Campo("NumApoyos", p.NumApoyos);
+  j.Campo("Fc", p.Fc);
+  j.Campo("Fy", p.Fy);
+  j.Campo("EspesorGeneral", p.EspesorGeneral);
+  j.Campo("Recubrimiento", p.Recubrimiento);
+  j.Campo("CargaMuerta", p.CargaMuerta);
+  j.Campo("CargaViva", p.CargaViva);
+  j.Campo("CargaUltimaGeneral", p.CargaUltimaGeneral);
+  j.Campo("EspesorCapa", p.EspesorCapa);
+  j.Campo("PesoUnitCapa", p.PesoUnitCapa);
+  j.Campo("Panderetas", p.Panderetas);
+  j.Campo("OtrasCargas", p.OtrasCargas);
+  j.Cierra();
 }
 
-json Losas(const Proyecto& p) {
-  json losas = json::array();
+void Losas(Json& j, const Proyecto& p) {
+  j.AbreLista("losas");
   for (int i = 1; i <= p.NumLosas; ++i) {
     auto k = static_cast<std::size_t>(i);
-    losas.push_back({{"Num", i},
-                     {"Lx", Simple(p.Lx[k])},
-                     {"Ly", Simple(p.Ly[k])},
-                     {"Bordes", p.Bordes[k]},
-                     {"CodigoLosa", p.CodigoLosa[k]},
-                     {"CargaMuertaVano", Simple(p.CargaMuertaVano[k])},
-                     {"CargaVivaVano", Simple(p.CargaVivaVano[k])},
-                     {"CargaMuertaVuelo", Simple(p.CargaMuertaVuelo[k])},
-                     {"CargaVivaVuelo", Simple(p.CargaVivaVuelo[k])},
-                     {"EspesorLosa", Simple(p.EspesorLosa[k])},
-                     {"CargaUltima", Simple(p.CargaUltima[k])},
-                     {"RelacionLados", Simple(p.RelacionLados[k])},
-                     {"MomentoX", Simple(p.MomentoX[k])},
-                     {"MomentoY", Simple(p.MomentoY[k])},
-                     {"MomentoNegX", Simple(p.MomentoNegX[k])},
-                     {"MomentoNegY", Simple(p.MomentoNegY[k])},
-                     {"AreaX", Simple(p.AreaX[k])},
-                     {"AreaY", Simple(p.AreaY[k])},
-                     {"SeparX", Simple(p.SeparX[k])},
-                     {"SeparY", Simple(p.SeparY[k])},
-                     {"Qq1", Simple(p.Qq1[k])},
-                     {"Qq2", Simple(p.Qq2[k])},
-                     {"Qq3", Simple(p.Qq3[k])}});
+    j.Abre();
+    j.Campo("Num", i);
+    j.Campo("Lx", p.Lx[k]);
+    j.Campo("Ly", p.Ly[k]);
+    j.Campo("Bordes", p.Bordes[k]);
+    j.Campo("CodigoLosa", p.CodigoLosa[k]);
+    j.Campo("CargaMuertaVano", p.CargaMuertaVano[k]);
+    j.Campo("CargaVivaVano", p.CargaVivaVano[k]);
+    j.Campo("CargaMuertaVuelo", p.CargaMuertaVuelo[k]);
+    j.Campo("CargaVivaVuelo", p.CargaVivaVuelo[k]);
+    j.Campo("EspesorLosa", p.EspesorLosa[k]);
+    j.Campo("CargaUltima", p.CargaUltima[k]);
+    j.Campo("RelacionLados", p.RelacionLados[k]);
+    j.Campo("MomentoX", p.MomentoX[k]);
+    j.Campo("MomentoY", p.MomentoY[k]);
+    j.Campo("MomentoNegX", p.MomentoNegX[k]);
+    j.Campo("MomentoNegY", p.MomentoNegY[k]);
+    j.Campo("AreaX", p.AreaX[k]);
+    j.Campo("AreaY", p.AreaY[k]);
+    j.Campo("SeparX", p.SeparX[k]);
+    j.Campo("SeparY", p.SeparY[k]);
+    j.Campo("Qq1", p.Qq1[k]);
+    j.Campo("Qq2", p.Qq2[k]);
+    j.Campo("Qq3", p.Qq3[k]);
+    j.Cierra();
   }
-  return losas;
+  j.CierraLista();
 }
 
-json Apoyos(const Proyecto& p) {
-  json apoyos = json::array();
-  for (int j = 1; j <= p.NumApoyos; ++j) {
-    auto k = static_cast<std::size_t>(j);
+void Apoyos(Json& j, const Proyecto& p) {
+  j.AbreLista("apoyos");
+  for (int a = 1; a <= p.NumApoyos; ++a) {
+    auto k = static_cast<std::size_t>(a);
     const bool y = p.ApoyoDir[k] == "Y";
-    apoyos.push_back({{"Num", j},
-                      {"ApoyoDir", p.ApoyoDir[k]},
-                      {"ApoyoLosa1", Simple(p.ApoyoLosa1[k])},
-                      {"ApoyoLosa2", Simple(p.ApoyoLosa2[k])},
-                      {"MomentoApoyo", Simple(y ? p.MomentoApoyoY[k] : p.MomentoApoyoX[k])},
-                      {"AreaApoyo", Simple(y ? p.AreaApoyoY[k] : p.AreaApoyoX[k])},
-                      {"Dispon", Simple(p.Dispon[k])},
-                      {"Adicional", Simple(p.Adicional[k])},
-                      {"SeparApoyo", Simple(p.SeparApoyo[k])},
-                      {"BarraApoyo", p.BarraApoyo[k]}});
+    j.Abre();
+    j.Campo("Num", a);
+    j.Campo("ApoyoDir", p.ApoyoDir[k]);
+    j.Campo("ApoyoLosa1", p.ApoyoLosa1[k]);
+    j.Campo("ApoyoLosa2", p.ApoyoLosa2[k]);
+    j.Campo("MomentoApoyo", y ? p.MomentoApoyoY[k] : p.MomentoApoyoX[k]);
+    j.Campo("AreaApoyo", y ? p.AreaApoyoY[k] : p.AreaApoyoX[k]);
+    j.Campo("Dispon", p.Dispon[k]);
+    j.Campo("Adicional", p.Adicional[k]);
+    j.Campo("SeparApoyo", p.SeparApoyo[k]);
+    j.Campo("BarraApoyo", p.BarraApoyo[k]);
+    j.Cierra();
   }
-  return apoyos;
+  j.CierraLista();
 }
 
 // The checks beside the design; null where a check does not apply.
-json Verificacion(const Verificaciones& v, bool calculado) {
-  json bordes = json::array(), losas = json::array();
-  // A Single widened to a double, as Simple writes it.
-  const auto opcional = [](const auto& valor) { return valor ? json(*valor) : json(nullptr); };
-  for (const VerificacionBorde& b : v.bordes)
-    bordes.push_back({{"Losa", b.losa},
-                      {"Borde", b.borde},
-                      {"Momento", Simple(b.momento)},
-                      {"Area", b.cumple ? Simple(b.area) : json(nullptr)},
-                      {"Barras", b.cumple ? json(EtiquetaBarra(*b.barra)) : json(nullptr)},
-                      {"Separ", b.cumple ? Simple(b.separ) : json(nullptr)},
-                      {"Cumple", b.cumple}});
+void Verificacion(Json& j, const Verificaciones& v, bool calculado) {
+  j.Abre();
+  j.Campo("resumen", calculado ? std::optional(ResumenVerificaciones(v)) : std::nullopt);
+  j.AbreLista("bordes");
+  for (const VerificacionBorde& b : v.bordes) {
+    j.Abre();
+    j.Campo("Losa", b.losa);
+    j.Campo("Borde", b.borde);
+    j.Campo("Momento", b.momento);
+    j.Campo("Area", b.cumple ? std::optional(b.area) : std::nullopt);
+    j.Campo("Barras", b.cumple ? std::optional(EtiquetaBarra(*b.barra)) : std::nullopt);
+    j.Campo("Separ", b.cumple ? std::optional(b.separ) : std::nullopt);
+    j.Campo("Cumple", b.cumple);
+    j.Cierra();
+  }
+  j.CierraLista();
+  j.AbreLista("losas");
   for (const VerificacionLosa& l : v.losas) {
-    losas.push_back({{"Losa", l.losa},
-                     {"EspesorMinimo", Simple(l.espesorMinimo)},
-                     {"Espesor", Simple(l.espesor)},
-                     {"EspesorCumple", l.espesorCumple},
-                     {"CortanteUltimo", Simple(l.cortanteUltimo)},
-                     {"CortanteResistente", Simple(l.cortanteResistente)},
-                     {"CortanteCumple", l.cortanteCumple},
-                     {"AceroTemperaturaRequerido", opcional(l.aceroTemperaturaRequerido)},
-                     {"AceroTemperaturaCumple", opcional(l.aceroTemperaturaCumple)},
-                     {"SeparTemperatura", opcional(l.separTemperatura)}});
+    j.Abre();
+    j.Campo("Losa", l.losa);
+    j.Campo("EspesorMinimo", l.espesorMinimo);
+    j.Campo("Espesor", l.espesor);
+    j.Campo("EspesorCumple", l.espesorCumple);
+    j.Campo("CortanteUltimo", l.cortanteUltimo);
+    j.Campo("CortanteResistente", l.cortanteResistente);
+    j.Campo("CortanteCumple", l.cortanteCumple);
+    j.Campo("AceroTemperaturaRequerido", l.aceroTemperaturaRequerido);
+    j.Campo("AceroTemperaturaCumple", l.aceroTemperaturaCumple);
+    j.Campo("SeparTemperatura", l.separTemperatura);
+    j.Cierra();
   }
-  return {{"resumen", calculado ? json(ResumenVerificaciones(v)) : json(nullptr)},
-          {"bordes", bordes},
-          {"losas", losas}};
-}
-
-json Textos(const TablaResultado& t) {
-  json filas = json::array();
-  for (const auto& fila : t.filas) {
-    json celdas = json::array();
-    for (const auto& c : fila) celdas.push_back(c.texto);
-    filas.push_back(celdas);
-  }
-  return filas;
+  j.CierraLista();
+  j.Cierra();
 }
 
 // Display width of a UTF-8 text: its code points.
@@ -260,35 +309,47 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   AceptaDatosGenerales(s);
   ui.Olvida();
 
-  json doc = {{"archivo", op.archivo},
-              {"error", nullptr},
-              {"general", nullptr},
-              {"losas", json::array()},
-              {"apoyos", json::array()},
-              {"vanos", json::array()},
-              {"apoyos_tabla", json::array()},
-              {"reacciones", json::array()},
-              {"cantidades", json::array()},
-              {"totales", json::array()},
-              {"verificaciones", Verificacion({}, false)}};
-  auto termina = [&](int estado) {
+  std::optional<std::string> error;  // the first message the caller must know
+  auto termina = [&](int estado, const Sesion* hecho, bool calculado) {
+    if (!op.json) return estado;
+    Json j;
+    j.Abre();
+    j.Campo("archivo", op.archivo);
+    j.Campo("error", error);
+    j.Clave("general");
+    hecho ? General(j, hecho->proyecto) : j.Valor(nullptr);
+    static const Proyecto vacio;
+    Losas(j, hecho ? hecho->proyecto : vacio);
+    Apoyos(j, hecho ? hecho->proyecto : vacio);
+    const TablaResultado ninguna;
+    j.Campo("vanos", calculado ? hecho->vanos : ninguna);
+    j.Campo("apoyos_tabla", calculado ? hecho->apoyosRefuerzo : ninguna);
+    j.Campo("reacciones", hecho ? hecho->reacciones.Tabla() : ninguna);
+    j.Campo("cantidades", calculado ? hecho->medidas.tabla : ninguna);
+    j.AbreLista("totales");
+    if (calculado)
+      for (const auto& t : hecho->medidas.totales) j.Valor(t);
+    j.CierraLista();
+    j.Clave("verificaciones");
+    Verificacion(j, calculado ? hecho->verificaciones : Verificaciones{}, calculado);
+    j.Cierra();
     // One object per line, so that many projects make JSON Lines.
-    if (op.json) salida << doc << "\n";
+    salida << j.Texto() << '\n';
     return estado;
   };
 
   if (!CargaArchivo(s, op.archivo, ui)) {
-    doc["error"] = ui.Primero();
+    error = ui.Primero();
     errores << "placatec-calc: " << op.archivo << ": "
             << (ui.Primero().empty() ? "no se pudo cargar el archivo" : ui.Primero()) << "\n";
-    return termina(1);
+    return termina(1, nullptr, false);
   }
   AceptaDatosGenerales(s);  // the general data dialog that the load opened
   ui.Olvida();
 
   int estado = 0;
   if (op.salvar && !SalvaArchivo(s, op.salva, ui)) {
-    doc["error"] = ui.Primero();
+    error = ui.Primero();
     errores << "placatec-calc: " << op.salva << ": " << ui.Primero() << "\n";
     estado = 3;
     ui.Olvida();
@@ -297,7 +358,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   const bool calculado = CalculaRefuerzo(s, ui);
   if (!calculado) {
     // A failed save keeps its message and its status: it is what the caller must know first.
-    if (doc["error"].is_null()) doc["error"] = ui.Primero();
+    if (!error) error = ui.Primero();
     errores << "placatec-calc: " << op.archivo << ": " << ui.Primero() << "\n";
     if (estado == 0) estado = 2;
   }
@@ -306,18 +367,6 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   // Reactions as their window computes them: the continuous supports only.
   s.proyecto.NumApoyosReac = s.proyecto.NumApoyos;
   s.reacciones.CalculaReacciones(ui);
-
-  doc["general"] = General(s.proyecto);
-  doc["losas"] = Losas(s.proyecto);
-  doc["apoyos"] = Apoyos(s.proyecto);
-  doc["reacciones"] = Textos(s.reacciones.Tabla());
-  if (calculado) {
-    doc["vanos"] = Textos(s.vanos);
-    doc["apoyos_tabla"] = Textos(s.apoyosRefuerzo);
-    doc["cantidades"] = Textos(s.medidas.tabla);
-    doc["totales"] = s.medidas.totales;
-    doc["verificaciones"] = Verificacion(s.verificaciones, true);
-  }
 
   if (!op.json) {
     ImprimeDatos(salida, s.proyecto);
@@ -336,7 +385,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     estado = estado ? estado : 3;
 #endif
   }
-  return termina(estado);
+  return termina(estado, &s, calculado);
 }
 
 Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool apaisado,
