@@ -88,13 +88,15 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
 void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
   Fila& f = filas[static_cast<std::size_t>(fila)];
+  // The rows are the slabs in order: the messages name the one to mend.
+  const std::string losa = "\rLosa No. " + std::to_string(fila + 1);
   if (ValorSingle(f[ColLosa::Lx]) <= 0.0f) {
     f[ColLosa::Lx] = "1";
-    ui.Avisa("Lx no puede ser cero o negativo\rvalor unitario asumido");
+    ui.Avisa("Lx no puede ser cero o negativo\rvalor unitario asumido" + losa);
   }
   if (ValorSingle(f[ColLosa::Ly]) <= 0.0f) {
     f[ColLosa::Ly] = "1";
-    ui.Avisa("Ly no puede ser cero o negativo\rvalor unitario asumido");
+    ui.Avisa("Ly no puede ser cero o negativo\rvalor unitario asumido" + losa);
   }
   const float lx = ValorSingle(f[ColLosa::Lx]);
   const float ly = ValorSingle(f[ColLosa::Ly]);
