@@ -23,15 +23,16 @@
 // Editing: typing into a cell opens its editor (a line box, or a drop-down box on a
 // list column). When the editor closes, the text is stored and CeldaEditada is
 // emitted. The row being edited is "pending" until the current row moves to another
-// row, Enter is pressed, or ConfirmaFila() is called; then FilaConfirmada is emitted
-// (Agregada for a row that was typed into the empty last row, Cambiada otherwise).
+// row or ConfirmaEdicion() is called; then FilaConfirmada is emitted (Agregada for a
+// row that was typed into the empty last row, Cambiada otherwise).
 // With PonAgregaFilas(true) an empty row marked "*" stays below the last row; typing
 // into it appends a row. With PonBorraFilas(true), Delete on rows selected through
 // their row selectors (or "Borrar fila" in the context menu) removes them, after
 // the confirmaBorrado hook agrees, and emits FilasBorradas.
 //
-// Writes through the API (PonFilas, PonTabla) never emit the editing notifications; they emit FilaPorMostrar
-// for every row they put on screen, so that its owner can set cell styles from the cells' texts.
+// Writes through the API (PonFilas, PonTabla) never emit the editing notifications;
+// they emit FilaPorMostrar for every row they put on screen, so that its owner can
+// set cell styles from the cells' texts.
 #include <QColor>
 #include <QList>
 #include <QStringList>
