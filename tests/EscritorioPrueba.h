@@ -67,13 +67,6 @@ struct Escritorio {
   }
 };
 
-// A grid's column captions, in order.
-inline QStringList Titulos(const Rejilla* r) {
-  QStringList l;
-  for (int c = 0; c < r->NumColumnas(); ++c) l << r->TituloColumna(c);
-  return l;
-}
-
 // Types a text into a cell, as the user does, and leaves the editor with Enter.
 inline void EscribeEn(Rejilla* g, int fila, int columna, const QString& texto) {
   g->PonCelda(fila, columna);

@@ -10,7 +10,7 @@
 namespace placatec {
 
 // "Nuevo", "Carga archivo", "Termina" and closing the main window ask this first.
-// A modified project (MarcaModificado) is offered for saving with "¿Guardar los
+// A modified project (Proyecto::Modificado) is offered for saving with "¿Guardar los
 // cambios de <título o archivo>?" and the buttons Guardar, No guardar, Cancelar.
 // Guardar saves to the project's file, or to the name pideRuta gives when it has none
 // (empty: the engineer cancelled). Returns whether the command may go on: true when

@@ -171,14 +171,15 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view tecleado) {
   // factors): the text is refused and everything stays as it was.
   const std::array<std::string, NumCajas> textos = textos_;
   const Proyecto antes = p_;
-  const VigilaDatos vigila(p_);
-  if (texto != Texto(c)) MarcaModificado(p_);
+  VigilaDatos vigila(p_);
+  const bool cambia = texto != Texto(c);
   Escribe(c, std::string(texto), true);
   if (!CargasRepresentables(p_)) {
     textos_ = textos;
     p_ = antes;
     return false;
   }
+  if (cambia) vigila.Cambio();
   return true;
 }
 
@@ -293,9 +294,9 @@ int DatosGenerales::FilaUso() const {
 }
 
 bool DatosGenerales::EligeUso(int fila) {
-  const VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_);
   if (fila < 0 || fila >= NumUsos) return false;
-  MarcaModificado(p_);
+  vigila.Cambio();
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
   ReglasDeUso(fila);
   return true;

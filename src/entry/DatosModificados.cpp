@@ -2,7 +2,10 @@
 
 namespace placatec {
 
-void DatosModificados(Proyecto& p) { p.CalculoHecho = false; }
+void DatosModificados(Proyecto& p) {
+  p.Modificado = true;
+  p.CalculoHecho = false;
+}
 
 DatosDeCalculo DatosDe(const Proyecto& p) {
   return {p.NumLosas,         p.NumApoyos,      p.Fc,          p.Fy,     p.EspesorGeneral,  p.Recubrimiento,
@@ -12,7 +15,10 @@ DatosDeCalculo DatosDe(const Proyecto& p) {
 }
 
 VigilaDatos::~VigilaDatos() {
-  if (!(DatosDe(p_) == antes_)) DatosModificados(p_);
+  if (!(DatosDe(p_) == antes_))
+    DatosModificados(p_);
+  else if (cambio_)
+    p_.Modificado = true;
 }
 
 }  // namespace placatec

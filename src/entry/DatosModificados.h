@@ -1,15 +1,17 @@
 #pragma once
-// Results belong to the data they were computed from. Every change of the project's
-// data made through a form goes through DatosModificados, which withdraws the last
-// calculation: the results and quantities views are disabled again and the report
-// calculates afresh.
+// Every change of the project's data made through a form goes through one hook,
+// VigilaDatos: the project is then marked modified (the title shows "*" and closing
+// offers to save it) and, when the change reaches what a calculation is made from,
+// the last calculation is withdrawn (the results and quantities views are disabled
+// again and the report calculates afresh). Loads and saves clear Modificado.
 #include <string>
 
 #include "model/Proyecto.h"
 
 namespace placatec {
 
-// The project's data changed: the last calculation no longer describes them.
+// The data a calculation is made from changed: the project is modified and the last
+// calculation no longer describes it.
 void DatosModificados(Proyecto& p);
 
 // The data a calculation and its report are made from (the title and the texts of
@@ -27,8 +29,9 @@ struct DatosDeCalculo {
 };
 DatosDeCalculo DatosDe(const Proyecto& p);
 
-// Watches one procedure of a form: when it ends having changed the data, it calls
-// DatosModificados.
+// Watches one procedure of a form: when it ends having changed the data a
+// calculation is made from, it calls DatosModificados; a change told with Cambio()
+// only marks the project modified.
 class VigilaDatos {
  public:
   explicit VigilaDatos(Proyecto& p) : p_(p), antes_(DatosDe(p)) {}
@@ -36,9 +39,14 @@ class VigilaDatos {
   VigilaDatos(const VigilaDatos&) = delete;
   VigilaDatos& operator=(const VigilaDatos&) = delete;
 
+  // A change no calculation reads (the title, a description) or that the project does
+  // not hold yet (a cell's text before its row is processed).
+  void Cambio() { cambio_ = true; }
+
  private:
   Proyecto& p_;
   DatosDeCalculo antes_;
+  bool cambio_ = false;
 };
 
 }  // namespace placatec

@@ -23,9 +23,9 @@ bool LeeLosa(const std::string& celda, float& valor) {
 
 bool TablaApoyos::AgregaFila(const Fila& f) {
   if (NumFilas() >= MaxApoyos) return false;
+  VigilaDatos(p_).Cambio();
   filas.push_back(f);
   filaActual = NumFilas() - 1;
-  MarcaModificado(p_);
   return true;
 }
 
@@ -94,14 +94,14 @@ void TablaApoyos::BotonDir(int fila) {
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColApoyo::Dir];
   dir = dir == "X" ? "Y" : "X";
   UltimaDir = dir;
-  MarcaModificado(p_);
+  VigilaDatos(p_).Cambio();
 }
 
 void TablaApoyos::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
   if (columna == ColApoyo::Losa1 || columna == ColApoyo::Losa2) texto = ComaDecimal(texto);
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
-  if (celda != texto) MarcaModificado(p_);
+  if (celda != texto) VigilaDatos(p_).Cambio();
   celda = std::move(texto);
   filaActual = fila;
 }
@@ -126,16 +126,17 @@ bool TablaApoyos::AgregaFilaNueva(Interlocutor& ui) {
 
 void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
+  VigilaDatos vigila(p_);
   filas.erase(filas.begin() + fila);
-  MarcaModificado(p_);
+  vigila.Cambio();
   Procesar(ui);
 }
 
 void TablaApoyos::BorraTodo(Interlocutor& ui) {
   if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
-  const VigilaDatos vigila(p_);
-  MarcaModificado(p_);
+  VigilaDatos vigila(p_);
+  vigila.Cambio();
   Vacia();
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {
     p_.ApoyoLosa1[static_cast<std::size_t>(j)] = 0.0f;

@@ -88,13 +88,15 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
 void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
   Fila& f = filas[static_cast<std::size_t>(fila)];
+  // The rows are the slabs in order: the messages name the one to mend.
+  const std::string losa = "\rLosa No. " + std::to_string(fila + 1);
   if (ValorSingle(f[ColLosa::Lx]) <= 0.0f) {
     f[ColLosa::Lx] = "1";
-    ui.Avisa("Lx no puede ser cero o negativo\rvalor unitario asumido");
+    ui.Avisa("Lx no puede ser cero o negativo\rvalor unitario asumido" + losa);
   }
   if (ValorSingle(f[ColLosa::Ly]) <= 0.0f) {
     f[ColLosa::Ly] = "1";
-    ui.Avisa("Ly no puede ser cero o negativo\rvalor unitario asumido");
+    ui.Avisa("Ly no puede ser cero o negativo\rvalor unitario asumido" + losa);
   }
   const float lx = ValorSingle(f[ColLosa::Lx]);
   const float ly = ValorSingle(f[ColLosa::Ly]);
@@ -151,12 +153,13 @@ void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
 void TablaLosas::FilaActualizada(Interlocutor& ui) { ProcesaConservandoPosicion(ui); }
 
 bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
+  VigilaDatos vigila(p_);
   if (NumFilas() >= MaxLosas) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return false;
   }
   filas.push_back(Fila{});
-  MarcaModificado(p_);
+  vigila.Cambio();
   filaActual = NumFilas() - 1;
   columnaActual = ColLosa::Lx;
   ChequeaNumeros();
@@ -166,20 +169,22 @@ bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
 
 void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
+  VigilaDatos vigila(p_);
   filas.erase(filas.begin() + fila);
-  MarcaModificado(p_);
+  vigila.Cambio();
   filaActual = std::min(fila, std::max(0, NumFilas() - 1));
   ProcesaConservandoPosicion(ui);
 }
 
 void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
+  VigilaDatos vigila(p_);
   // Editing another cell means the current one was left first.
   if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
   // Numbers typed with the decimal comma are kept with the point.
   if (!EsBordeEditable(columna)) texto = ComaDecimal(texto);
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
-  if (celda != texto) MarcaModificado(p_);
+  if (celda != texto) vigila.Cambio();
   celda = std::move(texto);
 }
 
@@ -276,13 +281,13 @@ DatosCantidad Datos(TablaLosas::Cantidad c) {
 void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
 
 void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_);
   const DatosCantidad d = Datos(c);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   if (n < 1) return;
   if (ui.Pregunta({d.confirmacion, "", Icono::Pregunta, Botones::OKCancelar}) != Respuesta::OK) return;
-  MarcaModificado(p_);
+  vigila.Cambio();
   ui.Estado(d.estado);
   // A zero or negative value would reach the calculation before the rows are
   // processed again; like a zero cell, it stands for the general value.
@@ -313,9 +318,10 @@ void TablaLosas::CopiaLosa(Interlocutor& ui) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return;
   }
+  VigilaDatos vigila(p_);
   const Fila copia = filas[static_cast<std::size_t>(filaActual)];
   filas.push_back(copia);
-  MarcaModificado(p_);
+  vigila.Cambio();
   Procesa(ui);
   filaActual = NumFilas() - 1;
   columnaActual = ColLosa::Lx;

@@ -88,8 +88,8 @@ class TablaLosas {
   // values and classifying each slab. A rejected edge combination marks the slab in
   // BordesInvalidos. Ends on the first row.
   void ProcesaLosa(Interlocutor& ui);
-  // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message)
-  // and classifies its edges into CodigoBordes / ErrorBordes.
+  // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message
+  // naming the slab) and classifies its edges into CodigoBordes / ErrorBordes.
   void CargaLinea(int fila, Interlocutor& ui);
   // Fills empty or non-numeric cells of row `fila` with the row defaults.
   void ChequeaNumeros(int fila);

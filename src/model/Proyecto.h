@@ -77,7 +77,7 @@ struct Proyecto {
   std::string NombreArchivo;
   bool Cargando = false;
   bool CalculoHecho = false;
-  // The engineer's data differ from the file last loaded or saved (MarcaModificado).
+  // The engineer's data differ from the file last loaded or saved (entry/VigilaDatos).
   bool Modificado = false;
   Integer LosaActual = 0;
   std::string BordesActual;
@@ -117,10 +117,5 @@ struct Proyecto {
   Single RecubrimientoM = 0.0f;
   Integer ErrorCalculo = 0;
 };
-
-// Every change the engineer makes to the project's data passes through here: the
-// project then differs from its file. Anything else that must follow a change of
-// data belongs in this one function.
-inline void MarcaModificado(Proyecto& p) { p.Modificado = true; }
 
 }  // namespace placatec

@@ -109,9 +109,9 @@ TEST(ResultadosSeguros, ElReporteCalculaConLosDatosDeAhora) {
       << t;
 }
 
-// Any change of the data withdraws the last calculation; opening and closing the
-// data windows without a change keeps it. Numbers no Single holds are refused where
-// they are typed.
+// Any change of the data withdraws the last calculation and marks the project
+// modified; opening and closing the data windows without a change keeps both. Numbers no Single holds are
+// refused where they are typed.
 TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
   InterlocutorGuion ui;
   Sesion s;
@@ -133,8 +133,11 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
       {"nuevo", [&] { NuevosDatos(s); }}};
   for (const auto& [nombre, paso] : pasos) {
     ASSERT_TRUE(CalculaRefuerzo(s, ui)) << nombre << ": " << ui.UltimoTexto();
+    s.proyecto.Modificado = false;
     paso();
     EXPECT_EQ(s.proyecto.CalculoHecho, nombre == "sin cambios") << nombre;
+    // The same hook marks the project modified; a new project starts unmodified.
+    EXPECT_EQ(s.proyecto.Modificado, nombre != "sin cambios" && nombre != "nuevo") << nombre;
   }
 
   ASSERT_TRUE(CargaArchivo(s, (kCorpus / "reacciones_continuas.Los").string(), ui));

@@ -80,10 +80,10 @@ TEST(TablaLosas, CeldasCeroNegativasOQueNoSonNumeros) {
   m.p.EspesorGeneral = 0.15f;
   m.Agrega({Losa("0", "-2", "AAAA", "0", "", "-1"), Losa("4m", "5", "AAAA", "abc", "1e39")});
   m.t.ProcesaLosa(m.ui);
-  // Spans: the unit value, with a message each.
+  // Spans: the unit value, with a message each naming the slab.
   ASSERT_EQ(m.ui.mensajes.size(), 2u);
-  EXPECT_EQ(m.ui.mensajes[0].texto, "Lx no puede ser cero o negativo\rvalor unitario asumido");
-  EXPECT_EQ(m.ui.mensajes[1].texto, "Ly no puede ser cero o negativo\rvalor unitario asumido");
+  EXPECT_EQ(m.ui.mensajes[0].texto, "Lx no puede ser cero o negativo\rvalor unitario asumido\rLosa No. 1");
+  EXPECT_EQ(m.ui.mensajes[1].texto, "Ly no puede ser cero o negativo\rvalor unitario asumido\rLosa No. 1");
   EXPECT_EQ(m.t.filas[0][ColLosa::Lx], "1");
   // A dead-load cell of 0 (or no number) and a negative thickness take the general values.
   EXPECT_EQ(m.t.filas[0][ColLosa::MuertaVano], "0.45");

@@ -113,6 +113,7 @@ void DatosapoyosForm::Muestra(bool mueve) {
   rejilla_->PonFilas(modelo_.filas);
   if (mueve && modelo_.NumFilas() > 0) rejilla_->PonCelda(modelo_.filaActual, ColApoyo::Dir);
   sincronizando_ = false;
+  emit DatosMostrados();
 }
 
 void DatosapoyosForm::Activa() {

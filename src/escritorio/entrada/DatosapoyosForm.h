@@ -30,6 +30,9 @@ class DatosapoyosForm : public QWidget {
 
  signals:
   void Cerrado();
+  // The window shows its data again after an edit, a key or a button: the project
+  // may have changed (the main window's title tells whether it is modified).
+  void DatosMostrados();
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;

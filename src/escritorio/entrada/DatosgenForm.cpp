@@ -234,6 +234,7 @@ void DatosgenForm::Muestra() {
   uso_->setEditText(QString::fromStdString(modelo_.TextoUso()));
   uso_->lineEdit()->setCursorPosition(0);
   mostrando_ = false;
+  emit DatosMostrados();
 }
 
 void DatosgenForm::Activa() {

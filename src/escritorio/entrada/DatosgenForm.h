@@ -44,6 +44,9 @@ class DatosgenForm : public QWidget {
  signals:
   // The dialog has closed (OK, Enter on OK, or the window's close button).
   void Cerrado();
+  // The window shows its data again after an edit, a key or a button: the project
+  // may have changed (the main window's title tells whether it is modified).
+  void DatosMostrados();
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;

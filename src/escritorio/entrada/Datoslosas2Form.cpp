@@ -167,6 +167,7 @@ void Datoslosas2Form::Muestra(bool mueve) {
   const QString valor = QString::fromStdString(modelo_.textoValor);
   if (valor_->text() != valor) valor_->setText(valor);
   sincronizando_ = false;
+  emit DatosMostrados();
 }
 
 void Datoslosas2Form::Activa() {

@@ -32,6 +32,9 @@ class Datoslosas2Form : public QWidget {
 
  signals:
   void Cerrado();
+  // The window shows its data again after an edit, a key or a button: the project
+  // may have changed (the main window's title tells whether it is modified).
+  void DatosMostrados();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;

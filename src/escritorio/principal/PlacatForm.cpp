@@ -88,6 +88,10 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   connect(datosgen_.get(), &DatosgenForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  // The title's "*" follows each change while a data window is open.
+  connect(datosgen_.get(), &DatosgenForm::DatosMostrados, this, &PlacatForm::ActualizaTitulo);
+  connect(losas_.get(), &Datoslosas2Form::DatosMostrados, this, &PlacatForm::ActualizaTitulo);
+  connect(apoyos_.get(), &DatosapoyosForm::DatosMostrados, this, &PlacatForm::ActualizaTitulo);
 
   pideArchivo = [this](DialogoArchivo d) {
     const QString filtro = QStringLiteral("Archivos de losas (*.Los)");

@@ -404,15 +404,19 @@ QWidget* LosPrev::ConstruyePanelFuentes() {
   }
   g->setColumnStretch(5, 1);
   v->addLayout(g);
+  v->addWidget(BotonCierraPanel("cierraFuentes"), 0, Qt::AlignLeft);
+  v->addStretch();
+  return panel;
+}
+
+QPushButton* LosPrev::BotonCierraPanel(const char* nombre) {
   auto* ok = new QPushButton("OK");
-  ok->setObjectName("cierraFuentes");
+  ok->setObjectName(nombre);
   connect(ok, &QPushButton::clicked, this, [this] {
     modelo_->CierraPanel();
     Refleja();
   });
-  v->addWidget(ok, 0, Qt::AlignLeft);
-  v->addStretch();
-  return panel;
+  return ok;
 }
 
 QWidget* LosPrev::ConstruyePanelEncabezado() {
@@ -440,13 +444,7 @@ QWidget* LosPrev::ConstruyePanelEncabezado() {
   ayuda_->setReadOnly(true);
   ayuda_->setMaximumHeight(140);
   v->addWidget(ayuda_);
-  auto* ok = new QPushButton("OK");
-  ok->setObjectName("cierraEncabezado");
-  connect(ok, &QPushButton::clicked, this, [this] {
-    modelo_->CierraPanel();
-    Refleja();
-  });
-  v->addWidget(ok, 0, Qt::AlignLeft);
+  v->addWidget(BotonCierraPanel("cierraEncabezado"), 0, Qt::AlignLeft);
   v->addStretch();
   return panel;
 }

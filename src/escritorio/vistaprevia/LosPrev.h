@@ -55,6 +55,8 @@ class LosPrev : public QWidget {
   QWidget* ConstruyeBarra();
   QWidget* ConstruyePanelFuentes();
   QWidget* ConstruyePanelEncabezado();
+  // The OK that closes the fonts or the header panel.
+  QPushButton* BotonCierraPanel(const char* nombre);
   void Refleja();
   void PintaVista();
   void EligeFuente(int fila);

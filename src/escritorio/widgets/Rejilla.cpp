@@ -189,13 +189,6 @@ void ModeloRejilla::PonFilas(const std::vector<QStringList>& nuevas) {
   if (rowCount() > 0) emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
 }
 
-void ModeloRejilla::AgregaFila(const QStringList& celdas) {
-  const int f = NumFilas();
-  beginInsertRows({}, f, f);
-  filas_.push_back(Ajusta(celdas));
-  endInsertRows();
-}
-
 void ModeloRejilla::BorraFila(int fila) {
   if (fila < 0 || fila >= NumFilas()) return;
   beginRemoveRows({}, fila, fila);
@@ -205,12 +198,6 @@ void ModeloRejilla::BorraFila(int fila) {
     pendiente = -1;
   else if (pendiente > fila)
     --pendiente;
-}
-
-void ModeloRejilla::PonTexto(int fila, int columna, const QString& texto) {
-  if (fila < 0 || fila >= NumFilas() || columna < 0 || columna >= columnCount()) return;
-  filas_[static_cast<std::size_t>(fila)].textos[columna] = texto;
-  emit dataChanged(index(fila, columna), index(fila, columna));
 }
 
 void ModeloRejilla::PonEstilo(int fila, int columna, const QString& estilo) {
@@ -229,10 +216,6 @@ void ModeloRejilla::PonAgregaFilas(bool a) {
   beginResetModel();
   agrega_ = a;
   endResetModel();
-}
-
-void ModeloRejilla::RefrescaColumna(int columna) {
-  if (rowCount() > 0) emit dataChanged(index(0, columna), index(rowCount() - 1, columna));
 }
 
 // ---------------------------------------------------------------- header
@@ -451,7 +434,6 @@ VistaRejilla::VistaRejilla(Rejilla* rejilla, ModeloRejilla* modelo)
 }
 
 void VistaRejilla::keyPressEvent(QKeyEvent* e) {
-  emit rejilla_->TeclaPulsada(e->key(), e->modifiers());
   const int k = e->key();
   if ((k == Qt::Key_Return || k == Qt::Key_Enter) && state() != EditingState &&
       rejilla_->accionEnter_ != AccionEnter::Ninguna) {
@@ -563,8 +545,6 @@ void Rejilla::PonTitulo(const QString& titulo) {
   titulo_->setVisible(!titulo.isEmpty());
 }
 
-QString Rejilla::Titulo() const { return titulo_->text(); }
-
 void Rejilla::PonColumnas(const std::vector<ColumnaRejilla>& columnas) {
   modelo_->PonColumnas(columnas);
   const QFontMetrics fm = vista_->fontMetrics();
@@ -585,16 +565,6 @@ void Rejilla::PonColumnas(const std::vector<ColumnaRejilla>& columnas) {
 
 int Rejilla::NumColumnas() const { return modelo_->columnCount(); }
 
-QString Rejilla::TituloColumna(int columna) const {
-  return modelo_->headerData(columna, Qt::Horizontal, Qt::DisplayRole).toString();
-}
-
-void Rejilla::PonFormato(int columna, const QString& formato) {
-  if (columna < 0 || columna >= NumColumnas()) return;
-  modelo_->columnas[static_cast<std::size_t>(columna)].def.formato = formato;
-  modelo_->RefrescaColumna(columna);
-}
-
 void Rejilla::PonAnchoColumna(int columna, int ancho) { vista_->setColumnWidth(columna, ancho); }
 
 void Rejilla::PonGrupo(int desde, int hasta, const QString& titulo) {
@@ -605,12 +575,6 @@ void Rejilla::PonGrupo(int desde, int hasta, const QString& titulo) {
   static_cast<CabeceraRejilla*>(vista_->horizontalHeader())->Recalcula();
 }
 
-QString Rejilla::GrupoDe(int columna) const {
-  if (columna < 0 || columna >= NumColumnas()) return {};
-  int g = modelo_->columnas[static_cast<std::size_t>(columna)].grupo;
-  return g < 0 ? QString() : modelo_->grupos[static_cast<std::size_t>(g)].titulo;
-}
-
 void Rejilla::PonLista(int columna, const std::vector<QStringList>& items, const QStringList& encabezados) {
   if (columna < 0 || columna >= NumColumnas()) return;
   auto& c = modelo_->columnas[static_cast<std::size_t>(columna)];
@@ -618,25 +582,10 @@ void Rejilla::PonLista(int columna, const std::vector<QStringList>& items, const
   c.encabezadosLista = encabezados;
 }
 
-std::vector<QStringList> Rejilla::Lista(int columna) const {
-  if (columna < 0 || columna >= NumColumnas()) return {};
-  return modelo_->columnas[static_cast<std::size_t>(columna)].lista;
-}
-
-QStringList Rejilla::EncabezadosLista(int columna) const {
-  if (columna < 0 || columna >= NumColumnas()) return {};
-  return modelo_->columnas[static_cast<std::size_t>(columna)].encabezadosLista;
-}
-
 void Rejilla::PonBoton(int columna, bool boton) {
   if (columna < 0 || columna >= NumColumnas()) return;
   modelo_->columnas[static_cast<std::size_t>(columna)].boton = boton;
   vista_->viewport()->update();
-}
-
-bool Rejilla::TieneBoton(int columna) const {
-  return columna >= 0 && columna < NumColumnas() &&
-         modelo_->columnas[static_cast<std::size_t>(columna)].boton;
 }
 
 void Rejilla::DefineEstilo(const QString& nombre, const QColor& colorTexto) {
@@ -650,34 +599,17 @@ void Rejilla::PonEditable(bool editable) {
                                    : QAbstractItemView::NoEditTriggers);
 }
 
-bool Rejilla::Editable() const { return modelo_->editable_; }
-
 void Rejilla::PonAgregaFilas(bool agrega) { modelo_->PonAgregaFilas(agrega); }
 
 void Rejilla::PonBorraFilas(bool borra) { borra_ = borra; }
 
 void Rejilla::PonAccionEnter(AccionEnter accion) { accionEnter_ = accion; }
 
-void Rejilla::PonColumnaInicial(int columna) { columnaInicial_ = columna; }
-
 int Rejilla::NumFilas() const { return modelo_->NumFilas(); }
-
-void Rejilla::Vacia() { PonFilas(std::vector<QStringList>{}); }
 
 void Rejilla::PonFilas(const std::vector<QStringList>& filas) {
   modelo_->PonFilas(filas);
   for (int i = 0; i < NumFilas(); ++i) emit FilaPorMostrar(i);
-}
-
-void Rejilla::PonFilas(const std::vector<std::vector<std::string>>& filas) {
-  std::vector<QStringList> f;
-  f.reserve(filas.size());
-  for (const auto& fila : filas) {
-    QStringList l;
-    for (const auto& c : fila) l << QString::fromStdString(c);
-    f.push_back(l);
-  }
-  PonFilas(f);
 }
 
 void Rejilla::PonTabla(const TablaResultado& tabla) {
@@ -691,53 +623,13 @@ void Rejilla::PonTabla(const TablaResultado& tabla) {
   PonFilas(f);
 }
 
-void Rejilla::AgregaFila(const QStringList& celdas) {
-  modelo_->AgregaFila(celdas);
-  const int f = NumFilas() - 1;
-  emit FilaPorMostrar(f);
-  PonFilaActual(f);
-}
-
-void Rejilla::BorraFila(int fila) { modelo_->BorraFila(fila); }
-
 QString Rejilla::Texto(int fila, int columna) const { return modelo_->Texto(fila, columna); }
 
 QString Rejilla::TextoMostrado(int fila, int columna) const { return modelo_->Mostrado(fila, columna); }
 
-void Rejilla::PonTexto(int fila, int columna, const QString& texto) {
-  modelo_->PonTexto(fila, columna, texto);
-  if (fila >= 0 && fila < NumFilas()) emit FilaPorMostrar(fila);
-}
-
-QStringList Rejilla::Fila(int fila) const {
-  QStringList l;
-  for (int c = 0; c < NumColumnas(); ++c) l << Texto(fila, c);
-  return l;
-}
-
-std::vector<QStringList> Rejilla::Filas() const {
-  std::vector<QStringList> r;
-  for (int i = 0; i < NumFilas(); ++i) r.push_back(Fila(i));
-  return r;
-}
-
-std::vector<std::vector<std::string>> Rejilla::FilasTexto() const {
-  std::vector<std::vector<std::string>> r;
-  for (int i = 0; i < NumFilas(); ++i) {
-    std::vector<std::string> f;
-    for (int c = 0; c < NumColumnas(); ++c) f.push_back(Texto(i, c).toStdString());
-    r.push_back(std::move(f));
-  }
-  return r;
-}
-
 void Rejilla::PonEstilo(int fila, int columna, const QString& estilo) {
   modelo_->PonEstilo(fila, columna, estilo);
 }
-
-QString Rejilla::Estilo(int fila, int columna) const { return modelo_->Estilo(fila, columna); }
-
-QColor Rejilla::ColorTexto(int fila, int columna) const { return modelo_->Color(fila, columna); }
 
 int Rejilla::FilaActual() const {
   QModelIndex i = vista_->currentIndex();
@@ -760,13 +652,7 @@ void Rejilla::PonCelda(int fila, int columna) {
 
 void Rejilla::PonFilaActual(int fila) { PonCelda(fila, std::max(ColumnaActual(), 0)); }
 
-void Rejilla::PonColumnaActual(int columna) { PonCelda(std::max(FilaActual(), 0), columna); }
-
 void Rejilla::PrimeraFila() { PonFilaActual(0); }
-
-void Rejilla::SiguienteFila() { PonFilaActual(FilaActual() + 1); }
-
-void Rejilla::UltimaFila() { PonFilaActual(NumFilas() - 1); }
 
 void Rejilla::ConfirmaEdicion() {
   auto* delegado = static_cast<DelegadoRejilla*>(vista_->itemDelegate());
@@ -787,8 +673,6 @@ void Rejilla::ConfirmaFila() {
   emit FilaConfirmada(f, cambio);
 }
 
-bool Rejilla::FilaPendiente() const { return modelo_->pendiente >= 0; }
-
 QTableView* Rejilla::Vista() const { return vista_; }
 
 void Rejilla::AlCerrarEditor(bool conEnter) {
@@ -805,24 +689,13 @@ void Rejilla::AlCambiarFila(int anterior) {
 }
 
 void Rejilla::HazEnter() {
-  int f = FilaActual(), c = ColumnaActual();
-  if (accionEnter_ == AccionEnter::Notifica) {
-    if (modelo_->pendiente >= 0) {
-      const int p = modelo_->pendiente;
-      modelo_->pendiente = -1;
-      emit modelo_->headerDataChanged(Qt::Vertical, p, p);
-    }
-    emit EnterPulsado(f, c);
-    return;
+  // The owner commits the row itself: the pending mark only goes.
+  if (modelo_->pendiente >= 0) {
+    const int p = modelo_->pendiente;
+    modelo_->pendiente = -1;
+    emit modelo_->headerDataChanged(Qt::Vertical, p, p);
   }
-  ConfirmaFila();
-  if (f < 0) return;
-  f = std::min(f, modelo_->rowCount() - 1);
-  if (c + 1 < NumColumnas()) {
-    PonCelda(f, c + 1);
-  } else if (f + 1 < modelo_->rowCount()) {
-    PonCelda(f + 1, columnaInicial_);
-  }
+  emit EnterPulsado(FilaActual(), ColumnaActual());
 }
 
 void Rejilla::BorraSeleccionadas() {

@@ -23,16 +23,16 @@
 // Editing: typing into a cell opens its editor (a line box, or a drop-down box on a
 // list column). When the editor closes, the text is stored and CeldaEditada is
 // emitted. The row being edited is "pending" until the current row moves to another
-// row, Enter is pressed, or ConfirmaFila() is called; then FilaConfirmada is emitted
-// (Agregada for a row that was typed into the empty last row, Cambiada otherwise).
+// row or ConfirmaEdicion() is called; then FilaConfirmada is emitted (Agregada for a
+// row that was typed into the empty last row, Cambiada otherwise).
 // With PonAgregaFilas(true) an empty row marked "*" stays below the last row; typing
 // into it appends a row. With PonBorraFilas(true), Delete on rows selected through
 // their row selectors (or "Borrar fila" in the context menu) removes them, after
 // the confirmaBorrado hook agrees, and emits FilasBorradas.
 //
-// Writes through the API (PonFilas, PonTexto, AgregaFila...) never emit the editing
-// notifications; they emit FilaPorMostrar for every row they put on screen, so that
-// its owner can set cell styles from the cells' texts.
+// Writes through the API (PonFilas, PonTabla) never emit the editing notifications;
+// they emit FilaPorMostrar for every row they put on screen, so that its owner can
+// set cell styles from the cells' texts.
 #include <QColor>
 #include <QList>
 #include <QStringList>
@@ -66,11 +66,9 @@ enum class CambioFila { Agregada, Cambiada };
 
 // What Enter does in the grid.
 enum class AccionEnter {
-  Ninguna,           // only closes an open editor
-  ConfirmaYDerecha,  // commits the cell and the row, moves one column right (at the
-                     // last column: to the first data column of the next row)
-  Notifica,          // commits the cell and emits EnterPulsado; the owner commits the
-                     // row (no FilaConfirmada follows) and moves the cursor
+  Ninguna,   // only closes an open editor
+  Notifica,  // commits the cell and emits EnterPulsado; the owner commits the row
+             // (no FilaConfirmada follows) and moves the cursor
 };
 
 class Rejilla : public QWidget {
@@ -82,78 +80,48 @@ class Rejilla : public QWidget {
 
   // ---- Set-up ----
   void PonTitulo(const QString& titulo);
-  QString Titulo() const;
   void PonColumnas(const std::vector<ColumnaRejilla>& columnas);
   int NumColumnas() const;
-  QString TituloColumna(int columna) const;
-  void PonFormato(int columna, const QString& formato);
   void PonAnchoColumna(int columna, int ancho);
   // Group header shown above the captions of columns desde..hasta.
   void PonGrupo(int desde, int hasta, const QString& titulo);
-  // The group header over a column, empty when it has none.
-  QString GrupoDe(int columna) const;
   // Drop-down list of a column: each item a row of one or more texts; the first text
   // is the value. encabezados name the list's columns when it has more than one.
   // An empty list removes the drop-down.
   void PonLista(int columna, const std::vector<QStringList>& items, const QStringList& encabezados = {});
-  std::vector<QStringList> Lista(int columna) const;
-  QStringList EncabezadosLista(int columna) const;
   // Cell button on every cell of a column (BotonPulsado when clicked, or F4).
   void PonBoton(int columna, bool boton);
-  bool TieneBoton(int columna) const;
   void DefineEstilo(const QString& nombre, const QColor& colorTexto);
   void PonEditable(bool editable);
-  bool Editable() const;
   void PonAgregaFilas(bool agrega);
   void PonBorraFilas(bool borra);
   void PonAccionEnter(AccionEnter accion);
-  // The column Enter goes to on the next row (ConfirmaYDerecha).
-  void PonColumnaInicial(int columna);
 
   // Asked before rows selected by the user are removed; false keeps them.
   std::function<bool(int numFilas)> confirmaBorrado;
 
   // ---- Rows (0-based) ----
   int NumFilas() const;
-  void Vacia();
   // Replaces every row. Keeps the current cell where it still exists.
   void PonFilas(const std::vector<QStringList>& filas);
   template <std::size_t N>
   void PonFilas(const std::vector<std::array<std::string, N>>& filas);
-  void PonFilas(const std::vector<std::vector<std::string>>& filas);
   // Shows a result table: each cell's displayed text.
   void PonTabla(const TablaResultado& tabla);
-  // Appends a row and makes it the current row.
-  void AgregaFila(const QStringList& celdas = {});
-  void BorraFila(int fila);
   QString Texto(int fila, int columna) const;
   // Text as displayed (in the column's format).
   QString TextoMostrado(int fila, int columna) const;
-  void PonTexto(int fila, int columna, const QString& texto);
-  QStringList Fila(int fila) const;
-  std::vector<QStringList> Filas() const;
-  template <std::size_t N>
-  std::vector<std::array<std::string, N>> FilasComo() const;
-  std::vector<std::vector<std::string>> FilasTexto() const;
   void PonEstilo(int fila, int columna, const QString& estilo);  // "" = normal
-  QString Estilo(int fila, int columna) const;
-  QColor ColorTexto(int fila, int columna) const;
 
   // ---- Current cell ----
   int FilaActual() const;  // -1 when there is none; NumFilas() on the "*" row
   int ColumnaActual() const;
   void PonCelda(int fila, int columna);
   void PonFilaActual(int fila);
-  void PonColumnaActual(int columna);
   void PrimeraFila();
-  void SiguienteFila();
-  void UltimaFila();
 
   // Closes an open editor (keeping its text) and commits the pending row.
   void ConfirmaEdicion();
-  // Commits the pending row, if any (emits FilaConfirmada).
-  void ConfirmaFila();
-  bool FilaPendiente() const;
 
   QTableView* Vista() const;
 
@@ -163,7 +131,6 @@ class Rejilla : public QWidget {
   // Rows removed by the user (one notification per command, rows as they were).
   void FilasBorradas(const QList<int>& filas);
   void CeldaEditada(int fila, int columna, const QString& texto);
-  void TeclaPulsada(int tecla, Qt::KeyboardModifiers modificadores);
   // The current cell has moved (by the user or by the program), after any open editor
   // was closed and before the row left is committed.
   void CeldaActualCambiada(int fila, int columna);
@@ -175,6 +142,8 @@ class Rejilla : public QWidget {
  private:
   friend class VistaRejilla;
   friend class ModeloRejilla;
+  // Commits the pending row, if any (emits FilaConfirmada).
+  void ConfirmaFila();
   void AlCerrarEditor(bool conEnter);
   void AlCambiarFila(int anterior);
   void HazEnter();
@@ -184,7 +153,6 @@ class Rejilla : public QWidget {
   ModeloRejilla* modelo_;
   VistaRejilla* vista_;
   AccionEnter accionEnter_ = AccionEnter::Ninguna;
-  int columnaInicial_ = 0;
   bool borra_ = false;
 };
 
@@ -198,17 +166,6 @@ void Rejilla::PonFilas(const std::vector<std::array<std::string, N>>& filas) {
     f.push_back(l);
   }
   PonFilas(f);
-}
-
-template <std::size_t N>
-std::vector<std::array<std::string, N>> Rejilla::FilasComo() const {
-  std::vector<std::array<std::string, N>> r;
-  for (int i = 0; i < NumFilas(); ++i) {
-    std::array<std::string, N> a;
-    for (std::size_t c = 0; c < N; ++c) a[c] = Texto(i, static_cast<int>(c)).toStdString();
-    r.push_back(a);
-  }
-  return r;
 }
 
 }  // namespace placatec

@@ -46,13 +46,10 @@ class ModeloRejilla : public QAbstractTableModel {
 
   void PonColumnas(const std::vector<ColumnaRejilla>& columnas);
   void PonFilas(const std::vector<QStringList>& filas);
-  void AgregaFila(const QStringList& celdas);
   void BorraFila(int fila);
-  void PonTexto(int fila, int columna, const QString& texto);
   void PonEstilo(int fila, int columna, const QString& estilo);
   void PonEditable(bool e);
   void PonAgregaFilas(bool a);
-  void RefrescaColumna(int columna);
 
   QString Texto(int fila, int columna) const;
   QString Mostrado(int fila, int columna) const;
@@ -75,7 +72,6 @@ class ModeloRejilla : public QAbstractTableModel {
 
  private:
   FilaModelo Ajusta(const QStringList& celdas) const;
-  Rejilla* rejilla_;
   std::vector<FilaModelo> filas_;
 };
 

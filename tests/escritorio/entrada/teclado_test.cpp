@@ -138,12 +138,13 @@ class TecladoTest : public QObject {
     QCOMPARE(P().EspesorGeneral, 0.15f);
   }
 
-  // Unsaved changes are offered for saving; Cancel keeps everything, the title shows "*".
+  // Unsaved changes are offered for saving; Cancel keeps everything. The title shows
+  // "*" as soon as the data change, the data window still open.
   void CambiosSinGuardar() {
     QVERIFY(Abre("GeneralItem"));
     EscribeCaja(Caja::Nombre, "Casa Perez");
-    Clic(e->placat.Datosgen()->OKButtom());
     QCOMPARE(e->placat.windowTitle(), QString("Placatec*"));
+    Clic(e->placat.Datosgen()->OKButtom());
     for (const char* item : {"NuevoItem", "CargaItem", "TerminaItem"}) {
       e->guion.respuestas = {Respuesta::Cancelar};
       e->placat.Accion(QString::fromLatin1(item))->trigger();
@@ -165,6 +166,7 @@ class TecladoTest : public QObject {
     QVERIFY(Abre("LosasItem"));
     TecleaFila({"4", "4", "N", "N", "N", "N"});
     QCOMPARE(Losas()->Texto(0, ColLosa::Lx), QString("4"));
+    QCOMPARE(e->placat.windowTitle(), QString("Placatec*"));
     Clic(e->placat.Datoslosas2()->Boton("OKButton"));
     QCOMPARE(e->guion.UltimoTexto(), std::string("Condiciones de Borde No Validas\rLosa No. 1"));
     QCOMPARE(e->placat.windowTitle(), QString("Placatec*"));

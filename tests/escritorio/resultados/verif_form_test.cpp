@@ -3,6 +3,7 @@
 // OK giving the main window back.
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 
 #include "CapturaPantalla.h"
 #include "EscritorioPrueba.h"
@@ -42,10 +43,11 @@ class VerifFormTest : public QObject {
       QCOMPARE(rejilla->NumFilas(), 1);
       const int ultima = rejilla->NumColumnas() - 1;
       QCOMPARE(rejilla->Texto(0, ultima), QString(veredicto));
-      QCOMPARE(rejilla->ColorTexto(0, ultima), color);
+      QCOMPARE(rejilla->Vista()->model()->index(0, ultima).data(Qt::ForegroundRole).value<QColor>(), color);
     }
-    QCOMPARE(v.Bordes->Fila(0),
-             (QStringList{"1", "1", "11.93", "---", "Excede la seccion", "", "No cumple"}));
+    QStringList fila;
+    for (int c = 0; c < v.Bordes->NumColumnas(); ++c) fila << v.Bordes->Texto(0, c);
+    QCOMPARE(fila, (QStringList{"1", "1", "11.93", "---", "Excede la seccion", "", "No cumple"}));
 
     Clic(v.OKButton);
     QVERIFY(!v.isVisible());
