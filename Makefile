@@ -6,7 +6,7 @@ BUILD_REL   ?= build-release
 JOBS        ?= $(shell nproc)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: setup build run test check-sanitize check-release fuzz-smoke bench package screenshots clean
+.PHONY: setup build run test check-sanitize check-release check-builds fuzz-smoke bench package screenshots clean
 
 setup:
 	@scripts/setup
@@ -35,6 +35,10 @@ check-release: setup
 	cmake --build $(BUILD_REL) -j $(JOBS) --target placatec-calc placatec_core_tests
 	$(BUILD_REL)/placatec_core_tests --gtest_brief=1
 
+# Every build type with GCC and Clang, each with its tests (slow; not part of CI).
+check-builds: setup
+	scripts/compila-tipos build-tipos
+
 # The Debian package (build/placatec_*.deb); install it with apt-get install ./build/placatec_*.deb
 package: build
 	cmake --build $(BUILD) --target package
@@ -56,4 +60,4 @@ screenshots: build
 	@ls screenshots
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_REL)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_REL) build-tipos
