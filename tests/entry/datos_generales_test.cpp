@@ -13,8 +13,7 @@ namespace placatec {
 
 namespace {
 
-constexpr int kTechoInclinado = 1;  // "Techo con inclinacion de 5 a 11 grados"
-constexpr int kOficina = 15;        // "Oficina: cuartos de oficinas"
+constexpr int kOficina = 15;  // "Oficina: cuartos de oficinas"
 
 struct Dialogo {
   std::unique_ptr<Sesion> s = std::make_unique<Sesion>();
