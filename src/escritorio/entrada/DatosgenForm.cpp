@@ -75,8 +75,10 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   for (std::string_view v : ListaFy()) combo2_->addItem(Q(v));
   cajas_[static_cast<std::size_t>(placatec::Caja::Combo1)] = combo1_->lineEdit();
   cajas_[static_cast<std::size_t>(placatec::Caja::Combo2)] = combo2_->lineEdit();
-  for (auto [combo, caja] :
+  for (const auto& par :
        {std::pair{combo1_, placatec::Caja::Combo1}, std::pair{combo2_, placatec::Caja::Combo2}}) {
+    QComboBox* combo = par.first;
+    const placatec::Caja caja = par.second;
     QLineEdit* le = combo->lineEdit();
     le->installEventFilter(this);
     combo->installEventFilter(this);  // the list itself hears the focus leave
