@@ -3,7 +3,6 @@
 // tests/corpus/resultados/ (its README.md gives the hand working).
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,6 +11,7 @@
 #include <variant>
 
 #include "InterlocutorGuion.h"
+#include "Orden.h"
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/ComandosPrincipal.h"
@@ -24,13 +24,7 @@ namespace fs = std::filesystem;
 const fs::path kCorpus = fs::path(PLACATEC_SOURCE_DIR) / "tests/corpus/resultados";
 
 nlohmann::json CalculaPorLotes(const fs::path& archivo) {
-  const std::string orden = std::string(PLACATEC_CALC) + " --json '" + archivo.string() + "' 2>/dev/null";
-  std::string texto;
-  FILE* f = popen(orden.c_str(), "r");
-  char bloque[4096];
-  for (std::size_t n; f && (n = fread(bloque, 1, sizeof bloque, f)) > 0;) texto.append(bloque, n);
-  if (f) pclose(f);
-  return nlohmann::json::parse(texto, nullptr, false);
+  return nlohmann::json::parse(EjecutaCalculador("--json '" + archivo.string() + "'").texto, nullptr, false);
 }
 
 // The paragraphs and table rows of a report, one per line, cells ended by "|".

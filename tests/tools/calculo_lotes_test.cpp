@@ -2,35 +2,20 @@
 // run on them, its JSON read back.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "Orden.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
-struct Salida {
-  int estado = -1;
-  std::string texto;
-};
-
-Salida Ejecuta(const std::string& argumentos) {
-  std::string orden = std::string(PLACATEC_CALC) + " " + argumentos + " 2>/dev/null";
-  Salida s;
-  FILE* f = popen(orden.c_str(), "r");
-  if (!f) return s;
-  std::array<char, 4096> buf{};
-  std::size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) s.texto.append(buf.data(), n);
-  int r = pclose(f);
-  s.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-  return s;
-}
+using placatec::Salida;
+constexpr auto Ejecuta = placatec::EjecutaCalculador;
 
 class CalculoPorLotes : public ::testing::Test {
  protected:

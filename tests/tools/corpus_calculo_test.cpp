@@ -5,39 +5,27 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "Orden.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using json = nlohmann::json;
 
-struct Salida {
-  int estado = -1;
-  std::string texto;
-};
+using placatec::Salida;
 
 // Runs the calculator inside the corpus folder, so that "archivo" is the bare name.
 Salida Calcula(const fs::path& carpeta, const std::string& nombre) {
-  const std::string orden =
-      "cd '" + carpeta.string() + "' && '" PLACATEC_CALC "' --json '" + nombre + "' 2>/dev/null";
-  Salida s;
-  FILE* f = popen(orden.c_str(), "r");
-  if (!f) return s;
-  std::array<char, 4096> buf{};
-  std::size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) s.texto.append(buf.data(), n);
-  const int r = pclose(f);
-  s.estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-  return s;
+  return placatec::EjecutaOrden("cd '" + carpeta.string() + "' && '" PLACATEC_CALC "' --json '" + nombre +
+                                "' 2>/dev/null");
 }
 
 // Distance in units in the last place between two values stored as floats.

@@ -2,25 +2,21 @@
 // the design basis and the slab analysis present, bad page options refused.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
+
+#include "Orden.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+// Output and error output of a command together; its exit status in estado.
 std::string Salida(const std::string& orden, int& estado) {
-  std::string texto;
-  FILE* f = popen((orden + " 2>&1").c_str(), "r");
-  if (!f) return texto;
-  std::array<char, 4096> buf{};
-  for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), f)) > 0;) texto.append(buf.data(), n);
-  const int r = pclose(f);
-  estado = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-  return texto;
+  const placatec::Salida s = placatec::EjecutaOrden(orden + " 2>&1");
+  estado = s.estado;
+  return s.texto;
 }
 
 TEST(ReportePdf, EncabezadosEnterosYSeccionesNuevasEnCualquierPapel) {

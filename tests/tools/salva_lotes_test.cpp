@@ -1,15 +1,14 @@
 // The batch calculator's --save: a save that fails is told in "error", with the
 // message the desktop shows, and always ends with status 3.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "Orden.h"
 
 namespace {
 
@@ -30,16 +29,10 @@ TEST(SalvaPorLotes, UnaSalvaFallidaSeDiceEnErrorYSaleConTres) {
                                        {"mal.Los", sinCarpeta},
                                        {"mal.Los", "''"}}) {
     SCOPED_TRACE(std::string(archivo) + " --save " + salva);
-    const std::string orden = std::string(PLACATEC_CALC) + " --json " + (dir / archivo).string() +
-                              " --save " + salva + " 2>/dev/null";
-    FILE* f = popen(orden.c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    std::string texto;
-    std::array<char, 4096> buf{};
-    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), f)) > 0;) texto.append(buf.data(), n);
-    const int r = pclose(f);
-    EXPECT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 3) << r;
-    const auto d = nlohmann::json::parse(texto);
+    const placatec::Salida s =
+        placatec::EjecutaCalculador("--json " + (dir / archivo).string() + " --save " + salva);
+    EXPECT_EQ(s.estado, 3);
+    const auto d = nlohmann::json::parse(s.texto);
     EXPECT_EQ(d["error"], "Ilegal Nombre de Archivo");
   }
   EXPECT_FALSE(fs::exists(dir / "no-existe"));

@@ -3,11 +3,11 @@
 // worked out by hand in esperado.json.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
+
+#include "Orden.h"
 
 namespace {
 
@@ -16,14 +16,8 @@ using json = nlohmann::json;
 const std::string kCarpeta = std::string(PLACATEC_SOURCE_DIR) + "/tests/corpus/verificaciones/";
 
 json CalculaJson(const std::string& archivo) {
-  const std::string orden = std::string(PLACATEC_CALC) + " --json '" + kCarpeta + archivo + "' 2>/dev/null";
-  std::string texto;
-  if (FILE* f = popen(orden.c_str(), "r")) {
-    std::array<char, 4096> buf{};
-    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), f)) > 0;) texto.append(buf.data(), n);
-    pclose(f);
-  }
-  return json::parse(texto, nullptr, false);
+  return json::parse(placatec::EjecutaCalculador("--json '" + kCarpeta + archivo + "'").texto, nullptr,
+                     false);
 }
 
 // Numbers within the tolerance; texts, flags, nulls and the lengths of lists exactly.
