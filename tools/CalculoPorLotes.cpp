@@ -375,12 +375,14 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
 
   if (!op.pdf.empty()) {
 #ifdef PLACATEC_CON_PDF
-    std::string error;
-    if (!ExportaPdf(s, op.pdf, error, op.pagina)) {
-      errores << "placatec-calc: " << op.pdf << ": " << error << "\n";
+    std::string mensaje;
+    if (!ExportaPdf(s, op.pdf, mensaje, op.pagina)) {
+      if (!error) error = mensaje;
+      errores << "placatec-calc: " << op.pdf << ": " << mensaje << "\n";
       estado = estado ? estado : 3;
     }
 #else
+    if (!error) error = "esta version no escribe reportes PDF";
     errores << "placatec-calc: esta version no escribe reportes PDF\n";
     estado = estado ? estado : 3;
 #endif

@@ -247,11 +247,11 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     r.textoUso = Recorta(*selector);
     r.formaLarga = true;
   } else {
-    const std::string titulo = Mayusculas(p.Titulo);
-    if (titulo.find("TECHO") != std::string::npos) {
+    const std::string mayusculas = Mayusculas(p.Titulo);
+    if (mayusculas.find("TECHO") != std::string::npos) {
       p.Uso = "Techo";
       r.textoUso = "Techo plano";
-    } else if (titulo.find("ENTREPISO") != std::string::npos) {
+    } else if (mayusculas.find("ENTREPISO") != std::string::npos) {
       p.Uso = "Entrepiso";
       r.textoUso = "Residencia: habitaciones, salas, etc.";
     } else {

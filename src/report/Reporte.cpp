@@ -277,8 +277,8 @@ void Reporte::SeccionReacciones(Sesion& s, const Recalculos& r) {
   std::string bo;
   const std::size_t filas = std::min<std::size_t>(
       static_cast<std::size_t>(std::max<int>(0, s.proyecto.NumApoyosReac)), s.reacciones.filas.size());
-  for (std::size_t r = 0; r < filas; ++r) {
-    const TablaReacciones::Fila& f = s.reacciones.filas[r];
+  for (std::size_t k = 0; k < filas; ++k) {
+    const TablaReacciones::Fila& f = s.reacciones.filas[k];
     for (std::size_t c = 0; c < 5; ++c) bo += CeldaSegura(f[c]) + "|";
     bo += NumeroTexto(f[5], "0.000") + "|" + NumeroTexto(f[6], "0.000") + "|" + NumeroTexto(f[7], "0.000") +
           ";";

@@ -127,7 +127,7 @@ class VistaPrevia {
   std::array<bool, 2> dibujoOrientacion{true, false};  // page pictures
   int borde = 0;                                       // cmbBorders
   std::array<std::string, 4> txtMargin{"1\"", "1\"", "1\"", "1\""};
-  std::array<int, 4> barraMargen{};                          // remembered scroll bar positions
+  std::array<int, 4> barraMargen{};                               // remembered scroll bar positions
   std::array<bool, NumSecciones> marcada = MarcadasPorDefecto();  // by Seccion
   std::array<bool, NumSecciones> habilitada = TodasMarcadas();
   int rango = 0;             // Option1

@@ -20,7 +20,8 @@ std::vector<std::vector<int>> Datos(const std::string& archivo) {
   std::vector<std::vector<int>> filas;
   for (std::string l; std::getline(f, l);) {
     std::istringstream in(l);
-    if (!l.empty() && l[0] != '#') filas.emplace_back(std::istream_iterator<int>(in), std::istream_iterator<int>());
+    if (!l.empty() && l[0] != '#')
+      filas.emplace_back(std::istream_iterator<int>(in), std::istream_iterator<int>());
   }
   EXPECT_FALSE(filas.empty()) << archivo;
   return filas;

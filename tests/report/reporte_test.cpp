@@ -65,8 +65,8 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
             (std::vector<std::string>{"Datos generales", "Nomenclatura para las condiciones de borde",
                                       "Numeracion de los bordes", "Descripcion de losas",
                                       "Definicion de apoyos continuos", "Bases de dise\xC3\xB1o",
-                                      "An\xC3\xA1lisis de losas", "Refuerzo en vanos",
-                                      "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
+                                      "An\xC3\xA1lisis de losas", "Refuerzo en vanos", "Refuerzo en apoyos",
+                                      "Reacciones de apoyo", "Calculo metrico"}));
   EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
   EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
 

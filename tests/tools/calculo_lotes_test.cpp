@@ -69,6 +69,14 @@ TEST_F(CalculoPorLotes, PdfEscribeElReporte) {
   f.read(cabecera.data(), 5);
   EXPECT_EQ(cabecera, "%PDF-");
   EXPECT_GT(fs::file_size(pdf), 1000u);
+
+  // A PDF that cannot be written says why in the JSON as well as in the exit status.
+  const std::string imposible = (dir / "no-existe" / "reporte.pdf").string();
+  s = Ejecuta("--json --pdf " + imposible + " " + Escribe("dos.Los", kDosLosas));
+  EXPECT_EQ(s.estado, 3);
+  const auto j = json::parse(s.texto);
+  ASSERT_TRUE(j["error"].is_string()) << s.texto.substr(0, 200);
+  EXPECT_FALSE(j["error"].get<std::string>().empty());
 }
 
 }  // namespace

@@ -342,7 +342,7 @@ void PlacatForm::MuestraRecientes() {
   }
   accionesRecientes_.clear();
   if (!recuerdos_) return;
-  QAction* termina = Accion(QStringLiteral("TerminaItem"));
+  QAction* itemTermina = Accion(QStringLiteral("TerminaItem"));
   const QStringList recientes = recuerdos_->Recientes();
   for (int i = 0; i < recientes.size(); ++i) {
     const QString ruta = recientes[i];
@@ -370,7 +370,7 @@ void PlacatForm::MuestraRecientes() {
     separa->setObjectName(QStringLiteral("SeparaRecientes"));
     accionesRecientes_.append(separa);
   }
-  archivos->insertActions(termina, accionesRecientes_);
+  archivos->insertActions(itemTermina, accionesRecientes_);
 }
 
 // ---------------------------------------------------------------- menu enabling

@@ -35,8 +35,9 @@ Rejilla* RejillaVeredictos(QWidget* padre, const char* nombre, std::string_view 
   r->DefineEstilo(QStringLiteral("Azul"), QColor(0, 0, 255));
   r->DefineEstilo(QStringLiteral("Rojo"), QColor(255, 0, 0));
   QObject::connect(r, &Rejilla::FilaPorMostrar, r, [r](int fila) {
-    const int c = r->NumColumnas() - 1;
-    r->PonEstilo(fila, c, r->Texto(fila, c) == Q(kCumple) ? QStringLiteral("Azul") : QStringLiteral("Rojo"));
+    const int ultima = r->NumColumnas() - 1;
+    r->PonEstilo(fila, ultima,
+                 r->Texto(fila, ultima) == Q(kCumple) ? QStringLiteral("Azul") : QStringLiteral("Rojo"));
   });
   return r;
 }
