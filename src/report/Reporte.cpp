@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "design/NormaAci.h"
 #include "design/Refuerzo.h"
 #include "engine/Clasificacion.h"
 #include "model/Interlocutor.h"
@@ -360,7 +361,7 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
         " - q), cuantia = w f'c / Fy, As = cuantia d;";
   bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " y area " + Formato(min.areaMinima, "0.00") +
         " cm2/m para Fy = " + Formato(static_cast<int>(p.Fy), "#####") + " Kg/cm2;";
-  bo += "Separacion maxima|" + n(kSeparacionMaximaEspesores) + " veces el espesor de la losa;";
+  bo += "Separacion maxima|" + n(aci::kSeparacionMaximaEspesores) + " veces el espesor de la losa;";
   bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") +
         " cm, peralte efectivo d = espesor - recubrimiento;";
   bo +=

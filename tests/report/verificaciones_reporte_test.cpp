@@ -25,8 +25,7 @@ std::vector<std::vector<std::string>> Contenido(const Documento& d) {
 TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
   Sesion s;
   InterlocutorMudo ui;
-  ASSERT_TRUE(
-      CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/verificaciones/balcon_sobrecargado.Los", ui));
+  ASSERT_TRUE(CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/balcon_sobrecargado.Los", ui));
   OpcionesReporte op;
   const auto verificaciones = static_cast<std::size_t>(Seccion::Verificaciones);
   EXPECT_FALSE(op.marcadas[verificaciones]);

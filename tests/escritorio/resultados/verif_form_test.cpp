@@ -19,8 +19,7 @@ class VerifFormTest : public QObject {
   void SoloDespuesDeCalcularConSusVeredictosPintados() {
     Escritorio e;
     QVERIFY(e.Arranca());
-    const QString balcon =
-        QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/verificaciones/balcon_sobrecargado.Los");
+    const QString balcon = QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/balcon_sobrecargado.Los");
     QVERIFY(e.Carga(balcon));
     QVERIFY(!e.Elige("AnalisisItem", "VerificacionesItem"));
     QVERIFY(e.Elige("AnalisisItem", "CalculoItem"));
