@@ -331,6 +331,8 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   tabla("Cortante en los bordes apoyados", "^_700|>_1200|>_1200|^_1300", kColumnasCortantes, t.cortantes);
   tabla("Acero de temperatura", "^_700|>_1100|>_1400|>_1300|>_1500|^_1300", kColumnasTemperatura,
         t.temperatura);
+  tabla("Otras verificaciones del dise\xC3\xB1o", "^_600|^_600|^_1100|<_1800|<_4000|^_1100", kColumnasAvisos,
+        t.avisos);
 }
 
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {

@@ -41,7 +41,8 @@ TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
        {std::pair{"Acero superior en bordes empotrados sin apoyo continuo", &t.bordes},
         {"Espesor minimo", &t.espesores},
         {"Cortante en los bordes apoyados", &t.cortantes},
-        {"Acero de temperatura", &t.temperatura}}) {
+        {"Acero de temperatura", &t.temperatura},
+        {"Otras verificaciones del dise\xC3\xB1o", &t.avisos}}) {
     esperado.push_back({titulo});
     for (const auto& fila : tabla->filas) {
       esperado.emplace_back();
