@@ -38,48 +38,8 @@ Momentos Calcula(float lx, float ly, const std::string& bordes) {
 }
 
 // The code of the same case with X and Y exchanged.
-int CodigoEspejo(int codigo) {
-  switch (codigo) {
-    case 2:
-      return 3;
-    case 3:
-      return 2;
-    case 4:
-      return 5;
-    case 5:
-      return 4;
-    case 7:
-      return 8;
-    case 8:
-      return 7;
-    case 14:
-      return 18;
-    case 18:
-      return 14;
-    case 15:
-      return 19;
-    case 19:
-      return 15;
-    case 16:
-      return 20;
-    case 20:
-      return 16;
-    case 17:
-      return 21;
-    case 21:
-      return 17;
-    case 22:
-      return 24;
-    case 24:
-      return 22;
-    case 23:
-      return 25;
-    case 25:
-      return 23;
-    default:
-      return codigo;
-  }
-}
+constexpr int kCodigoEspejo[26] = {0,  1,  3,  2,  5,  4,  6,  8,  7,  9,  10, 11, 12,
+                                   13, 18, 19, 20, 21, 14, 15, 16, 17, 24, 25, 22, 23};
 
 bool Iguales(float a, float b) { return std::fabs(a - b) <= 2e-6f * std::max(1.0f, std::fabs(a)); }
 
@@ -110,7 +70,7 @@ TEST(Espejo, CadaCombinacionDeBordesGiradaDaLosMomentosIntercambiados) {
             ASSERT_EQ(m.codigo != 0, aceptable);
             if (!aceptable) continue;
             aceptadasDosDirecciones += !unaDireccion && lx == 4 && ly == 5;
-            EXPECT_EQ(e.codigo, unaDireccion ? m.codigo : CodigoEspejo(m.codigo));
+            EXPECT_EQ(e.codigo, unaDireccion ? m.codigo : kCodigoEspejo[m.codigo]);
             EXPECT_TRUE(Iguales(m.x, e.y)) << m.x << " " << e.y;
             EXPECT_TRUE(Iguales(m.y, e.x)) << m.y << " " << e.x;
             EXPECT_TRUE(Iguales(m.negX, e.negY)) << m.negX << " " << e.negY;

@@ -53,13 +53,11 @@ void Familia(const char* familia) {
     Proyecto p;
     AgregaLosa(p, c, c["q"].get<double>());
     ASSERT_TRUE(CalculaMomentos(p));
-    for (const char* m : {"MomentoX", "MomentoY", "MomentoNegX", "MomentoNegY"}) {
-      const Tabla<Single>& t = std::string(m) == "MomentoX"      ? p.MomentoX
-                               : std::string(m) == "MomentoY"    ? p.MomentoY
-                               : std::string(m) == "MomentoNegX" ? p.MomentoNegX
-                                                                 : p.MomentoNegY;
-      if (c.contains(m)) Espera(t[1], c[m], m);
-    }
+    for (const auto& [m, t] : {std::pair{"MomentoX", &p.MomentoX},
+                               {"MomentoY", &p.MomentoY},
+                               {"MomentoNegX", &p.MomentoNegX},
+                               {"MomentoNegY", &p.MomentoNegY}})
+      if (c.contains(m)) Espera((*t)[1], c[m], m);
   }
 }
 

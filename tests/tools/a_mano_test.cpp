@@ -12,37 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "ComparaJson.h"
 #include "Orden.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using json = nlohmann::json;
-
-void Compara(const json& esperado, const json& obtenido, double tolerancia, const std::string& camino,
-             std::vector<std::string>& diferencias) {
-  const auto difiere = [&] {
-    diferencias.push_back(camino + ": esperado " + esperado.dump() + ", obtenido " + obtenido.dump());
-  };
-  if (esperado == "*") return;
-  if (esperado.is_object() && obtenido.is_object()) {
-    for (const auto& [clave, valor] : esperado.items()) {
-      if (!obtenido.contains(clave))
-        diferencias.push_back(camino + "." + clave + ": falta");
-      else
-        Compara(valor, obtenido[clave], tolerancia, camino + "." + clave, diferencias);
-    }
-  } else if (esperado.is_array() && obtenido.is_array()) {
-    if (esperado.size() != obtenido.size()) return difiere();
-    for (std::size_t k = 0; k < esperado.size(); ++k)
-      Compara(esperado[k], obtenido[k], tolerancia, camino + "[" + std::to_string(k) + "]", diferencias);
-  } else if (esperado.is_number() && obtenido.is_number()) {
-    const double e = esperado.get<double>(), o = obtenido.get<double>();
-    if (!(std::fabs(o - e) <= tolerancia * std::max(1.0, std::fabs(e)))) difiere();
-  } else if (esperado != obtenido) {
-    difiere();
-  }
-}
 
 }  // namespace
 
@@ -68,9 +44,10 @@ TEST(AMano, CadaProyectoDaLoTrabajadoAMano) {
     const json obtenido = json::parse(s.texto, nullptr, false);
     ASSERT_FALSE(obtenido.is_discarded()) << "la salida no es JSON (estado " << s.estado << ")";
     std::vector<std::string> diferencias;
-    Compara(esperado, obtenido, tolerancia, "", diferencias);
-    std::string lista;
-    for (std::size_t k = 0; k < diferencias.size() && k < 12; ++k) lista += "\n  " + diferencias[k];
-    EXPECT_TRUE(diferencias.empty()) << diferencias.size() << " diferencias:" << lista;
+    placatec::ComparaJson(esperado, obtenido, "", diferencias, [tolerancia](const json& e, const json& o) {
+      return std::fabs(o.get<double>() - e.get<double>()) <=
+             tolerancia * std::max(1.0, std::fabs(e.get<double>()));
+    });
+    EXPECT_TRUE(diferencias.empty()) << placatec::ListaDiferencias(diferencias);
   }
 }
