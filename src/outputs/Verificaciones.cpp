@@ -253,33 +253,31 @@ std::string TextoBorde(const VerificacionBorde& b) {
   return b.direccion == 'Y' ? "3 \xC3\xB3 4" : "1 \xC3\xB3 2";
 }
 
-std::string_view NombreAviso(TipoAviso t) {
-  switch (t) {
-    case TipoAviso::Ductilidad:
-      return "Ductilidad";
-    case TipoAviso::BarrasNoCaben:
-      return "BarrasNoCaben";
-    case TipoAviso::CargaBordeLibre:
-      return "CargaBordeLibre";
-    case TipoAviso::ApoyoSobreBordeNoEmpotrado:
-      return "ApoyoSobreBordeNoEmpotrado";
-  }
-  return {};
+namespace {
+
+// Each kind of entry: its name in the batch calculator's output and its words on screen.
+struct DescripcionAviso {
+  TipoAviso tipo;
+  std::string_view nombre, texto;
+};
+constexpr DescripcionAviso kAvisos[] = {
+    {TipoAviso::Ductilidad, "Ductilidad", "Ductilidad"},
+    {TipoAviso::BarrasNoCaben, "BarrasNoCaben", "Separacion de barras"},
+    {TipoAviso::CargaBordeLibre, "CargaBordeLibre", "Carga lineal de vuelo"},
+    {TipoAviso::ApoyoSobreBordeNoEmpotrado, "ApoyoSobreBordeNoEmpotrado", "Apoyo sobre borde no empotrado"},
+};
+
+const DescripcionAviso& Descripcion(TipoAviso t) {
+  for (const DescripcionAviso& d : kAvisos)
+    if (d.tipo == t) return d;
+  return kAvisos[0];
 }
 
-std::string_view TextoAviso(TipoAviso t) {
-  switch (t) {
-    case TipoAviso::Ductilidad:
-      return "Ductilidad";
-    case TipoAviso::BarrasNoCaben:
-      return "Separacion de barras";
-    case TipoAviso::CargaBordeLibre:
-      return "Carga lineal de vuelo";
-    case TipoAviso::ApoyoSobreBordeNoEmpotrado:
-      return "Apoyo sobre borde no empotrado";
-  }
-  return {};
-}
+}  // namespace
+
+std::string_view NombreAviso(TipoAviso t) { return Descripcion(t).nombre; }
+
+std::string_view TextoAviso(TipoAviso t) { return Descripcion(t).texto; }
 
 Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos) {
   Verificaciones r;
