@@ -157,7 +157,7 @@ void Apoyos(Json& j, const Proyecto& p) {
   j.AbreLista("apoyos");
   for (int a = 1; a <= p.NumApoyos; ++a) {
     auto k = static_cast<std::size_t>(a);
-    const bool y = p.ApoyoDir[k] == "Y";
+    const bool y = EsDireccionY(p.ApoyoDir[k]);
     j.Abre();
     j.Campo("Num", a);
     j.Campo("ApoyoDir", p.ApoyoDir[k]);
@@ -182,7 +182,8 @@ void Verificacion(Json& j, const Verificaciones& v, bool calculado) {
   for (const VerificacionBorde& b : v.bordes) {
     j.Abre();
     j.Campo("Losa", b.losa);
-    j.Campo("Borde", b.borde);
+    j.Campo("Borde", b.borde > 0 ? std::optional(b.borde) : std::nullopt);
+    j.Campo("Dir", std::string(1, b.direccion));
     j.Campo("Momento", b.momento);
     j.Campo("Area", b.cumple ? std::optional(b.area) : std::nullopt);
     j.Campo("Barras", b.cumple ? std::optional(EtiquetaBarra(*b.barra)) : std::nullopt);
@@ -204,6 +205,20 @@ void Verificacion(Json& j, const Verificaciones& v, bool calculado) {
     j.Campo("AceroTemperaturaRequerido", l.aceroTemperaturaRequerido);
     j.Campo("AceroTemperaturaCumple", l.aceroTemperaturaCumple);
     j.Campo("SeparTemperatura", l.separTemperatura);
+    j.Cierra();
+  }
+  j.CierraLista();
+  j.AbreLista("avisos");
+  for (const VerificacionAviso& a : v.avisos) {
+    const auto numero = [](Integer n) { return n > 0 ? std::optional(n) : std::nullopt; };
+    j.Abre();
+    j.Campo("Tipo", NombreAviso(a.tipo));
+    j.Campo("Losa", numero(a.losa));
+    j.Campo("Apoyo", numero(a.apoyo));
+    j.Campo("Borde", numero(a.borde));
+    j.Campo("Dir", a.direccion ? std::optional(std::string(1, a.direccion)) : std::nullopt);
+    j.Campo("Cumple", a.cumple);
+    j.Campo("Motivo", a.motivo);
     j.Cierra();
   }
   j.CierraLista();

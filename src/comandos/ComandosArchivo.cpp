@@ -131,9 +131,9 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   // zero too, the slab takes the one the dialog has just worked out, so that what is
   // saved reads back the same.
   for (int i = 1; i <= p.NumLosas; ++i) {
-    if (p.CargaMuertaVano[i] != 0 && p.CargaVivaVano[i] != 0) continue;
-    if (p.CargaMuertaVano[i] == 0) p.CargaMuertaVano[i] = p.CargaMuerta;
-    if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
+    if (!TomaValorGeneral(p.CargaMuertaVano[i]) && !TomaValorGeneral(p.CargaVivaVano[i])) continue;
+    p.CargaMuertaVano[i] = ValorOGeneral(p.CargaMuertaVano[i], p.CargaMuerta);
+    p.CargaVivaVano[i] = ValorOGeneral(p.CargaVivaVano[i], p.CargaViva);
     s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
   }
   p.Cargando = false;

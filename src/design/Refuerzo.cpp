@@ -1,7 +1,9 @@
 #include "design/Refuerzo.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "design/NormaAci.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -46,8 +48,43 @@ const Barra* BarraDeCodigo(int codigo) {
 std::string EtiquetaBarra(const Barra& b) { return std::string(b.etiqueta) + "\""; }
 
 MinimosRefuerzo MinimosPara(Integer fy) {
-  if (fy == 4200) return {0.0018, ASingle(2.13)};
-  return {0.002, ASingle(2.84)};
+  return {CuantiaContraccion(fy), ASingle(fy == aci::kFyTabla ? 2.13 : 2.84)};
+}
+
+double CuantiaContraccion(Integer fy) {
+  if (fy < aci::kFyTabla) return aci::kCuantiaTemperaturaBaja;
+  if (fy == aci::kFyTabla) return aci::kCuantiaTemperatura4200;
+  return std::max(aci::kCuantiaTemperatura4200 * aci::kFyTabla / fy, aci::kCuantiaTemperaturaMinima);
+}
+
+float AceroTemperaturaRequerido(float espesor, Integer fy) {
+  return ASingle(CuantiaContraccion(fy) * 10000 * espesor);  // 100 cm of width times h in cm
+}
+
+double CentimetrosAbajo(double separ) { return std::floor(separ * 100 * (1 + 1e-6)) / 100; }
+
+float SeparacionMaximaVano(float espesor) {
+  return ASingle(
+      std::min(CentimetrosAbajo(aci::kSeparacionMaximaEspesores * espesor), aci::kSeparacionMaxima));
+}
+
+float SeparacionTemperatura(float espesor, Integer fy) {
+  const double porArea = CentimetrosAbajo(kBarra3_8.area / AceroTemperaturaRequerido(espesor, fy));
+  const double porEspesor = CentimetrosAbajo(aci::kVecesEspesorSeparacion * espesor);
+  return ASingle(
+      std::min({static_cast<double>(kSeparTemperatura), porArea, porEspesor, aci::kSeparacionMaxima}));
+}
+
+double CuantiaMaxima(Integer fc, Integer fy) {
+  const double beta1 = std::clamp(aci::kBeta1 - aci::kPasoBeta1 * (fc - aci::kFcBeta1) / aci::kIntervaloBeta1,
+                                  aci::kBeta1Minimo, aci::kBeta1);
+  const double es = aci::kDeformacionUltima * aci::kModuloAcero;
+  const double balanceada = aci::kBloqueCompresion * beta1 * fc / fy * es / (es + fy);
+  return aci::kFraccionBalanceada * balanceada;
+}
+
+double SeparacionMinimaBarras(const Barra& b) {
+  return (b.diametro + std::max(b.diametro, aci::kSeparacionLibreMinima)) / 100;
 }
 
 std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc, Integer fy) {
@@ -61,12 +98,12 @@ std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc,
   return s;
 }
 
-void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min) {
+void MinimoVano(float momento, float& area, float espesor, const MinimosRefuerzo& min) {
   if (momento < 0) {
     area = -area;
     if (std::fabs(area) < min.areaMinima) area = -min.areaMinima;
   } else {
-    const float porCuantia = ASingle(min.cuantiaMinima * 10000 * d);
+    const float porCuantia = ASingle(min.cuantiaMinima * 10000 * espesor);
     if (area < porCuantia) area = porCuantia;
     if (area < min.areaMinima) area = min.areaMinima;
   }
@@ -74,9 +111,8 @@ void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min
 
 void SeparacionVano(float area, float espesor, float& separ) {
   const Barra& b = BarraParaArea(std::fabs(area));
-  separ = ASingle(std::fabs(b.area / area));
-  const float maxima = ASingle(3.0 * espesor);
-  if (maxima < separ) separ = maxima;
+  separ = ASingle(std::min(CentimetrosAbajo(std::fabs(b.area / area)),
+                           static_cast<double>(SeparacionMaximaVano(espesor))));
 }
 
 int RefuerzoVanos(Proyecto& p) {
@@ -92,8 +128,8 @@ int RefuerzoVanos(Proyecto& p) {
       (dirY ? p.CuantiaY[i] : p.CuantiaX[i]) = s->cuantia;
       (dirY ? p.AreaY[i] : p.AreaX[i]) = s->area;
     }
-    MinimoVano(p.MomentoX[i], p.AreaX[i], d, min);
-    MinimoVano(p.MomentoY[i], p.AreaY[i], d, min);
+    MinimoVano(p.MomentoX[i], p.AreaX[i], p.EspesorLosa[i], min);
+    MinimoVano(p.MomentoY[i], p.AreaY[i], p.EspesorLosa[i], min);
     SeparacionVano(p.AreaX[i], p.EspesorLosa[i], p.SeparX[i]);
     SeparacionVano(p.AreaY[i], p.EspesorLosa[i], p.SeparY[i]);
   }
@@ -106,28 +142,25 @@ int RefuerzoApoyos(Proyecto& p) {
     const int l2 = IndiceLosa(p.ApoyoLosa2[j]);
     const float h = p.EspesorLosa[l1] >= p.EspesorLosa[l2] ? p.EspesorLosa[l1] : p.EspesorLosa[l2];
     const double d = static_cast<double>(h) - p.RecubrimientoM;
-    const bool dirY = p.ApoyoDir[j] == "Y";
+    const bool dirY = EsDireccionY(p.ApoyoDir[j]);
 
-    const double q = CocienteSeccion(dirY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j], d, p.Fc);
     // Past the capacity of the section the root has no real value; taking its
     // magnitude would give less steel for a larger moment.
-    const double resto = kLimiteRaiz - q;
-    if (!(resto >= 0)) return j;
-    float& raiz = dirY ? p.RaizApoyoY[j] : p.RaizApoyoX[j];
-    float& omega = dirY ? p.OmegaApoyoY[j] : p.OmegaApoyoX[j];
-    float& cuantia = dirY ? p.CuantiaApoyoY[j] : p.CuantiaApoyoX[j];
-    float& area = dirY ? p.AreaApoyoY[j] : p.AreaApoyoX[j];
-    raiz = ASingle(std::sqrt(resto));
-    omega = ASingle(kOmegaBase - raiz);
-    cuantia = ASingle(static_cast<double>(p.Fc) * omega / p.Fy);
-    area = ASingle(d * 10000 * cuantia);
+    const auto s = DisenaSeccion(dirY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j], d, p.Fc, p.Fy);
+    if (!s) return j;
+    (dirY ? p.RaizApoyoY[j] : p.RaizApoyoX[j]) = s->raiz;
+    (dirY ? p.OmegaApoyoY[j] : p.OmegaApoyoX[j]) = s->omega;
+    (dirY ? p.CuantiaApoyoY[j] : p.CuantiaApoyoX[j]) = s->cuantia;
+    (dirY ? p.AreaApoyoY[j] : p.AreaApoyoX[j]) = s->area;
 
     p.Dispon[j] = ASingle((Aporte(p, l1, dirY) + Aporte(p, l2, dirY)) / 2);
-    p.Adicional[j] = ASingle(static_cast<double>(area) - p.Dispon[j]);
+    p.Adicional[j] = ASingle(static_cast<double>(s->area) - p.Dispon[j]);
     const Barra& b = BarraParaArea(p.Adicional[j]);
     // A support with no additional steel keeps a negative spacing; exactly zero
     // needs no bars either and gets no spacing.
-    p.SeparApoyo[j] = p.Adicional[j] == 0 ? 0.0f : ASingle(b.area / p.Adicional[j]);
+    p.SeparApoyo[j] = p.Adicional[j] == 0  ? 0.0f
+                      : p.Adicional[j] < 0 ? ASingle(b.area / p.Adicional[j])
+                                           : ASingle(CentimetrosAbajo(b.area / p.Adicional[j]));
   }
   return 0;
 }

@@ -6,6 +6,7 @@
 
 #include "design/Refuerzo.h"
 #include "engine/CalculaMomentos.h"
+#include "engine/Clasificacion.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -27,7 +28,8 @@ int IndicePeso(const Barra& b) { return b.codigo == 3 ? 0 : b.codigo == 4 ? 1 : 
 // Span data of one direction of slab i: X spans Lx and its bars run along Lx,
 // spread over Ly; Y the other way round.
 struct Direccion {
-  float momento, area;
+  float momento;
+  float& area;
   float& separ;
   double luz, luzTransversal;
 };
@@ -37,47 +39,52 @@ Direccion DireccionDe(Proyecto& p, int i, bool esY) {
   return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
 }
 
-// Temperature steel: 3/8 inch bars at 0.28 m take the place of the design bars of
-// this direction, so their weights go with them (a thick slab's design bars can be
-// of 1/2 or 3/4 inch).
-void AceroTemperatura(Direccion& d, Pesos& pesos, Fila& fila) {
-  d.separ = kSeparTemperatura;
-  pesos = {ASingle((d.luzTransversal / kSeparTemperatura + 1) * (d.luz + 0.3) * kBarra3_8.pesoMetro), 0.0f,
-           0.0f};
+// Temperature steel: 3/8 inch bars take the place of the design bars of this
+// direction (a thick slab's design bars can be of 1/2 or 3/4 inch), at the spacing
+// that gives the temperature steel of the gross section, whose area the row states;
+// their weights go with them.
+void AceroTemperatura(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  d.area = AceroTemperaturaRequerido(p.EspesorLosa[i], p.Fy);
+  d.separ = SeparacionTemperatura(p.EspesorLosa[i], p.Fy);
+  pesos = {ASingle((d.luzTransversal / d.separ + 1) * (d.luz + 0.3) * kBarra3_8.pesoMetro), 0.0f, 0.0f};
+  fila[cArea] = Numero(d.area);
   fila[cBarras] = Texto(EtiquetaBarra(kBarra3_8));
-  fila[cSepar] = Numero(kSeparTemperatura);
+  fila[cSepar] = Numero(d.separ);
   fila[cTipo] = Texto("Temp");
 }
 
 // A one-way slab spanning the other direction: this direction gets temperature
 // steel and shows no negative moment.
-void TemperaturaUnaDireccion(Direccion& d, Pesos& pesos, Fila& fila) {
-  AceroTemperatura(d, pesos, fila);
+void TemperaturaUnaDireccion(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
+  AceroTemperatura(p, i, d, pesos, fila);
   if (fila[cMomento].valor && *fila[cMomento].valor < 0) fila[cMomento] = Numero(0.0f);
 }
-
-bool EsUnaDireccion(int codigo) { return codigo >= 10 && codigo < 14; }
 
 // A cantilever's X row says "Vuelo"; X is across the cantilever when Lx > Ly.
 void ChequeaTemp1X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
   if (p.CodigoLosa[i] != 13) return;
   fila[cTipo] = Texto("Vuelo");
-  if (p.Lx[i] > p.Ly[i]) AceroTemperatura(d, pesos, fila);
+  if (p.Lx[i] > p.Ly[i]) AceroTemperatura(p, i, d, pesos, fila);
 }
 
+// A one-way slab spanning Y has temperature steel in X.
 void ChequeaTemp2X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] <= 2.0f) TemperaturaUnaDireccion(d, pesos, fila);
+  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && !UnaDireccionEnX(p.RelacionLados[i]))
+    TemperaturaUnaDireccion(p, i, d, pesos, fila);
 }
 
 // A cantilever's Y row says "Vuelo"; Y is across the cantilever when Lx < Ly.
 void ChequeaTemp1Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
   if (p.CodigoLosa[i] != 13) return;
   fila[cTipo] = Texto("Vuelo");
-  if (p.Lx[i] < p.Ly[i]) AceroTemperatura(d, pesos, fila);
+  if (p.Lx[i] < p.Ly[i]) AceroTemperatura(p, i, d, pesos, fila);
 }
 
+// A one-way slab spanning X (a span ratio of exactly 2 included) has temperature
+// steel in Y.
 void ChequeaTemp2Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (EsUnaDireccion(p.CodigoLosa[i]) && p.RelacionLados[i] >= 2.0f) TemperaturaUnaDireccion(d, pesos, fila);
+  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && UnaDireccionEnX(p.RelacionLados[i]))
+    TemperaturaUnaDireccion(p, i, d, pesos, fila);
 }
 
 Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
@@ -110,7 +117,7 @@ Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
 }
 
 void FilaApoyo(Proyecto& p, TablaResultado& apoyos, int j) {
-  const bool esY = p.ApoyoDir[j] != "X";
+  const bool esY = EsDireccionY(p.ApoyoDir[j]);
   Fila fila(kColumnasApoyosRefuerzo.size());
   fila[0] = Entero(j);
   fila[1] = Texto(esY ? "Y" : "X");

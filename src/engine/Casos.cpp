@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "engine/Clasificacion.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -78,13 +79,8 @@ void Franjas(Proyecto& p, int i, const CasoFranjas& c, const Potencias& m, const
 
 bool UnaDireccion(Proyecto& p, int i, int codigo) {
   const float m = p.RelacionLados[i];
-  bool enX;
-  if (m > 0.5f) {
-    if (m < 2.0f) return false;
-    enX = true;
-  } else {
-    enX = false;
-  }
+  const bool enX = UnaDireccionEnX(m);
+  if (enX && m < 2.0f) return false;
   const double q = enX ? p.CargaLx2[i] : p.CargaLy2[i];
   const double luz = enX ? p.Lx[i] : p.Ly[i];
   float vano = 0.0f, borde = 0.0f;
@@ -190,22 +186,26 @@ struct CasoEscalado {
   double fcx, fcy, fex, fey;  // 0: the coefficient of the base case is 0
 };
 
-// Codes 22 to 25: fits of 16, 17, 20 and 21 scaled, always with the load qLy2.
+// Codes 22 to 25: the fits of 16, 17, 20 and 21 scaled, each with the load term of
+// its base case (q Lx2 for 22 and 23, q Ly2 for 24 and 25). 24 and 25 are 22 and 23
+// with X and Y exchanged, factors included, so that a slab and its mirror image give
+// the same moments exchanged.
 constexpr CasoEscalado kEscalados[4] = {
     {16, 1.4645, 1.4645, 1.30538, 0},
     {17, 1.31245284, 1.196994515, 1.186941, 1.31844187},
     {20, 1.4645, 1.4645, 0, 1.30538},
-    {21, 1.31245284, 1.196994515, 1.186941, 1.31844187},
+    {21, 1.196994515, 1.31245284, 1.31844187, 1.186941},
 };
 
 void Escalado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencias& n) {
   const CasoEscalado& e = kEscalados[codigo - 22];
-  Coeficientes(p, i, kAjustados[e.base - 14], m, n);
+  const CasoAjustado& base = kAjustados[e.base - 14];
+  Coeficientes(p, i, base, m, n);
   p.CoefMomentoX[i] = ASingle(p.CoefMomentoX[i] * e.fcx);
   p.CoefMomentoY[i] = ASingle(p.CoefMomentoY[i] * e.fcy);
   p.FactorX[i] = e.fex == 0 ? 0.0f : ASingle(p.FactorX[i] * e.fex);
   p.FactorY[i] = e.fey == 0 ? 0.0f : ASingle(p.FactorY[i] * e.fey);
-  MomentosCoeficientes(p, i, p.CargaLy2[i]);
+  MomentosCoeficientes(p, i, base.conN ? p.CargaLy2[i] : p.CargaLx2[i]);
 }
 
 }  // namespace

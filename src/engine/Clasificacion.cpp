@@ -43,6 +43,10 @@ bool EsLosaEnUnaDireccion(float lx, float ly) {
   return ASingle(static_cast<double>(lx) / ly) >= 2.0f || ASingle(static_cast<double>(ly) / lx) >= 2.0f;
 }
 
+bool EsCasoUnaDireccion(int codigo) { return codigo >= 10 && codigo <= 13; }
+
+bool UnaDireccionEnX(float relacionLados) { return relacionLados > 0.5f; }
+
 void ClasificaDosBordes(Proyecto& p) {
   p.ErrorBordes = 0;
   if (!Busca(kDosBordes, p.BordesActual, p.CodigoBordes)) p.ErrorBordes = 1;

@@ -10,6 +10,11 @@ namespace placatec {
 
 // One-way slab: one span at least twice the other (a ratio of exactly 2 included).
 bool EsLosaEnUnaDireccion(float lx, float ly);
+// The one-way cases, 10 to 13 (13 the cantilever).
+bool EsCasoUnaDireccion(int codigo);
+// The direction a one-way slab of span ratio m = Ly / Lx spans: X (between edges 1 and
+// 2) when m > 0.5, a ratio of exactly 2 included; Y when m <= 0.5.
+bool UnaDireccionEnX(float relacionLados);
 
 // Looks BordesActual up among the one-way codes 10..13. An unlisted pair sets
 // ErrorBordes to 1 silently and leaves CodigoBordes as it was.

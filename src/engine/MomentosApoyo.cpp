@@ -33,41 +33,49 @@ bool EsVoladizoEnApoyo(int codigo, bool dirY) {
 
 void MomentosApoyo(Proyecto& p) {
   for (int j = 1; j <= p.NumApoyos; ++j) {
-    // Any direction but "Y" is X, and is stored so. (assign: assigning a literal
-    // here trips a false -Wrestrict warning of GCC 12.)
-    if (p.ApoyoDir[j] != "X" && p.ApoyoDir[j] != "Y") p.ApoyoDir[j].assign(1, 'X');
-    const bool dirY = p.ApoyoDir[j] == "Y";
+    // "Y" or "y" is Y, any other direction X, and is stored so. (assign: assigning a
+    // literal here trips a false -Wrestrict warning of GCC 12.)
+    const bool dirY = EsDireccionY(p.ApoyoDir[j]);
+    p.ApoyoDir[j].assign(1, dirY ? 'Y' : 'X');
     const auto& negativo = dirY ? p.MomentoNegY : p.MomentoNegX;
     const auto& luz = dirY ? p.Ly : p.Lx;
     auto& vano = dirY ? p.MomentoY : p.MomentoX;
     auto& momentoApoyo = dirY ? p.MomentoApoyoY : p.MomentoApoyoX;
 
+    // The rule is the same whichever slab is listed first.
     const int a = IndiceLosa(p.ApoyoLosa1[j]);
     const int b = IndiceLosa(p.ApoyoLosa2[j]);
     const float ma = negativo[a], mb = negativo[b];
-
-    const auto rigidez = [&](int losa) {
+    const bool voladizoA = EsVoladizoEnApoyo(p.CodigoLosa[a], dirY);
+    const bool voladizoB = EsVoladizoEnApoyo(p.CodigoLosa[b], dirY);
+    const bool dadoA = GrupoEnApoyo(p.CodigoLosa[a], dirY) == GrupoApoyo::MomentoDado;
+    const bool dadoB = GrupoEnApoyo(p.CodigoLosa[b], dirY) == GrupoApoyo::MomentoDado;
+    const auto rigidez = [&](int losa, bool dado) {
+      if (dado) return 0.0f;
       const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado ? 1.0 : 0.75;
       return ASingle(k / luz[losa]);
     };
+    p.RigidezA[j] = rigidez(a, dadoA);
+    p.RigidezB[j] = rigidez(b, dadoB);
 
-    const GrupoApoyo grupoA = GrupoEnApoyo(p.CodigoLosa[a], dirY);
-    const bool voladizoA = EsVoladizoEnApoyo(p.CodigoLosa[a], dirY);
-    if (grupoA == GrupoApoyo::MomentoDado) {
-      momentoApoyo[j] = ma;
-      p.RigidezA[j] = 0.0f;
-    } else {
-      p.RigidezA[j] = rigidez(a);
-    }
-
-    if (GrupoEnApoyo(p.CodigoLosa[b], dirY) == GrupoApoyo::MomentoDado) {
-      if (!voladizoA) momentoApoyo[j] = mb;
+    // A cantilever imposes its moment, and so does a slab of the given-moment group
+    // when the other is not of it; two of a kind: the larger. No span changes then,
+    // except that a slab that is not of the group takes the whole half-unbalance.
+    if (voladizoA || voladizoB || (dadoA && dadoB)) {
+      momentoApoyo[j] = voladizoA == voladizoB ? std::max(ma, mb) : voladizoA ? ma : mb;
       continue;
     }
-    p.RigidezB[j] = rigidez(b);
-    if (voladizoA) continue;
+    if (dadoA || dadoB) {
+      p.FactorDistA[j] = dadoA ? 0.0f : 1.0f;
+      p.FactorDistB[j] = dadoB ? 0.0f : 1.0f;
+      p.DesbalanceApoyo[j] = ASingle(static_cast<double>(ma) - mb);
+      momentoApoyo[j] = dadoA ? ma : mb;
+      const int otra = dadoA ? b : a;
+      vano[otra] = ASingle(vano[otra] + 0.5 * (static_cast<double>(negativo[otra]) - momentoApoyo[j]));
+      continue;
+    }
 
-    // One step of distribution: both stiffnesses here are never both zero.
+    // One step of distribution: both stiffnesses here are greater than zero.
     const double ra = p.RigidezA[j], rb = p.RigidezB[j];
     p.FactorDistA[j] = ASingle(ra / (ra + rb));
     p.FactorDistB[j] = ASingle(rb / (ra + rb));

@@ -12,8 +12,9 @@ GrupoApoyo GrupoEnApoyo(int codigo, bool dirY);
 // Whether the slab's own moment decides alone at such a support.
 bool EsVoladizoEnApoyo(int codigo, bool dirY);
 
-// Runs over supports 1..NumApoyos in order. Every support must name slabs
-// 1..NumLosas (rounded half to even) whose spans are greater than 0.
+// Runs over supports 1..NumApoyos in order; the result of a support does not depend
+// on which of its two slabs is listed first. Every support must name slabs 1..NumLosas
+// (rounded half to even) whose spans are greater than 0.
 void MomentosApoyo(Proyecto& p);
 
 }  // namespace placatec

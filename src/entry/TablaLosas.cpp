@@ -61,9 +61,11 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     }
     p_.Bordes[static_cast<std::size_t>(i)] = bordes;
 
-    if (ValorSingle(f[ColLosa::MuertaVano]) <= 0.0f) f[ColLosa::MuertaVano] = TextoCelda(p_.CargaMuerta);
-    if (ValorSingle(f[ColLosa::VivaVano]) <= 0.0f) f[ColLosa::VivaVano] = TextoCelda(p_.CargaViva);
-    if (ValorSingle(f[ColLosa::Espesor]) <= 0.0f) f[ColLosa::Espesor] = TextoCelda(p_.EspesorGeneral);
+    for (auto [columna, general] : {std::pair{ColLosa::MuertaVano, p_.CargaMuerta},
+                                    {ColLosa::VivaVano, p_.CargaViva},
+                                    {ColLosa::Espesor, p_.EspesorGeneral}}) {
+      if (TomaValorGeneral(ValorSingle(f[columna]))) f[columna] = TextoCelda(general);
+    }
 
     CargaLinea(r, ui);
 

@@ -218,9 +218,9 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
         !LeeSimple(l, p.EspesorLosa[i]))
       return r;
     if (p.Lx[i] == 0 || p.Ly[i] == 0) return r;  // the span ratio cannot be formed
-    if (p.CargaMuertaVano[i] == 0) p.CargaMuertaVano[i] = p.CargaMuerta;
-    if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
-    if (p.EspesorLosa[i] == 0) p.EspesorLosa[i] = p.EspesorGeneral;
+    p.CargaMuertaVano[i] = ValorOGeneral(p.CargaMuertaVano[i], p.CargaMuerta);
+    p.CargaVivaVano[i] = ValorOGeneral(p.CargaVivaVano[i], p.CargaViva);
+    p.EspesorLosa[i] = ValorOGeneral(p.EspesorLosa[i], p.EspesorGeneral);
     r.losasLeidas = i;
   }
 

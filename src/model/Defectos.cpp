@@ -38,11 +38,11 @@ void CompletaPrimeraLosa(Proyecto& p) {
   if (p.Lx[1] <= 0) p.Lx[1] = 1.0f;
   if (p.Ly[1] <= 0) p.Ly[1] = 1.0f;
   if (Recorta(p.Bordes[1]).empty()) p.Bordes[1] = "AAAA";
-  if (p.CargaMuertaVano[1] <= 0) p.CargaMuertaVano[1] = p.CargaMuerta;
-  if (p.CargaVivaVano[1] <= 0) p.CargaVivaVano[1] = p.CargaViva;
+  p.CargaMuertaVano[1] = ValorOGeneral(p.CargaMuertaVano[1], p.CargaMuerta);
+  p.CargaVivaVano[1] = ValorOGeneral(p.CargaVivaVano[1], p.CargaViva);
   if (p.CargaMuertaVuelo[1] < 0) p.CargaMuertaVuelo[1] = 0.0f;
   if (p.CargaVivaVuelo[1] < 0) p.CargaVivaVuelo[1] = 0.0f;
-  if (p.EspesorLosa[1] <= 0) p.EspesorLosa[1] = p.EspesorGeneral;
+  p.EspesorLosa[1] = ValorOGeneral(p.EspesorLosa[1], p.EspesorGeneral);
   p.LosaActual = 1;
 }
 

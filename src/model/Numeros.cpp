@@ -109,6 +109,8 @@ std::string Mayusculas(std::string_view t) {
   return s;
 }
 
+bool EsDireccionY(std::string_view dir) { return Mayusculas(Recorta(dir)) == "Y"; }
+
 namespace {
 
 // A decimal text: significant digits d1 d2 ... and the exponent of d1.

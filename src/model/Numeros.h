@@ -41,6 +41,15 @@ std::string Recorta(std::string_view t);
 std::string RecortaDerecha(std::string_view t);
 std::string Mayusculas(std::string_view t);
 
+// A slab's load or thickness left at zero means the general value of the storey (a
+// negative one is refused by the calculation, never taken for the general value).
+inline bool TomaValorGeneral(float valor) { return valor == 0; }
+inline float ValorOGeneral(float valor, float general) { return TomaValorGeneral(valor) ? general : valor; }
+
+// The direction of a continuous support: "Y" or "y" (blanks around aside) is Y; any
+// other text, a blank one included, is X.
+bool EsDireccionY(std::string_view dir);
+
 // The text of a number with a sign position: " 4", "-.5", " .12", " 1.5E-05".
 // Single values keep 7 significant digits, double values 15.
 std::string Str(float v);

@@ -22,7 +22,7 @@ void BarrasDeApoyo(Proyecto& p, int i, int j) {
   const Barra* b = BarraDeCodigo(p.BarraApoyo[j]);
   const float separ = p.SeparApoyo[j];
   if (b == nullptr || !(separ > 0) || !std::isfinite(separ)) return;  // no bars
-  const bool esX = p.ApoyoDir[j] == "X";
+  const bool esX = !EsDireccionY(p.ApoyoDir[j]);
   const double transversal = esX ? p.Ly[i] : p.Lx[i];
   const double luz = esX ? p.Lx[i] : p.Ly[i];
   const double n = transversal / separ + 1;

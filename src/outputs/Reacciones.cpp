@@ -9,8 +9,6 @@ namespace placatec {
 
 namespace {
 
-bool EsDireccionX(std::string_view dir) { return Mayusculas(Recorta(dir)) == "X"; }
-
 bool CargaSoloEnX(Integer codigo) {
   return codigo == 14 || codigo == 15 || codigo == 16 || codigo == 17 || codigo == 22 || codigo == 23;
 }
@@ -76,7 +74,7 @@ Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
     y = total;
     x = {};
   }
-  return EsDireccionX(dir) ? x : y;
+  return EsDireccionY(dir) ? y : x;
 }
 
 bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {

@@ -4,43 +4,72 @@
 #include <cmath>
 #include <set>
 
+#include "design/NormaAci.h"
+#include "engine/Clasificacion.h"
 #include "model/Numeros.h"
-#include "outputs/NormaAci.h"
 
 namespace placatec {
 
 namespace {
 
-// The edges of slab i that a continuous support covers: an "X" support edges 1 and
-// 2, a "Y" support edges 3 and 4. Which edge of the direction meets the neighbour is
-// not recorded, so both count as covered.
-std::array<bool, 4> BordesCubiertos(const Proyecto& p, int i) {
-  std::array<bool, 4> cubierto{};
-  for (int j = 1; j <= std::clamp<int>(p.NumApoyos, 0, MaxApoyos); ++j) {
-    if (IndiceLosa(p.ApoyoLosa1[j]) != i && IndiceLosa(p.ApoyoLosa2[j]) != i) continue;
-    const std::size_t primero = p.ApoyoDir[j] == "Y" ? 2 : 0;
-    cubierto[primero] = cubierto[primero + 1] = true;
-  }
-  return cubierto;
+// The slab numbers of support j, as table indexes.
+std::array<int, 2> LosasDe(const Proyecto& p, int j) {
+  return {IndiceLosa(p.ApoyoLosa1[j]), IndiceLosa(p.ApoyoLosa2[j])};
 }
 
-VerificacionBorde Borde(const Proyecto& p, int i, int borde) {
+int Apoyos(const Proyecto& p) { return std::clamp<int>(p.NumApoyos, 0, MaxApoyos); }
+
+// The letter of edge b (1..4) of slab i; ' ' when the string is short.
+char Letra(const Proyecto& p, int i, int b) {
+  const std::string& letras = p.Bordes[i];
+  return static_cast<std::size_t>(b) <= letras.size() ? letras[static_cast<std::size_t>(b) - 1] : ' ';
+}
+
+// The sides of the continuous supports of one direction that name slab i (a support
+// that names it twice counts twice).
+int LadosEnDireccion(const Proyecto& p, int i, bool dirY) {
+  int lados = 0;
+  for (int j = 1; j <= Apoyos(p); ++j)
+    if (EsDireccionY(p.ApoyoDir[j]) == dirY)
+      for (int k : LosasDe(p, j)) lados += k == i;
+  return lados;
+}
+
+VerificacionBorde Borde(const Proyecto& p, int i, bool dirY, int borde) {
   VerificacionBorde v;
   v.losa = static_cast<Integer>(i);
   v.borde = static_cast<Integer>(borde);
-  v.momento = borde <= 2 ? p.MomentoNegX[i] : p.MomentoNegY[i];
+  v.direccion = dirY ? 'Y' : 'X';
+  v.momento = dirY ? p.MomentoNegY[i] : p.MomentoNegX[i];
   const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
   const std::optional<DisenoSeccion> s = DisenaSeccion(std::fabs(v.momento), d, p.Fc, p.Fy);
   if (!s) return v;
   v.area = s->area;
-  MinimoVano(std::fabs(v.momento), v.area, d, MinimosPara(p.Fy));
+  MinimoVano(std::fabs(v.momento), v.area, p.EspesorLosa[i], MinimosPara(p.Fy));
   SeparacionVano(v.area, p.EspesorLosa[i], v.separ);
   v.barra = &BarraParaArea(v.area);
   v.cumple = true;
   return v;
 }
 
-bool EsUnaDireccion(int codigo) { return codigo >= 10 && codigo <= 13; }
+// The fixed edges of each direction less the continuous supports of that direction
+// that name the slab are uncovered. The edge moment is one per direction, so the steel
+// is the same for either edge; the edge is named when it is known: when no support of
+// the direction covers any of its fixed edges.
+void BordesSinApoyo(const Proyecto& p, int i, std::vector<VerificacionBorde>& bordes) {
+  for (bool dirY : {false, true}) {
+    const int primero = dirY ? 3 : 1;
+    std::vector<int> fijos;
+    for (int b = primero; b <= primero + 1; ++b)
+      if (Letra(p, i, b) == 'E') fijos.push_back(b);
+    const int sinCubrir = static_cast<int>(fijos.size()) - LadosEnDireccion(p, i, dirY);
+    if (sinCubrir <= 0) continue;
+    if (sinCubrir == static_cast<int>(fijos.size()))
+      for (int b : fijos) bordes.push_back(Borde(p, i, dirY, b));
+    else
+      bordes.push_back(Borde(p, i, dirY, 0));
+  }
+}
 
 // The case the calculation used: a code outside 1..25 is computed as code 10.
 int CodigoCalculado(const Proyecto& p, int i) {
@@ -48,14 +77,22 @@ int CodigoCalculado(const Proyecto& p, int i) {
   return codigo >= 1 && codigo <= 25 ? codigo : 10;
 }
 
-// Table 9.5(a) for one-way slabs (the span they work in), eq. (9-13) for the others.
+bool TieneBordeLibre(int codigo) { return codigo >= 14 && codigo <= 25; }
+
+// The span a one-way slab works in, as the moments take it.
+double LuzUnaDireccion(const Proyecto& p, int i) {
+  return UnaDireccionEnX(p.RelacionLados[i]) ? p.Lx[i] : p.Ly[i];
+}
+
+// Table 9.5(a) for one-way slabs (the span they work in), eq. (9-13) for the others,
+// 10 % more for a panel with a free edge.
 void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
   const int codigo = v.codigo;
   const double fy = p.Fy;
   const double lx = p.Lx[i], ly = p.Ly[i];
   double h;
-  if (EsUnaDireccion(codigo)) {
-    const double luz = p.RelacionLados[i] > 0.5f ? lx : ly;  // as the moments take it
+  if (EsCasoUnaDireccion(codigo)) {
+    const double luz = LuzUnaDireccion(p, i);
     const double divisor = codigo == 10   ? aci::kDivisorApoyada
                            : codigo == 11 ? aci::kDivisorUnExtremo
                            : codigo == 12 ? aci::kDivisorDosExtremos
@@ -68,6 +105,7 @@ void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
     const double beta = larga / corta;
     h = larga * (aci::kBaseFyDosDirecciones + fy / aci::kEscalaFyDosDirecciones) /
         (aci::kConstanteDosDirecciones + aci::kCoeficienteBeta * beta);
+    if (TieneBordeLibre(codigo)) h *= aci::kAumentoBordeLibre;
     h = std::max(h, aci::kEspesorMinimoDosDirecciones);
     v.luz = ASingle(larga);
   }
@@ -77,16 +115,18 @@ void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
 }
 
 // The largest edge load of the slab under the factored load, To/m: a third of the
-// short span on a short edge, (3 - m2)/2 times that on a long edge; the whole span
-// and the edge load at the root of a cantilever; the whole span for a free edge.
+// short span on a short edge, (3 - m2)/2 times that on a long edge; 1.15 wu l / 2 at
+// the fixed end of a one-way slab fixed at one end only; the whole span and the edge
+// load at the root of a cantilever; the whole span for a free edge.
 double CortanteUltimo(const Proyecto& p, int i) {
   const double wu = p.CargaUltima[i];
   const double lx = p.Lx[i], ly = p.Ly[i];
   const double a = std::min(lx, ly);
   const int codigo = CodigoCalculado(p, i);
   if (codigo == 13)
-    return wu * a + aci::kFactorMuerta * p.CargaMuertaVuelo[i] + aci::kFactorViva * p.CargaVivaVuelo[i];
-  if (codigo >= 14 && codigo <= 25) return wu * a;
+    return wu * a + kFactorCargaMuerta * p.CargaMuertaVuelo[i] + kFactorCargaViva * p.CargaVivaVuelo[i];
+  if (codigo == 11) return aci::kCortanteExtremoEmpotrado * wu * LuzUnaDireccion(p, i) / 2;
+  if (TieneBordeLibre(codigo)) return wu * a;
   const double m = a / std::max(lx, ly);
   return (3 - m * m) / 2 * (wu * a / 3);
 }
@@ -100,59 +140,163 @@ void Cortante(const Proyecto& p, int i, VerificacionLosa& v) {
   v.cortanteCumple = v.cortanteUltimo <= v.cortanteResistente;
 }
 
-// A spacing in whole centimetres, not above s. A micrometre of slack, so that the
-// last bit of a Single thickness (5 x 0.08 = 0.3999999) does not cost a centimetre.
-double CentimetrosAbajo(double s) { return std::floor(s * 100 + 1e-4) / 100; }
-
 void Temperatura(const Proyecto& p, int i, VerificacionLosa& v) {
   const float requerido = AceroTemperaturaRequerido(p.EspesorLosa[i], p.Fy);
-  const double maxima =
-      std::min(aci::kVecesEspesorSeparacion * p.EspesorLosa[i], aci::kSeparacionTemperaturaMaxima);
-  const double colocado = kBarra3_8.area / kSeparTemperatura;
+  const float separ = SeparacionTemperatura(p.EspesorLosa[i], p.Fy);
+  const double maxima = std::min(aci::kVecesEspesorSeparacion * p.EspesorLosa[i], aci::kSeparacionMaxima);
   v.aceroTemperaturaRequerido = requerido;
-  v.aceroTemperaturaCumple = colocado >= requerido && kSeparTemperatura <= maxima;
-  v.separTemperatura = ASingle(CentimetrosAbajo(std::min(kBarra3_8.area / requerido, maxima)));
+  v.aceroTemperaturaCumple = kBarra3_8.area / separ >= requerido * (1 - 1e-6) && separ <= maxima;
+  v.separTemperatura = separ;
 }
 
-// Slabs with a "Temp" row in the span table (two rows per slab, X then Y).
-std::set<int> LosasConTemperatura(const TablaResultado& vanos) {
-  std::set<int> losas;
+// Rows of the span table (two per slab, X then Y) that carry temperature steel.
+std::set<std::size_t> FilasDeTemperatura(const TablaResultado& vanos) {
+  std::set<std::size_t> filas;
   for (std::size_t r = 0; r < vanos.filas.size(); ++r)
-    if (vanos.filas[r].size() > 6 && vanos.filas[r][6].texto == "Temp")
-      losas.insert(static_cast<int>(r / 2) + 1);
-  return losas;
+    if (vanos.filas[r].size() > 6 && vanos.filas[r][6].texto == "Temp") filas.insert(r);
+  return filas;
+}
+
+std::string Numero(double v, const char* formato) { return Formato(v, formato); }
+
+// Steel placed in a section: ductility and the room between its bars.
+struct Seccion {
+  Integer losa = 0, apoyo = 0, borde = 0;
+  char direccion = 0;
+  std::array<Integer, 2> losasDelApoyo{};
+};
+
+void ChequeaAcero(const Proyecto& p, const Seccion& s, double colocado, double d, const Barra* barra,
+                  float separ, std::vector<VerificacionAviso>& avisos) {
+  const auto aviso = [&](TipoAviso tipo, std::string motivo) {
+    avisos.push_back(
+        {tipo, s.losa, s.apoyo, s.borde, s.direccion, std::move(motivo), false, s.losasDelApoyo});
+  };
+  const double cuantia = colocado / (10000 * d);
+  const double maxima = CuantiaMaxima(p.Fc, p.Fy);
+  if (cuantia > maxima)
+    aviso(TipoAviso::Ductilidad, "cuantia \xCF\x81 = " + Numero(cuantia, "0.0000") +
+                                     " mayor que 0.75 \xCF\x81"
+                                     "b = " +
+                                     Numero(maxima, "0.0000"));
+  if (barra && separ > 0 && separ < SeparacionMinimaBarras(*barra) * (1 - 1e-6))
+    aviso(TipoAviso::BarrasNoCaben, EtiquetaBarra(*barra) + " a " + Formato(separ, "0.00") + " m: menos de " +
+                                        Numero(SeparacionMinimaBarras(*barra), "0.000") + " m entre centros");
+}
+
+void AvisosDeLosa(const Proyecto& p, int i, const std::set<std::size_t>& temperatura,
+                  const std::vector<VerificacionBorde>& bordes, std::vector<VerificacionAviso>& avisos) {
+  const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+  for (bool dirY : {false, true}) {
+    const float area = std::fabs(dirY ? p.AreaY[i] : p.AreaX[i]);
+    const float separ = dirY ? p.SeparY[i] : p.SeparX[i];
+    const bool temp = temperatura.count(2 * static_cast<std::size_t>(i - 1) + (dirY ? 1 : 0)) > 0;
+    const Barra& barra = temp ? kBarra3_8 : BarraParaArea(area);
+    if (separ > 0)
+      ChequeaAcero(p, {static_cast<Integer>(i), 0, 0, dirY ? 'Y' : 'X', {}}, barra.area / separ, d, &barra,
+                   separ, avisos);
+  }
+  for (const VerificacionBorde& b : bordes)
+    if (b.losa == i && b.cumple && b.separ > 0)
+      ChequeaAcero(p, {b.losa, 0, b.borde, b.direccion, {}}, b.barra->area / b.separ, d, b.barra, b.separ,
+                   avisos);
+  const float muerta = p.CargaMuertaVuelo[i], viva = p.CargaVivaVuelo[i];
+  if (CodigoCalculado(p, i) != 13 && (muerta != 0 || viva != 0))
+    avisos.push_back({TipoAviso::CargaBordeLibre,
+                      static_cast<Integer>(i),
+                      0,
+                      0,
+                      0,
+                      "la carga lineal de vuelo (CM " + Formato(muerta, "0.000") + ", CV " +
+                          Formato(viva, "0.000") + " To/m) no se incluye en el calculo (caso " +
+                          std::to_string(CodigoCalculado(p, i)) + ")",
+                      false,
+                      {}});
+}
+
+// A support of direction X meets its "Losa 1" with edge 2 and its "Losa 2" with edge
+// 1; a support of direction Y, edges 4 and 3 (the slabs laid out left to right and
+// bottom to top).
+void AvisosDeApoyo(const Proyecto& p, int j, std::vector<VerificacionAviso>& avisos) {
+  const bool dirY = EsDireccionY(p.ApoyoDir[j]);
+  const char dir = dirY ? 'Y' : 'X';
+  const auto [l1, l2] = LosasDe(p, j);
+  const std::array<Integer, 2> losas{static_cast<Integer>(l1), static_cast<Integer>(l2)};
+  const float h = std::max(p.EspesorLosa[l1], p.EspesorLosa[l2]);
+  const double d = static_cast<double>(h) - p.RecubrimientoM;
+  const Barra* barra = BarraDeCodigo(p.BarraApoyo[j]);
+  const bool adicionales = barra && p.Adicional[j] > 0 && p.SeparApoyo[j] > 0;
+  const double colocado = p.Dispon[j] + (adicionales ? barra->area / p.SeparApoyo[j] : 0.0);
+  ChequeaAcero(p, {0, static_cast<Integer>(j), 0, dir, losas}, colocado, d, adicionales ? barra : nullptr,
+               p.SeparApoyo[j], avisos);
+  const int encuentro[2] = {dirY ? 4 : 2, dirY ? 3 : 1};
+  for (int lado = 0; lado < 2; ++lado) {
+    const int i = lado == 0 ? l1 : l2;
+    const char letra = Letra(p, i, encuentro[lado]);
+    if (letra == 'E') continue;
+    avisos.push_back({TipoAviso::ApoyoSobreBordeNoEmpotrado,
+                      static_cast<Integer>(i),
+                      static_cast<Integer>(j),
+                      0,
+                      dir,
+                      "el apoyo continuo llega al borde " + std::to_string(encuentro[lado]) + ", que es " +
+                          std::string(1, letra) + " y no E",
+                      false,
+                      {}});
+  }
 }
 
 }  // namespace
 
-float AceroTemperaturaRequerido(float espesor, Integer fy) {
-  double cuantia = aci::kCuantiaTemperaturaBaja;
-  if (fy == aci::kFyTabla)
-    cuantia = aci::kCuantiaTemperatura4200;
-  else if (fy > aci::kFyTabla)
-    cuantia = std::max(aci::kCuantiaTemperatura4200 * aci::kFyTabla / fy, aci::kCuantiaTemperaturaMinima);
-  return ASingle(cuantia * 10000 * espesor);  // 100 cm of width times h in cm
+std::string TextoBorde(const VerificacionBorde& b) {
+  if (b.borde > 0) return std::to_string(b.borde);
+  return b.direccion == 'Y' ? "3 \xC3\xB3 4" : "1 \xC3\xB3 2";
 }
+
+namespace {
+
+// Each kind of entry: its name in the batch calculator's output and its words on screen.
+struct DescripcionAviso {
+  TipoAviso tipo;
+  std::string_view nombre, texto;
+};
+constexpr DescripcionAviso kAvisos[] = {
+    {TipoAviso::Ductilidad, "Ductilidad", "Ductilidad"},
+    {TipoAviso::BarrasNoCaben, "BarrasNoCaben", "Separacion de barras"},
+    {TipoAviso::CargaBordeLibre, "CargaBordeLibre", "Carga lineal de vuelo"},
+    {TipoAviso::ApoyoSobreBordeNoEmpotrado, "ApoyoSobreBordeNoEmpotrado", "Apoyo sobre borde no empotrado"},
+};
+
+const DescripcionAviso& Descripcion(TipoAviso t) {
+  for (const DescripcionAviso& d : kAvisos)
+    if (d.tipo == t) return d;
+  return kAvisos[0];
+}
+
+}  // namespace
+
+std::string_view NombreAviso(TipoAviso t) { return Descripcion(t).nombre; }
+
+std::string_view TextoAviso(TipoAviso t) { return Descripcion(t).texto; }
 
 Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos) {
   Verificaciones r;
-  const std::set<int> conTemperatura = LosasConTemperatura(vanos);
+  const std::set<std::size_t> temperatura = FilasDeTemperatura(vanos);
   const int losas = std::clamp<int>(p.NumLosas, 0, MaxLosas);
   for (int i = 1; i <= losas; ++i) {
-    const std::array<bool, 4> cubierto = BordesCubiertos(p, i);
-    const std::string& letras = p.Bordes[i];
-    for (int b = 1; b <= 4; ++b)
-      if (static_cast<std::size_t>(b) <= letras.size() && letras[b - 1] == 'E' && !cubierto[b - 1])
-        r.bordes.push_back(Borde(p, i, b));
-
+    BordesSinApoyo(p, i, r.bordes);
     VerificacionLosa v;
     v.losa = static_cast<Integer>(i);
     v.codigo = static_cast<Integer>(CodigoCalculado(p, i));
     EspesorMinimo(p, i, v);
     Cortante(p, i, v);
-    if (conTemperatura.count(i)) Temperatura(p, i, v);
+    if (temperatura.count(2 * static_cast<std::size_t>(i - 1)) ||
+        temperatura.count(2 * static_cast<std::size_t>(i - 1) + 1))
+      Temperatura(p, i, v);
     r.losas.push_back(v);
+    AvisosDeLosa(p, i, temperatura, r.bordes, r.avisos);
   }
+  for (int j = 1; j <= Apoyos(p); ++j) AvisosDeApoyo(p, j, r.avisos);
   return r;
 }
 
@@ -162,6 +306,12 @@ int Verificaciones::LosasQueNoCumplen() const {
     if (!v.Cumple()) fallan.insert(v.losa);
   for (const VerificacionBorde& b : bordes)
     if (!b.cumple) fallan.insert(b.losa);
+  for (const VerificacionAviso& a : avisos) {
+    if (a.cumple) continue;
+    if (a.losa > 0) fallan.insert(a.losa);
+    for (Integer k : a.losasDelApoyo)
+      if (k > 0) fallan.insert(k);
+  }
   return static_cast<int>(fallan.size());
 }
 
@@ -177,6 +327,7 @@ Celda Numero(float v, const char* formato) { return {Formato(v, formato), static
 Celda Entero(int v) { return {std::to_string(v), static_cast<double>(v)}; }
 Celda Texto(std::string_view t) { return {std::string(t), std::nullopt}; }
 Celda Veredicto(bool cumple) { return Texto(cumple ? kCumple : kNoCumple); }
+Celda EnteroOVacio(int v) { return v > 0 ? Entero(v) : Texto(""); }
 
 }  // namespace
 
@@ -184,19 +335,19 @@ TablasVerificaciones TablasDe(const Verificaciones& v) {
   TablasVerificaciones t;
   t.resumen = ResumenVerificaciones(v);
   for (const VerificacionBorde& b : v.bordes) {
+    const Celda borde = b.borde > 0 ? Entero(b.borde) : Texto(TextoBorde(b));
     if (b.cumple)
-      t.bordes.filas.push_back({Entero(b.losa), Entero(b.borde), Numero(b.momento, "0.00"),
-                                Numero(b.area, "0.00"), Texto(EtiquetaBarra(*b.barra)),
-                                Numero(b.separ, "0.00"), Veredicto(true)});
+      t.bordes.filas.push_back({Entero(b.losa), borde, Numero(b.momento, "0.00"), Numero(b.area, "0.00"),
+                                Texto(EtiquetaBarra(*b.barra)), Numero(b.separ, "0.00"), Veredicto(true)});
     else
-      t.bordes.filas.push_back({Entero(b.losa), Entero(b.borde), Numero(b.momento, "0.00"), Texto("---"),
+      t.bordes.filas.push_back({Entero(b.losa), borde, Numero(b.momento, "0.00"), Texto("---"),
                                 Texto("Excede la seccion"), Texto(""), Veredicto(false)});
   }
   for (const VerificacionLosa& l : v.losas) {
     t.espesores.filas.push_back({Entero(l.losa),
-                                 Texto(l.codigo == 13             ? "Voladizo"
-                                       : EsUnaDireccion(l.codigo) ? "Una direccion"
-                                                                  : "Dos direcciones"),
+                                 Texto(l.codigo == 13                 ? "Voladizo"
+                                       : EsCasoUnaDireccion(l.codigo) ? "Una direccion"
+                                                                      : "Dos direcciones"),
                                  Numero(l.luz, "0.00"), Numero(l.espesorMinimo, "0.000"),
                                  Numero(l.espesor, "0.000"), Veredicto(l.espesorCumple)});
     t.cortantes.filas.push_back({Entero(l.losa), Numero(l.cortanteUltimo, "0.00"),
@@ -204,8 +355,14 @@ TablasVerificaciones TablasDe(const Verificaciones& v) {
     if (l.aceroTemperaturaRequerido)
       t.temperatura.filas.push_back(
           {Entero(l.losa), Numero(l.espesor, "0.000"), Numero(*l.aceroTemperaturaRequerido, "0.00"),
-           Numero(ASingle(kBarra3_8.area / kSeparTemperatura), "0.00"), Numero(*l.separTemperatura, "0.00"),
+           Numero(ASingle(kBarra3_8.area / *l.separTemperatura), "0.00"), Numero(*l.separTemperatura, "0.00"),
            Veredicto(*l.aceroTemperaturaCumple)});
+  }
+  for (const VerificacionAviso& a : v.avisos) {
+    std::string dir = a.direccion ? std::string(1, a.direccion) : std::string();
+    if (a.borde > 0) dir += ", borde " + std::to_string(a.borde);
+    t.avisos.filas.push_back({EnteroOVacio(a.losa), EnteroOVacio(a.apoyo), Texto(dir),
+                              Texto(TextoAviso(a.tipo)), Texto(a.motivo), Veredicto(a.cumple)});
   }
   return t;
 }

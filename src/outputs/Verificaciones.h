@@ -1,7 +1,9 @@
 #pragma once
 // The checks an engineer makes by hand beside the design, on the calculated storey:
 // top steel at fixed edges that no continuous support covers, minimum thickness,
-// one-way shear at the supported edges and temperature steel of one-way slabs.
+// one-way shear at the supported edges, temperature steel of one-way slabs, and the
+// limits the method does not enforce itself (ductility, bars that do not fit, edge
+// loads a case ignores, a continuous support over an edge that is not fixed).
 // Nothing here changes the project or the results of the calculation.
 #include <array>
 #include <optional>
@@ -18,13 +20,38 @@ namespace placatec {
 // A fixed edge without a continuous support: its edge moment designed as a span.
 struct VerificacionBorde {
   Integer losa = 0;
-  Integer borde = 0;    // 1 left, 2 right, 3 bottom, 4 top
-  float momento = 0;    // MomentoNegX (edges 1, 2) or MomentoNegY (3, 4), To-m/m
-  bool cumple = false;  // false: the moment exceeds the capacity of the section
-  float area = 0;       // cm2/m, with the minimum steel of spans
+  Integer borde = 0;     // 1 left, 2 right, 3 bottom, 4 top; 0: one of the two of its direction
+  char direccion = 'X';  // X: edges 1 and 2, Y: edges 3 and 4
+  float momento = 0;     // MomentoNegX (edges 1, 2) or MomentoNegY (3, 4), To-m/m
+  bool cumple = false;   // false: the moment exceeds the capacity of the section
+  float area = 0;        // cm2/m, with the minimum steel of spans
   const Barra* barra = nullptr;
-  float separ = 0;  // m, at most 3 x thickness
+  float separ = 0;  // m, as a span row's
 };
+// "2", or "1 ó 2" when it is not known which edge of the direction is left uncovered.
+std::string TextoBorde(const VerificacionBorde& b);
+
+// A limit of the design found broken: each entry a failed check with its reason.
+enum class TipoAviso {
+  Ductilidad,                  // steel ratio above 0.75 of the balanced ratio
+  BarrasNoCaben,               // bars closer than db + max(db, 2.5 cm)
+  CargaBordeLibre,             // an edge line load that the slab's case leaves out
+  ApoyoSobreBordeNoEmpotrado,  // a continuous support meets an edge "A" or "N"
+};
+struct VerificacionAviso {
+  TipoAviso tipo = TipoAviso::Ductilidad;
+  Integer losa = 0;                        // the slab, 0 for a support's own steel
+  Integer apoyo = 0;                       // the support, 0 for a slab's
+  Integer borde = 0;                       // the uncovered fixed edge whose steel it is, else 0
+  char direccion = 0;                      // 'X' or 'Y' where it has one, else 0
+  std::string motivo;                      // one line, in Spanish
+  bool cumple = false;                     // always false: only what fails is listed
+  std::array<Integer, 2> losasDelApoyo{};  // the slabs a support's entry concerns
+};
+// "Ductilidad", "BarrasNoCaben", "CargaBordeLibre", "ApoyoSobreBordeNoEmpotrado".
+std::string_view NombreAviso(TipoAviso t);
+// The words of the checks window and the report.
+std::string_view TextoAviso(TipoAviso t);
 
 struct VerificacionLosa {
   Integer losa = 0;
@@ -47,7 +74,8 @@ struct VerificacionLosa {
 struct Verificaciones {
   std::vector<VerificacionBorde> bordes;
   std::vector<VerificacionLosa> losas;
-  // Slabs that fail one check or more (an edge included).
+  std::vector<VerificacionAviso> avisos;
+  // Slabs that fail one check or more (an edge, or a support they share, included).
   int LosasQueNoCumplen() const;
 };
 
@@ -58,9 +86,6 @@ Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos);
 // "Todas las losas cumplen", "1 losa no cumple", "3 losas no cumplen".
 std::string ResumenVerificaciones(const Verificaciones& v);
 
-// The area of temperature steel the code asks for, cm2/m, for a gross thickness (m).
-float AceroTemperaturaRequerido(float espesor, Integer fy);
-
 // The tables of the "Verificaciones" window and of the report.
 inline constexpr std::string_view kTituloVerificaciones = "Verificaciones";
 inline constexpr std::string_view kCumple = "Cumple";
@@ -69,6 +94,7 @@ inline constexpr std::string_view kTituloBordes = "ACERO SUPERIOR EN BORDES EMPO
 inline constexpr std::string_view kTituloEspesores = "ESPESOR MINIMO";
 inline constexpr std::string_view kTituloCortantes = "CORTANTE EN LOS BORDES APOYADOS";
 inline constexpr std::string_view kTituloTemperatura = "ACERO DE TEMPERATURA";
+inline constexpr std::string_view kTituloAvisos = "OTRAS VERIFICACIONES DEL DISEÑO";
 inline constexpr std::array<std::string_view, 7> kColumnasBordes = {
     "Losa", "Borde", "Mom (To-m)", "Area (cm2)", "Barras", "Separ (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasEspesores = {
@@ -77,10 +103,13 @@ inline constexpr std::array<std::string_view, 4> kColumnasCortantes = {"Losa", "
                                                                        "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasTemperatura = {
     "Losa", "Espesor (m)", "Requerido (cm2)", "Colocado (cm2)", "Separ ø 3/8\" (m)", "Verificacion"};
+inline constexpr std::array<std::string_view, 6> kColumnasAvisos = {"Losa",         "Apoyo",  "Dir",
+                                                                    "Comprobacion", "Motivo", "Verificacion"};
 
 struct TablasVerificaciones {
   std::string resumen;
-  TablaResultado bordes, espesores, cortantes, temperatura;  // the last column "Cumple"/"No cumple"
+  // The last column of each says "Cumple" or "No cumple".
+  TablaResultado bordes, espesores, cortantes, temperatura, avisos;
 };
 TablasVerificaciones TablasDe(const Verificaciones& v);
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "design/NormaAci.h"
 #include "design/Refuerzo.h"
 #include "engine/Clasificacion.h"
 #include "model/Interlocutor.h"
@@ -245,9 +246,9 @@ void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
       "Simple|acero inferior del vano, en una capa;"
       "Doble|momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces);"
       "Vuelo|losa en voladizo (caso 13): acero de la direccion del voladizo;"
-      "Temp|acero de temperatura, " +
-      EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") +
-      " m, en la direccion que no trabaja");
+      "Temp|acero de temperatura en la direccion que no trabaja: el area de " +
+      Formato(CuantiaContraccion(p.Fy), "#0.####") + " b h con " + EtiquetaBarra(kBarra3_8) + " a " +
+      Formato(kSeparTemperatura, "0.00") + " m o menos");
 
   SetSubTitle("Refuerzo en apoyos");
   bo.clear();
@@ -330,6 +331,8 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   tabla("Cortante en los bordes apoyados", "^_700|>_1200|>_1200|^_1300", kColumnasCortantes, t.cortantes);
   tabla("Acero de temperatura", "^_700|>_1100|>_1400|>_1300|>_1500|^_1300", kColumnasTemperatura,
         t.temperatura);
+  tabla("Otras verificaciones del dise\xC3\xB1o", "^_600|^_600|^_1100|<_1800|<_4000|^_1100", kColumnasAvisos,
+        t.avisos);
 }
 
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
@@ -354,25 +357,66 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
   bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) +
         ";";
   bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
-  bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV;";
+  const std::string fy = Formato(static_cast<int>(p.Fy), "#####");
+  const std::string temperatura = n(CuantiaContraccion(p.Fy));
+  bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV (ACI 318-99 9.2.1);";
   bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) +
         " f'c d2), w = " + n(kOmegaBase) + " - raiz(" + n(kLimiteRaiz) +
-        " - q), cuantia = w f'c / Fy, As = cuantia d;";
-  bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " y area " + Formato(min.areaMinima, "0.00") +
-        " cm2/m para Fy = " + Formato(static_cast<int>(p.Fy), "#####") + " Kg/cm2;";
-  bo += "Separacion maxima|" + n(kSeparacionMaximaEspesores) + " veces el espesor de la losa;";
+        " - q), cuantia = w f'c / Fy, As = cuantia b d: resistencia ultima con phi = 0.9 (ACI 318-99 "
+        "9.3.2.1, 10.2). Un momento que pasa la capacidad de la seccion detiene el calculo;";
   bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") +
         " cm, peralte efectivo d = espesor - recubrimiento;";
+  bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " de la seccion bruta b h y no menos de " +
+        Formato(min.areaMinima, "0.00") + " cm2/m para Fy = " + fy +
+        " Kg/cm2 (ACI 318-99 10.5.4 y 7.12.2.1). Con momento negativo en el vano, solo el area minima;";
+  bo += "Separacion maxima|Barras de vano: " + n(aci::kSeparacionMaximaEspesores) + " h y no mas de " +
+        Formato(aci::kSeparacionMaxima, "0.00") +
+        " m (ACI 318-99 10.5.4). Acero de temperatura: " + n(aci::kVecesEspesorSeparacion) +
+        " h y no mas de " + Formato(aci::kSeparacionMaxima, "0.00") + " m (7.12.2.2);";
   bo +=
-      "Acero de temperatura|" + EtiquetaBarra(kBarra3_8) + " a " + Formato(kSeparTemperatura, "0.00") + " m;";
+      "Separacion de las barras|Toda separacion, de vanos y de apoyos, se toma hacia abajo al centimetro "
+      "entero: las barras colocadas dan al menos el area indicada. El acero adicional de un apoyo no pasa "
+      "de 1.00 m;";
+  bo += "Acero de temperatura|Direccion en que no trabaja una losa en una direccion: cuantia " + temperatura +
+        " de b h (ACI 318-99 7.12.2.1), barras " + EtiquetaBarra(kBarra3_8) + " a la menor de " +
+        Formato(kSeparTemperatura, "0.00") + " m, la separacion que da esa area, " +
+        n(aci::kVecesEspesorSeparacion) + " h y " + Formato(aci::kSeparacionMaxima, "0.00") + " m;";
+  bo +=
+      "Ductilidad|Cuantia colocada no mayor que 0.75 rho b, rho b = 0.85 beta1 (f'c / fy) 6120 / (6120 + "
+      "fy), "
+      "beta1 = 0.85 hasta f'c 280 Kg/cm2 (ACI 318-99 10.3.3, 10.2.7.3): " +
+      Formato(CuantiaMaxima(p.Fc, p.Fy), "0.0000") +
+      " para este f'c y Fy. Vanos, apoyos y bordes que la "
+      "pasan se listan en las verificaciones;";
+  bo += "Separacion minima|Entre centros, db + max(db, 2.5 cm) (ACI 318-99 7.6.1): " +
+        Formato(SeparacionMinimaBarras(kBarra3_4), "0.000") +
+        " m con 3/4\". Las barras mas juntas se listan en las verificaciones;";
   bo +=
       "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes "
-      "del "
-      "programa. Losas en una direccion (casos 10 a 13): formulas de viga. Losas con un borde libre (casos "
-      "14 "
-      "a 25): coeficientes ajustados. Apoyos continuos: un ciclo de distribucion de momentos.;";
+      "del programa. Losas en una direccion (casos 10 a 13), cuando una luz es al menos el doble de la "
+      "otra: formulas de viga sobre la luz corta (con relacion exactamente 2, trabajan en X). Losas con un "
+      "borde libre (casos 14 a 25): coeficientes ajustados, con el termino de carga de su caso base, de modo "
+      "que una losa y su imagen girada dan los mismos momentos;";
+  bo +=
+      "Apoyos continuos|Un ciclo de distribucion de momentos (rigidez 1/L o 0.75/L). Un voladizo, o una losa "
+      "sin rigidez en esa direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda la "
+      "mitad del desbalance en su vano. El resultado no depende del orden de las losas;";
+  bo +=
+      "Verificaciones|Espesor minimo (ACI 318-99 9.5.2, 9.5.3, 10 % mas con un borde libre), cortante "
+      "(11.3.1.1, con 1.15 wu l / 2 en el extremo empotrado de una losa empotrada en un solo extremo, "
+      "8.3.3), "
+      "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas de "
+      "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
   bo += "Calculo metrico|Desperdicio " + Formato(p.Desperdicio, "#0.##") + " %";
   MuestraTabla("<_2400|<_6800", "", bo);
+
+  SetSubTitle("Limitaciones del m\xC3\xA9todo");
+  Parrafo(
+      "El metodo de coeficientes no considera la alternancia de la carga viva (toda la carga actua en todas "
+      "las losas a la vez), desprecia el modulo de Poisson, da momentos por metro de ancho que se aplican a "
+      "todo el ancho de la losa (sin franjas de columna ni de borde), y solo el voladizo en una direccion "
+      "(caso 13) toma las cargas lineales del borde libre.",
+      false);
 }
 
 void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {

@@ -96,9 +96,9 @@ TEST(ResultadosSeguros, ElReporteCalculaConLosDatosDeAhora) {
   g.losas.EditaCelda(0, ColLosa::Lx, "3.2");
   g.losas.FilaActualizada(ui);
   t = TextoDe(Reporte().Inicia(g, OpcionesReporte{}));
-  EXPECT_NE(t.find("\n1|X|1.44|7.74|\xC3\xB8"
-                   " 1/2\" a 0.16|Simple|\n |Y|0.00|7.74|\xC3\xB8"
-                   " 3/8\" a 0.28|Temp|\n"),
+  EXPECT_NE(t.find("\n1|X|1.44|8.10|\xC3\xB8"
+                   " 1/2\" a 0.15|Simple|\n |Y|0.00|8.10|\xC3\xB8"
+                   " 3/8\" a 0.08|Temp|\n"),
             std::string::npos)
       << t;
 }

@@ -85,9 +85,10 @@ TEST(TablaLosas, CeldasCeroNegativasOQueNoSonNumeros) {
   EXPECT_EQ(m.ui.mensajes[0].texto, "Lx no puede ser cero o negativo\rvalor unitario asumido\rLosa No. 1");
   EXPECT_EQ(m.ui.mensajes[1].texto, "Ly no puede ser cero o negativo\rvalor unitario asumido\rLosa No. 1");
   EXPECT_EQ(m.t.filas[0][ColLosa::Lx], "1");
-  // A dead-load cell of 0 (or no number) and a negative thickness take the general values.
+  // A dead-load cell of 0 (or no number) takes the general value; a negative thickness
+  // (which no key reaches, but a file can) is kept for the calculation to refuse by name.
   EXPECT_EQ(m.t.filas[0][ColLosa::MuertaVano], "0.45");
-  EXPECT_EQ(m.p.EspesorLosa[1], 0.15f);
+  EXPECT_EQ(m.p.EspesorLosa[1], -1.0f);
   EXPECT_EQ(m.p.CargaMuertaVano[2], 0.45f);
   // A cell with a number inside text shows the number stored; an empty cantilever load
   // stays empty, one too large for a Single reads 0.

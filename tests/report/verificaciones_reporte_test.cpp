@@ -25,8 +25,7 @@ std::vector<std::vector<std::string>> Contenido(const Documento& d) {
 TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
   Sesion s;
   InterlocutorMudo ui;
-  ASSERT_TRUE(
-      CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/verificaciones/balcon_sobrecargado.Los", ui));
+  ASSERT_TRUE(CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/balcon_sobrecargado.Los", ui));
   OpcionesReporte op;
   const auto verificaciones = static_cast<std::size_t>(Seccion::Verificaciones);
   EXPECT_FALSE(op.marcadas[verificaciones]);
@@ -42,7 +41,8 @@ TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
        {std::pair{"Acero superior en bordes empotrados sin apoyo continuo", &t.bordes},
         {"Espesor minimo", &t.espesores},
         {"Cortante en los bordes apoyados", &t.cortantes},
-        {"Acero de temperatura", &t.temperatura}}) {
+        {"Acero de temperatura", &t.temperatura},
+        {"Otras verificaciones del dise\xC3\xB1o", &t.avisos}}) {
     esperado.push_back({titulo});
     for (const auto& fila : tabla->filas) {
       esperado.emplace_back();

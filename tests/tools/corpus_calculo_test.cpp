@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ComparaJson.h"
 #include "Orden.h"
 
 namespace {
@@ -38,29 +39,10 @@ std::int64_t Ulps(double a, double b) {
   return d < 0 ? -d : d;
 }
 
-void Compara(const json& esperado, const json& obtenido, const std::string& camino,
-             std::vector<std::string>& diferencias) {
-  const auto difiere = [&] {
-    diferencias.push_back(camino + ": esperado " + esperado.dump() + ", obtenido " + obtenido.dump());
-  };
-  if (esperado.is_object() && obtenido.is_object()) {
-    for (const auto& [clave, valor] : esperado.items()) {
-      if (!obtenido.contains(clave))
-        diferencias.push_back(camino + "." + clave + ": falta");
-      else
-        Compara(valor, obtenido[clave], camino + "." + clave, diferencias);
-    }
-  } else if (esperado.is_array() && obtenido.is_array()) {
-    if (esperado.size() != obtenido.size()) return difiere();
-    for (std::size_t k = 0; k < esperado.size(); ++k)
-      Compara(esperado[k], obtenido[k], camino + "[" + std::to_string(k) + "]", diferencias);
-  } else if (esperado.is_number_integer() && obtenido.is_number_integer()) {
-    if (esperado != obtenido) difiere();
-  } else if (esperado.is_number() && obtenido.is_number()) {
-    if (Ulps(esperado.get<double>(), obtenido.get<double>()) > 1) difiere();
-  } else if (esperado != obtenido) {
-    difiere();
-  }
+// Integers exactly, other numbers within one unit in the last place of a float.
+bool MismoNumero(const json& esperado, const json& obtenido) {
+  if (esperado.is_number_integer() && obtenido.is_number_integer()) return esperado == obtenido;
+  return Ulps(esperado.get<double>(), obtenido.get<double>()) <= 1;
 }
 
 }  // namespace
@@ -90,9 +72,7 @@ TEST(CorpusCalculo, CadaProyectoDaLaSalidaEsperada) {
     }
     EXPECT_EQ(s.estado != 0, !esperado["error"].is_null()) << "estado " << s.estado;
     std::vector<std::string> diferencias;
-    Compara(esperado, obtenido, "", diferencias);
-    std::string lista;
-    for (std::size_t k = 0; k < diferencias.size() && k < 12; ++k) lista += "\n  " + diferencias[k];
-    EXPECT_TRUE(diferencias.empty()) << diferencias.size() << " diferencias:" << lista;
+    placatec::ComparaJson(esperado, obtenido, "", diferencias, MismoNumero);
+    EXPECT_TRUE(diferencias.empty()) << placatec::ListaDiferencias(diferencias);
   }
 }

@@ -64,6 +64,7 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
       RejillaVeredictos<4>(this, "Cortantes", kTituloCortantes, kColumnasCortantes, {"", "0.00", "0.00", ""});
   Temperatura = RejillaVeredictos<6>(this, "Temperatura", kTituloTemperatura, kColumnasTemperatura,
                                      {"", "0.000", "0.00", "0.00", "0.00", ""});
+  Avisos = RejillaVeredictos<6>(this, "Avisos", kTituloAvisos, kColumnasAvisos, {"", "", "", "", "", ""});
 
   OKButton = new QPushButton(QStringLiteral("OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -80,8 +81,9 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
   l->addWidget(Espesores, 3);
   l->addWidget(Cortantes, 3);
   l->addWidget(Temperatura, 2);
+  l->addWidget(Avisos, 2);
   l->addLayout(botones);
-  resize(720, 760);
+  resize(760, 900);
 }
 
 void VerifForm::Llena() {
@@ -93,7 +95,8 @@ void VerifForm::Llena() {
   for (auto [rejilla, tabla] : {std::pair{Bordes, &t.bordes},
                                 {Espesores, &t.espesores},
                                 {Cortantes, &t.cortantes},
-                                {Temperatura, &t.temperatura}}) {
+                                {Temperatura, &t.temperatura},
+                                {Avisos, &t.avisos}}) {
     rejilla->PonTabla(*tabla);
     rejilla->PrimeraFila();
     // Wide enough for every text shown (an edge that exceeds its section says so).

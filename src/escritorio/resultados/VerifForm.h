@@ -33,6 +33,7 @@ class VerifForm : public QDialog {
   Rejilla* Espesores;
   Rejilla* Cortantes;
   Rejilla* Temperatura;
+  Rejilla* Avisos;  // ductility, bar fit, edge loads left out, supports over edges not fixed
   QPushButton* OKButton;
 
   void reject() override;

@@ -19,8 +19,7 @@ class VerifFormTest : public QObject {
   void SoloDespuesDeCalcularConSusVeredictosPintados() {
     Escritorio e;
     QVERIFY(e.Arranca());
-    const QString balcon =
-        QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/verificaciones/balcon_sobrecargado.Los");
+    const QString balcon = QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/balcon_sobrecargado.Los");
     QVERIFY(e.Carga(balcon));
     QVERIFY(!e.Elige("AnalisisItem", "VerificacionesItem"));
     QVERIFY(e.Elige("AnalisisItem", "CalculoItem"));
@@ -49,9 +48,26 @@ class VerifFormTest : public QObject {
     for (int c = 0; c < v.Bordes->NumColumnas(); ++c) fila << v.Bordes->Texto(0, c);
     QCOMPARE(fila, (QStringList{"1", "1", "11.93", "---", "Excede la seccion", "", "No cumple"}));
 
+    QCOMPARE(v.Avisos->NumFilas(), 0);
     Clic(v.OKButton);
     QVERIFY(!v.isVisible());
     QVERIFY(e.placat.isEnabled());
+
+    // Steel beyond the ductility limit and bars too close: one red row each, with its reason.
+    QVERIFY(e.Carga(QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/ductilidad.Los")));
+    QVERIFY(e.Elige("AnalisisItem", "CalculoItem"));
+    Clic(e.ventanas.Resu().OKButton);
+    QVERIFY(e.Elige("AnalisisItem", "VerificacionesItem"));
+    CapturaPantalla(&v, "VerifForm_avisos");
+    QCOMPARE(v.Avisos->NumFilas(), 3);
+    QStringList aviso;
+    for (int c = 0; c < v.Avisos->NumColumnas(); ++c) aviso << v.Avisos->Texto(2, c);
+    QCOMPARE(aviso, (QStringList{"2", "", "X", "Separacion de barras",
+                                 QString::fromUtf8("ø 3/4\" a 0.03 m: menos de 0.044 m entre centros"),
+                                 "No cumple"}));
+    QCOMPARE(v.Avisos->Vista()->model()->index(2, 5).data(Qt::ForegroundRole).value<QColor>(), rojo);
+    Clic(v.OKButton);
+
     // A project loaded again has no calculation to check.
     QVERIFY(e.Carga(balcon));
     QVERIFY(!e.Elige("AnalisisItem", "VerificacionesItem"));

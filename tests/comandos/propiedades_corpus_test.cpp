@@ -1,0 +1,108 @@
+// Properties every calculated project keeps, over the calculation corpus and the
+// reference worked by hand: the bars placed give at least the area each row states,
+// at the spacing it prints; and the order of the two slabs of a support changes no
+// result.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "InterlocutorGuion.h"
+#include "comandos/ComandoCalculo.h"
+#include "comandos/ComandosArchivo.h"
+#include "design/Refuerzo.h"
+#include "model/Numeros.h"
+
+namespace placatec {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<fs::path> Proyectos() {
+  std::vector<fs::path> r;
+  for (const char* carpeta : {"tests/corpus/calculo", "tests/corpus/a_mano"})
+    for (const auto& e : fs::directory_iterator(fs::path(PLACATEC_SOURCE_DIR) / carpeta))
+      if (e.path().extension() == ".Los") r.push_back(e.path());
+  return r;
+}
+
+const Barra* BarraDeEtiqueta(const std::string& texto) {
+  for (const Barra* b : {&kBarra3_8, &kBarra1_2, &kBarra3_4})
+    if (texto == EtiquetaBarra(*b)) return b;
+  return nullptr;
+}
+
+// The spacing printed is the one stored, a whole number of centimetres, and its bars
+// give at least the area the design asked for and, to the printed decimals, the
+// area printed beside them.
+void ComparaBarras(const std::string& donde, const Celda& barras, const Celda& separ, float espaciado,
+                   double requerido, const Celda* impreso) {
+  SCOPED_TRACE(donde);
+  const Barra* b = BarraDeEtiqueta(barras.texto);
+  ASSERT_NE(b, nullptr) << barras.texto;
+  EXPECT_EQ(separ.texto, Formato(espaciado, "0.00"));
+  EXPECT_NEAR(espaciado * 100, std::round(espaciado * 100), 1e-4);
+  const double colocado = b->area / espaciado;
+  EXPECT_GE(colocado, requerido * (1 - 1e-6)) << barras.texto << " a " << separ.texto;
+  if (impreso) {
+    EXPECT_GE(colocado + 0.005, ValorTexto(impreso->texto)) << barras.texto << " a " << separ.texto;
+  }
+}
+
+}  // namespace
+
+TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
+  int calculados = 0;
+  for (const fs::path& ruta : Proyectos()) {
+    SCOPED_TRACE(ruta.filename().string());
+    InterlocutorGuion ui;
+    Sesion s;
+    if (!CargaArchivo(s, ruta.string(), ui) || !CalculaRefuerzo(s, ui)) continue;
+    ++calculados;
+    const Proyecto& p = s.proyecto;
+    for (int i = 1; i <= p.NumLosas; ++i)
+      for (int dir = 0; dir < 2; ++dir) {
+        const auto& fila = s.vanos.filas.at(static_cast<std::size_t>(2 * (i - 1) + dir));
+        ComparaBarras("losa " + std::to_string(i) + (dir ? " Y" : " X"), fila[4], fila[5],
+                      dir ? p.SeparY[i] : p.SeparX[i], std::fabs(dir ? p.AreaY[i] : p.AreaX[i]), &fila[3]);
+      }
+    for (int j = 1; j <= p.NumApoyos; ++j) {
+      const auto& fila = s.apoyosRefuerzo.filas.at(static_cast<std::size_t>(j - 1));
+      if (p.Adicional[j] > 0)
+        ComparaBarras("apoyo " + std::to_string(j), fila[6], fila[7], p.SeparApoyo[j], p.Adicional[j],
+                      nullptr);
+    }
+
+    // The same project with "Losa 1" and "Losa 2" of every support exchanged.
+    Sesion t;
+    ASSERT_TRUE(CargaArchivo(t, ruta.string(), ui));
+    for (int j = 1; j <= t.proyecto.NumApoyos; ++j)
+      std::swap(t.proyecto.ApoyoLosa1[j], t.proyecto.ApoyoLosa2[j]);
+    ASSERT_TRUE(CalculaRefuerzo(t, ui));
+    const Proyecto& q = t.proyecto;
+    for (int i = 1; i <= p.NumLosas; ++i) {
+      SCOPED_TRACE("losa " + std::to_string(i));
+      EXPECT_EQ(p.MomentoX[i], q.MomentoX[i]);
+      EXPECT_EQ(p.MomentoY[i], q.MomentoY[i]);
+      EXPECT_EQ(p.AreaX[i], q.AreaX[i]);
+      EXPECT_EQ(p.AreaY[i], q.AreaY[i]);
+      EXPECT_EQ(p.SeparX[i], q.SeparX[i]);
+      EXPECT_EQ(p.SeparY[i], q.SeparY[i]);
+      EXPECT_EQ(p.Qq1[i] + p.Qq2[i] + p.Qq3[i], q.Qq1[i] + q.Qq2[i] + q.Qq3[i]);
+    }
+    for (int j = 1; j <= p.NumApoyos; ++j) {
+      SCOPED_TRACE("apoyo " + std::to_string(j));
+      EXPECT_EQ(p.MomentoApoyoX[j] + p.MomentoApoyoY[j], q.MomentoApoyoX[j] + q.MomentoApoyoY[j]);
+      EXPECT_EQ(p.AreaApoyoX[j] + p.AreaApoyoY[j], q.AreaApoyoX[j] + q.AreaApoyoY[j]);
+      EXPECT_EQ(p.Dispon[j], q.Dispon[j]);
+      EXPECT_EQ(p.SeparApoyo[j], q.SeparApoyo[j]);
+    }
+    EXPECT_EQ(s.verificaciones.bordes.size(), t.verificaciones.bordes.size());
+  }
+  EXPECT_GE(calculados, 30);
+}
+
+}  // namespace placatec
