@@ -85,7 +85,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   if (!r.completa) {
     p.Cargando = false;
     Limpia(ui);
-    ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
+    ui.Avisa(r.mensaje.empty() ? "Archivo Ilegal" : r.mensaje, "", Icono::Exclamacion);
     return false;
   }
   leido->NombreArchivo = nombre;

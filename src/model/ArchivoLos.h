@@ -28,7 +28,11 @@ std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector
 
 struct ResultadoLectura {
   bool completa = false;  // the whole file was read; otherwise it is "Archivo Ilegal"
-  int losasLeidas = 0;    // slabs read whole before the reading stopped
+  // When the file is refused for a reason worth telling, the whole message: the value
+  // that would overflow the dead load ("Archivo Ilegal\rOtras cargas: valor demasiado
+  // grande"). Empty otherwise.
+  std::string mensaje;
+  int losasLeidas = 0;  // slabs read whole before the reading stopped
   bool formaLarga = false;
   // The text the use selector is to show: the last line of the long form (without
   // blanks around it), or the use chosen from the title of a short-form file.
@@ -37,9 +41,10 @@ struct ResultadoLectura {
 
 // Reads a project file's bytes into p: every value of the file, the general loads
 // put into slabs with zero loads or thickness, the defaults of a short-form file, and
-// NumApoyosReac. A zero span is illegal. Edges are not classified here: the load
-// command does it. Reading stops at the first fault; p then holds part of the file,
-// so the caller reads into a copy.
+// NumApoyosReac. A zero span is illegal, and so is a dead-load layer,
+// partition or other load that would make the dead load built from them overflow.
+// Edges are not classified here: the load command does it. Reading stops at the
+// first fault; p then holds part of the file, so the caller reads into a copy.
 //
 // Reading rules: a whole-line item takes everything up to the line end. Any other
 // item starts at its first non-blank character and may continue on the next line; a

@@ -22,6 +22,11 @@ inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir m
 inline constexpr double kFactorCargaMuerta = 1.4;
 inline constexpr double kFactorCargaViva = 1.7;
 
+// The rows of the dead-load build-up as the general data label them: the four
+// layers, then the two loads given directly.
+inline constexpr std::array<std::string_view, 6> kFilasCargaMuerta = {
+    "Losa", "Fino de mezcla", "Mortero", "Mosaicos", "Panderetas", "Otras cargas"};
+
 template <typename T>
 using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
 
@@ -39,7 +44,8 @@ struct Proyecto {
   Single CargaUltimaGeneral = 0.632f;
   std::string Uso = "Techo";
 
-  // Dead-load build-up: 0 "Losa", 1 "Fino de mezcla", 2 "Mortero", 3 "Mosaicos".
+  // Dead-load build-up: layers 0 "Losa", 1 "Fino de mezcla", 2 "Mortero", 3 "Mosaicos"
+  // (kFilasCargaMuerta).
   std::array<Single, 4> EspesorCapa{0.1f, 0.05f, 0.025f, 0.035f};
   std::array<Single, 4> PesoUnitCapa{2.4f, 1.8f, 1.8f, 2.3f};
   double Panderetas = 0.1;
