@@ -37,6 +37,7 @@ TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
   f[1] = p.ApoyoDir[j];
   f[2] = TextoCelda(p.ApoyoLosa1[j]);
   f[3] = TextoCelda(p.ApoyoLosa2[j]);
+  f[ColApoyo::Descripcion] = p.ApoyoDescripcion[j];
   return f;
 }
 

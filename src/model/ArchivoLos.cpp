@@ -9,6 +9,7 @@
 
 #include "model/CodigoPagina.h"
 #include "model/Numeros.h"
+#include "model/SeccionPropia.h"
 
 namespace placatec {
 
@@ -64,6 +65,15 @@ class Lector {
     while (!item.empty() && EsBlanco(item.back())) item.remove_suffix(1);
     ConsumeDelimitador();
     return std::string(item);
+  }
+
+  // What is left of the text, and the number (from 1) of the line it starts on.
+  std::string_view Resto() const { return t_.substr(pos_); }
+  int Linea() const {
+    int n = 1;
+    for (std::size_t i = 0; i < pos_; ++i)
+      if (t_[i] == '\n' || (t_[i] == '\r' && (i + 1 >= t_.size() || t_[i + 1] != '\n'))) ++n;
+    return n;
   }
 
   // Whether nothing but blanks, line ends (and an old end-of-file mark) is left.
@@ -208,6 +218,7 @@ void EscribeProyecto(const Proyecto& p, const std::string& textoUsoSelector, std
     o << ItemArchivo(p.EspesorCapa[k]) << ItemArchivo(p.PesoUnitCapa[k]) << kFinDeLinea;
   o << ItemArchivo(p.Panderetas) << ItemArchivo(p.OtrasCargas) << kFinDeLinea;
   o << LineaArchivo(textoUsoSelector) << kFinDeLinea;
+  for (const std::string& linea : LineasSeccion(p)) o << LineaArchivo(linea) << kFinDeLinea;
 }
 
 std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector) {
@@ -290,6 +301,12 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     return r;
   }
   p.NumApoyosReac = p.NumApoyos;
+  if (r.formaLarga) {
+    if (auto mensaje = LeeSeccion(l.Resto(), l.Linea(), p)) {
+      r.mensaje = std::move(*mensaje);
+      return r;
+    }
+  }
   r.completa = true;
   return r;
 }

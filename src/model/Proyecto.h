@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace placatec {
 
@@ -66,11 +67,18 @@ struct Proyecto {
   // its CodigoLosa belongs to another slab and the calculation refuses it.
   Tabla<bool> BordesInvalidos{};
 
-  // Support table (continuous supports 1..NumApoyos, then the extra supports of the
-  // reactions table up to NumApoyosReac).
+  // Support table: the continuous supports 1..NumApoyos, then the extra supports that
+  // the engineer appends to the reactions table (beams under one slab), up to
+  // NumApoyosReac, the number of rows of that table. The extra supports and the
+  // descriptions are kept in the file's own section (SeccionPropia.h).
   Tabla<std::string> ApoyoDir{};
   Tabla<Single> ApoyoLosa1{}, ApoyoLosa2{};
   Tabla<std::string> ApoyoDescripcion{};
+  Integer NumApoyosReac = 0;
+
+  // The items of the file's own section that this program does not know, each line
+  // "clave=valor" as it was read: a save writes them back unchanged, in their order.
+  std::vector<std::string> ItemsDesconocidos;
 
   // Row defaults of the slab table.
   Single LxDefecto = 1.0f;
@@ -91,7 +99,6 @@ struct Proyecto {
   Integer ErrorBordes = 0;
   std::string TituloReporte;
   std::string PieReporte;  // footer of the report, kept until the program ends
-  Integer NumApoyosReac = 0;
   Single Desperdicio = 7.0f;
 
   // Per-slab results of the engine.
