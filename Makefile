@@ -48,7 +48,7 @@ fuzz-smoke: setup
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_lee_archivo
 	@rm -rf $(BUILD_FUZZ)/corpus && mkdir -p $(BUILD_FUZZ)/corpus
 	@cp examples/*.Los tests/corpus/carga/* tests/corpus/rechazo/* tests/corpus/ida_y_vuelta/* $(BUILD_FUZZ)/corpus/ 2>/dev/null || true
-	$(BUILD_FUZZ)/fuzz_lee_archivo -max_total_time=60 -max_len=4096 -timeout=5 $(BUILD_FUZZ)/corpus
+	$(BUILD_FUZZ)/fuzz_lee_archivo -max_total_time=60 -max_len=4096 -timeout=5 -dict=fuzz/lee_archivo.dict $(BUILD_FUZZ)/corpus
 
 bench: build
 	$(BUILD)/placatec_bench

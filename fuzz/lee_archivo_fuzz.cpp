@@ -1,7 +1,7 @@
-// Any bytes given to the project load give a project or a refusal with a message:
-// never a crash, a hang or an index outside the tables. A refused file leaves the
-// session that was open as it was; a loaded project saves, reloads and saves to the
-// same bytes.
+// Any bytes given to the project load, its own trailing section included, give a
+// project or a refusal with a message: never a crash, a hang or an index outside the
+// tables. A refused file leaves the session that was open as it was; a loaded project
+// saves, reloads and saves to the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -62,6 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
     return 0;
   }
   if (p.NumLosas < 1 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) std::abort();
+  // The extra supports of the file's own section follow the continuous ones, within the table.
+  if (p.NumApoyosReac < p.NumApoyos || p.NumApoyosReac > MaxApoyos) std::abort();
   for (int i = 1; i <= p.NumLosas; ++i)
     if (p.CodigoLosa[i] < 1 || p.CodigoLosa[i] > 25) std::abort();
   // What was loaded is saved, and the saved file loads and saves to the same bytes.

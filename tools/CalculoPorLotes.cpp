@@ -379,8 +379,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   }
   ui.Olvida();
 
-  // Reactions as their window computes them: the continuous supports only.
-  s.proyecto.NumApoyosReac = s.proyecto.NumApoyos;
+  // Reactions as their window computes them: the continuous supports, then the extra
+  // supports that the file keeps.
   s.reacciones.CalculaReacciones(ui);
 
   if (!op.json) {

@@ -37,6 +37,7 @@ TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
   f[1] = p.ApoyoDir[j];
   f[2] = TextoCelda(p.ApoyoLosa1[j]);
   f[3] = TextoCelda(p.ApoyoLosa2[j]);
+  f[ColApoyo::Descripcion] = p.ApoyoDescripcion[j];
   return f;
 }
 
@@ -85,7 +86,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   if (!r.completa) {
     p.Cargando = false;
     Limpia(ui);
-    ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
+    ui.Avisa(r.mensaje.empty() ? "Archivo Ilegal" : r.mensaje, "", Icono::Exclamacion);
     return false;
   }
   leido->NombreArchivo = nombre;

@@ -40,6 +40,10 @@ void NuevosDatos(Sesion& s) {
     p.ApoyoLosa1[j] = p.ApoyoLosa2[j] = 0.0f;
   }
   p.NumApoyos = 0;
+  // The extra supports of the reactions table and the items of another version's
+  // file belonged to the project left behind.
+  p.NumApoyosReac = 0;
+  p.ItemsDesconocidos.clear();
   DatosModificados(p);
 
   DatosGenerales& g = s.generales;

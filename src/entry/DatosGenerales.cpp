@@ -44,9 +44,6 @@ constexpr std::array<UsoCarga, NumUsos> kUsos = {{
     {"Acera", "1.250"},
 }};
 
-constexpr std::array<std::string_view, NumFilasCarga> kEtiquetas = {
-    "Losa", "Fino de mezcla", "Mortero", "Mosaicos", "Panderetas", "Otras cargas"};
-
 // No quantity of a storey comes near this; a larger value is a slip of the keyboard
 // and must not reach the project as an infinite or absurd number.
 constexpr double kMayorMedida = 1e30;
@@ -79,7 +76,9 @@ bool CargasRepresentables(const Proyecto& p) {
 
 }  // namespace
 
-std::string_view EtiquetaFila(int k) { return kEtiquetas.at(static_cast<std::size_t>(k)); }
+static_assert(kFilasCargaMuerta.size() == NumFilasCarga);
+
+std::string_view EtiquetaFila(int k) { return kFilasCargaMuerta.at(static_cast<std::size_t>(k)); }
 
 const std::array<UsoCarga, NumUsos>& Usos() { return kUsos; }
 

@@ -31,6 +31,9 @@ bool TablaApoyos::AgregaFila(const Fila& f) {
 
 bool TablaApoyos::Procesar(Interlocutor& ui) {
   const VigilaDatos vigila(p_);
+  // The extra supports of the reactions table follow the continuous ones in the same
+  // arrays: they are set aside while these are rewritten and put back after them.
+  const std::vector<ApoyoAdicional> adicionales = ApoyosAdicionales(p_);
   p_.NumApoyos = 0;
   PrimeraFila();
   if (!filas.empty() && EnBlanco(filas[0][ColApoyo::Losa1]) && EnBlanco(filas[0][ColApoyo::Losa2]))
@@ -72,8 +75,17 @@ bool TablaApoyos::Procesar(Interlocutor& ui) {
     p_.NumApoyos = static_cast<Integer>(k);
     ++r;
   }
+  ReponeAdicionales(adicionales, ui);
   if (ok) PrimeraFila();
   return ok;
+}
+
+void TablaApoyos::ReponeAdicionales(const std::vector<ApoyoAdicional>& adicionales, Interlocutor& ui) {
+  const int sobran = ColocaApoyosAdicionales(p_, adicionales);
+  if (sobran > 0)
+    ui.Avisa(std::string(kMensajeMaximoApoyos) + "\rSe quitan de las reacciones los ultimos " +
+                 std::to_string(sobran) + " apoyos adicionales",
+             "ERROR", Icono::Exclamacion);
 }
 
 void TablaApoyos::Carga() {
@@ -138,19 +150,22 @@ void TablaApoyos::BorraTodo(Interlocutor& ui) {
   VigilaDatos vigila(p_);
   vigila.Cambio();
   Vacia();
+  const std::vector<ApoyoAdicional> adicionales = ApoyosAdicionales(p_);
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {
     p_.ApoyoLosa1[static_cast<std::size_t>(j)] = 0.0f;
     p_.ApoyoLosa2[static_cast<std::size_t>(j)] = 0.0f;
     p_.ApoyoDir[static_cast<std::size_t>(j)] = "X";
   }
   p_.NumApoyos = 0;
+  ReponeAdicionales(adicionales, ui);
 }
 
 void TablaApoyos::OK(Interlocutor& ui) {
   // After "Error en los apoyos" the dialog stays open: the supports behind the faulty
   // row are not in the project yet, and the calculation would go on without them.
+  // Procesar has left the reactions table the continuous supports and, after them, the
+  // extra supports the engineer added there.
   if (!Procesar(ui)) return;
-  p_.NumApoyosReac = p_.NumApoyos;
   abierta = false;
 }
 

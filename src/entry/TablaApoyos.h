@@ -9,6 +9,7 @@
 
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
+#include "outputs/Reacciones.h"
 
 namespace placatec {
 
@@ -60,6 +61,9 @@ class TablaApoyos {
   // engineer can finish it). A slab cell that is not a number, a direction other
   // than X or Y, or a 100th support ends it with "Error en los apoyos"; the supports
   // copied before stay and NumApoyos counts them. Returns false on such a failure.
+  // The extra supports of the reactions table move to follow the continuous ones
+  // (NumApoyosReac counts both); those that no longer fit in 99 rows are dropped with
+  // a message.
   bool Procesar(Interlocutor& ui);
 
   // Form load: "X" into the empty Dir cell of the current row; UltimaDir := "X".
@@ -80,16 +84,18 @@ class TablaApoyos {
   void BorraFila(int fila, Interlocutor& ui);
   // "Procesa".
   void Procesa(Interlocutor& ui) { Procesar(ui); }
-  // "Borra Todo": after a Yes, empties the grid and the supports.
+  // "Borra Todo": after a Yes, empties the grid and the continuous supports (the
+  // extra supports of the reactions table stay).
   void BorraTodo(Interlocutor& ui);
-  // OK: processes, passes NumApoyos to the reactions table and closes; stays open
-  // when `Procesar` fails.
+  // OK: processes (which passes the supports to the reactions table) and closes;
+  // stays open when `Procesar` fails.
   void OK(Interlocutor& ui);
   // Enter on the OK button: closes without the other steps of OK.
   void EnterEnOK() { abierta = false; }
 
  private:
   bool FilaValida(int fila) const { return fila >= 0 && fila < NumFilas(); }
+  void ReponeAdicionales(const std::vector<ApoyoAdicional>& adicionales, Interlocutor& ui);
 
   Proyecto& p_;
 };

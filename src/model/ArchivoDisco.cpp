@@ -72,8 +72,11 @@ bool EnMiGrupo(gid_t grupo) {
 }
 
 // Whether the file's own permission bits let this user write it. Decided from the
-// mode alone, so that a file marked read-only stays so even for the administrator.
+// mode, so that a file marked read-only (no write bit at all) stays so even for the
+// administrator, who may otherwise write wherever any write bit allows, whoever owns
+// the file, as the system lets him.
 bool PermiteEscribir(const struct stat& st) {
+  if (::geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
   if (st.st_uid == ::geteuid()) return (st.st_mode & S_IWUSR) != 0;
   if (EnMiGrupo(st.st_gid)) return (st.st_mode & S_IWGRP) != 0;
   return (st.st_mode & S_IWOTH) != 0;

@@ -5,9 +5,11 @@
 #include <limits>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "model/CodigoPagina.h"
 #include "model/Numeros.h"
+#include "model/SeccionPropia.h"
 
 namespace placatec {
 
@@ -63,6 +65,15 @@ class Lector {
     while (!item.empty() && EsBlanco(item.back())) item.remove_suffix(1);
     ConsumeDelimitador();
     return std::string(item);
+  }
+
+  // What is left of the text, and the number (from 1) of the line it starts on.
+  std::string_view Resto() const { return t_.substr(pos_); }
+  int Linea() const {
+    int n = 1;
+    for (std::size_t i = 0; i < pos_; ++i)
+      if (t_[i] == '\n' || (t_[i] == '\r' && (i + 1 >= t_.size() || t_[i + 1] != '\n'))) ++n;
+    return n;
   }
 
   // Whether nothing but blanks, line ends (and an old end-of-file mark) is left.
@@ -131,13 +142,34 @@ bool LeeSimple(Lector& l, Single& destino) {
   return true;
 }
 
-// The dead-load build-up adds the layers' weights into a Single: a file whose layers
-// would overflow it cannot describe a storey.
-bool CapasRepresentables(const Proyecto& p) {
-  double suma = p.Panderetas + static_cast<double>(p.OtrasCargas);
+// The general data build the dead load from the layers (the slab layer as thick as
+// the general thickness), the partitions and the other loads, and factor it by 1.4:
+// both must fit in a Single, or the project would show and save an infinite load.
+// Returns the field whose part of that load is largest when they do not.
+std::optional<std::string_view> CampoQueDesborda(const Proyecto& p) {
+  struct Parte {
+    std::string_view campo;
+    double carga;
+  };
+  std::vector<Parte> partes;
   for (std::size_t k = 0; k < 4; ++k)
-    suma += std::fabs(static_cast<double>(p.EspesorCapa[k]) * static_cast<double>(p.PesoUnitCapa[k]));
-  return std::fabs(suma) <= std::numeric_limits<float>::max();
+    partes.push_back({kFilasCargaMuerta[k], std::fabs(static_cast<double>(p.EspesorCapa[k]) *
+                                                      static_cast<double>(p.PesoUnitCapa[k]))});
+  // The slab layer is shown as thick as the general thickness.
+  const double losa =
+      std::fabs(static_cast<double>(p.EspesorGeneral) * static_cast<double>(p.PesoUnitCapa[0]));
+  if (losa > partes[0].carga)
+    partes[0] = {std::fabs(p.EspesorGeneral) >= std::fabs(p.PesoUnitCapa[0]) ? "Espesor general de losas (m)"
+                                                                             : kFilasCargaMuerta[0],
+                 losa};
+  partes.push_back({kFilasCargaMuerta[4], std::fabs(p.Panderetas)});
+  partes.push_back({kFilasCargaMuerta[5], std::fabs(static_cast<double>(p.OtrasCargas))});
+  double suma = 0.0;
+  for (const Parte& parte : partes) suma += parte.carga;
+  if (kFactorCargaMuerta * suma <= std::numeric_limits<float>::max()) return std::nullopt;
+  return std::max_element(partes.begin(), partes.end(),
+                          [](const Parte& a, const Parte& b) { return a.carga < b.carga; })
+      ->campo;
 }
 
 bool LeeDoble(Lector& l, double& destino) {
@@ -186,6 +218,7 @@ void EscribeProyecto(const Proyecto& p, const std::string& textoUsoSelector, std
     o << ItemArchivo(p.EspesorCapa[k]) << ItemArchivo(p.PesoUnitCapa[k]) << kFinDeLinea;
   o << ItemArchivo(p.Panderetas) << ItemArchivo(p.OtrasCargas) << kFinDeLinea;
   o << LineaArchivo(textoUsoSelector) << kFinDeLinea;
+  for (const std::string& linea : LineasSeccion(p)) o << LineaArchivo(linea) << kFinDeLinea;
 }
 
 std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector) {
@@ -241,7 +274,6 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     // A value whose written text would not read back is refused here, never written.
     if (!LeeDoble(l, p.Panderetas) || !SeEscribeEnArchivo(p.Panderetas) || !LeeSimple(l, p.OtrasCargas))
       return r;
-    if (!CapasRepresentables(p)) return r;
     auto selector = l.LineaEntera();
     if (!selector) return r;
     r.textoUso = Recorta(*selector);
@@ -264,7 +296,17 @@ ResultadoLectura LeeProyecto(std::string_view bytes, Proyecto& p) {
     p.OtrasCargas = ASingle(static_cast<double>(p.CargaMuerta) -
                             static_cast<double>(p.EspesorCapa[0]) * static_cast<double>(p.PesoUnitCapa[0]));
   }
+  if (const auto campo = CampoQueDesborda(p)) {
+    r.mensaje = "Archivo Ilegal\r" + std::string(*campo) + ": valor demasiado grande";
+    return r;
+  }
   p.NumApoyosReac = p.NumApoyos;
+  if (r.formaLarga) {
+    if (auto mensaje = LeeSeccion(l.Resto(), l.Linea(), p)) {
+      r.mensaje = std::move(*mensaje);
+      return r;
+    }
+  }
   r.completa = true;
   return r;
 }

@@ -8,6 +8,10 @@
 //   then, in the long form only:
 //                 Uso (whole line); four lines EspesorCapa(k) PesoUnitCapa(k);
 //                 Panderetas OtrasCargas; the use selector's text (whole line)
+//   then, when the project holds anything the lines above cannot (the extra supports
+//   of the reactions table, the supports' descriptions, items of a later version):
+//                 the program's own section, "[Placatec]" and one "clave=valor" a line
+//                 (SeccionPropia.h); a reader of the old format stops before it.
 //
 // The writer always writes the long form; the reader takes both.
 #include <ostream>
@@ -28,7 +32,11 @@ std::string TextoProyecto(const Proyecto& p, const std::string& textoUsoSelector
 
 struct ResultadoLectura {
   bool completa = false;  // the whole file was read; otherwise it is "Archivo Ilegal"
-  int losasLeidas = 0;    // slabs read whole before the reading stopped
+  // When the file is refused for a reason worth telling, the whole message: the value
+  // that would overflow the dead load ("Archivo Ilegal\rOtras cargas: valor demasiado
+  // grande") or the damaged line of the program's own section. Empty otherwise.
+  std::string mensaje;
+  int losasLeidas = 0;  // slabs read whole before the reading stopped
   bool formaLarga = false;
   // The text the use selector is to show: the last line of the long form (without
   // blanks around it), or the use chosen from the title of a short-form file.
@@ -36,10 +44,12 @@ struct ResultadoLectura {
 };
 
 // Reads a project file's bytes into p: every value of the file, the general loads
-// put into slabs with zero loads or thickness, the defaults of a short-form file, and
-// NumApoyosReac. A zero span is illegal. Edges are not classified here: the load
-// command does it. Reading stops at the first fault; p then holds part of the file,
-// so the caller reads into a copy.
+// put into slabs with zero loads or thickness, the defaults of a short-form file, the
+// program's own section after the long form, and NumApoyosReac (the continuous
+// supports and the extra ones). A zero span is illegal, and so is a dead-load layer,
+// partition or other load that would make the dead load built from them overflow.
+// Edges are not classified here: the load command does it. Reading stops at the
+// first fault; p then holds part of the file, so the caller reads into a copy.
 //
 // Reading rules: a whole-line item takes everything up to the line end. Any other
 // item starts at its first non-blank character and may continue on the next line; a

@@ -18,19 +18,6 @@ char32_t CodigoDe(unsigned char b) {
   return b;
 }
 
-void AgregaUtf8(std::string& s, char32_t c) {
-  if (c < 0x80) {
-    s.push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    s.push_back(static_cast<char>(0xC0 | (c >> 6)));
-    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    s.push_back(static_cast<char>(0xE0 | (c >> 12)));
-    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
-}
-
 // The byte of a code point, or '?' when Windows-1252 has none.
 char ByteDe(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
@@ -41,6 +28,24 @@ char ByteDe(char32_t c) {
 
 }  // namespace
 
+void AgregaUtf8(std::string& s, char32_t c) {
+  if (c < 0x80) {
+    s.push_back(static_cast<char>(c));
+  } else if (c < 0x800) {
+    s.push_back(static_cast<char>(0xC0 | (c >> 6)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else if (c < 0x10000) {
+    s.push_back(static_cast<char>(0xE0 | (c >> 12)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  } else {
+    s.push_back(static_cast<char>(0xF0 | (c >> 18)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+    s.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+  }
+}
+
 std::string Utf8DesdeWindows1252(std::string_view bytes) {
   std::string s;
   s.reserve(bytes.size() + bytes.size() / 8);
@@ -48,39 +53,48 @@ std::string Utf8DesdeWindows1252(std::string_view bytes) {
   return s;
 }
 
+char32_t SiguienteCaracter(std::string_view texto, std::size_t& i) {
+  const std::size_t n = texto.size();
+  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
+  auto continuacion = [&](std::size_t k) { return k < n && (byte(k) & 0xC0) == 0x80; };
+  const unsigned char b = byte(i);
+  char32_t c = kNoEsCaracter;
+  std::size_t largo = 1;
+  if (b < 0x80) {
+    c = b;
+  } else if ((b & 0xE0) == 0xC0 && b >= 0xC2 && continuacion(i + 1)) {
+    c = (static_cast<char32_t>(b & 0x1F) << 6) | (byte(i + 1) & 0x3F);
+    largo = 2;
+  } else if ((b & 0xF0) == 0xE0 && continuacion(i + 1) && continuacion(i + 2)) {
+    const char32_t d = (static_cast<char32_t>(b & 0x0F) << 12) |
+                       (static_cast<char32_t>(byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
+    if (d >= 0x800) {
+      c = d;
+      largo = 3;
+    }
+  } else if ((b & 0xF8) == 0xF0 && b <= 0xF4 && continuacion(i + 1) && continuacion(i + 2) &&
+             continuacion(i + 3)) {
+    const char32_t d = (static_cast<char32_t>(b & 0x07) << 18) |
+                       (static_cast<char32_t>(byte(i + 1) & 0x3F) << 12) |
+                       (static_cast<char32_t>(byte(i + 2) & 0x3F) << 6) | (byte(i + 3) & 0x3F);
+    if (d >= 0x10000 && d <= 0x10FFFF) {
+      c = d;
+      largo = 4;
+    }
+  }
+  i += largo;
+  return c;
+}
+
+bool CabeEnWindows1252(char32_t c) { return c < 0x80 || (c != kNoEsCaracter && ByteDe(c) != '?'); }
+
 std::string Windows1252DesdeUtf8(std::string_view texto) {
   std::string s;
   s.reserve(texto.size());
   std::size_t i = 0;
-  const std::size_t n = texto.size();
-  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
-  auto continuacion = [&](std::size_t k) { return k < n && (byte(k) & 0xC0) == 0x80; };
-  while (i < n) {
-    const unsigned char b = byte(i);
-    char32_t c = 0;
-    std::size_t largo = 0;
-    if (b < 0x80) {
-      c = b;
-      largo = 1;
-    } else if ((b & 0xE0) == 0xC0 && b >= 0xC2 && continuacion(i + 1)) {
-      c = (static_cast<char32_t>(b & 0x1F) << 6) | (byte(i + 1) & 0x3F);
-      largo = 2;
-    } else if ((b & 0xF0) == 0xE0 && continuacion(i + 1) && continuacion(i + 2)) {
-      c = (static_cast<char32_t>(b & 0x0F) << 12) | (static_cast<char32_t>(byte(i + 1) & 0x3F) << 6) |
-          (byte(i + 2) & 0x3F);
-      largo = c >= 0x800 ? 3 : 0;
-    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4 && continuacion(i + 1) && continuacion(i + 2) &&
-               continuacion(i + 3)) {
-      c = 0x10000;  // outside Windows-1252 in any case
-      largo = 4;
-    }
-    if (largo == 0) {
-      s.push_back('?');
-      ++i;
-      continue;
-    }
-    s.push_back(ByteDe(c));
-    i += largo;
+  while (i < texto.size()) {
+    const char32_t c = SiguienteCaracter(texto, i);
+    s.push_back(c == kNoEsCaracter ? '?' : ByteDe(c));
   }
   return s;
 }

@@ -15,4 +15,18 @@ std::string Utf8DesdeWindows1252(std::string_view bytes);
 // are written as "?".
 std::string Windows1252DesdeUtf8(std::string_view texto);
 
+// What SiguienteCaracter gives for a byte that starts no UTF-8 character.
+inline constexpr char32_t kNoEsCaracter = 0x110000;
+
+// The character of a UTF-8 text that starts at byte i, and i moved past it; a byte
+// that starts no character (a lone continuation byte, an overlong or cut sequence)
+// gives kNoEsCaracter and moves i by one.
+char32_t SiguienteCaracter(std::string_view texto, std::size_t& i);
+
+// Whether Windows-1252 has a byte for the character.
+bool CabeEnWindows1252(char32_t c);
+
+// The character in UTF-8.
+void AgregaUtf8(std::string& s, char32_t c);
+
 }  // namespace placatec

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace placatec {
 
@@ -21,6 +22,11 @@ inline constexpr std::string_view kMensajeMaximoApoyos = "No se pueden definir m
 // The factored (ultimate) load: 1.4 times the dead load plus 1.7 times the live load.
 inline constexpr double kFactorCargaMuerta = 1.4;
 inline constexpr double kFactorCargaViva = 1.7;
+
+// The rows of the dead-load build-up as the general data label them: the four
+// layers, then the two loads given directly.
+inline constexpr std::array<std::string_view, 6> kFilasCargaMuerta = {
+    "Losa", "Fino de mezcla", "Mortero", "Mosaicos", "Panderetas", "Otras cargas"};
 
 template <typename T>
 using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
@@ -39,7 +45,8 @@ struct Proyecto {
   Single CargaUltimaGeneral = 0.632f;
   std::string Uso = "Techo";
 
-  // Dead-load build-up: 0 "Losa", 1 "Fino de mezcla", 2 "Mortero", 3 "Mosaicos".
+  // Dead-load build-up: layers 0 "Losa", 1 "Fino de mezcla", 2 "Mortero", 3 "Mosaicos"
+  // (kFilasCargaMuerta).
   std::array<Single, 4> EspesorCapa{0.1f, 0.05f, 0.025f, 0.035f};
   std::array<Single, 4> PesoUnitCapa{2.4f, 1.8f, 1.8f, 2.3f};
   double Panderetas = 0.1;
@@ -60,11 +67,18 @@ struct Proyecto {
   // its CodigoLosa belongs to another slab and the calculation refuses it.
   Tabla<bool> BordesInvalidos{};
 
-  // Support table (continuous supports 1..NumApoyos, then the extra supports of the
-  // reactions table up to NumApoyosReac).
+  // Support table: the continuous supports 1..NumApoyos, then the extra supports that
+  // the engineer appends to the reactions table (beams under one slab), up to
+  // NumApoyosReac, the number of rows of that table. The extra supports and the
+  // descriptions are kept in the file's own section (SeccionPropia.h).
   Tabla<std::string> ApoyoDir{};
   Tabla<Single> ApoyoLosa1{}, ApoyoLosa2{};
   Tabla<std::string> ApoyoDescripcion{};
+  Integer NumApoyosReac = 0;
+
+  // The items of the file's own section that this program does not know, each line
+  // "clave=valor" as it was read: a save writes them back unchanged, in their order.
+  std::vector<std::string> ItemsDesconocidos;
 
   // Row defaults of the slab table.
   Single LxDefecto = 1.0f;
@@ -85,7 +99,6 @@ struct Proyecto {
   Integer ErrorBordes = 0;
   std::string TituloReporte;
   std::string PieReporte;  // footer of the report, kept until the program ends
-  Integer NumApoyosReac = 0;
   Single Desperdicio = 7.0f;
 
   // Per-slab results of the engine.

@@ -77,6 +77,36 @@ Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir) {
   return EsDireccionY(dir) ? y : x;
 }
 
+std::vector<ApoyoAdicional> ApoyosAdicionales(const Proyecto& p) {
+  std::vector<ApoyoAdicional> a;
+  const int desde = std::clamp<int>(p.NumApoyos, 0, MaxApoyos);
+  const int hasta = std::clamp<int>(p.NumApoyosReac, 0, MaxApoyos);
+  for (int j = desde + 1; j <= hasta; ++j) {
+    const auto k = static_cast<std::size_t>(j);
+    // The "Apoyo j" that an empty description became names the row's number: it is
+    // left empty, to name the number the row will have.
+    const std::string& d = p.ApoyoDescripcion[k];
+    a.push_back({p.ApoyoDir[k], d == "Apoyo " + std::to_string(j) ? std::string() : d, p.ApoyoLosa1[k],
+                 p.ApoyoLosa2[k]});
+  }
+  return a;
+}
+
+int ColocaApoyosAdicionales(Proyecto& p, const std::vector<ApoyoAdicional>& adicionales) {
+  const int continuos = std::clamp<int>(p.NumApoyos, 0, MaxApoyos);
+  const int caben = std::min<int>(MaxApoyos - continuos, static_cast<int>(adicionales.size()));
+  for (int n = 0; n < caben; ++n) {
+    const auto k = static_cast<std::size_t>(continuos + 1 + n);
+    const ApoyoAdicional& a = adicionales[static_cast<std::size_t>(n)];
+    p.ApoyoDir[k] = a.dir;
+    p.ApoyoDescripcion[k] = a.descripcion;
+    p.ApoyoLosa1[k] = a.losa1;
+    p.ApoyoLosa2[k] = a.losa2;
+  }
+  p.NumApoyosReac = static_cast<Integer>(continuos + caben);
+  return static_cast<int>(adicionales.size()) - caben;
+}
+
 bool TablaReacciones::CalculaReacciones(Interlocutor& ui) {
   filas.clear();
   const int n = std::clamp<int>(std::max(p_.NumApoyos, p_.NumApoyosReac), 0, MaxApoyos);
@@ -132,6 +162,14 @@ bool TablaReacciones::FallaCalcula(int filasLeidas, Interlocutor& ui) {
 }
 
 bool TablaReacciones::Calcula(Interlocutor& ui) {
+  // The extra supports are kept in the project file: a change must be saved.
+  const std::vector<ApoyoAdicional> antes = ApoyosAdicionales(p_);
+  const bool ok = LeeFilasAdicionales(ui);
+  if (ApoyosAdicionales(p_) != antes) p_.Modificado = true;
+  return ok;
+}
+
+bool TablaReacciones::LeeFilasAdicionales(Interlocutor& ui) {
   cursorEspera = true;
   error = false;
   const int n = NumFilas();
@@ -181,6 +219,7 @@ void TablaReacciones::BotonDir(int fila) {
   if (!FilaExtra(fila)) return;
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColReac::Dir];
   dir = dir == "X" ? "Y" : "X";
+  p_.Modificado = true;
 }
 
 bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
@@ -193,6 +232,7 @@ bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Inter
     celda.clear();
     return false;
   }
+  if (celda != texto) p_.Modificado = true;
   celda = std::move(texto);
   return true;
 }
@@ -213,6 +253,7 @@ bool TablaReacciones::AgregaFilaNueva(Interlocutor& ui) {
   f[ColReac::Dir] = "X";
   filas.push_back(f);
   filaActual = NumFilas() - 1;
+  p_.Modificado = true;
   return true;
 }
 
@@ -222,6 +263,7 @@ bool TablaReacciones::BorraFila(int fila) {
   for (int r = fila; r < NumFilas(); ++r)
     filas[static_cast<std::size_t>(r)][ColReac::Num] = std::to_string(r + 1);
   filaActual = std::min(fila, std::max(0, NumFilas() - 1));
+  p_.Modificado = true;
   return true;
 }
 

@@ -68,6 +68,22 @@ struct Reaccion {
 // span's load on the one direction that carries a slab with a free edge.
 Reaccion ReaccionLosa(const Proyecto& p, int losa, std::string_view dir);
 
+// An extra support of the reactions table. The extra supports are the rows
+// NumApoyos+1..NumApoyosReac of the support arrays, after the continuous supports.
+struct ApoyoAdicional {
+  std::string dir, descripcion;
+  Single losa1 = 0.0f, losa2 = 0.0f;
+  bool operator==(const ApoyoAdicional&) const = default;
+};
+
+// The extra supports of p, apart from the arrays they share with the continuous ones;
+// a description that is only the "Apoyo N" of its row number comes empty.
+std::vector<ApoyoAdicional> ApoyosAdicionales(const Proyecto& p);
+
+// Puts the extra supports back after the NumApoyos continuous supports, as many as
+// fit in 99 rows, and sets NumApoyosReac. Returns how many did not fit.
+int ColocaApoyosAdicionales(Proyecto& p, const std::vector<ApoyoAdicional>& adicionales);
+
 class TablaReacciones {
  public:
   static constexpr int NumColumnas = 8;
@@ -95,6 +111,9 @@ class TablaReacciones {
   // The main window's command opens the window: computes the table.
   void Abre(Interlocutor& ui);
 
+  // The extra rows are kept in the project file: "Calcula" when it changes them, and
+  // every edit of an extra row, mark the project modified.
+  //
   // "Calcula": reads the extra rows (those after the NumApoyos continuous supports)
   // into the support arrays and recomputes. An extra row without any slab, with a slab
   // cell that is not a number or names no slab of the project, or with a direction
@@ -127,6 +146,7 @@ class TablaReacciones {
  private:
   bool FilaExtra(int fila) const { return fila >= p_.NumApoyos && fila < NumFilas(); }
   bool FallaCalcula(int filasLeidas, Interlocutor& ui);
+  bool LeeFilasAdicionales(Interlocutor& ui);
 
   Proyecto& p_;
 };

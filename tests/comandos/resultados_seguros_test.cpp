@@ -54,7 +54,7 @@ TEST(ResultadosSeguros, CorpusDelCalculadorPorLotes) {
       EXPECT_EQ(salida[clave], valor) << e.path().filename() << ": " << clave;
     ++casos;
   }
-  EXPECT_EQ(casos, 7);
+  EXPECT_EQ(casos, 8);
 }
 
 // The worked examples of the reactions: an "X" support lies on edges 1 and 2.

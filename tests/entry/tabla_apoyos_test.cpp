@@ -83,7 +83,7 @@ TEST(TablaApoyos, ErroresDetienenElProcesoYOKNoCierra) {
 
   m.t.OK(m.ui);
   EXPECT_TRUE(m.t.abierta);
-  EXPECT_EQ(m.p.NumApoyosReac, 0);
+  EXPECT_EQ(m.p.NumApoyosReac, 1);  // the reactions table rows: the support copied
   m.t.EditaCelda(1, ColApoyo::Losa1, "2");
   m.t.EditaCelda(2, ColApoyo::Dir, "Z");  // neither X nor Y
   m.t.OK(m.ui);

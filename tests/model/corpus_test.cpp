@@ -1,11 +1,14 @@
 // Every file of tests/corpus/carga must load and every file of tests/corpus/rechazo
-// must be refused with a message, leaving the project that was loaded before as it was.
+// must be refused with a message (the one tests/corpus/mensajes_rechazo.txt gives, for
+// the files it names), leaving the project that was loaded before as it was.
 // Each file's name is printed before it is read, so that a hang shows its culprit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -32,6 +35,21 @@ std::string Estado(const Sesion& s) {
   for (int c = 0; c < NumCajas; ++c) v += "|" + s.generales.Texto(static_cast<Caja>(c));
   v += "|" + std::to_string(s.losas.filas.size()) + "|" + std::to_string(s.apoyos.filas.size());
   return v;
+}
+
+// File name -> the message that refuses it, "\r" standing for the line break.
+std::map<std::string, std::string> MensajesEsperados() {
+  std::map<std::string, std::string> mensajes;
+  std::ifstream f(fs::path(PLACATEC_SOURCE_DIR) / "tests/corpus/mensajes_rechazo.txt");
+  std::string linea;
+  while (std::getline(f, linea)) {
+    const auto tab = linea.find('\t');
+    if (linea.empty() || linea[0] == '#' || tab == std::string::npos) continue;
+    std::string m = linea.substr(tab + 1);
+    for (std::size_t i = m.find("\\r"); i != std::string::npos; i = m.find("\\r", i)) m.replace(i, 2, "\r");
+    mensajes[linea.substr(0, tab)] = m;
+  }
+  return mensajes;
 }
 
 }  // namespace
@@ -64,6 +82,8 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
   InterlocutorGuion ui;
   ASSERT_TRUE(CargaArchivo(*s, carga.front().string(), ui));
   const std::string antes = Estado(*s);
+  auto mensajes = MensajesEsperados();
+  ASSERT_GE(mensajes.size(), 5u);
   for (const fs::path& archivo : rechazo) {
     std::printf("rechazo: %s\n", archivo.filename().c_str());
     std::fflush(stdout);
@@ -71,9 +91,15 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
     InterlocutorGuion ui2;
     EXPECT_FALSE(CargaArchivo(*s, archivo.string(), ui2));
     EXPECT_EQ(ui2.mensajes.size(), 1u) << "un archivo rechazado siempre se dice";
+    if (auto m = mensajes.find(archivo.filename().string()); m != mensajes.end()) {
+      EXPECT_EQ(ui2.UltimoTexto(), m->second);
+      mensajes.erase(m);
+    }
     EXPECT_EQ(Estado(*s), antes);
     EXPECT_FALSE(s->proyecto.Cargando);
   }
+  for (const auto& [nombre, mensaje] : mensajes)
+    ADD_FAILURE() << nombre << " no esta en tests/corpus/rechazo";
 }
 
 }  // namespace placatec

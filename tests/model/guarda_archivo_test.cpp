@@ -2,10 +2,12 @@
 // user would: planted links, an editor's backup, read-only targets, pipes, leftovers
 // of a killed save and two programs saving the same file at once.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -81,6 +83,42 @@ TEST_F(GuardaYLee, UnArchivoSinPermisoDeEscrituraSeRechazaAunSiendoAdministrador
   EXPECT_EQ(GuardaArchivo(R("solo-lectura.Los"), "nuevo").Mensaje(), "Permiso Denegado");
   EXPECT_EQ(Bytes(R("solo-lectura.Los")), "viejo");
   EXPECT_EQ(Nombres(), std::set<std::string>{"solo-lectura.Los"});
+}
+
+// The administrator writes another user's file where a write bit lets anyone write,
+// as the system lets him; the file keeps its owner and mode. No write bit: refused.
+TEST_F(GuardaYLee, ElAdministradorGuardaElArchivoDeOtroUsuarioSiTieneUnBitDeEscritura) {
+  if (::geteuid() != 0) GTEST_SKIP() << "solo el administrador puede dar el archivo a otro usuario";
+  for (const int modo : {0644, 0464, 0444}) {
+    Pon(R("ajeno.Los"), "viejo");
+    ASSERT_EQ(::chown(R("ajeno.Los").c_str(), 4321, 4321), 0);
+    fs::permissions(R("ajeno.Los"), static_cast<fs::perms>(modo));
+    EXPECT_EQ(GuardaArchivo(R("ajeno.Los"), "nuevo").Mensaje(), modo == 0444 ? "Permiso Denegado" : "");
+    struct stat st {};
+    ASSERT_EQ(::stat(R("ajeno.Los").c_str(), &st), 0);
+    EXPECT_EQ(std::tuple(Bytes(R("ajeno.Los")), st.st_uid, st.st_mode & 07777),
+              std::tuple(modo == 0444 ? "viejo" : "nuevo", 4321u, static_cast<unsigned>(modo)));
+    EXPECT_EQ(Nombres(), std::set<std::string>{"ajeno.Los"});
+  }
+}
+
+// A save that fails after its temporary file was made (here the file-size limit of a
+// child process, its signal ignored, stops the writing): the file keeps its old bytes,
+// no temporary is left and the failure comes back with its message.
+TEST_F(GuardaYLee, UnaSalvaQueFallaAMitadNoTocaElArchivoNiDejaTemporales) {
+  Pon(R("p.Los"), "viejo");
+  const pid_t hijo = ::fork();
+  if (hijo == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limite{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    ::_exit(GuardaArchivo(R("p.Los"), std::string(100000, 'n')).Mensaje() == "El Disco Esta Lleno" ? 0 : 1);
+  }
+  int estado = 0;
+  ASSERT_EQ(::waitpid(hijo, &estado, 0), hijo);
+  EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << "la falla se dice: El Disco Esta Lleno";
+  EXPECT_EQ(Bytes(R("p.Los")), "viejo");
+  EXPECT_EQ(Nombres(), std::set<std::string>{"p.Los"});
 }
 
 // Runs under the CTest timeout: a read that waits for a writer never ends.
