@@ -39,6 +39,39 @@ char ByteDe(char32_t c) {
   return '?';
 }
 
+// U+FFFD, the replacement character, in UTF-8.
+constexpr std::string_view kReemplazo = "\xEF\xBF\xBD";
+
+// The length of the well-formed UTF-8 sequence at texto[i] and its code point in c;
+// 0 when the byte there starts none (a stray continuation byte, a sequence cut short,
+// an overlong form, a surrogate or a code point beyond U+10FFFF).
+std::size_t LeeUtf8(std::string_view texto, std::size_t i, char32_t& c) {
+  const auto byte = [&](std::size_t k) {
+    return k < texto.size() ? static_cast<unsigned char>(texto[k]) : 0u;
+  };
+  const unsigned b = byte(i);
+  std::size_t largo = 0;
+  char32_t minimo = 0;
+  if (b < 0x80) {
+    c = b;
+    return 1;
+  } else if (b >= 0xC2 && b <= 0xDF) {
+    largo = 2, c = b & 0x1F, minimo = 0x80;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    largo = 3, c = b & 0x0F, minimo = 0x800;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    largo = 4, c = b & 0x07, minimo = 0x10000;
+  } else {
+    return 0;
+  }
+  for (std::size_t k = 1; k < largo; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (byte(i + k) & 0x3F);
+  }
+  if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+  return largo;
+}
+
 }  // namespace
 
 std::string Utf8DesdeWindows1252(std::string_view bytes) {
@@ -51,37 +84,32 @@ std::string Utf8DesdeWindows1252(std::string_view bytes) {
 std::string Windows1252DesdeUtf8(std::string_view texto) {
   std::string s;
   s.reserve(texto.size());
-  std::size_t i = 0;
-  const std::size_t n = texto.size();
-  auto byte = [&](std::size_t k) { return static_cast<unsigned char>(texto[k]); };
-  auto continuacion = [&](std::size_t k) { return k < n && (byte(k) & 0xC0) == 0x80; };
-  while (i < n) {
-    const unsigned char b = byte(i);
+  for (std::size_t i = 0; i < texto.size();) {
     char32_t c = 0;
-    std::size_t largo = 0;
-    if (b < 0x80) {
-      c = b;
-      largo = 1;
-    } else if ((b & 0xE0) == 0xC0 && b >= 0xC2 && continuacion(i + 1)) {
-      c = (static_cast<char32_t>(b & 0x1F) << 6) | (byte(i + 1) & 0x3F);
-      largo = 2;
-    } else if ((b & 0xF0) == 0xE0 && continuacion(i + 1) && continuacion(i + 2)) {
-      c = (static_cast<char32_t>(b & 0x0F) << 12) | (static_cast<char32_t>(byte(i + 1) & 0x3F) << 6) |
-          (byte(i + 2) & 0x3F);
-      largo = c >= 0x800 ? 3 : 0;
-    } else if ((b & 0xF8) == 0xF0 && b <= 0xF4 && continuacion(i + 1) && continuacion(i + 2) &&
-               continuacion(i + 3)) {
-      c = 0x10000;  // outside Windows-1252 in any case
-      largo = 4;
-    }
-    if (largo == 0) {
-      s.push_back('?');
-      ++i;
+    const std::size_t largo = LeeUtf8(texto, i, c);
+    s.push_back(largo == 0 ? '?' : ByteDe(c));
+    i += largo == 0 ? 1 : largo;
+  }
+  return s;
+}
+
+std::string Utf8Valido(std::string_view texto) {
+  std::string s;
+  std::size_t i = 0, hecho = 0;
+  while (i < texto.size()) {
+    char32_t c = 0;
+    const std::size_t largo = LeeUtf8(texto, i, c);
+    if (largo > 0) {
+      i += largo;
       continue;
     }
-    s.push_back(ByteDe(c));
-    i += largo;
+    if (s.empty()) s.reserve(texto.size() + 8);
+    s.append(texto.substr(hecho, i - hecho));
+    s.append(kReemplazo);
+    hecho = ++i;
   }
+  if (hecho == 0) return std::string(texto);
+  s.append(texto.substr(hecho));
   return s;
 }
 
