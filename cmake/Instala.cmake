@@ -11,6 +11,8 @@ install(FILES ${CMAKE_BINARY_DIR}/data/placatec-calc.1 DESTINATION ${CMAKE_INSTA
 
 if(PLACATEC_GUI)
   install(TARGETS placatec RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # The calculator's PDF module, where the calculator looks for it from its own folder.
+  install(TARGETS placatec-pdf LIBRARY DESTINATION ${PLACATEC_MODULOS})
   configure_file(${PLACATEC_DATOS}/placatec.1.in ${CMAKE_BINARY_DIR}/data/placatec.1 @ONLY)
   configure_file(${PLACATEC_DATOS}/${PLACATEC_ID}.metainfo.xml.in
                  ${CMAKE_BINARY_DIR}/data/${PLACATEC_ID}.metainfo.xml @ONLY)
