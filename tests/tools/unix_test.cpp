@@ -112,8 +112,10 @@ TEST(Unix, MuchosPdfMuestranSuAvanceEnUnaTerminal) {
   fs::create_directories(dir);
   std::string archivos;
   for (int i = 1; i <= 11; ++i) {
-    fs::copy_file(kFuente + "/examples/techo.Los", dir / ("techo" + std::to_string(i) + ".Los"));
-    archivos += " " + (dir / ("techo" + std::to_string(i) + ".Los")).string();
+    const fs::path copia = dir / ("techo" + std::to_string(i) + ".Los");
+    fs::copy_file(kFuente + "/examples/techo.Los", copia);
+    archivos += ' ';
+    archivos += copia.string();
   }
   // script(1) gives the calculator a terminal; its standard output goes to a file.
   auto enTerminal = [&](const std::string& opciones) {
