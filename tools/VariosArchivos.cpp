@@ -139,10 +139,10 @@ class Lote {
   int Ejecuta() {
     const std::size_t hilos =
         std::min<std::size_t>(static_cast<std::size_t>(std::max(1, ejecucion_.trabajos)), archivos_.size());
+    ventana_ = 4 * hilos;
     std::vector<std::thread> trabajadores;
     if (hilos > 1)
       for (std::size_t k = 0; k < hilos; ++k) trabajadores.emplace_back([this] { Trabaja(); });
-    ventana_ = 4 * hilos;
     int estado = 0;
     for (std::size_t i = 0; i < archivos_.size(); ++i) {
       Hecho h = hilos > 1 ? Espera(i) : Calcula(i);
@@ -274,9 +274,6 @@ int CalculaVariosArchivos(const std::vector<std::string>& archivos, const Opcion
   if (auto choque =
           BuscaChoques(archivos, destinos, entradaEstandar ? IdentidadEntradaEstandar() : std::nullopt))
     return refusa(*choque);
-  for (const Destino& d : destinos)
-    if (auto falla = CreaCarpeta(d)) return refusa(*falla);
-
   OpcionesLote op = comunes;
   OpcionesEjecucion ej = ejecucion;
   ej.progreso = false;
@@ -287,6 +284,8 @@ int CalculaVariosArchivos(const std::vector<std::string>& archivos, const Opcion
     // A few reports take a moment; many take seconds that should not pass in silence.
     ej.progreso = ejecucion.progreso && !ejecucion.silencio && archivos.size() > 10;
   }
+  for (const Destino& d : destinos)
+    if (auto falla = CreaCarpeta(d)) return refusa(*falla);
   const Resultado<std::string> entrada =
       entradaEstandar ? LeeEntradaEstandar() : Resultado<std::string>(std::string());
   const int estado = Lote(archivos, op, destinos, &entrada, ej).Ejecuta();
