@@ -212,19 +212,17 @@ class Lote {
   // Writes one project's output and messages; false when the output could not be
   // written, after saying so.
   bool Escribe(std::size_t i, const Hecho& h) {
+    // The progress line goes first: the output may share its terminal.
+    if (!h.errores.empty() || (!ejecucion_.silencio && !h.salida.empty())) Progreso(i, true);
     if (!ejecucion_.silencio && !h.salida.empty()) {
       if (const int e = EscribeDescriptor(STDOUT_FILENO, h.salida)) {
-        Progreso(i, true);
         (void)EscribeDescriptor(STDERR_FILENO,
                                 "placatec-calc: no se pudo escribir la salida: " +
                                     TextoErrorArchivo(std::error_code(e, std::generic_category())) + "\n");
         return false;
       }
     }
-    if (!h.errores.empty()) {
-      Progreso(i, true);
-      (void)EscribeDescriptor(STDERR_FILENO, h.errores);
-    }
+    if (!h.errores.empty()) (void)EscribeDescriptor(STDERR_FILENO, h.errores);
     Progreso(i + 1, false);
     return true;
   }
