@@ -365,7 +365,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   };
 
   auto avisa = [&](const std::string& archivo, const std::string& mensaje) {
-    errores << "placatec-calc: " << archivo << ": " << LineasDeMensaje(mensaje) << "\n";
+    errores << "placatec-calc: " << (archivo.empty() ? "\"\"" : archivo) << ": " << LineasDeMensaje(mensaje)
+            << "\n";
   };
 
   if (!Carga(s, op, ui)) {
