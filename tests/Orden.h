@@ -25,6 +25,10 @@ inline Salida EjecutaOrden(const std::string& orden) {
   return s;
 }
 
+// The exit status of every usage error of the batch calculator, as its help, its
+// manual page and the README give it.
+constexpr int kEstadoUso = 64;
+
 // The batch calculator with these arguments, its error output discarded.
 inline Salida EjecutaCalculador(const std::string& argumentos) {
   return EjecutaOrden(std::string(PLACATEC_CALC) + " " + argumentos + " 2>/dev/null");

@@ -14,6 +14,7 @@
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
+#include "model/CodigoPagina.h"
 #include "model/Defectos.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
@@ -21,10 +22,6 @@
 #include "outputs/Reacciones.h"
 #include "outputs/Verificaciones.h"
 #include "report/Papel.h"
-
-#ifdef PLACATEC_CON_PDF
-#include "escritorio/pdf/ExportaPdf.h"
-#endif
 
 namespace placatec {
 
@@ -69,7 +66,12 @@ class Json {
   // A Single widened to a double; a value out of range, never stored, as null.
   void Valor(float v) { Valor(static_cast<double>(v)); }
   void Valor(double v) { std::isfinite(v) ? w_.Double(v) : w_.Null(); }
-  void Valor(std::string_view t) { w_.String(t.data(), static_cast<rapidjson::SizeType>(t.size())); }
+  // Texts from outside the program (a file name in Latin-1) may not be UTF-8: every
+  // line of the output must still parse.
+  void Valor(std::string_view t) {
+    const std::string texto = Utf8Valido(t);
+    w_.String(texto.data(), static_cast<rapidjson::SizeType>(texto.size()));
+  }
   void Valor(const std::string& t) { Valor(std::string_view(t)); }
   void Valor(const char* t) { Valor(std::string_view(t)); }
   template <class T>
@@ -313,7 +315,31 @@ void ImprimeResultados(std::ostream& o, const Sesion& s) {
   ImprimeTabla(o, kTituloCantidades, kColumnasCantidades, cantidades);
 }
 
+// The load of "Carga archivo", from the named file or from the bytes of standard input.
+bool Carga(Sesion& s, const OpcionesLote& op, InterlocutorLote& ui) {
+  if (op.archivo != "-" || !op.entrada) return CargaArchivo(s, op.archivo, ui);
+  if (!*op.entrada) {
+    Mensaje m;
+    m.texto = op.entrada->Mensaje();
+    ui.Pregunta(m);
+    return false;
+  }
+  return CargaBytes(s, **op.entrada, op.archivo, ui);
+}
+
 }  // namespace
+
+std::string LineasDeMensaje(std::string_view mensaje) {
+  std::string s;
+  s.reserve(mensaje.size());
+  for (std::size_t i = 0; i < mensaje.size(); ++i) {
+    if (mensaje[i] != '\r')
+      s.push_back(mensaje[i]);
+    else if (i + 1 >= mensaje.size() || mensaje[i + 1] != '\n')
+      s.push_back('\n');
+  }
+  return s;
+}
 
 int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::ostream& errores) {
   Sesion s;
@@ -353,19 +379,23 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     return estado;
   };
 
-  if (!CargaArchivo(s, op.archivo, ui)) {
+  auto avisa = [&](const std::string& archivo, const std::string& mensaje) {
+    errores << "placatec-calc: " << (archivo.empty() ? "\"\"" : archivo) << ": " << LineasDeMensaje(mensaje)
+            << "\n";
+  };
+
+  if (!Carga(s, op, ui)) {
     error = ui.Primero();
-    errores << "placatec-calc: " << op.archivo << ": "
-            << (ui.Primero().empty() ? "no se pudo cargar el archivo" : ui.Primero()) << "\n";
+    avisa(op.archivo, ui.Primero().empty() ? "no se pudo cargar el archivo" : ui.Primero());
     return termina(1, nullptr, false);
   }
   AceptaDatosGenerales(s);  // the general data dialog that the load opened
   ui.Olvida();
 
   int estado = 0;
-  if (op.salvar && !SalvaArchivo(s, op.salva, ui)) {
+  if (op.salva && !SalvaArchivo(s, *op.salva, ui)) {
     error = ui.Primero();
-    errores << "placatec-calc: " << op.salva << ": " << ui.Primero() << "\n";
+    avisa(*op.salva, ui.Primero());
     estado = 3;
     ui.Olvida();
   }
@@ -374,7 +404,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   if (!calculado) {
     // A failed save keeps its message and its status: it is what the caller must know first.
     if (!error) error = ui.Primero();
-    errores << "placatec-calc: " << op.archivo << ": " << ui.Primero() << "\n";
+    avisa(op.archivo, ui.Primero());
     if (estado == 0) estado = 2;
   }
   ui.Olvida();
@@ -388,19 +418,18 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     if (calculado) ImprimeResultados(salida, s);
   }
 
-  if (!op.pdf.empty()) {
-#ifdef PLACATEC_CON_PDF
-    std::string mensaje;
-    if (!ExportaPdf(s, op.pdf, mensaje, op.pagina)) {
+  if (op.pdf) {
+    // An empty name is refused as the save refuses it, before any page is drawn.
+    std::string mensaje = op.pdf->empty() ? "Ilegal Nombre de Archivo"
+                          : !op.modulo    ? "esta instalación no escribe reportes PDF"
+                                          : "";
+    if (mensaje.empty() && !op.modulo->escribe(s, *op.pdf, op.pagina, mensaje) && mensaje.empty())
+      mensaje = "no se pudo escribir el reporte";
+    if (!mensaje.empty()) {
       if (!error) error = mensaje;
-      errores << "placatec-calc: " << op.pdf << ": " << mensaje << "\n";
+      avisa(*op.pdf, mensaje);
       estado = estado ? estado : 3;
     }
-#else
-    if (!error) error = "esta version no escribe reportes PDF";
-    errores << "placatec-calc: esta version no escribe reportes PDF\n";
-    estado = estado ? estado : 3;
-#endif
   }
   return termina(estado, &s, calculado);
 }

@@ -1,19 +1,44 @@
 #pragma once
+#include <optional>
 #include <ostream>
 #include <string>
 
+#include "InterfazPdf.h"
 #include "model/Resultado.h"
 #include "report/Maquetacion.h"
 
 namespace placatec {
 
 struct OpcionesLote {
-  std::string archivo;
-  std::string salva;
-  bool salvar = false;  // --save was given; an empty name is then refused, not ignored
-  std::string pdf;      // empty: no report
+  std::string archivo;  // "-": the project is the bytes of standard input, in entrada
+  const Resultado<std::string>* entrada = nullptr;
+  // The files written beside the output; an option given with an empty name is
+  // refused when its file would be written, never ignored.
+  std::optional<std::string> salva;  // --save
+  std::optional<std::string> pdf;    // --pdf
   bool json = false;
-  ConfiguracionPagina pagina;  // page of the PDF report
+  ConfiguracionPagina pagina;           // page of the PDF report
+  const InterfazPdf* modulo = nullptr;  // the loaded PDF renderer, when --pdf names a file
+};
+
+// The files a call may write for each project, by the option that names them, with
+// the extension of NOMBRE.ext when the option names a folder and where the options
+// keep them. A new output is one more entry here (its help text included) and the
+// code in EjecutaCalculoPorLotes that writes it; the command line, the help and the
+// rule that an output never replaces an input follow from this table.
+struct TipoSalida {
+  const char* opcion;
+  const char* extension;
+  std::optional<std::string> OpcionesLote::*destino;
+  const char* ayuda;
+};
+inline const TipoSalida kSalidas[] = {
+    {"save", ".Los", &OpcionesLote::salva,
+     "Escribe el proyecto cargado en DESTINO; con varios proyectos, o si DESTINO es una carpeta o termina "
+     "en \"/\", escribe NOMBRE.Los en esa carpeta."},
+    {"pdf", ".pdf", &OpcionesLote::pdf,
+     "Escribe el reporte en PDF, con la misma regla: con varios proyectos, NOMBRE.pdf en la carpeta "
+     "DESTINO."},
 };
 
 // The PDF page of --papel (a name of the preview's paper list, "A4" or "Letter"),
@@ -26,5 +51,9 @@ Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool a
 // and the calculation succeeded, 1 on a failed load, 2 on a failed calculation, 3 when
 // the project or the report could not be written.
 int EjecutaCalculoPorLotes(const OpcionesLote& opciones, std::ostream& salida, std::ostream& errores);
+
+// A message of the program as one line or several, each ended by "\n" alone (the
+// desktop's messages end their lines with "\r\n").
+std::string LineasDeMensaje(std::string_view mensaje);
 
 }  // namespace placatec

@@ -1,77 +1,82 @@
 // placatec-calc: loads project files, calculates each as the desktop program does after
 // "Carga archivo" and "Calcular Refuerzo", and prints the results (text or JSON Lines).
-#include <CLI/CLI.hpp>
-#include <algorithm>
-#include <iostream>
+#include <fcntl.h>
+#include <sched.h>
+#include <unistd.h>
+
 #include <string>
-#include <vector>
+#include <system_error>
+#include <thread>
 
-#include "CalculoPorLotes.h"
+#include "OpcionesCalc.h"
 #include "VariosArchivos.h"
-
-#ifdef PLACATEC_CON_PDF
-#include <QGuiApplication>
-#include <memory>
+#include "model/ArchivoDisco.h"
 
 namespace {
-// Qt's own notices (such as the one about XDG_RUNTIME_DIR) are not the calculator's
-// output; only a fatal error of Qt gets through.
-void CallaQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
-  if (tipo == QtFatalMsg) std::cerr << "placatec-calc: " << texto.toStdString() << "\n";
-}
-}  // namespace
-#endif
 
-namespace {
-// The command-line mistakes an engineer makes, said in Spanish.
-std::string MensajeDeUso(const CLI::App*, const CLI::Error& e) {
-  const std::string nombre = e.get_name(), texto = e.what();
-  const std::string resto = texto.substr(std::min(texto.size(), texto.find(':') + 1));
-  std::string mensaje = nombre == "RequiredError"      ? "falta el nombre de un proyecto .Los"
-                        : nombre == "ExtrasError"      ? "argumentos desconocidos:" + resto
-                        : nombre == "ArgumentMismatch" ? "falta el valor de una opcion:" + resto
-                                                       : texto;
-  return "placatec-calc: " + mensaje + "\nVea placatec-calc --help\n";
+// Standard input, output and error that the caller closed are opened on /dev/null, so
+// that no file the program opens later takes their number (and the results meant for
+// the output go into a project). True when the output was closed: the results would
+// be lost. It is reopened read-only, so that a write to it still fails.
+bool ReservaDescriptores() {
+  bool salidaCerrada = false;
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) != -1) continue;
+    salidaCerrada = salidaCerrada || fd == STDOUT_FILENO;
+    const int nuevo = ::open("/dev/null", fd == STDERR_FILENO ? O_WRONLY : O_RDONLY);
+    if (nuevo >= 0 && nuevo != fd) {
+      ::dup2(nuevo, fd);
+      ::close(nuevo);
+    }
+  }
+  return salidaCerrada;
 }
+
+// The processors this process may run on (a CPU set given by taskset or a container
+// counts, not the machine's).
+int Procesadores() {
+  cpu_set_t cpus;
+  if (::sched_getaffinity(0, sizeof cpus, &cpus) == 0) return std::max(1, CPU_COUNT(&cpus));
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+// Writes to standard output; 3 with the message when it cannot.
+int Imprime(const std::string& texto) {
+  if (const int e = placatec::EscribeDescriptor(STDOUT_FILENO, texto)) {
+    (void)placatec::EscribeDescriptor(
+        STDERR_FILENO, "placatec-calc: no se pudo escribir la salida: " +
+                           placatec::TextoErrorArchivo(std::error_code(e, std::generic_category())) + "\n");
+    return 3;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
-  CLI::App app{"Calcula proyectos de losas (.Los) sin ventanas."};
-  std::vector<std::string> archivos;
-  placatec::OpcionesLote op;
-  app.add_option("archivos", archivos, "Proyectos .Los")->required();
-  app.add_flag("--json", op.json, "Imprime un objeto JSON por proyecto, uno por linea");
-  auto* opcionSalva =
-      app.add_option("--save", op.salva,
-                     "Escribe el proyecto cargado en OTRO.Los; con varios proyectos, en la carpeta dada");
-  app.add_option("--pdf", op.pdf,
-                 "Escribe el reporte en un archivo PDF; con varios proyectos, en la carpeta dada");
-  app.set_version_flag("--version", "placatec-calc " PLACATEC_VERSION);
-  app.failure_message(MensajeDeUso);
-  std::string papel, margenes;
-  bool apaisado = false;
-  app.add_option("--papel", papel, "Papel del PDF: A4, Letter o un nombre de la lista de la vista previa");
-  app.add_flag("--apaisado", apaisado, "PDF en orientacion horizontal");
-  app.add_option("--margenes", margenes, "Margenes del PDF en pulgadas: IZQ,DER,SUP,INF");
-  CLI11_PARSE(app, argc, argv);
-  const placatec::Resultado<placatec::ConfiguracionPagina> pagina =
-      placatec::PaginaDeOpciones(papel, apaisado, margenes);
-  if (!pagina) {
-    std::cerr << "placatec-calc: " << pagina.Mensaje() << "\n";
+  const bool salidaCerrada = ReservaDescriptores();
+  const int procesadores = Procesadores();
+  placatec::LineaOrdenes l = placatec::LeeLineaOrdenes(argc, argv, procesadores);
+  switch (l.accion) {
+    case placatec::LineaOrdenes::Accion::Ayuda:
+      return Imprime(placatec::TextoAyuda(procesadores));
+    case placatec::LineaOrdenes::Accion::Version:
+      return Imprime("placatec-calc " PLACATEC_VERSION "\n");
+    case placatec::LineaOrdenes::Accion::Error:
+      (void)placatec::EscribeDescriptor(STDERR_FILENO,
+                                        "placatec-calc: " + l.error + "\nVea placatec-calc --help\n");
+      return placatec::kEstadoUso;
+    case placatec::LineaOrdenes::Accion::Calcula:
+      break;
+  }
+  if (salidaCerrada && !l.ejecucion.silencio) {
+    (void)placatec::EscribeDescriptor(
+        STDERR_FILENO, "placatec-calc: la salida estándar está cerrada; los resultados se perderían\n");
     return 3;
   }
-#ifdef PLACATEC_CON_PDF
-  // The report is laid out with Qt's fonts; without a display the offscreen platform serves.
-  std::unique_ptr<QGuiApplication> qt;
-  if (!op.pdf.empty()) {
-    qInstallMessageHandler(CallaQt);
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    qt = std::make_unique<QGuiApplication>(argc, argv);
-  }
-#endif
-  op.pagina = *pagina;
-  op.salvar = opcionSalva->count() > 0;
-  return placatec::CalculaVariosArchivos(archivos, op, std::cout, std::cerr);
+  // A closed pipe is then an error of the write, said and turned into status 3, as a full
+  // disk is, when the caller has SIGPIPE ignored; otherwise the signal ends the program
+  // quietly, as it ends any filter whose reader has gone.
+  l.ejecucion.progreso = ::isatty(STDERR_FILENO) == 1;
+  return placatec::CalculaVariosArchivos(l.archivos, l.comunes, l.ejecucion);
 }

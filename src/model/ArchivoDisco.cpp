@@ -8,8 +8,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace placatec {
@@ -143,17 +145,18 @@ int CreaTemporal(const std::string& carpeta, const std::string& nombre, std::str
   return -1;
 }
 
-bool EscribeTodo(int fd, std::string_view datos) {
+}  // namespace
+
+int EscribeDescriptor(int fd, std::string_view datos) {
   while (!datos.empty()) {
     const ssize_t n = ::write(fd, datos.data(), datos.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0) return errno != 0 ? errno : EIO;
+    if (n == 0) return EIO;
     datos.remove_prefix(static_cast<std::size_t>(n));
   }
-  return true;
+  return 0;
 }
-
-}  // namespace
 
 Resultado<std::string> LeeArchivo(const std::string& ruta, std::size_t maximo) {
   // Opened without waiting: a named pipe or a device given as a project must not
@@ -198,7 +201,7 @@ Resultado<void> GuardaArchivo(const std::string& ruta, std::string_view contenid
     ::unlink(temporal.c_str());
     return FallaSistema(e);
   };
-  if (!EscribeTodo(f.fd(), contenido)) return falla(errno);
+  if (const int e = EscribeDescriptor(f.fd(), contenido)) return falla(e);
   if (::fsync(f.fd()) != 0 && errno != EINVAL && errno != EROFS) return falla(errno);
   if (existe) {
     // The saved file keeps the mode and, as far as this user may, the owner.
@@ -231,7 +234,57 @@ std::string TextoErrorArchivo(std::error_code ec) {
   if (ec == errc::permission_denied || ec == errc::operation_not_permitted) return "Permiso Denegado";
   if (ec == errc::read_only_file_system) return "Disco Protegido contra Escritura";
   if (ec == errc::too_many_symbolic_link_levels) return "Enlace Circular";
-  return ec.message();
+  // The rarer errors in the same words and form, never in the system's English.
+  static const std::pair<errc, const char*> kOtros[] = {
+      {errc::file_exists, "El Archivo ya Existe"},
+      {errc::resource_unavailable_try_again, "Recurso no Disponible por el Momento"},
+      {errc::too_many_files_open, "Demasiados Archivos Abiertos"},
+      {errc::too_many_files_open_in_system, "Demasiados Archivos Abiertos"},
+      {errc::not_enough_memory, "Memoria Insuficiente"},
+      {errc::text_file_busy, "Archivo en Uso"},
+      {errc::broken_pipe, "Tuberia Cerrada"},
+      {errc::bad_file_descriptor, "Archivo Cerrado"},
+      {errc::cross_device_link, "Archivo en Otro Disco"},
+      {errc::directory_not_empty, "Carpeta no Vacia"},
+      {errc::interrupted, "Operacion Interrumpida"},
+      {errc::timed_out, "Tiempo de Espera Agotado"},
+      {errc::operation_not_supported, "Operacion no Admitida"},
+      {errc::function_not_supported, "Operacion no Admitida"},
+      {errc::too_many_links, "Demasiados Enlaces"},
+      {errc::value_too_large, "Archivo Demasiado Grande"},
+      {errc::connection_reset, "Conexion Interrumpida"},
+      {errc::connection_aborted, "Conexion Interrumpida"},
+      {errc::not_connected, "Conexion Interrumpida"},
+      {errc::host_unreachable, "Conexion Interrumpida"},
+      {errc::network_unreachable, "Conexion Interrumpida"},
+  };
+  for (const auto& [e, texto] : kOtros)
+    if (ec == e) return texto;
+#ifdef ESTALE
+  if (ec == std::error_code(ESTALE, std::generic_category())) return "Archivo de Red no Disponible";
+#endif
+  return "Error del Sistema No. " + std::to_string(ec.value());
+}
+
+IdentidadArchivo IdentidadDe(const std::string& ruta) {
+  IdentidadArchivo id;
+  struct stat st {};
+  if (!ruta.empty() && ::stat(ruta.c_str(), &st) == 0) {
+    id.existe = true;
+    id.dispositivo = static_cast<unsigned long long>(st.st_dev);
+    id.nodo = static_cast<unsigned long long>(st.st_ino);
+    return id;
+  }
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path p = fs::absolute(ruta, ec);
+  if (!ec) p = fs::weakly_canonical(p, ec);
+  id.ruta = ec ? fs::path(ruta).lexically_normal().string() : p.string();
+  return id;
+}
+
+bool MismoArchivo(const std::string& a, const std::string& b) {
+  return !a.empty() && !b.empty() && IdentidadDe(a) == IdentidadDe(b);
 }
 
 }  // namespace placatec

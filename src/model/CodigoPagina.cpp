@@ -26,6 +26,9 @@ char ByteDe(char32_t c) {
   return '?';
 }
 
+// U+FFFD, the replacement character, in UTF-8.
+constexpr std::string_view kReemplazo = "\xEF\xBF\xBD";
+
 }  // namespace
 
 void AgregaUtf8(std::string& s, char32_t c) {
@@ -68,7 +71,7 @@ char32_t SiguienteCaracter(std::string_view texto, std::size_t& i) {
   } else if ((b & 0xF0) == 0xE0 && continuacion(i + 1) && continuacion(i + 2)) {
     const char32_t d = (static_cast<char32_t>(b & 0x0F) << 12) |
                        (static_cast<char32_t>(byte(i + 1) & 0x3F) << 6) | (byte(i + 2) & 0x3F);
-    if (d >= 0x800) {
+    if (d >= 0x800 && (d < 0xD800 || d > 0xDFFF)) {  // an encoded surrogate is no character
       c = d;
       largo = 3;
     }
@@ -96,6 +99,22 @@ std::string Windows1252DesdeUtf8(std::string_view texto) {
     const char32_t c = SiguienteCaracter(texto, i);
     s.push_back(c == kNoEsCaracter ? '?' : ByteDe(c));
   }
+  return s;
+}
+
+std::string Utf8Valido(std::string_view texto) {
+  std::string s;
+  std::size_t i = 0, hecho = 0;
+  while (i < texto.size()) {
+    const std::size_t inicio = i;
+    if (SiguienteCaracter(texto, i) != kNoEsCaracter) continue;
+    if (s.empty()) s.reserve(texto.size() + 8);
+    s.append(texto.substr(hecho, inicio - hecho));
+    s.append(kReemplazo);
+    hecho = i;
+  }
+  if (hecho == 0) return std::string(texto);
+  s.append(texto.substr(hecho));
   return s;
 }
 

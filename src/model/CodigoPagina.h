@@ -1,6 +1,7 @@
 #pragma once
 // The project file is 8-bit text in the Windows-1252 code page; the program keeps
 // its texts in UTF-8. These two conversions are the only crossing between them.
+// Outside texts (file names) that may not be UTF-8 are made valid by Utf8Valido.
 #include <string>
 #include <string_view>
 
@@ -19,8 +20,8 @@ std::string Windows1252DesdeUtf8(std::string_view texto);
 inline constexpr char32_t kNoEsCaracter = 0x110000;
 
 // The character of a UTF-8 text that starts at byte i, and i moved past it; a byte
-// that starts no character (a lone continuation byte, an overlong or cut sequence)
-// gives kNoEsCaracter and moves i by one.
+// that starts no character (a lone continuation byte, an overlong or cut sequence, an
+// encoded surrogate) gives kNoEsCaracter and moves i by one.
 char32_t SiguienteCaracter(std::string_view texto, std::size_t& i);
 
 // Whether Windows-1252 has a byte for the character.
@@ -28,5 +29,10 @@ bool CabeEnWindows1252(char32_t c);
 
 // The character in UTF-8.
 void AgregaUtf8(std::string& s, char32_t c);
+
+// The text as it is when it is valid UTF-8; otherwise each byte that starts no
+// well-formed sequence (a Latin-1 file name, say) becomes U+FFFD, so that what is
+// written as UTF-8 always is.
+std::string Utf8Valido(std::string_view texto);
 
 }  // namespace placatec

@@ -138,8 +138,21 @@ TEST(CodigoPagina, CadaByteSobreviveLaIdaYVuelta) {
   EXPECT_EQ(Utf8DesdeWindows1252("\x80\xF1\x96"), "\xE2\x82\xAC\xC3\xB1\xE2\x80\x93");
   // Invalid UTF-8 and characters outside the code page become "?".
   EXPECT_EQ(Windows1252DesdeUtf8("a\xC3"), "a?");
-  EXPECT_EQ(Windows1252DesdeUtf8("\xC0\xAF|\xED\xA0\x80|\xF0\x9F\x98\x80|\xFF"), "??|?|?|?");
+  EXPECT_EQ(Windows1252DesdeUtf8("\xC0\xAF|\xED\xA0\x80|\xF0\x9F\x98\x80|\xFF"), "??|???|?|?");
   EXPECT_EQ(Windows1252DesdeUtf8("\xE4\xB8\x80"), "?");
+}
+
+// Text from outside (a file name in Latin-1, a cut sequence) made valid UTF-8 for the
+// JSON output: each byte that starts no well-formed sequence becomes U+FFFD.
+TEST(CodigoPagina, Utf8ValidoReemplazaLosBytesSueltos) {
+  const std::string r = "\xEF\xBF\xBD";
+  EXPECT_EQ(Utf8Valido("losa-\xC3\xB1-\xE2\x82\xAC-\xF0\x9F\x98\x80.Los"),
+            "losa-\xC3\xB1-\xE2\x82\xAC-\xF0\x9F\x98\x80.Los");
+  EXPECT_EQ(Utf8Valido("a\xF1o.Los"), "a" + r + "o.Los");  // "año" in Latin-1
+  EXPECT_EQ(Utf8Valido("\xC3"), r);
+  EXPECT_EQ(Utf8Valido("\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xE2\x82"),
+            r + r + "|" + r + r + r + "|" + r + r + r + r + "|" + r + r);
+  EXPECT_EQ(Utf8Valido(std::string("\0\x7F", 2)), std::string("\0\x7F", 2));
 }
 
 }  // namespace placatec

@@ -121,6 +121,38 @@ TEST_F(GuardaYLee, UnaSalvaQueFallaAMitadNoTocaElArchivoNiDejaTemporales) {
   EXPECT_EQ(Nombres(), std::set<std::string>{"p.Los"});
 }
 
+// However it is spelt (./x, a folder and .., a link, a hard link), a name that leads to
+// a file is that file; a name not yet on disk is compared by its resolved path.
+TEST_F(GuardaYLee, UnArchivoEsElMismoPorCualquierNombreQueLleveAEl) {
+  Pon(R("p.Los"), "proyecto");
+  Pon(R("otro.Los"), "otro");
+  fs::create_directories(dir / "sub");
+  fs::create_symlink("p.Los", R("enlace.Los"));
+  fs::create_hard_link(R("p.Los"), R("duro.Los"));
+  fs::create_directory_symlink(dir, dir / "sub" / "arriba");
+  for (const std::string& nombre : {R("enlace.Los"), R("duro.Los"), R("sub/../p.Los"), R("./p.Los"),
+                                    R("sub/arriba/p.Los"), (fs::relative(dir) / "p.Los").string()})
+    EXPECT_TRUE(MismoArchivo(R("p.Los"), nombre)) << nombre;
+  EXPECT_FALSE(MismoArchivo(R("p.Los"), R("otro.Los")));
+  EXPECT_FALSE(MismoArchivo(R("p.Los"), R("nuevo.pdf")));
+  EXPECT_TRUE(MismoArchivo(R("nuevo.pdf"), R("sub/../nuevo.pdf")));
+  EXPECT_TRUE(MismoArchivo(R("nuevo.pdf"), R("sub/arriba/nuevo.pdf")));
+  EXPECT_FALSE(MismoArchivo(R("nuevo.pdf"), R("nuevo.Los")));
+  EXPECT_FALSE(MismoArchivo("", ""));
+}
+
+// Every error the system may give comes in Spanish, never in the system's English.
+TEST(TextoErrorArchivo, TodoErrorDelSistemaSeDiceEnEspanol) {
+  EXPECT_EQ(TextoErrorArchivo(std::make_error_code(std::errc::file_exists)), "El Archivo ya Existe");
+  EXPECT_EQ(TextoErrorArchivo(std::make_error_code(std::errc::resource_unavailable_try_again)),
+            "Recurso no Disponible por el Momento");
+  EXPECT_EQ(TextoErrorArchivo(std::make_error_code(std::errc::no_space_on_device)), "El Disco Esta Lleno");
+  for (int e = 1; e < 134; ++e) {
+    const std::error_code ec(e, std::generic_category());
+    EXPECT_NE(TextoErrorArchivo(ec), ec.message()) << e;
+  }
+}
+
 // Runs under the CTest timeout: a read that waits for a writer never ends.
 TEST_F(GuardaYLee, SoloSeLeenArchivosComunesYUnaTuberiaNoEspera) {
   ASSERT_EQ(::mkfifo(R("x.Los").c_str(), 0644), 0);

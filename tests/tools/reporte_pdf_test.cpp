@@ -41,7 +41,7 @@ TEST(ReportePdf, EncabezadosEnterosYSeccionesNuevasEnCualquierPapel) {
   }
   const std::string error = Salida(
       std::string(PLACATEC_CALC) + " " + proyecto + " --pdf " + pdf.string() + " --papel Carta", estado);
-  EXPECT_EQ(estado, 3);
+  EXPECT_EQ(estado, placatec::kEstadoUso);
   EXPECT_NE(error.find("Papel desconocido"), std::string::npos) << error;
   EXPECT_FALSE(fs::exists(pdf));
 }

@@ -1,5 +1,6 @@
-// The batch calculator's --save: a save that fails is told in "error", with the
-// message the desktop shows, and always ends with status 3.
+// The batch calculator's --save and --pdf: a file that cannot be written (an empty
+// name included) is told in "error", with the message the desktop shows, and always
+// ends with status 3.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -24,13 +25,15 @@ TEST(SalvaPorLotes, UnaSalvaFallidaSeDiceEnErrorYSaleConTres) {
       << "Techo\r\n 1  1  210  4200  .1  2  .33  .1 \r\n"
       << losa << " 1 X, 1  7 \r\n";
   const std::string sinCarpeta = (dir / "no-existe" / "x.Los").string();
-  for (const auto& [archivo, salva] : {std::pair<const char*, std::string>{"bien.Los", sinCarpeta},
-                                       {"bien.Los", "''"},
-                                       {"mal.Los", sinCarpeta},
-                                       {"mal.Los", "''"}}) {
-    SCOPED_TRACE(std::string(archivo) + " --save " + salva);
+  for (const auto& [archivo, salva] :
+       {std::pair<const char*, std::string>{"bien.Los", "--save " + sinCarpeta},
+        {"bien.Los", "--save ''"},
+        {"mal.Los", "--save " + sinCarpeta},
+        {"mal.Los", "--save ''"},
+        {"bien.Los", "--pdf ''"}}) {
+    SCOPED_TRACE(std::string(archivo) + " " + salva);
     const placatec::Salida s =
-        placatec::EjecutaCalculador("--json " + (dir / archivo).string() + " --save " + salva);
+        placatec::EjecutaCalculador("--json " + (dir / archivo).string() + " " + salva);
     EXPECT_EQ(s.estado, 3);
     const auto d = nlohmann::json::parse(s.texto);
     EXPECT_EQ(d["error"], "Ilegal Nombre de Archivo");

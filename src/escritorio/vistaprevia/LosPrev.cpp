@@ -34,6 +34,7 @@
 
 #include "escritorio/pdf/PintaReporte.h"
 #include "escritorio/vistaprevia/EntornoQt.h"
+#include "model/ArchivoDisco.h"
 
 namespace placatec {
 
@@ -618,7 +619,22 @@ void LosPrev::Activa() {
   Refleja();
 }
 
+namespace {
+
+// The report never replaces the open project (by any name of its file): the project
+// would be lost to it.
+bool SobreElProyecto(QWidget* w, const QString& ruta, const std::string& proyecto) {
+  if (!MismoArchivo(ruta.toStdString(), proyecto)) return false;
+  QMessageBox::warning(w, "Print Preview",
+                       "El reporte no puede guardarse sobre el proyecto abierto:\n" + ruta +
+                           "\nElija otro nombre para el archivo PDF.");
+  return true;
+}
+
+}  // namespace
+
 bool LosPrev::EscribePdfEn(const QString& ruta) {
+  if (SobreElProyecto(this, ruta, s_.proyecto.NombreArchivo)) return false;
   QString error;
   const ControlImpresion& c = modelo_->Control();
   if (!EscribePdf(c.maqueta, c.pagina, ruta, error, 0, 0, Q(s_.proyecto.Titulo))) {
@@ -655,7 +671,7 @@ void LosPrev::Imprime() {
   bool hecho;
   if (c.impresora == kImpresoraPdf) {
     const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
-    if (ruta.isEmpty()) return;
+    if (ruta.isEmpty() || SobreElProyecto(this, ruta, s_.proyecto.NombreArchivo)) return;
     hecho = EscribePdf(c.maqueta, c.pagina, ruta, error, rango->first, rango->second, Q(s_.proyecto.Titulo));
   } else {
     QPrinter impresora(QPrinter::HighResolution);

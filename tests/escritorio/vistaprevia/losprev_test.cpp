@@ -5,11 +5,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
@@ -79,6 +81,33 @@ class LosPrevTest : public QObject {
     QCOMPARE(MuestraVistaPrevia(ventana, s_, nullptr), w_.get());
     QVERIFY(w_->isVisible());
     QCOMPARE(C().pagina.margenes[1], 1080);
+  }
+
+  // The report is never written over the open project, by any of its names.
+  void NoExportaSobreElProyectoAbierto() {
+    QTemporaryDir dir;
+    const QString proyecto = dir.filePath("piso.Los");
+    QFile f(proyecto);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("Piso\r\n");
+    f.close();
+    QVERIFY(QFile::link(proyecto, dir.filePath("enlace.pdf")));
+    s_.proyecto.NombreArchivo = proyecto.toStdString();
+    for (const QString& ruta : {proyecto, dir.filePath("./piso.Los"), dir.filePath("enlace.pdf")}) {
+      QString aviso;
+      QTimer::singleShot(0, [&] {
+        if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+          aviso = m->text();
+          m->accept();
+        }
+      });
+      QVERIFY(!w_->EscribePdfEn(ruta));
+      QVERIFY2(aviso.contains("proyecto abierto"), qPrintable(aviso));
+      QFile leido(proyecto);
+      QVERIFY(leido.open(QIODevice::ReadOnly));
+      QCOMPARE(leido.readAll(), QByteArray("Piso\r\n"));
+    }
+    QVERIFY(w_->EscribePdfEn(dir.filePath("piso.pdf")));
   }
 };
 
