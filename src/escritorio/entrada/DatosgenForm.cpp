@@ -278,15 +278,20 @@ bool DatosgenForm::eventFilter(QObject* o, QEvent* e) {
   return QWidget::eventFilter(o, e);
 }
 
-void DatosgenForm::Cierra() {
-  // A value typed into f'c or fy that is not in the list keeps the dialog open.
+bool DatosgenForm::ConfirmaListas() {
   for (auto c : {placatec::Caja::Combo1, placatec::Caja::Combo2}) {
     if (!modelo_.ConfirmaLista(c, ui_)) {
       Muestra();
       Caja(c)->setFocus();
-      return;
+      return false;
     }
   }
+  return true;
+}
+
+void DatosgenForm::Cierra() {
+  // A value typed into f'c or fy that the box does not take keeps the dialog open.
+  if (!ConfirmaListas()) return;
   modelo_.OK();
   hide();
   emit Cerrado();

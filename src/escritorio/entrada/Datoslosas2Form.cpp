@@ -203,9 +203,7 @@ void Datoslosas2Form::AlConfirmarFila() {
 }
 
 void Datoslosas2Form::AlBorrarFilas(const QList<int>& filas) {
-  QList<int> orden = filas;
-  std::sort(orden.begin(), orden.end(), std::greater<int>());
-  for (int f : orden) modelo_.BorraFila(f, ui_);
+  modelo_.BorraFilas(std::vector<int>(filas.begin(), filas.end()), ui_);
   Muestra(false);
 }
 

@@ -16,6 +16,7 @@
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/ComandosPrincipal.h"
+#include "comandos/GeneralesALosas.h"
 #include "escritorio/entrada/DatosapoyosForm.h"
 #include "escritorio/entrada/DatosgenForm.h"
 #include "escritorio/entrada/Datoslosas2Form.h"
@@ -24,6 +25,7 @@
 #include "escritorio/principal/frmAbout.h"
 #include "escritorio/resultados/frmPesosMat.h"
 #include "escritorio/widgets/IconoPrograma.h"
+#include "escritorio/widgets/Rejilla.h"
 #include "model/Defectos.h"
 
 namespace placatec {
@@ -85,7 +87,12 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   for (QWidget* w : {static_cast<QWidget*>(datosgen_.get()), static_cast<QWidget*>(losas_.get()),
                      static_cast<QWidget*>(apoyos_.get())})
     w->setWindowIcon(windowIcon());
-  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, [this] {
+    // A general value changed: the slabs that held the old one may take it.
+    OfreceValoresGenerales(sesion_, *this);
+    losas_->Muestra(false);
+    RegresaDeDialogo();
+  });
   connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   // The title's "*" follows each change while a data window is open.
@@ -390,7 +397,17 @@ void PlacatForm::AlAbrirCalculo() {
 
 // ---------------------------------------------------------------- commands
 
+void PlacatForm::ConfirmaEdiciones() {
+  // A cell or box being typed counts before the program asks about the changes.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    for (Rejilla* r : w->findChildren<Rejilla*>()) r->ConfirmaEdicion();
+  }
+  if (datosgen_->isVisible()) datosgen_->ConfirmaListas();
+}
+
 bool PlacatForm::PuedeDescartarCambios() {
+  ConfirmaEdiciones();
   return PuedeDescartar(sesion_, *this, [this] { return pideArchivo(DialogoArchivo::Salvar).toStdString(); });
 }
 
@@ -408,6 +425,7 @@ void PlacatForm::NuevoItem() {
   }
   NuevosDatos(sesion_);
   sesion_.proyecto.NombreArchivo.clear();  // the new project is not the file
+  sesion_.enDisco.clear();
   ActualizaTitulo();
   for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
     Accion(item)->setEnabled(false);

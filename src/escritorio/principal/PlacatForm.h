@@ -131,8 +131,10 @@ class PlacatForm : public QMainWindow, public Interlocutor {
 
  private:
   void CreaMenus();
-  // Offers unsaved changes for saving; false when the engineer cancels.
+  // Offers unsaved changes for saving, the cells and boxes being typed committed
+  // first; false when the engineer cancels.
   bool PuedeDescartarCambios();
+  void ConfirmaEdiciones();
   void PrimeraActivacion();
   void MuestraRecientes();
   QWidget* PadreMensajes() const;

@@ -112,11 +112,11 @@ class TecladoTest : public QObject {
     QCOMPARE(P().EspesorGeneral, 0.15f);
     QCOMPARE(e->guion.beeps, beeps + 1);
 
-    // f'c takes the listed values only, refused where typed and named in the message.
+    // f'c takes whole values of its range only, refused where typed and named in the message.
     EscribeCaja(Caja::Combo1, "2a5");
     Pulsa(Qt::Key_Tab);
     QCOMPARE(P().Fc, 180);
-    QVERIFY(QString::fromStdString(e->guion.UltimoTexto()).startsWith("Hormigon, F'c (Kg/cm2)\r2 "));
+    QVERIFY(QString::fromStdString(e->guion.UltimoTexto()).startsWith("Hormigon, F'c (Kg/cm2)\r25 "));
     EscribeCaja(Caja::Combo1, "210");
     Pulsa(Qt::Key_Tab);
     QCOMPARE(P().Fc, 210);
