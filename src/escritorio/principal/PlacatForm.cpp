@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -118,6 +119,7 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
     return elegido;
   };
   termina = [] { QCoreApplication::exit(0); };
+  qApp->installEventFilter(this);
 }
 
 PlacatForm::~PlacatForm() = default;
@@ -141,6 +143,7 @@ void PlacatForm::CreaMenus() {
     const char* nombre;
     const char* titulo;  // nullptr: separator
     void (PlacatForm::*orden)();
+    const char* atajos = nullptr;  // shortcut keys, "; " between two
   };
   auto menu = [this](const char* nombre, const char* titulo, std::initializer_list<Item> items) {
     QMenu* m = menuBar()->addMenu(QString::fromUtf8(titulo));
@@ -148,32 +151,34 @@ void PlacatForm::CreaMenus() {
     for (const Item& i : items) {
       QAction* a = i.titulo ? m->addAction(QString::fromUtf8(i.titulo)) : m->addSeparator();
       a->setObjectName(QString::fromUtf8(i.nombre));
+      if (i.atajos) a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(i.atajos)));
       if (i.orden) connect(a, &QAction::triggered, this, i.orden);
     }
     return m;
   };
   QMenu* archivos = menu("ArchivosItem", "&Archivos",
-                         {{"NuevoItem", "&Nuevo...", &PlacatForm::NuevoItem},
-                          {"CargaItem", "&Carga archivo...", &PlacatForm::CargaItem},
-                          {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem},
+                         {{"NuevoItem", "&Nuevo...", &PlacatForm::NuevoItem, "Ctrl+N"},
+                          {"CargaItem", "&Carga archivo...", &PlacatForm::CargaItem, "Ctrl+O"},
+                          {"GuardaItem", "&Guardar", &PlacatForm::GuardaItem, "Ctrl+S"},
+                          {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem, "Ctrl+Shift+S"},
                           {"Separador", nullptr, nullptr},
-                          {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem},
+                          {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem, "Ctrl+P"},
                           {"Separa", nullptr, nullptr},
-                          {"TerminaItem", "&Termina", &PlacatForm::TerminaItem}});
+                          {"TerminaItem", "&Termina", &PlacatForm::TerminaItem, "Ctrl+Q"}});
   menu("DatosItem", "&Datos",
        {{"GeneralItem", "Datos &Generales", &PlacatForm::GeneralItem},
         {"LosasItem", "&Losas", &PlacatForm::LosasItem},
         {"ApoyosItem", "A&poyos", &PlacatForm::ApoyosItem}});
   QMenu* calculo = menu("AnalisisItem", "&Calculo",
                         {{"ReacItem", "Ver reacciones sobre &Apoyos", &PlacatForm::ReacItem},
-                         {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem},
+                         {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem, "F5; Ctrl+R"},
                          {"ResultadosItem", "&Ver refuerzo", &PlacatForm::ResultadosItem},
                          {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem},
                          {"VerificacionesSepara", nullptr, nullptr},
                          {"VerificacionesItem", "Verificacio&nes", &PlacatForm::VerificacionesItem}});
   menu("UtilItem", "&Utilidades", {{"mnuPesos", "&Pesos de materiales", &PlacatForm::mnuPesos}});
   menu("HelpItem", "&Help",
-       {{"menu21", "&Contenido", &PlacatForm::menu21},
+       {{"menu21", "&Contenido", &PlacatForm::menu21, "F1"},
         {"menu22", "&Búsqueda", &PlacatForm::menu22},
         {"HelpSepara", nullptr, nullptr},
         {"menu23", "&About Placatec", &PlacatForm::menu23}});
@@ -311,6 +316,20 @@ VentanaAyuda* PlacatForm::Ayuda() {
   return ayuda_.get();
 }
 
+bool PlacatForm::eventFilter(QObject* o, QEvent* e) {
+  // F1 on any other window of the program shows that window's help page; on this
+  // window the "&Contenido" item takes it.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType()) {
+    QWidget* ventana = static_cast<QWidget*>(o)->window();
+    if (ventana != this && ventana != ayuda_.get() && ventana->isActiveWindow()) {
+      if (!HayAyuda()) return false;
+      Ayuda()->MuestraPagina(PaginaAyudaDe(ventana->objectName()));
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(o, e);
+}
+
 bool PlacatForm::event(QEvent* e) {
   const bool r = QMainWindow::event(e);
   if (e->type() == QEvent::WindowActivate) {
@@ -413,6 +432,10 @@ bool PlacatForm::PuedeDescartarCambios() {
 
 void PlacatForm::ActualizaTitulo() {
   setWindowTitle(QString::fromStdString(TituloVentana(sesion_.proyecto)));
+  // The shortcuts reach the items without their menu being opened: they follow the
+  // data as the menus do when opened.
+  AlAbrirArchivos();
+  AlAbrirCalculo();
 }
 
 void PlacatForm::NuevoItem() {
@@ -465,7 +488,16 @@ bool PlacatForm::CargaDesde(const QString& archivo) {
 
 void PlacatForm::SalvaItem() {
   const QString archivo = pideArchivo(DialogoArchivo::Salvar);
-  if (archivo.isEmpty()) return;
+  if (!archivo.isEmpty()) Salva(archivo);
+}
+
+void PlacatForm::GuardaItem() {
+  // A project with a file is saved there without asking where.
+  if (sesion_.proyecto.NombreArchivo.empty()) return SalvaItem();
+  Salva(Q(sesion_.proyecto.NombreArchivo));
+}
+
+void PlacatForm::Salva(const QString& archivo) {
   if (SalvaArchivo(sesion_, archivo.toStdString(), *this) && recuerdos_) {
     recuerdos_->Anota(archivo);
     MuestraRecientes();

@@ -65,7 +65,7 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
   Temperatura = RejillaVeredictos<6>(this, "Temperatura", kTituloTemperatura, kColumnasTemperatura,
                                      {"", "0.000", "0.00", "0.00", "0.00", ""});
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(QStringLiteral("&OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setAutoDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &VerifForm::OKButton_Click);
