@@ -4,6 +4,10 @@ include(GNUInstallDirs)
 
 set(PLACATEC_ID org.placatec.Placatec)
 set(PLACATEC_DATOS ${CMAKE_SOURCE_DIR}/data)
+# Where the pictures of data/capturas/ (made by make screenshots) are published; the
+# AppStream description shows them from there.
+set(PLACATEC_URL_CAPTURAS "https://placatec.org/capturas"
+    CACHE STRING "Web address of the published pictures of data/capturas/")
 
 install(TARGETS placatec-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 configure_file(${PLACATEC_DATOS}/placatec-calc.1.in ${CMAKE_BINARY_DIR}/data/placatec-calc.1 @ONLY)
