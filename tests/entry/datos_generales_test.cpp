@@ -161,20 +161,4 @@ TEST(DatosGenerales, LaAyudaTranscribeLaTablaDeUsos) {
   EXPECT_EQ(ayuda, programa);
 }
 
-TEST(DatosGenerales, FcTomaValoresEnterosDe140A420) {
-  std::ifstream casos(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/fc_tecleado.txt");
-  ASSERT_TRUE(casos);
-  int vistos = 0;
-  for (std::string linea; std::getline(casos, linea);) {
-    if (linea.empty() || linea[0] == '#') continue;
-    const auto barra = linea.find('|');
-    Dialogo d;
-    d.Teclea(Caja::Combo1, std::string(d.T(Caja::Combo1).size(), '\b') + linea.substr(0, barra));
-    d.g.ConfirmaLista(Caja::Combo1, d.ui);
-    EXPECT_EQ(d.p.Fc, std::stoi(linea.substr(barra + 1))) << linea;
-    ++vistos;
-  }
-  EXPECT_EQ(vistos, 7);
-}
-
 }  // namespace placatec

@@ -2,12 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "InterlocutorGuion.h"
-#include "comandos/Sesion.h"
-#include "model/Numeros.h"
 
 namespace placatec {
 
@@ -47,59 +42,6 @@ TEST(TablaApoyos, ProcesarNumeraLasFilasCompletasSinHuecos) {
   EXPECT_EQ(m.p.ApoyoLosa1[2], 2.0f);
   EXPECT_EQ(m.p.ApoyoLosa2[3], 5.0f);
   EXPECT_TRUE(m.ui.mensajes.empty());
-}
-
-// Deleting slabs renumbers every support, the reactions' own ones too, and removes
-// those that named a slab deleted.
-TEST(TablaApoyos, SiguenALasLosasBorradas) {
-  std::ifstream caso(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/renumera_apoyos.txt");
-  ASSERT_TRUE(caso);
-  Sesion s;
-  Proyecto& p = s.proyecto;
-  InterlocutorGuion ui;
-  for (int i = 0; i < 4; ++i)
-    s.losas.AgregaFila({"", "4", "4", "A", "A", "A", "A", "0.5", "0.2", "", "", "0.12"});
-  s.losas.ProcesaLosa(ui);
-  std::vector<std::string> despues;
-  int continuos = -1, j = 0;
-  std::string quitados;
-  for (std::string linea; std::getline(caso, linea);) {
-    std::istringstream l(linea);
-    std::string clave, dir, descripcion;
-    float losa1 = 0, losa2 = 0;
-    l >> clave;
-    if (clave == "antes" || clave == "extra") {
-      l >> dir >> losa1 >> losa2 >> descripcion;
-      ++j;
-      p.ApoyoDir[j] = dir;
-      p.ApoyoLosa1[j] = losa1;
-      p.ApoyoLosa2[j] = losa2;
-      p.ApoyoDescripcion[j] = descripcion.empty() ? "Apoyo " + std::to_string(j) : descripcion;
-      if (clave == "antes") s.apoyos.AgregaFila({"", dir, TextoCelda(losa1), TextoCelda(losa2), ""});
-    } else if (clave == "despues") {
-      despues.push_back(linea.substr(8));
-    } else if (clave == "continuos") {
-      l >> continuos;
-    } else if (clave == "quitados") {
-      std::getline(l >> std::ws, quitados);
-    }
-  }
-  ASSERT_TRUE(s.apoyos.Procesar(ui));
-  p.NumApoyosReac = static_cast<Integer>(j);
-
-  s.losas.BorraFilas({2, 0}, ui);
-  EXPECT_EQ(p.NumLosas, 2);
-  EXPECT_EQ(p.NumApoyos, continuos);
-  ASSERT_EQ(p.NumApoyosReac, static_cast<Integer>(despues.size()));
-  for (int k = 1; k <= p.NumApoyosReac; ++k)
-    EXPECT_EQ(p.ApoyoDir[k] + " " + TextoNumero(p.ApoyoLosa1[k]) + " " + TextoNumero(p.ApoyoLosa2[k]),
-              despues[static_cast<std::size_t>(k - 1)]);
-  EXPECT_EQ(p.ApoyoDir[p.NumApoyosReac + 1], "");  // nothing left behind
-  ASSERT_EQ(s.apoyos.NumFilas(), continuos);
-  EXPECT_EQ(s.apoyos.filas[0], (Fila{"1", "Y", "1", "2", "Apoyo 3"}));
-  for (char& c : quitados)
-    if (c == '|') c = '\r';
-  EXPECT_EQ(ui.UltimoTexto(), "Se quitaron los apoyos que unian una losa borrada:\r" + quitados);
 }
 
 TEST(TablaApoyos, DireccionDeLasFilasNuevas) {

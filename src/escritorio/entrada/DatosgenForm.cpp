@@ -195,7 +195,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   lm->addWidget(Etiqueta("Total Carga Muerta (To/m2)"), NumFilasCarga + 1, 0, 1, 3, Qt::AlignRight);
   lm->addWidget(NuevaCaja(placatec::Caja::Cargam), NumFilasCarga + 1, 3);
 
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("OKButtom"));
   ok_->setMinimumWidth(90);
   ok_->installEventFilter(this);
