@@ -54,11 +54,9 @@ bool HayAyuda() {
 
 QString PaginaAyudaDe(const QString& ventana) {
   static const std::pair<const char*, const char*> kPaginas[] = {
-      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"},
-      {"DatosapoyosForm", "apoyos"},      {"ResuForm", "resultados"},
-      {"ReacForm", "reacciones"},         {"MedidasForm", "cantidades"},
-      {"VerifForm", "verificaciones"},    {"frmPesosMat", "pesos"},
-      {"LosPrev", "impresion"},           {"frmTip", "reacciones"}};
+      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"}, {"DatosapoyosForm", "apoyos"},
+      {"ResuForm", "resultados"},         {"ReacForm", "reacciones"},   {"MedidasForm", "cantidades"},
+      {"VerifForm", "verificaciones"},    {"frmPesosMat", "pesos"},     {"LosPrev", "impresion"}};
   for (const auto& [nombre, pagina] : kPaginas)
     if (ventana == QLatin1String(nombre)) return QStringLiteral(":/ayuda/%1.html").arg(QLatin1String(pagina));
   return QStringLiteral(":/ayuda/indice.html");

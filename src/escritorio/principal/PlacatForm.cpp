@@ -321,7 +321,9 @@ bool PlacatForm::eventFilter(QObject* o, QEvent* e) {
   // window the "&Contenido" item takes it.
   if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType()) {
     QWidget* ventana = static_cast<QWidget*>(o)->window();
-    if (ventana != this && ventana != ayuda_.get() && ventana->isActiveWindow()) {
+    // A message box or another modal window waits for its answer first.
+    if (ventana != this && ventana != ayuda_.get() && ventana->isActiveWindow() &&
+        !QApplication::activeModalWidget()) {
       if (!HayAyuda()) return false;
       Ayuda()->MuestraPagina(PaginaAyudaDe(ventana->objectName()));
       return true;
