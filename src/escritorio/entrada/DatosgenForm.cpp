@@ -133,11 +133,14 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   vistaBusca->setSelectionBehavior(QAbstractItemView::SelectRows);
   vistaBusca->verticalHeader()->hide();
   vistaBusca->horizontalHeader()->hide();
-  vistaBusca->verticalHeader()->setDefaultSectionSize(vistaBusca->fontMetrics().height() + 6);
+  vistaBusca->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);  // as tall as measured
   vistaBusca->setShowGrid(false);
   vistaBusca->setWordWrap(false);
   busca->setPopup(vistaBusca);
-  vistaBusca->setColumnWidth(0, vistaUsos->columnWidth(0));
+  // The load stays in sight; a long use is cut short rather than scrolled to.
+  vistaBusca->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   vistaBusca->setMinimumWidth(vistaUsos->minimumWidth());
   uso_->setCompleter(busca);
   connect(uso_, &QComboBox::activated, this, [this](int fila) {
