@@ -57,6 +57,7 @@ bench: build
 screenshots: build
 	@mkdir -p screenshots
 	cd $(BUILD) && PLACATEC_SCREENSHOTS=$(CURDIR)/screenshots QT_QPA_PLATFORM=offscreen ctest -R '_test$$' -j 1 >/dev/null || true
+	@cp screenshots/principal.png screenshots/resultados.png screenshots/vistaprevia.png data/capturas/
 	@ls screenshots
 
 clean:

@@ -4,6 +4,10 @@ include(GNUInstallDirs)
 
 set(PLACATEC_ID org.placatec.Placatec)
 set(PLACATEC_DATOS ${CMAKE_SOURCE_DIR}/data)
+# Where the pictures of data/capturas/ (made by make screenshots) are published; the
+# AppStream description shows them from there.
+set(PLACATEC_URL_CAPTURAS "https://placatec.org/capturas"
+    CACHE STRING "Web address of the published pictures of data/capturas/")
 
 # Who answers for the package (its Maintainer field and changelog).
 set(PLACATEC_MANTENEDOR "Placatec <soporte@placatec.org>" CACHE STRING "Maintainer of the Debian package")

@@ -3,17 +3,19 @@
 // names a folder, so that the windows can be looked at as a user sees them.
 #include <QCoreApplication>
 #include <QDir>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 namespace placatec {
 
-inline void CapturaPantalla(QWidget* w, const QString& nombre) {
+// The picture of w, or the one given (several windows put together).
+inline void CapturaPantalla(QWidget* w, const QString& nombre, const QPixmap& foto = {}) {
   const QString dir = qEnvironmentVariable("PLACATEC_SCREENSHOTS");
-  if (dir.isEmpty() || !w) return;
+  if (dir.isEmpty() || (!w && foto.isNull())) return;
   QDir().mkpath(dir);
   QCoreApplication::processEvents();
-  w->grab().save(QDir(dir).filePath(nombre + ".png"));
+  (w ? w->grab() : foto).save(QDir(dir).filePath(nombre + ".png"));
 }
 
 }  // namespace placatec

@@ -2,6 +2,7 @@
 // The desktop as the engineer uses it, for the tests of the result windows: the main
 // window with its result windows, a scripted user answering every message box, and
 // projects loaded through "&Carga archivo...".
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <memory>
@@ -46,6 +47,21 @@ struct Escritorio {
     if (!placat.Datosgen()->isVisible()) return false;
     Clic(placat.Datosgen()->OKButtom());
     return placat.isEnabled();
+  }
+
+  // A data window opened by its command: true once it has the keyboard and the main
+  // window waits for it.
+  bool Abre(const char* item) {
+    placat.Accion(QString::fromLatin1(item))->trigger();
+    return QTest::qWaitFor([] { return ConFoco() != nullptr; }) && !placat.isEnabled();
+  }
+
+  // Replaces the text of a box of the general data by typing.
+  void EscribeCaja(Caja c, const QString& texto) {
+    QLineEdit* caja = placat.Datosgen()->Caja(c);
+    caja->setFocus();
+    caja->selectAll();
+    Teclea(texto);
   }
 
   // Opens a menu as the user does, so that its enabling runs, and closes it again.

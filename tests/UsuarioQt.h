@@ -7,7 +7,12 @@
 
 namespace placatec {
 
-inline QWidget* ConFoco() { return QApplication::focusWidget(); }
+// An open popup (a drop-down list) takes the keys, as it does for a user.
+inline QWidget* ConFoco() {
+  if (QWidget* popup = QApplication::activePopupWidget())
+    return popup->focusWidget() ? popup->focusWidget() : popup;
+  return QApplication::focusWidget();
+}
 
 inline void Teclea(const QString& texto) {
   for (QChar ch : texto) {

@@ -1,5 +1,6 @@
 #include "comandos/ComandosArchivo.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "engine/Clasificacion.h"
@@ -91,6 +92,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   }
   leido->NombreArchivo = nombre;
   p = *leido;
+  s.enDisco = std::string(bytes);
 
   DatosGenerales& g = s.generales;
   g.Reinicia();
@@ -163,7 +165,33 @@ bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, In
   return CargaLeido(s, bytes, nombre, ui);
 }
 
+namespace {
+
+bool MismoArchivo(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(a, b, ec)) return true;
+  return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec) && !ec;
+}
+
+// Saving over the project's own file after another program rewrote it: the engineer
+// is told and chooses. True when the save may go on.
+bool PuedeReemplazar(const Sesion& s, const std::string& ruta, Interlocutor& ui) {
+  const std::string& archivo = s.proyecto.NombreArchivo;
+  if (archivo.empty() || !MismoArchivo(ruta, archivo)) return true;
+  const Resultado<std::string> actual = LeeArchivo(ruta);
+  // A file gone or unreadable is not overwritten data; the save tells its own failure.
+  if (!actual || *actual == s.enDisco) return true;
+  const std::string nombre = std::filesystem::path(ruta).filename().string();
+  return ui.Pregunta({"El archivo " + nombre +
+                          " fue modificado por otro programa desde que se cargo o se salvo.\r"
+                          "¿Reemplazarlo con este proyecto?",
+                      "", Icono::Exclamacion, Botones::SiNo}) == Respuesta::Si;
+}
+
+}  // namespace
+
 bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
+  if (!PuedeReemplazar(s, ruta, ui)) return false;
   ui.Estado("Salvando Archivo...");
   const std::string contenido = TextoProyecto(s.proyecto, s.generales.TextoUso());
   for (int intento = 1;; ++intento) {
@@ -176,6 +204,7 @@ bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
     ui.Estado("Salvando Archivo...");
   }
   s.proyecto.NombreArchivo = ruta;
+  s.enDisco = contenido;
   s.proyecto.Modificado = false;
   ui.Estado("");
   return true;

@@ -28,7 +28,9 @@ bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui);
 // The same load from the bytes of a file already read; nombre becomes NombreArchivo.
 bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui);
 
-// Saves the project in ruta. The file is written beside the target under another name
+// Saves the project in ruta. When ruta is the project's own file and another program
+// changed it since it was loaded or saved, the engineer is asked first (Sí / No); No
+// saves nothing. The file is written beside the target under another name
 // and put in the target's place only when it is complete, so the file that was there
 // stays whole when anything fails. An error shows "El Disco no Esta Listo", "El Disco
 // Esta Lleno", "Ilegal Nombre de Archivo" or the system's description, with OK (try

@@ -5,6 +5,7 @@
 // calculator and the tests make their own.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "entry/DatosGenerales.h"
 #include "entry/TablaApoyos.h"
@@ -19,6 +20,9 @@ namespace placatec {
 
 struct Sesion {
   Proyecto proyecto;
+  // The bytes of the project's file as this program last read or wrote them: a file
+  // that differs on disk was changed by another program since.
+  std::string enDisco;
 
   // Data-entry form models.
   DatosGenerales generales{proyecto};
@@ -41,7 +45,12 @@ struct Sesion {
   Verificaciones verificaciones;
   TablasVerificaciones tablasVerificaciones;
 
-  Sesion() = default;
+  // The supports follow the slabs when slab rows are removed.
+  Sesion() {
+    losas.alRenumerar = [this](const std::vector<int>& nuevoNumero, Interlocutor& ui) {
+      apoyos.RenumeraLosas(nuevoNumero, ui);
+    };
+  }
   Sesion(const Sesion&) = delete;
   Sesion& operator=(const Sesion&) = delete;
 };

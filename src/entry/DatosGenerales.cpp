@@ -52,7 +52,7 @@ bool EsCajaNumerica(Caja c) { return c != Caja::Nombre && c != Caja::Combo1 && c
 
 bool EsLista(Caja c) { return c == Caja::Combo1 || c == Caja::Combo2; }
 
-// The values the f'c or fy box offers.
+// The values the fy box offers.
 template <std::size_t N>
 bool EnLista(const std::array<std::string_view, N>& lista, std::string_view t, bool bastaInicio) {
   for (std::string_view v : lista)
@@ -60,8 +60,19 @@ bool EnLista(const std::array<std::string_view, N>& lista, std::string_view t, b
   return false;
 }
 
-bool ValorDeLista(Caja c, std::string_view t, bool bastaInicio) {
-  return c == Caja::Combo1 ? EnLista(ListaFc(), t, bastaInicio) : EnLista(ListaFy(), t, bastaInicio);
+// f'c: a whole number of the range, written without blanks or leading zeros; with
+// bastaInicio, the first digits of one.
+bool FcAdmitido(std::string_view t, bool bastaInicio) {
+  for (int v = kFcMinimo; v <= kFcMaximo; ++v) {
+    const std::string texto = std::to_string(v);
+    if (bastaInicio ? std::string_view(texto).substr(0, t.size()) == t : texto == t) return true;
+  }
+  return false;
+}
+
+// What the f'c or fy box takes.
+bool ValorAdmitido(Caja c, std::string_view t, bool bastaInicio) {
+  return c == Caja::Combo1 ? FcAdmitido(t, bastaInicio) : EnLista(ListaFy(), t, bastaInicio);
 }
 
 std::string Tres(float v) { return Formato(v, "0.000"); }
@@ -116,6 +127,7 @@ void DatosGenerales::Reinicia() {
   visible_ = false;
   activacionPendiente_ = false;
   reglasAlActivar_ = true;
+  Anota();
 }
 
 bool DatosGenerales::SoloLectura(Caja c) const {
@@ -151,8 +163,8 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view tecleado) {
     if (!editado) return false;
     texto = *editado;
   } else if (EsLista(c)) {
-    // Only the beginning of a listed value can be on its way to one.
-    if (!ValorDeLista(c, Recorta(texto), true)) return false;
+    // Only the beginning of a value the box takes can be on its way to one.
+    if (!ValorAdmitido(c, Recorta(texto), true)) return false;
     const std::size_t k = c == Caja::Combo1 ? 0 : 1;
     if (!tecleadoEnLista_[k]) listaValida_[k] = Recorta(Texto(c));  // what is kept on a refusal
     tecleadoEnLista_[k] = true;
@@ -186,15 +198,18 @@ bool DatosGenerales::ConfirmaLista(Caja c, Interlocutor& ui) {
   if (!EsLista(c)) return true;
   const std::size_t k = c == Caja::Combo1 ? 0 : 1;
   const std::string t = Recorta(Texto(c));
-  if (!tecleadoEnLista_[k] || ValorDeLista(c, t, false)) {
+  if (!tecleadoEnLista_[k] || ValorAdmitido(c, t, false)) {
     tecleadoEnLista_[k] = false;
     return true;
   }
   tecleadoEnLista_[k] = false;
   Escribe(c, listaValida_[k], true);
   ui.Beep();
-  ui.Avisa(std::string(k == 0 ? "Hormigon, F'c (Kg/cm2)" : "Acero, Fy (Kg/cm2)") + "\r" + t +
-               " no es un valor de la lista; se mantiene " + listaValida_[k],
+  const std::string motivo =
+      k == 0 ? " no es un valor entero entre " + std::to_string(kFcMinimo) + " y " + std::to_string(kFcMaximo)
+             : std::string(" no es un valor de la lista");
+  ui.Avisa(std::string(k == 0 ? "Hormigon, F'c (Kg/cm2)" : "Acero, Fy (Kg/cm2)") + "\r" + t + motivo +
+               "; se mantiene " + listaValida_[k],
            "ERROR", Icono::Exclamacion);
   return false;
 }
@@ -401,17 +416,24 @@ void DatosGenerales::AbreConValores() {
 }
 
 void DatosGenerales::Activa() {
-  const VigilaDatos vigila(p_);
   activacionPendiente_ = false;
   // Later openings show the project as it stands: the layers and the live load the
   // engineer typed stay until another use is picked.
-  if (!reglasAlActivar_) return;
-  reglasAlActivar_ = false;
-  const double t = ValorTexto(Texto(Caja::Espesor));
-  ReglasDeUso(FilaUso());
-  const bool techo = EsTecho(textoUso_);
-  if ((techo && t != 0.1) || (!techo && t != 0.12)) Escribe(Caja::Espesor, Tres(t), true);
-  activacionPendiente_ = false;
+  if (reglasAlActivar_) {
+    reglasAlActivar_ = false;
+    // The program completing a new or loaded project is no change of the engineer's:
+    // what a calculation reads may change, the project is not marked modified.
+    const bool modificado = p_.Modificado;
+    {
+      const VigilaDatos vigila(p_);
+      const double t = ValorTexto(Texto(Caja::Espesor));
+      ReglasDeUso(FilaUso());
+      const bool techo = EsTecho(textoUso_);
+      if ((techo && t != 0.1) || (!techo && t != 0.12)) Escribe(Caja::Espesor, Tres(t), true);
+    }
+    p_.Modificado = modificado;
+  }
+  Anota();
 }
 
 void DatosGenerales::OK() {

@@ -66,6 +66,11 @@ const std::array<UsoCarga, NumUsos>& Usos();
 // A use whose text begins with "Techo" is a roof; every other use is a floor.
 bool EsTecho(std::string_view uso);
 
+// The general values a slab takes when its cell is zero or empty.
+struct ValoresGenerales {
+  Single espesor, cargaMuerta, cargaViva;
+};
+
 class DatosGenerales {
  public:
   explicit DatosGenerales(Proyecto& p);
@@ -80,12 +85,14 @@ class DatosGenerales {
   // measure beyond the 32-bit range, or a layer whose weight would make the loads
   // overflow): the window then puts Texto(c) back and beeps.
   // In a numeric box the inserted characters pass the key filter (so that pasted text
-  // is held to it too) and a comma becomes the decimal point; the f'c and fy boxes take
-  // only the beginning of a listed value. Any change marks the project modified.
+  // is held to it too) and a comma becomes the decimal point; the f'c box takes only the
+  // beginning of a whole value from kFcMinimo to kFcMaximo, the fy box that of a listed
+  // value. Any change marks the project modified.
   bool PonTexto(Caja c, std::string_view texto);
-  // The engineer leaves the f'c or fy box (or closes the dialog): a typed value that is
-  // not in the list is refused with a message naming the box, and the value shown
-  // before the typing comes back. True when the box holds a listed or untyped value.
+  // The engineer leaves the f'c or fy box (or closes the dialog): a typed value the box
+  // does not take (f'c: outside kFcMinimo..kFcMaximo; fy: not in its list) is refused
+  // with a message naming the box, and the value shown before the typing comes back.
+  // True when the box holds a value it takes, or one it was not typed into.
   bool ConfirmaLista(Caja c, Interlocutor& ui);
   // A procedure (the file load, the new-project reset) writes a box: always taken,
   // and its change rule always runs, so that the project follows what is shown.
@@ -139,6 +146,10 @@ class DatosGenerales {
   // project, a load); every other activation changes nothing.
   void ReglasEnLaActivacion() { reglasAlActivar_ = true; }
   bool ActivacionPendiente() const { return activacionPendiente_; }
+  // The general values as the last activation left them, so that on closing the
+  // program can tell what the engineer changed; Anota() takes the present ones.
+  const ValoresGenerales& ValoresAlAbrir() const { return alAbrir_; }
+  void Anota() { alAbrir_ = {p_.EspesorGeneral, p_.CargaMuerta, p_.CargaViva}; }
   // OK: the slab table's row defaults take the dead load, live load and thickness
   // shown; the dialog is hidden and the main window enabled again.
   void OK();
@@ -176,6 +187,7 @@ class DatosGenerales {
   // The f'c and fy boxes: typed into since the last check, and the value kept then.
   std::array<bool, 2> tecleadoEnLista_{};
   std::array<std::string, 2> listaValida_{"180", "2800"};
+  ValoresGenerales alAbrir_{};
 };
 
 }  // namespace placatec

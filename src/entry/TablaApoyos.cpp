@@ -19,6 +19,13 @@ bool LeeLosa(const std::string& celda, float& valor) {
   return std::isfinite(valor);
 }
 
+// A slab number after the slabs were renumbered: the new number, 0 for a slab removed,
+// or the number itself when it named no slab.
+int NuevaLosa(float losa, const std::vector<int>& nuevoNumero) {
+  const int k = IndiceLosa(losa);
+  return k >= 1 && k < static_cast<int>(nuevoNumero.size()) ? nuevoNumero[static_cast<std::size_t>(k)] : -1;
+}
+
 }  // namespace
 
 bool TablaApoyos::AgregaFila(const Fila& f) {
@@ -142,6 +149,62 @@ void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
   filas.erase(filas.begin() + fila);
   vigila.Cambio();
   Procesar(ui);
+}
+
+void TablaApoyos::RenumeraLosas(const std::vector<int>& nuevoNumero, Interlocutor& ui) {
+  const VigilaDatos vigila(p_);
+  // The grid's rows.
+  std::erase_if(filas, [&](Fila& f) {
+    for (int c : {ColApoyo::Losa1, ColApoyo::Losa2}) {
+      std::string& celda = f[static_cast<std::size_t>(c)];
+      if (!EsNumero(celda)) continue;
+      const int nueva = NuevaLosa(ValorSingle(celda), nuevoNumero);
+      if (nueva == 0) return true;
+      if (nueva > 0) celda = std::to_string(nueva);
+    }
+    return false;
+  });
+  filaActual = std::clamp(filaActual, 0, std::max(0, NumFilas() - 1));
+
+  // The arrays: the continuous supports 1..NumApoyos, then the extra ones.
+  const int continuos = std::clamp<int>(p_.NumApoyos, 0, MaxApoyos);
+  const int total = std::clamp<int>(std::max(p_.NumApoyos, p_.NumApoyosReac), 0, MaxApoyos);
+  std::string quitados;
+  int j = 0, quedanContinuos = 0;
+  for (int k = 1; k <= total; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    const int losa1 = NuevaLosa(p_.ApoyoLosa1[i], nuevoNumero);
+    const int losa2 = NuevaLosa(p_.ApoyoLosa2[i], nuevoNumero);
+    if (losa1 == 0 || losa2 == 0) {
+      quitados += "\rApoyo " + std::to_string(k);
+      const std::string& d = p_.ApoyoDescripcion[i];
+      if (!EnBlanco(d) && d != "Apoyo " + std::to_string(k)) quitados += " (" + d + ")";
+      quitados += ", losas " + TextoNumero(p_.ApoyoLosa1[i]) + " y " + TextoNumero(p_.ApoyoLosa2[i]);
+      continue;
+    }
+    const auto nuevo = static_cast<std::size_t>(++j);
+    p_.ApoyoDir[nuevo] = p_.ApoyoDir[i];
+    p_.ApoyoDescripcion[nuevo] = p_.ApoyoDescripcion[i];
+    p_.ApoyoLosa1[nuevo] = losa1 > 0 ? static_cast<float>(losa1) : p_.ApoyoLosa1[i];
+    p_.ApoyoLosa2[nuevo] = losa2 > 0 ? static_cast<float>(losa2) : p_.ApoyoLosa2[i];
+    if (k <= continuos) ++quedanContinuos;
+  }
+  for (int k = j + 1; k <= total; ++k) {
+    const auto i = static_cast<std::size_t>(k);
+    p_.ApoyoDir[i].clear();
+    p_.ApoyoDescripcion[i].clear();
+    p_.ApoyoLosa1[i] = p_.ApoyoLosa2[i] = 0.0f;
+  }
+  // The reactions show the extra supports after the continuous ones, when it has any.
+  p_.NumApoyosReac = static_cast<Integer>(
+      p_.NumApoyosReac > p_.NumApoyos ? j : std::min<int>(p_.NumApoyosReac, quedanContinuos));
+  p_.NumApoyos = static_cast<Integer>(quedanContinuos);
+  // The rows left are numbered as the supports they are.
+  for (int r = 0, k = 0; r < NumFilas(); ++r)
+    if (!EnBlanco(filas[static_cast<std::size_t>(r)][ColApoyo::Num]))
+      filas[static_cast<std::size_t>(r)][ColApoyo::Num] = std::to_string(++k);
+  if (!quitados.empty())
+    ui.Avisa("Se quitaron los apoyos que unian una losa borrada:" + quitados, "", Icono::Informacion);
 }
 
 void TablaApoyos::BorraTodo(Interlocutor& ui) {

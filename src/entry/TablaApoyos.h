@@ -84,6 +84,11 @@ class TablaApoyos {
   void BorraFila(int fila, Interlocutor& ui);
   // "Procesa".
   void Procesa(Interlocutor& ui) { Procesar(ui); }
+  // The slabs were renumbered (nuevoNumero as TablaLosas::alRenumerar gives it): the
+  // slab cells of the grid and the support arrays, the extra supports of the reactions
+  // included, follow them; a support that named a slab removed goes, and a message
+  // lists those. Slab numbers that named no slab before stay as they are.
+  void RenumeraLosas(const std::vector<int>& nuevoNumero, Interlocutor& ui);
   // "Borra Todo": after a Yes, empties the grid and the continuous supports (the
   // extra supports of the reactions table stay).
   void BorraTodo(Interlocutor& ui);

@@ -169,12 +169,21 @@ bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
   return true;
 }
 
-void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
-  if (!FilaValida(fila)) return;
+void TablaLosas::BorraFilas(std::vector<int> borradas, Interlocutor& ui) {
+  std::erase_if(borradas, [this](int f) { return !FilaValida(f); });
+  if (borradas.empty()) return;
+  std::sort(borradas.begin(), borradas.end());
+  borradas.erase(std::unique(borradas.begin(), borradas.end()), borradas.end());
   VigilaDatos vigila(p_);
-  filas.erase(filas.begin() + fila);
+  // Row r holds slab r + 1: the new numbers of the slabs that stay, in order.
+  std::vector<int> nuevoNumero(static_cast<std::size_t>(NumFilas()) + 1, 0);
+  for (int r = 0, n = 0; r < NumFilas(); ++r)
+    if (!std::binary_search(borradas.begin(), borradas.end(), r))
+      nuevoNumero[static_cast<std::size_t>(r) + 1] = ++n;
+  for (auto f = borradas.rbegin(); f != borradas.rend(); ++f) filas.erase(filas.begin() + *f);
   vigila.Cambio();
-  filaActual = std::min(fila, std::max(0, NumFilas() - 1));
+  filaActual = std::min(borradas.front(), std::max(0, NumFilas() - 1));
+  if (alRenumerar) alRenumerar(nuevoNumero, ui);
   ProcesaConservandoPosicion(ui);
 }
 
@@ -279,6 +288,23 @@ DatosCantidad Datos(TablaLosas::Cantidad c) {
 }
 
 }  // namespace
+
+int TablaLosas::LosasConValor(Cantidad c, Single valor) const {
+  const auto columna = static_cast<std::size_t>(Datos(c).columna);
+  return static_cast<int>(std::count_if(filas.begin(), filas.end(),
+                                        [&](const Fila& f) { return ValorSingle(f[columna]) == valor; }));
+}
+
+void TablaLosas::CambiaValor(Cantidad c, Single anterior, Single nuevo) {
+  const VigilaDatos vigila(p_);
+  const DatosCantidad d = Datos(c);
+  for (int r = 0; r < NumFilas(); ++r) {
+    std::string& celda = filas[static_cast<std::size_t>(r)][static_cast<std::size_t>(d.columna)];
+    if (ValorSingle(celda) != anterior) continue;
+    celda = TextoCelda(nuevo);
+    if (r < MaxLosas) (p_.*(d.tabla))[static_cast<std::size_t>(r) + 1] = nuevo;
+  }
+}
 
 void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
 

@@ -3,6 +3,7 @@
 // procedures that copy them into the project, and every event of the dialog. The
 // window mirrors the cell texts and forwards edits, keys and buttons here.
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -103,8 +104,14 @@ class TablaLosas {
   // The user starts a new row at the end of the grid: it comes with the row defaults
   // and is processed at once. Refused with a message when 99 rows exist.
   bool AgregaFilaNueva(Interlocutor& ui);
-  // Removes row `fila` and processes the rest.
-  void BorraFila(int fila, Interlocutor& ui);
+  // Removes row `fila`, or the rows `filas` (as they were numbered before), and
+  // processes the rest; the slabs after them move up, and alRenumerar hears it.
+  void BorraFila(int fila, Interlocutor& ui) { BorraFilas({fila}, ui); }
+  void BorraFilas(std::vector<int> filas, Interlocutor& ui);
+  // Told whenever rows are removed or reordered: for each slab number k before the
+  // change (index 0 unused) its number after it, 0 for a slab removed. The supports,
+  // which name slabs by number, follow through it.
+  std::function<void(const std::vector<int>& nuevoNumero, Interlocutor& ui)> alRenumerar;
   // The text of a cell while it is being edited; nothing is processed yet. A cell
   // other than the current one becomes current first (see MueveCelda).
   void EditaCelda(int fila, int columna, std::string texto);
@@ -138,6 +145,11 @@ class TablaLosas {
   // "Cambia": the box's value (or the general value when the box is empty or holds no
   // positive number) into every slab and every row, after a confirmation.
   void Cambia(Cantidad c, Interlocutor& ui);
+
+  // The rows whose cell of quantity c reads `valor` (the general value they took), and
+  // the same cells given `nuevo`, in the grid and in the project.
+  int LosasConValor(Cantidad c, Single valor) const;
+  void CambiaValor(Cantidad c, Single anterior, Single nuevo);
 
   // "Copia losa": after a Yes, appends a copy of the current row and processes.
   void CopiaLosa(Interlocutor& ui);

@@ -7,11 +7,12 @@
 namespace placatec {
 
 namespace {
-constexpr std::array<std::string_view, 8> kFc = {"140", "160", "175", "180", "210", "240", "280", "350"};
+constexpr std::array<std::string_view, 10> kFc = {"140", "160", "175", "180", "210",
+                                                  "240", "250", "280", "300", "350"};
 constexpr std::array<std::string_view, 4> kFy = {"1400", "1800", "2800", "4200"};
 }  // namespace
 
-const std::array<std::string_view, 8>& ListaFc() { return kFc; }
+const std::array<std::string_view, 10>& ListaFc() { return kFc; }
 const std::array<std::string_view, 4>& ListaFy() { return kFy; }
 
 void ValoresPorDefecto(Proyecto& p) {

@@ -10,9 +10,12 @@
 namespace placatec {
 
 // The f'c list of the general data ("140" .. "350") and the fy list ("1400" .. "4200"),
-// in the order shown. Both boxes also take typed values.
-const std::array<std::string_view, 8>& ListaFc();
+// in the order shown. The f'c box also takes any whole value from kFcMinimo to
+// kFcMaximo typed into it; the fy box only the values of its list.
+const std::array<std::string_view, 10>& ListaFc();
 const std::array<std::string_view, 4>& ListaFy();
+inline constexpr int kFcMinimo = 140;
+inline constexpr int kFcMaximo = 420;
 
 // General-data defaults (use, layers, loads, thickness, cover, strengths, waste).
 // The slab and support tables and their counts are left alone; the total dead load

@@ -25,7 +25,7 @@ struct Estilo {
   bool operator==(const Estilo&) const = default;
 };
 
-// The four styles of the preview window, rows 0 "Header", 1 "Footer",
+// The four styles of the preview window, rows 0 "Encabezado", 1 "Pie de pagina",
 // 3 "Sub-Titulos" and 4 "Texto" (row 2 is not used).
 enum FilaEstilo { FilaHeader = 0, FilaFooter = 1, FilaSubTitulos = 3, FilaTexto = 4 };
 using EstilosReporte = std::array<Estilo, 5>;

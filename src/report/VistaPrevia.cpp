@@ -64,7 +64,13 @@ void VistaPrevia::Activa() {
   CamposEncabezado();
   for (const DefinicionSeccion& d : kSecciones)
     habilitada[static_cast<std::size_t>(d.seccion)] = SeccionHabilitada(d.seccion, s_.proyecto);
+  // The report is rebuilt from the data of now; the engineer goes on reading the page
+  // he was on (the zoom is kept by the control).
+  const int pagina = vp_.paginaMostrada;
   UpdatePreview();
+  vp_.paginaMostrada = std::clamp(pagina, 1, std::max(1, vp_.NumPaginas()));
+  UpdateControlBar();
+  AplicaRango();
 }
 
 void VistaPrevia::UpdatePreview() {
@@ -365,17 +371,17 @@ std::optional<std::pair<int, int>> VistaPrevia::Imprime(Interlocutor& u) const {
   const std::string d = Recorta(desde), h = Recorta(hasta);
   const int a = Entero(d), b = Entero(h);
   if (n < 1) {
-    u.Avisa("No hay paginas que imprimir.", "Print Preview", Icono::Exclamacion);
+    u.Avisa("No hay paginas que imprimir.", std::string(kTituloVistaPrevia), Icono::Exclamacion);
     return std::nullopt;
   }
   if (!EsNumero(d) || !EsNumero(h) || a < 1 || b < 1 || a > n || b > n) {
-    u.Avisa("Las paginas a imprimir deben estar entre 1 y " + std::to_string(n) + ".", "Print Preview",
-            Icono::Exclamacion);
+    u.Avisa("Las paginas a imprimir deben estar entre 1 y " + std::to_string(n) + ".",
+            std::string(kTituloVistaPrevia), Icono::Exclamacion);
     return std::nullopt;
   }
   if (a > b) {
-    u.Avisa("La pagina \"Desde\" no puede ser mayor que la pagina \"Hasta\".", "Print Preview",
-            Icono::Exclamacion);
+    u.Avisa("La pagina \"Desde\" no puede ser mayor que la pagina \"Hasta\".",
+            std::string(kTituloVistaPrevia), Icono::Exclamacion);
     return std::nullopt;
   }
   return std::make_pair(a, b);

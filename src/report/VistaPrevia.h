@@ -17,6 +17,9 @@
 
 namespace placatec {
 
+// The window's caption, also the title of its messages.
+inline constexpr const char* kTituloVistaPrevia = "Vista preliminar";
+
 // Twips as inches with up to two decimals and the inch mark: 1440 -> 1", 1800 ->
 // 1.25", 1000 -> 0.69".
 std::string ToInches(double twips);
@@ -71,7 +74,8 @@ class VistaPrevia {
  public:
   VistaPrevia(Sesion& s, EntornoVistaPrevia& entorno, Recalculos recalculos = RecalculosDelPrograma());
 
-  // Window load and activation (each time the window is brought to the front).
+  // Window load and activation (each time the window is brought to the front: the
+  // report is rebuilt, the page shown and the zoom stay).
   void Carga();
   void Activa();
 

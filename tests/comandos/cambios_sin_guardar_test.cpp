@@ -8,23 +8,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "Casos.h"
 #include "InterlocutorGuion.h"
 #include "model/Numeros.h"
 
 namespace placatec {
 
 TEST(EdicionNumerica, TecleadaOPegadaComoEnElArchivoDeCasos) {
-  std::ifstream casos(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/ediciones.txt");
-  ASSERT_TRUE(casos);
-  int leidos = 0;
-  for (std::string linea; std::getline(casos, linea);) {
-    if (linea.empty() || linea[0] == '#') continue;
-    const auto a = linea.find('|'), b = linea.find('|', a + 1);
-    const auto r = EdicionNumerica(linea.substr(0, a), linea.substr(a + 1, b - a - 1));
-    EXPECT_EQ(r.value_or("rechazada"), linea.substr(b + 1)) << linea;
-    ++leidos;
-  }
-  EXPECT_EQ(leidos, 9);
+  const auto casos = LeeCasos(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/ediciones.txt");
+  ASSERT_EQ(casos.size(), 9u);
+  for (const auto& c : casos) EXPECT_EQ(EdicionNumerica(c[0], c[1]).value_or("rechazada"), c[2]) << c[1];
 }
 
 TEST(CambiosSinGuardar, PreguntaYSoloCancelarDetiene) {

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <regex>
 #include <string>
 
 #include "InterlocutorGuion.h"
@@ -140,6 +143,22 @@ TEST(DatosGenerales, ResistenciasRedondeanAlParYRechazanDesbordes) {
   EXPECT_EQ(d.T(Caja::Espesor), "0.100");
   EXPECT_FLOAT_EQ(d.p.EspesorGeneral, 0.1f);
   EXPECT_FLOAT_EQ(d.p.CargaMuerta, 0.33f);
+}
+
+// The table of uses the help page transcribes is the program's own, row by row.
+TEST(DatosGenerales, LaAyudaTranscribeLaTablaDeUsos) {
+  std::ifstream f(PLACATEC_SOURCE_DIR "/src/escritorio/principal/ayuda/datosgenerales.html");
+  ASSERT_TRUE(f);
+  const std::string html((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  const auto desde = html.find("<table class=\"usos\">");
+  ASSERT_NE(desde, std::string::npos);
+  const std::string tabla = html.substr(desde, html.find("</table>", desde) - desde);
+  const std::regex fila("<tr><td>([^<]*)</td><td>([^<]*)</td></tr>");
+  std::vector<std::string> ayuda, programa;
+  for (auto m = std::sregex_iterator(tabla.begin(), tabla.end(), fila); m != std::sregex_iterator(); ++m)
+    ayuda.push_back((*m)[1].str() + " | " + (*m)[2].str());
+  for (const UsoCarga& u : Usos()) programa.push_back(std::string(u.uso) + " | " + std::string(u.cargaViva));
+  EXPECT_EQ(ayuda, programa);
 }
 
 }  // namespace placatec

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Casos.h"
 #include "InterlocutorGuion.h"
 #include "model/Numeros.h"
 
@@ -107,6 +108,32 @@ TEST(TablaLosas, CeldasCeroNegativasOQueNoSonNumeros) {
   EXPECT_EQ(m.t.filas[1][ColLosa::Ly], "1");
   EXPECT_EQ(m.t.filas[1][ColLosa::Borde4], "A");
   EXPECT_EQ(m.t.filas[1][ColLosa::VivaVuelo], "x");
+}
+
+// What is typed into the live-load cell, and what an empty or zero cell or a new row
+// gives, reaches the slab's live load and no other value.
+TEST(TablaLosas, CeldaDeCargaViva) {
+  const auto casos = LeeCasos(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/carga_viva_celda.txt");
+  ASSERT_EQ(casos.size(), 8u);
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c[0]);
+    Mesa m;
+    m.p.CargaViva = 0.25f;
+    m.p.CargaMuerta = 0.5f;
+    m.p.CargaVivaDefecto = 0.3f;
+    m.p.CargaMuertaDefecto = 0.45f;
+    if (c[0] == "nueva") {
+      ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
+    } else {
+      m.Agrega({Losa("4", "5", "AAAA", "0.6")});
+      m.t.EditaCelda(0, ColLosa::VivaVano, c[0]);
+      m.t.FilaActualizada(m.ui);
+    }
+    EXPECT_EQ(m.p.CargaVivaVano[1], ValorSingle(c[1]));
+    EXPECT_EQ(m.t.filas[0][ColLosa::VivaVano], c[2]);
+    EXPECT_EQ(m.p.CargaMuertaVano[1], c[0] == "nueva" ? 0.45f : 0.6f);
+    EXPECT_EQ(m.p.CargaViva, 0.25f);
+  }
 }
 
 TEST(TablaLosas, ValoresGlobales) {

@@ -66,11 +66,11 @@ DatosapoyosForm::DatosapoyosForm(TablaApoyos& modelo, Interlocutor& ui, QWidget*
     Muestra(false);
   });
 
-  borraTodo_ = new QPushButton(Q(kBotonBorraTodo));
+  borraTodo_ = new QPushButton("&" + Q(kBotonBorraTodo));
   borraTodo_->setObjectName(QStringLiteral("Command1"));
-  procesa_ = new QPushButton(Q(kBotonProcesaApoyos));
+  procesa_ = new QPushButton("&" + Q(kBotonProcesaApoyos));
   procesa_->setObjectName(QStringLiteral("Command2"));
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("OKButton"));
   ok_->installEventFilter(this);
   connect(borraTodo_, &QPushButton::clicked, this, [this] {

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -99,9 +100,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   uso_ = new QComboBox;
   uso_->setObjectName(QStringLiteral("SSDBCombo2"));
   uso_->setEditable(true);
-  uso_->lineEdit()->setReadOnly(true);
   uso_->setInsertPolicy(QComboBox::NoInsert);
-  uso_->setCompleter(nullptr);
   auto* usos = new QStandardItemModel(NumUsos, 2, uso_);
   usos->setHorizontalHeaderLabels({QStringLiteral("Uso"), QStringLiteral("Carga viva")});
   for (int r = 0; r < NumUsos; ++r) {
@@ -123,10 +122,55 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   uso_->setModelColumn(0);
   uso_->setMinimumWidth(260);
   uso_->setMaxVisibleItems(16);
+  // Typing part of a use lists the uses that contain it, with their live loads.
+  auto* busca = new QCompleter(usos, uso_);
+  busca->setCompletionColumn(0);
+  busca->setFilterMode(Qt::MatchContains);
+  busca->setCaseSensitivity(Qt::CaseInsensitive);
+  busca->setCompletionMode(QCompleter::PopupCompletion);
+  busca->setMaxVisibleItems(12);
+  auto* vistaBusca = new QTableView;
+  vistaBusca->setSelectionBehavior(QAbstractItemView::SelectRows);
+  vistaBusca->verticalHeader()->hide();
+  vistaBusca->horizontalHeader()->hide();
+  vistaBusca->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);  // as tall as measured
+  vistaBusca->setShowGrid(false);
+  vistaBusca->setWordWrap(false);
+  busca->setPopup(vistaBusca);
+  // The load stays in sight; a long use is cut short rather than scrolled to.
+  vistaBusca->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  vistaBusca->setMinimumWidth(vistaUsos->minimumWidth());
+  uso_->setCompleter(busca);
   connect(uso_, &QComboBox::activated, this, [this](int fila) {
     if (mostrando_) return;
     modelo_.EligeUso(fila);
     Muestra();
+  });
+  // Enter on a text that names one use alone picks it; leaving the box with a text
+  // that names none puts the use back.
+  connect(uso_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    const QString t = uso_->lineEdit()->text().trimmed();
+    if (t == QString::fromStdString(modelo_.TextoUso())) return;
+    int fila = -1, encontradas = 0;
+    for (int r = 0; r < NumUsos; ++r) {
+      const QString u = Q(Usos()[static_cast<std::size_t>(r)].uso);
+      if (u.compare(t, Qt::CaseInsensitive) == 0) {
+        fila = r;
+        encontradas = 1;
+        break;
+      }
+      if (u.contains(t, Qt::CaseInsensitive)) {
+        fila = r;
+        ++encontradas;
+      }
+    }
+    if (encontradas == 1 && !t.isEmpty()) modelo_.EligeUso(fila);
+    Muestra();
+  });
+  connect(uso_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+    if (!mostrando_) Muestra();
   });
   auto* viva = new QGroupBox(QStringLiteral("Carga Viva"));
   auto* lv = new QGridLayout(viva);
@@ -154,7 +198,7 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   lm->addWidget(Etiqueta("Total Carga Muerta (To/m2)"), NumFilasCarga + 1, 0, 1, 3, Qt::AlignRight);
   lm->addWidget(NuevaCaja(placatec::Caja::Cargam), NumFilasCarga + 1, 3);
 
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("OKButtom"));
   ok_->setMinimumWidth(90);
   ok_->installEventFilter(this);
@@ -278,15 +322,20 @@ bool DatosgenForm::eventFilter(QObject* o, QEvent* e) {
   return QWidget::eventFilter(o, e);
 }
 
-void DatosgenForm::Cierra() {
-  // A value typed into f'c or fy that is not in the list keeps the dialog open.
+bool DatosgenForm::ConfirmaListas() {
   for (auto c : {placatec::Caja::Combo1, placatec::Caja::Combo2}) {
     if (!modelo_.ConfirmaLista(c, ui_)) {
       Muestra();
       Caja(c)->setFocus();
-      return;
+      return false;
     }
   }
+  return true;
+}
+
+void DatosgenForm::Cierra() {
+  // A value typed into f'c or fy that the box does not take keeps the dialog open.
+  if (!ConfirmaListas()) return;
   modelo_.OK();
   hide();
   emit Cerrado();

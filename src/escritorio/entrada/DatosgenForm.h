@@ -27,6 +27,10 @@ class DatosgenForm : public QWidget {
   // opening, then the title box takes the focus.
   void Activa();
 
+  // The f'c and fy boxes as when they are left: a typed value they do not take is
+  // refused with its message. False when one was refused.
+  bool ConfirmaListas();
+
   // The box that shows a model box (the f'c and fy lists' own text fields for Combo1
   // and Combo2).
   QLineEdit* Caja(placatec::Caja c) const { return cajas_[static_cast<std::size_t>(c)]; }

@@ -98,20 +98,24 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
     sincronizando_ = false;
   });
   lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
+  // Each button has a letter of its own for Alt: the "&" goes before it.
   struct Fila {
     const char* nombre;
     std::string_view titulo;
+    int letra;
     TablaLosas::Cantidad cantidad;
     const char* cambia;
+    int letraCambia;
   };
-  const Fila filas[] = {{"CargaMuerta", kBotonCargaMuerta, TablaLosas::Cantidad::CargaMuerta, "CambiaMuerta"},
-                        {"CargaViva", kBotonCargaViva, TablaLosas::Cantidad::CargaViva, "CambiaViva"},
-                        {"Espesor", kBotonEspesor, TablaLosas::Cantidad::Espesor, "CambiaEspesor"}};
+  const Fila filas[] = {
+      {"CargaMuerta", kBotonCargaMuerta, 6, TablaLosas::Cantidad::CargaMuerta, "CambiaMuerta", 1},
+      {"CargaViva", kBotonCargaViva, 6, TablaLosas::Cantidad::CargaViva, "CambiaViva", 3},
+      {"Espesor", kBotonEspesor, 0, TablaLosas::Cantidad::Espesor, "CambiaEspesor", 4}};
   int r = 0;
   for (const Fila& f : filas) {
-    auto* pone = new QPushButton(Q(f.titulo));
+    auto* pone = new QPushButton(Q(f.titulo).insert(f.letra, '&'));
     pone->setObjectName(QString::fromLatin1(f.nombre));
-    auto* cambia = new QPushButton(Q(kBotonCambia));
+    auto* cambia = new QPushButton(Q(kBotonCambia).insert(f.letraCambia, '&'));
     cambia->setObjectName(QString::fromLatin1(f.cambia));
     const auto cantidad = f.cantidad;
     connect(pone, &QPushButton::clicked, this, [this, cantidad] {
@@ -124,11 +128,11 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
     ++r;
   }
 
-  auto* copia = new QPushButton(Q(kBotonCopiaLosa));
+  auto* copia = new QPushButton("&" + Q(kBotonCopiaLosa));
   copia->setObjectName(QStringLiteral("CopiaLosa"));
-  auto* procesa = new QPushButton(Q(kBotonProcesa));
+  auto* procesa = new QPushButton("&" + Q(kBotonProcesa));
   procesa->setObjectName(QStringLiteral("Procesa"));
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("OKButton"));
   ok_->installEventFilter(this);
   connect(copia, &QPushButton::clicked, this, &Datoslosas2Form::CopiaLosa);
@@ -203,9 +207,7 @@ void Datoslosas2Form::AlConfirmarFila() {
 }
 
 void Datoslosas2Form::AlBorrarFilas(const QList<int>& filas) {
-  QList<int> orden = filas;
-  std::sort(orden.begin(), orden.end(), std::greater<int>());
-  for (int f : orden) modelo_.BorraFila(f, ui_);
+  modelo_.BorraFilas(std::vector<int>(filas.begin(), filas.end()), ui_);
   Muestra(false);
 }
 

@@ -52,6 +52,16 @@ bool HayAyuda() {
   return QFile::exists(QStringLiteral(":/ayuda/indice.html"));
 }
 
+QString PaginaAyudaDe(const QString& ventana) {
+  static const std::pair<const char*, const char*> kPaginas[] = {
+      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"}, {"DatosapoyosForm", "apoyos"},
+      {"ResuForm", "resultados"},         {"ReacForm", "reacciones"},   {"MedidasForm", "cantidades"},
+      {"VerifForm", "verificaciones"},    {"frmPesosMat", "pesos"},     {"LosPrev", "impresion"}};
+  for (const auto& [nombre, pagina] : kPaginas)
+    if (ventana == QLatin1String(nombre)) return QStringLiteral(":/ayuda/%1.html").arg(QLatin1String(pagina));
+  return QStringLiteral(":/ayuda/indice.html");
+}
+
 std::vector<PaginaAyuda> PaginasAyuda() {
   RegistraRecursosAyuda();
   std::vector<PaginaAyuda> paginas;
@@ -133,9 +143,11 @@ void VentanaAyuda::AbrePagina(const QString& archivo) {
   navegador_->setSource(QUrl(QStringLiteral("qrc") + archivo));
 }
 
-void VentanaAyuda::MuestraContenido() {
+void VentanaAyuda::MuestraContenido() { MuestraPagina(QStringLiteral(":/ayuda/indice.html")); }
+
+void VentanaAyuda::MuestraPagina(const QString& archivo) {
   pestanas_->setCurrentIndex(0);
-  AbrePagina(QStringLiteral(":/ayuda/indice.html"));
+  AbrePagina(archivo);
   show();
   raise();
   activateWindow();

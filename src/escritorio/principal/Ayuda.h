@@ -27,6 +27,10 @@ std::vector<PaginaAyuda> BuscaEnAyuda(const QString& consulta);
 // Whether the help pages are present in the program.
 bool HayAyuda();
 
+// The help page of a window of the program, by its object name ("Datoslosas2Form");
+// the contents page for any other.
+QString PaginaAyudaDe(const QString& ventana);
+
 class VentanaAyuda : public QWidget {
   Q_OBJECT
 
@@ -38,6 +42,8 @@ class VentanaAyuda : public QWidget {
   // "&Búsqueda": the search box, ready for typing.
   void MuestraBusqueda();
   void AbrePagina(const QString& archivo);
+  // F1: the page of a window, shown in front.
+  void MuestraPagina(const QString& archivo);
 
   QTextBrowser* Navegador() const { return navegador_; }
   QLineEdit* CajaBusqueda() const { return busqueda_; }

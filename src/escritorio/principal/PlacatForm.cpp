@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +17,7 @@
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/ComandosPrincipal.h"
+#include "comandos/GeneralesALosas.h"
 #include "escritorio/entrada/DatosapoyosForm.h"
 #include "escritorio/entrada/DatosgenForm.h"
 #include "escritorio/entrada/Datoslosas2Form.h"
@@ -24,6 +26,7 @@
 #include "escritorio/principal/frmAbout.h"
 #include "escritorio/resultados/frmPesosMat.h"
 #include "escritorio/widgets/IconoPrograma.h"
+#include "escritorio/widgets/Rejilla.h"
 #include "model/Defectos.h"
 
 namespace placatec {
@@ -85,7 +88,12 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   for (QWidget* w : {static_cast<QWidget*>(datosgen_.get()), static_cast<QWidget*>(losas_.get()),
                      static_cast<QWidget*>(apoyos_.get())})
     w->setWindowIcon(windowIcon());
-  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
+  connect(datosgen_.get(), &DatosgenForm::Cerrado, this, [this] {
+    // A general value changed: the slabs that held the old one may take it.
+    OfreceValoresGenerales(sesion_, *this);
+    losas_->Muestra(false);
+    RegresaDeDialogo();
+  });
   connect(losas_.get(), &Datoslosas2Form::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   connect(apoyos_.get(), &DatosapoyosForm::Cerrado, this, &PlacatForm::RegresaDeDialogo);
   // The title's "*" follows each change while a data window is open.
@@ -111,6 +119,7 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
     return elegido;
   };
   termina = [] { QCoreApplication::exit(0); };
+  qApp->installEventFilter(this);
 }
 
 PlacatForm::~PlacatForm() = default;
@@ -134,6 +143,7 @@ void PlacatForm::CreaMenus() {
     const char* nombre;
     const char* titulo;  // nullptr: separator
     void (PlacatForm::*orden)();
+    const char* atajos = nullptr;  // shortcut keys, "; " between two
   };
   auto menu = [this](const char* nombre, const char* titulo, std::initializer_list<Item> items) {
     QMenu* m = menuBar()->addMenu(QString::fromUtf8(titulo));
@@ -141,32 +151,34 @@ void PlacatForm::CreaMenus() {
     for (const Item& i : items) {
       QAction* a = i.titulo ? m->addAction(QString::fromUtf8(i.titulo)) : m->addSeparator();
       a->setObjectName(QString::fromUtf8(i.nombre));
+      if (i.atajos) a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(i.atajos)));
       if (i.orden) connect(a, &QAction::triggered, this, i.orden);
     }
     return m;
   };
   QMenu* archivos = menu("ArchivosItem", "&Archivos",
-                         {{"NuevoItem", "&Nuevo...", &PlacatForm::NuevoItem},
-                          {"CargaItem", "&Carga archivo...", &PlacatForm::CargaItem},
-                          {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem},
+                         {{"NuevoItem", "&Nuevo...", &PlacatForm::NuevoItem, "Ctrl+N"},
+                          {"CargaItem", "&Carga archivo...", &PlacatForm::CargaItem, "Ctrl+O"},
+                          {"GuardaItem", "&Guardar", &PlacatForm::GuardaItem, "Ctrl+S"},
+                          {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem, "Ctrl+Shift+S"},
                           {"Separador", nullptr, nullptr},
-                          {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem},
+                          {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem, "Ctrl+P"},
                           {"Separa", nullptr, nullptr},
-                          {"TerminaItem", "&Termina", &PlacatForm::TerminaItem}});
+                          {"TerminaItem", "&Termina", &PlacatForm::TerminaItem, "Ctrl+Q"}});
   menu("DatosItem", "&Datos",
        {{"GeneralItem", "Datos &Generales", &PlacatForm::GeneralItem},
         {"LosasItem", "&Losas", &PlacatForm::LosasItem},
         {"ApoyosItem", "A&poyos", &PlacatForm::ApoyosItem}});
   QMenu* calculo = menu("AnalisisItem", "&Calculo",
                         {{"ReacItem", "Ver reacciones sobre &Apoyos", &PlacatForm::ReacItem},
-                         {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem},
+                         {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem, "F5; Ctrl+R"},
                          {"ResultadosItem", "&Ver refuerzo", &PlacatForm::ResultadosItem},
                          {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem},
                          {"VerificacionesSepara", nullptr, nullptr},
                          {"VerificacionesItem", "Verificacio&nes", &PlacatForm::VerificacionesItem}});
   menu("UtilItem", "&Utilidades", {{"mnuPesos", "&Pesos de materiales", &PlacatForm::mnuPesos}});
   menu("HelpItem", "&Help",
-       {{"menu21", "&Contenido", &PlacatForm::menu21},
+       {{"menu21", "&Contenido", &PlacatForm::menu21, "F1"},
         {"menu22", "&Búsqueda", &PlacatForm::menu22},
         {"HelpSepara", nullptr, nullptr},
         {"menu23", "&About Placatec", &PlacatForm::menu23}});
@@ -304,6 +316,22 @@ VentanaAyuda* PlacatForm::Ayuda() {
   return ayuda_.get();
 }
 
+bool PlacatForm::eventFilter(QObject* o, QEvent* e) {
+  // F1 on any other window of the program shows that window's help page; on this
+  // window the "&Contenido" item takes it.
+  if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType()) {
+    QWidget* ventana = static_cast<QWidget*>(o)->window();
+    // A message box or another modal window waits for its answer first.
+    if (ventana != this && ventana != ayuda_.get() && ventana->isActiveWindow() &&
+        !QApplication::activeModalWidget()) {
+      if (!HayAyuda()) return false;
+      Ayuda()->MuestraPagina(PaginaAyudaDe(ventana->objectName()));
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(o, e);
+}
+
 bool PlacatForm::event(QEvent* e) {
   const bool r = QMainWindow::event(e);
   if (e->type() == QEvent::WindowActivate) {
@@ -390,12 +418,26 @@ void PlacatForm::AlAbrirCalculo() {
 
 // ---------------------------------------------------------------- commands
 
+void PlacatForm::ConfirmaEdiciones() {
+  // A cell or box being typed counts before the program asks about the changes.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (!w->isVisible()) continue;
+    for (Rejilla* r : w->findChildren<Rejilla*>()) r->ConfirmaEdicion();
+  }
+  if (datosgen_->isVisible()) datosgen_->ConfirmaListas();
+}
+
 bool PlacatForm::PuedeDescartarCambios() {
+  ConfirmaEdiciones();
   return PuedeDescartar(sesion_, *this, [this] { return pideArchivo(DialogoArchivo::Salvar).toStdString(); });
 }
 
 void PlacatForm::ActualizaTitulo() {
   setWindowTitle(QString::fromStdString(TituloVentana(sesion_.proyecto)));
+  // The shortcuts reach the items without their menu being opened: they follow the
+  // data as the menus do when opened.
+  AlAbrirArchivos();
+  AlAbrirCalculo();
 }
 
 void PlacatForm::NuevoItem() {
@@ -408,6 +450,7 @@ void PlacatForm::NuevoItem() {
   }
   NuevosDatos(sesion_);
   sesion_.proyecto.NombreArchivo.clear();  // the new project is not the file
+  sesion_.enDisco.clear();
   ActualizaTitulo();
   for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
     Accion(item)->setEnabled(false);
@@ -447,7 +490,16 @@ bool PlacatForm::CargaDesde(const QString& archivo) {
 
 void PlacatForm::SalvaItem() {
   const QString archivo = pideArchivo(DialogoArchivo::Salvar);
-  if (archivo.isEmpty()) return;
+  if (!archivo.isEmpty()) Salva(archivo);
+}
+
+void PlacatForm::GuardaItem() {
+  // A project with a file is saved there without asking where.
+  if (sesion_.proyecto.NombreArchivo.empty()) return SalvaItem();
+  Salva(Q(sesion_.proyecto.NombreArchivo));
+}
+
+void PlacatForm::Salva(const QString& archivo) {
   if (SalvaArchivo(sesion_, archivo.toStdString(), *this) && recuerdos_) {
     recuerdos_->Anota(archivo);
     MuestraRecientes();

@@ -104,6 +104,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   void NuevoItem();
   void CargaItem();
   void SalvaItem();
+  // "&Guardar": to the project's file without a dialog; without a file, as SalvaItem.
+  void GuardaItem();
   void ImprimeItem();
   void TerminaItem();
   void GeneralItem();
@@ -125,14 +127,18 @@ class PlacatForm : public QMainWindow, public Interlocutor {
 
  protected:
   bool event(QEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
   // Closing the main window ends the program, as "&Termina" does, also while other
   // windows of the program are open.
   void closeEvent(QCloseEvent* e) override;
 
  private:
   void CreaMenus();
-  // Offers unsaved changes for saving; false when the engineer cancels.
+  void Salva(const QString& archivo);
+  // Offers unsaved changes for saving, the cells and boxes being typed committed
+  // first; false when the engineer cancels.
   bool PuedeDescartarCambios();
+  void ConfirmaEdiciones();
   void PrimeraActivacion();
   void MuestraRecientes();
   QWidget* PadreMensajes() const;

@@ -98,9 +98,9 @@ MedidasForm::MedidasForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   });
   auto* etiquetaRefuerzo = new QLabel(Q(kEtiquetaRefuerzo), this);
 
-  Command1 = new QPushButton(QStringLiteral("Recalcula"), this);
+  Command1 = new QPushButton(QStringLiteral("&Recalcula"), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  OKbutton = new QPushButton(QStringLiteral("OK"), this);
+  OKbutton = new QPushButton(QStringLiteral("&OK"), this);
   OKbutton->setObjectName(QStringLiteral("OKbutton"));
   for (QPushButton* b : {Command1, OKbutton}) {
     b->setAutoDefault(false);  // Enter in the waste box is a refused key, not a click

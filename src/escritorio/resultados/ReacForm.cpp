@@ -98,11 +98,11 @@ ReacForm::ReacForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   connect(SSDBGrid1, &Rejilla::FilasBorradas, this, &ReacForm::FilasBorradas);
   connect(SSDBGrid1, &Rejilla::FilaPorMostrar, this, &ReacForm::EstiloFila);
 
-  Command1 = new QPushButton(Q(kBotonOKReacciones), this);
+  Command1 = new QPushButton("&" + Q(kBotonOKReacciones), this);
   Command1->setObjectName(QStringLiteral("Command1"));
-  Command2 = new QPushButton(Q(kBotonCalcula), this);
+  Command2 = new QPushButton("&" + Q(kBotonCalcula), this);
   Command2->setObjectName(QStringLiteral("Command2"));
-  Command3 = new QPushButton(Q(kBotonTip), this);
+  Command3 = new QPushButton("&" + Q(kBotonTip), this);
   Command3->setObjectName(QStringLiteral("Command3"));
   auto* botones = new QHBoxLayout;
   botones->addStretch(1);

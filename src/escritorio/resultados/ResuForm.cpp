@@ -91,7 +91,7 @@ ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(s
                                      {"", "", "", "0.00", "0.00", "0.00", "", "0.00"}, fm));
   Grupo(SSDBGrid2, 6, 7, Q(kGrupoApoyos));
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(QStringLiteral("&OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setAutoDefault(true);  // Enter on the button presses it
   connect(OKButton, &QPushButton::clicked, this, &ResuForm::OKButton_Click);

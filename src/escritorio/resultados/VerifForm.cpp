@@ -66,7 +66,7 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_
                                      {"", "0.000", "0.00", "0.00", "0.00", ""});
   Avisos = RejillaVeredictos<6>(this, "Avisos", kTituloAvisos, kColumnasAvisos, {"", "", "", "", "", ""});
 
-  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton = new QPushButton(QStringLiteral("&OK"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
   OKButton->setAutoDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &VerifForm::OKButton_Click);

@@ -28,7 +28,7 @@ frmPesosMat::frmPesosMat(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(rejilla_, &Rejilla::CeldaEditada, this, [this](int fila, int columna, const QString& texto) {
     modelo_.EditaCelda(fila, columna, texto.toStdString());
   });
-  ok_ = new QPushButton(QStringLiteral("OK"));
+  ok_ = new QPushButton(QStringLiteral("&OK"));
   ok_->setObjectName(QStringLiteral("Command1"));
   ok_->setMinimumWidth(90);
   connect(ok_, &QPushButton::clicked, this, [this] {

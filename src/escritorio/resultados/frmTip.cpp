@@ -15,6 +15,7 @@ QString frmTip::TextoTip() {
 }
 
 frmTip::frmTip(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmTip"));
   setWindowTitle(QStringLiteral("Tip"));
   setWindowIcon(IconoPrograma());
   auto* icono = new QLabel;

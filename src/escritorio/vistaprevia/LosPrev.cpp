@@ -92,7 +92,7 @@ QPixmap DibujoHoja(bool horizontal) {
 }
 
 const int kFilasEstilo[4] = {FilaHeader, FilaFooter, FilaSubTitulos, FilaTexto};
-const char* const kNombresEstilo[5] = {"Header", "Footer", "", "Sub-Titulos", "Texto"};
+const char* const kNombresEstilo[5] = {"Encabezado", "Pie de pagina", "", "Sub-Titulos", "Texto"};
 
 }  // namespace
 
@@ -102,7 +102,7 @@ LosPrev::LosPrev(Sesion& s, QWidget* padre, std::unique_ptr<EntornoVistaPrevia> 
       s_(s),
       entorno_(entorno ? std::move(entorno) : std::make_unique<EntornoQt>()) {
   setObjectName("LosPrev");
-  setWindowTitle("Print Preview");
+  setWindowTitle(kTituloVistaPrevia);
   modelo_ = std::make_unique<VistaPrevia>(s_, *entorno_, std::move(recalculos));
   Construye();
   modelo_->Carga();
@@ -151,9 +151,9 @@ QWidget* LosPrev::ConstruyeIzquierda() {
   g->addWidget(new QLabel("Impresora:"));
   g->addWidget(cmbDevice_);
   auto* gb = new QHBoxLayout;
-  auto* fuentes = new QPushButton("Font/Color");
+  auto* fuentes = new QPushButton("&Fuente/Color");
   fuentes->setObjectName("cmdFuentes");
-  auto* encabezado = new QPushButton("Header/Footer");
+  auto* encabezado = new QPushButton("&Encabezado/Pie");
   encabezado->setObjectName("cmdEncabezado");
   gb->addWidget(fuentes);
   gb->addWidget(encabezado);
@@ -182,7 +182,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     Refleja();
   });
   auto* orient = new QVBoxLayout;
-  const char* orientaciones[2] = {"P&ortrait", "&Landscape"};
+  const char* orientaciones[2] = {"&Vertical", "&Horizontal"};
   auto* grupoOrient = new QButtonGroup(this);
   for (int i = 0; i < 2; ++i) {
     opOrient_[static_cast<std::size_t>(i)] = new QRadioButton(orientaciones[i]);
@@ -209,7 +209,7 @@ QWidget* LosPrev::ConstruyeIzquierda() {
     modelo_->ClickBorde(i);
     Refleja();
   });
-  const char* margenes[4] = {"&Top", "Le&ft", "Botto&m", "Rig&ht"};
+  const char* margenes[4] = {"&Superior", "I&zquierdo", "Inferi&or", "De&recho"};
   for (int i = 0; i < 4; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
     auto* rotulo = new QLabel(margenes[i]);
@@ -351,18 +351,21 @@ QWidget* LosPrev::ConstruyeBarra() {
   });
   fila("Pagina:", pagina_, cmdPage_, "cmdPage", [](VistaPrevia& m, int i) { m.ClickPagina(i); });
   b->addStretch();
-  imprime_ = new QPushButton("Imprime");
+  imprime_ = new QPushButton("&Imprime");
   imprime_->setObjectName("cmdImprime");
-  exporta_ = new QPushButton("Exporta PDF...");
+  exporta_ = new QPushButton("E&xporta PDF...");
   exporta_->setObjectName("cmdExporta");
-  sale_ = new QPushButton("Sale");
+  sale_ = new QPushButton("S&ale");
   sale_->setObjectName("cmdSale");
   b->addWidget(imprime_);
   b->addWidget(exporta_);
   b->addWidget(sale_);
   connect(imprime_, &QPushButton::clicked, this, &LosPrev::Imprime);
   connect(exporta_, &QPushButton::clicked, this, &LosPrev::ExportaPdf);
-  connect(sale_, &QPushButton::clicked, this, &QWidget::hide);
+  connect(sale_, &QPushButton::clicked, this, [this] {
+    hide();
+    if (QWidget* principal = parentWidget()) principal->activateWindow();  // the keys go back there
+  });
   return botones_;
 }
 
@@ -424,7 +427,7 @@ QWidget* LosPrev::ConstruyePanelEncabezado() {
   auto* panel = new QWidget;
   panel->setObjectName("panelEncabezado");
   auto* v = new QVBoxLayout(panel);
-  const char* rotulos[2] = {"Header", "Footer"};
+  const char* rotulos[2] = {"Encabezado", "Pie de pagina"};
   for (int i = 0; i < 2; ++i) {
     v->addWidget(new QLabel(rotulos[i]));
     text5_[static_cast<std::size_t>(i)] = new QPlainTextEdit;
@@ -493,7 +496,7 @@ void LosPrev::Refleja() {
     const Estilo& e = m.estilos[k];
     botonFuente_[k]->setText(Q(e.fuente));
     tamano_[k]->setText(QString::number(e.tamano));
-    efecto_[k]->setText(e.negrita ? "Bold" : "Regular");
+    efecto_[k]->setText(e.negrita ? "Negrita" : "Normal");
     QFont f = efecto_[k]->font();
     f.setBold(e.negrita);
     f.setItalic(e.cursiva);
@@ -638,7 +641,7 @@ bool LosPrev::EscribePdfEn(const QString& ruta) {
   QString error;
   const ControlImpresion& c = modelo_->Control();
   if (!EscribePdf(c.maqueta, c.pagina, ruta, error, 0, 0, Q(s_.proyecto.Titulo))) {
-    QMessageBox::warning(this, "Print Preview", error);
+    QMessageBox::warning(this, kTituloVistaPrevia, error);
     return false;
   }
   return true;
@@ -681,7 +684,7 @@ void LosPrev::Imprime() {
     impresora.setDocName(Q(s_.proyecto.Titulo));
     hecho = ImprimePaginas(impresora, c.maqueta, rango->first, rango->second, error);
   }
-  if (!hecho) QMessageBox::warning(this, "Print Preview", error);
+  if (!hecho) QMessageBox::warning(this, kTituloVistaPrevia, error);
 }
 
 LosPrev* MuestraVistaPrevia(LosPrev*& ventana, Sesion& s, QWidget* principal) {

@@ -1,5 +1,5 @@
 #pragma once
-// "Print Preview": shows the report page by page and sets up the page (printer,
+// "Vista preliminar": shows the report page by page and sets up the page (printer,
 // paper, orientation, margins, border, header and footer, text styles), the
 // sections and the pages to print. The window mirrors its form model
 // (`VistaPrevia`) and forwards every click and edit to it.

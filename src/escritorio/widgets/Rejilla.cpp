@@ -409,10 +409,22 @@ bool DelegadoRejilla::editorEvent(QEvent* e, QAbstractItemModel* model, const QS
 }
 
 bool DelegadoRejilla::eventFilter(QObject* editor, QEvent* e) {
-  // Enter closes the editor like a move to another row does; remember which it was.
   if (e->type() == QEvent::KeyPress) {
-    int k = static_cast<QKeyEvent*>(e)->key();
+    const auto* tecla = static_cast<QKeyEvent*>(e);
+    const int k = tecla->key();
+    // Enter closes the editor like a move to another row does; remember which it was.
     if (k == Qt::Key_Return || k == Qt::Key_Enter) conEnter = true;
+    // Up and Down leave the cell for the row above or below, in every column; a list
+    // opens with Alt+Down or F4 and, once open, takes the arrows itself.
+    auto* w = qobject_cast<QWidget*>(editor);
+    auto* lista = qobject_cast<QComboBox*>(editor);
+    if ((k == Qt::Key_Up || k == Qt::Key_Down) && !(tecla->modifiers() & Qt::AltModifier) && w &&
+        !(lista && lista->view()->isVisible())) {
+      emit commitData(w);
+      emit closeEditor(w, QAbstractItemDelegate::NoHint);
+      rejilla_->MueveFila(k == Qt::Key_Up ? -1 : 1);
+      return true;
+    }
   }
   return QStyledItemDelegate::eventFilter(editor, e);
 }
@@ -446,11 +458,21 @@ void VistaRejilla::keyPressEvent(QKeyEvent* e) {
     e->accept();
     return;
   }
-  if (k == Qt::Key_F4) {
-    QModelIndex i = currentIndex();
-    if (i.isValid() && modelo_->columnas[static_cast<std::size_t>(i.column())].boton &&
-        !modelo_->EsFilaNueva(i.row())) {
+  const QModelIndex i = currentIndex();
+  const bool abreLista = k == Qt::Key_F4 || (k == Qt::Key_Down && (e->modifiers() & Qt::AltModifier));
+  if (abreLista && i.isValid()) {
+    const ColumnaModelo& col = modelo_->columnas[static_cast<std::size_t>(i.column())];
+    if (k == Qt::Key_F4 && col.boton && !modelo_->EsFilaNueva(i.row())) {
       emit rejilla_->BotonPulsado(i.row(), i.column());
+      e->accept();
+      return;
+    }
+    if (!col.lista.empty() && modelo_->editable_ && !col.def.soloLectura) {
+      // The cell's list, open at once.
+      edit(i);
+      if (auto* combo =
+              qobject_cast<QComboBox*>(static_cast<DelegadoRejilla*>(itemDelegate())->EditorAbierto()))
+        combo->showPopup();
       e->accept();
       return;
     }
@@ -653,6 +675,13 @@ void Rejilla::PonCelda(int fila, int columna) {
 void Rejilla::PonFilaActual(int fila) { PonCelda(fila, std::max(ColumnaActual(), 0)); }
 
 void Rejilla::PrimeraFila() { PonFilaActual(0); }
+
+void Rejilla::MueveFila(int paso) {
+  const int fila = FilaActual();
+  if (fila < 0) return;
+  const int destino = std::clamp(fila + paso, 0, modelo_->rowCount() - 1);
+  if (destino != fila) PonCelda(destino, ColumnaActual());
+}
 
 void Rejilla::ConfirmaEdicion() {
   auto* delegado = static_cast<DelegadoRejilla*>(vista_->itemDelegate());

@@ -21,12 +21,12 @@
 // text that is not a number is shown as it stands.
 //
 // Editing: typing into a cell opens its editor (a line box, or a drop-down box on a
-// list column). When the editor closes, the text is stored and CeldaEditada is
-// emitted. The row being edited is "pending" until the current row moves to another
-// row or ConfirmaEdicion() is called; then FilaConfirmada is emitted (Agregada for a
-// row that was typed into the empty last row, Cambiada otherwise).
-// With PonAgregaFilas(true) an empty row marked "*" stays below the last row; typing
-// into it appends a row. With PonBorraFilas(true), Delete on rows selected through
+// list column, whose list opens with Alt+Down or F4). Up and Down leave the editor for
+// the row above or below, as they move the cursor when no editor is open. When the editor closes, the text is
+// stored and CeldaEditada is emitted. The row being edited is "pending" until the current row moves to
+// another row or ConfirmaEdicion() is called; then FilaConfirmada is emitted (Agregada for a row that was
+// typed into the empty last row, Cambiada otherwise). With PonAgregaFilas(true) an empty row marked "*" stays
+// below the last row; typing into it appends a row. With PonBorraFilas(true), Delete on rows selected through
 // their row selectors (or "Borrar fila" in the context menu) removes them, after
 // the confirmaBorrado hook agrees, and emits FilasBorradas.
 //
@@ -119,6 +119,8 @@ class Rejilla : public QWidget {
   void PonCelda(int fila, int columna);
   void PonFilaActual(int fila);
   void PrimeraFila();
+  // The row above (paso -1) or below (+1), in the same column; the "*" row included.
+  void MueveFila(int paso);
 
   // Closes an open editor (keeping its text) and commits the pending row.
   void ConfirmaEdicion();

@@ -3,6 +3,7 @@
 // "Datos Generales", unsaved changes, the focus, and messages that name what to mend.
 // Each check reads what the project holds afterwards.
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,17 +32,6 @@ class TecladoTest : public QObject {
       Pulsa(Qt::Key_Tab);
     }
   }
-  // Replaces the text of a box of the general data by typing.
-  void EscribeCaja(Caja c, const QString& texto) {
-    QLineEdit* caja = e->placat.Datosgen()->Caja(c);
-    caja->setFocus();
-    caja->selectAll();
-    Teclea(texto);
-  }
-  bool Abre(const char* item) {
-    e->placat.Accion(QString::fromLatin1(item))->trigger();
-    return QTest::qWaitFor([] { return ConFoco() != nullptr; }) && !e->placat.isEnabled();
-  }
 
  private slots:
   void init() {
@@ -52,7 +42,7 @@ class TecladoTest : public QObject {
 
   // A six-panel floor typed with Tab alone and decimal commas is saved exactly as typed.
   void PisoDeSeisLosasConTab() {
-    QVERIFY(Abre("LosasItem"));
+    QVERIFY(e->Abre("LosasItem"));
     QCOMPARE(ConFoco()->parentWidget(), Losas());  // ready for typing in Lx of the new row
     QCOMPARE(Losas()->ColumnaActual(), ColLosa::Lx);
     const QStringList bordes{"AEEA", "EAEA", "AEEE", "EAEE", "AEAE", "EAAE"};
@@ -72,7 +62,7 @@ class TecladoTest : public QObject {
     QCOMPARE(hecho.readAll(), esperado.readAll());
 
     // On an existing row: Tab, Shift+Tab and a close by the title bar keep what was typed.
-    QVERIFY(Abre("LosasItem"));
+    QVERIFY(e->Abre("LosasItem"));
     QCOMPARE(Losas()->FilaActual(), 0);
     TecleaFila({"7", "6"});
     Teclea("e");
@@ -86,7 +76,7 @@ class TecladoTest : public QObject {
     QCOMPARE(P().Bordes[1], std::string("EEEA"));
 
     // Supports: the description typed last on a row survives Tab to the next row; Esc closes.
-    QVERIFY(Abre("ApoyosItem"));
+    QVERIFY(e->Abre("ApoyosItem"));
     Rejilla* apoyos = e->placat.Datosapoyos()->SSDBGrid1();
     apoyos->PonCelda(apoyos->NumFilas(), ColApoyo::Dir);
     TecleaFila({"X", "1", "2", "Viga eje B", "X", "3", "4,0", "Viga eje C"});
@@ -100,9 +90,9 @@ class TecladoTest : public QObject {
 
   // "Datos Generales": comma, paste, f'c, reopening, and the close button.
   void DatosGenerales() {
-    QVERIFY(Abre("GeneralItem"));
+    QVERIFY(e->Abre("GeneralItem"));
     const int beeps = e->guion.beeps;
-    EscribeCaja(Caja::Espesor, "0,15");
+    e->EscribeCaja(Caja::Espesor, "0,15");
     QCOMPARE(P().EspesorGeneral, 0.15f);
     QCOMPARE(e->placat.Datosgen()->Caja(Caja::Espesor)->text(), QString("0.15"));
     QApplication::clipboard()->setText("-7x.5.5");
@@ -112,23 +102,31 @@ class TecladoTest : public QObject {
     QCOMPARE(P().EspesorGeneral, 0.15f);
     QCOMPARE(e->guion.beeps, beeps + 1);
 
-    // f'c takes the listed values only, refused where typed and named in the message.
-    EscribeCaja(Caja::Combo1, "2a5");
+    // f'c lists 250 and 300 and takes any whole value from 140 to 420; anything else is
+    // refused where typed, or on leaving the box with a message naming it.
+    QVERIFY(e->placat.Datosgen()->Combo1()->findText("250") >= 0 &&
+            e->placat.Datosgen()->Combo1()->findText("300") >= 0);
+    e->EscribeCaja(Caja::Combo1, "4201");  // the 1 is refused as typed
     Pulsa(Qt::Key_Tab);
-    QCOMPARE(P().Fc, 180);
-    QVERIFY(QString::fromStdString(e->guion.UltimoTexto()).startsWith("Hormigon, F'c (Kg/cm2)\r2 "));
-    EscribeCaja(Caja::Combo1, "210");
+    QCOMPARE(P().Fc, 420);
+    e->EscribeCaja(Caja::Combo1, "2a5");
     Pulsa(Qt::Key_Tab);
-    QCOMPARE(P().Fc, 210);
+    QCOMPARE(P().Fc, 420);
+    QCOMPARE(
+        e->guion.UltimoTexto(),
+        std::string("Hormigon, F'c (Kg/cm2)\r25 no es un valor entero entre 140 y 420; se mantiene 420"));
+    e->EscribeCaja(Caja::Combo1, "265");
+    Pulsa(Qt::Key_Tab);
+    QCOMPARE(P().Fc, 265);
 
     // The engineer's layers and live load survive the next opening.
-    EscribeCaja(Caja::Text1_1, "0,04");
-    EscribeCaja(Caja::Text3_5, "0,05");
-    EscribeCaja(Caja::Cargav, "0,3");
+    e->EscribeCaja(Caja::Text1_1, "0,04");
+    e->EscribeCaja(Caja::Text3_5, "0,05");
+    e->EscribeCaja(Caja::Cargav, "0,3");
     const float muerta = P().CargaMuerta;
     e->placat.Datosgen()->close();
     QCOMPARE(P().CargaMuertaDefecto, muerta);  // the close button stores the row defaults
-    QVERIFY(Abre("GeneralItem"));
+    QVERIFY(e->Abre("GeneralItem"));
     Pulsa(Qt::Key_Escape);
     QVERIFY(e->placat.isEnabled());
     QCOMPARE(P().EspesorCapa[1], 0.04f);
@@ -141,8 +139,8 @@ class TecladoTest : public QObject {
   // Unsaved changes are offered for saving; Cancel keeps everything. The title shows
   // "*" as soon as the data change, the data window still open.
   void CambiosSinGuardar() {
-    QVERIFY(Abre("GeneralItem"));
-    EscribeCaja(Caja::Nombre, "Casa Perez");
+    QVERIFY(e->Abre("GeneralItem"));
+    e->EscribeCaja(Caja::Nombre, "Casa Perez");
     QCOMPARE(e->placat.windowTitle(), QString("Placatec*"));
     Clic(e->placat.Datosgen()->OKButtom());
     for (const char* item : {"NuevoItem", "CargaItem", "TerminaItem"}) {
@@ -163,7 +161,7 @@ class TecladoTest : public QObject {
 
     // After "Nuevo" the general data opens; then the first span typed lands in Lx.
     Clic(e->placat.Datosgen()->OKButtom());
-    QVERIFY(Abre("LosasItem"));
+    QVERIFY(e->Abre("LosasItem"));
     TecleaFila({"4", "4", "N", "N", "N", "N"});
     QCOMPARE(Losas()->Texto(0, ColLosa::Lx), QString("4"));
     QCOMPARE(e->placat.windowTitle(), QString("Placatec*"));

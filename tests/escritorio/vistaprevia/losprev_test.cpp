@@ -1,5 +1,6 @@
 // The print preview window on the offscreen platform: what the user types,
 // scrolls and clicks reaches the page settings and the report.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,6 +109,30 @@ class LosPrevTest : public QObject {
       QCOMPARE(leido.readAll(), QByteArray("Piso\r\n"));
     }
     QVERIFY(w_->EscribePdfEn(dir.filePath("piso.pdf")));
+  }
+
+  // Brought to the front again, the preview rebuilds the report and keeps the page and
+  // the zoom the engineer was reading; it speaks Spanish.
+  void AlVolverConservaPaginaYZoom() {
+    QTest::mouseClick(Control<QToolButton>("cmdPage2"), Qt::LeftButton);
+    QTest::mouseClick(Control<QToolButton>("cmdZoom2"), Qt::LeftButton);
+    const int zoom = C().zoom, reconstrucciones = w_->Modelo().reconstrucciones;
+    QCOMPARE(C().paginaMostrada, 2);
+    QTest::mouseClick(Control<QPushButton>("cmdSale"), Qt::LeftButton);
+    LosPrev* ventana = w_.get();
+    MuestraVistaPrevia(ventana, s_, nullptr);
+    QVERIFY(w_->Modelo().reconstrucciones > reconstrucciones);
+    QCOMPARE(C().paginaMostrada, 2);
+    QCOMPARE(C().zoom, zoom);
+    QCOMPARE(Control<QLabel>("cmdPageValor")->text(), QString("2 de %1").arg(C().NumPaginas()));
+
+    QStringList textos{w_->windowTitle()};
+    for (auto* b : w_->findChildren<QAbstractButton*>()) textos << b->text();
+    for (auto* l : w_->findChildren<QLabel*>()) textos << l->text();
+    for (auto* l : w_->findChildren<QLineEdit*>()) textos << l->text();
+    for (const char* ingles : {"Preview", "Portrait", "Landscape", "Top", "Left", "Bottom", "Right", "Header",
+                               "Footer", "Font", "Bold", "Regular"})
+      for (const QString& t : textos) QVERIFY2(!t.contains(ingles), qPrintable(t));
   }
 };
 

@@ -9,23 +9,10 @@
 #include <QTest>
 
 #include "CapturaPantalla.h"
+#include "UsuarioQt.h"
 #include "escritorio/widgets/Rejilla.h"
 
 using namespace placatec;
-
-namespace {
-
-// Keys go to whatever has the focus, as they do for a user.
-void Teclea(const QString& texto) {
-  for (QChar ch : texto) QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-}
-// Enter in an editor commits once pending events have run, as in the event loop.
-void Pulsa(Qt::Key k) {
-  QTest::keyClick(QApplication::focusWidget(), k);
-  QCoreApplication::processEvents();
-}
-
-}  // namespace
 
 class RejillaTest : public QObject {
   Q_OBJECT
