@@ -90,6 +90,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   }
   leido->NombreArchivo = nombre;
   p = *leido;
+  s.resultados = ResultadosCalculo{};  // those of the project the file replaces
 
   DatosGenerales& g = s.generales;
   g.Reinicia();

@@ -27,7 +27,6 @@ void NuevosDatos(Sesion& s) {
   for (int i = 1; i <= Acotado(p.NumLosas, MaxLosas); ++i) {
     p.CodigoLosa[i] = 0;
     p.Lx[i] = p.Ly[i] = 0.0f;
-    p.CargaUltima[i] = 0.0f;
     p.CargaMuertaVano[i] = p.CargaVivaVano[i] = 0.0f;
     p.CargaMuertaVuelo[i] = p.CargaVivaVuelo[i] = 0.0f;
     p.EspesorLosa[i] = 0.0f;
@@ -40,6 +39,7 @@ void NuevosDatos(Sesion& s) {
     p.ApoyoLosa1[j] = p.ApoyoLosa2[j] = 0.0f;
   }
   p.NumApoyos = 0;
+  s.resultados = ResultadosCalculo{};
   DatosModificados(p);
 
   DatosGenerales& g = s.generales;

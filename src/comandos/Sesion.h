@@ -1,8 +1,8 @@
 #pragma once
-// What the program holds while it runs: the project and, beside it, the working
-// copies of its windows (the data-entry form models and the result tables), which
-// the file load fills and the report reads. The desktop owns exactly one; the batch
-// calculator and the tests make their own.
+// What the program holds while it runs: the project and, beside it, the results of
+// its last calculation and the working copies of its windows (the data-entry form
+// models and the result tables), which the file load fills and the report reads. The
+// desktop owns exactly one; the batch calculator and the tests make their own.
 #include <array>
 #include <string>
 
@@ -10,6 +10,7 @@
 #include "entry/TablaApoyos.h"
 #include "entry/TablaLosas.h"
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
@@ -24,6 +25,10 @@ struct Sesion {
   DatosGenerales generales{proyecto};
   TablaLosas losas{proyecto};
   TablaApoyos apoyos{proyecto};
+
+  // The results of the last calculation that succeeded; they describe the project
+  // while CalculoHecho holds.
+  ResultadosCalculo resultados;
 
   // Results window: the project title of its locked "Proyecto:" box, "REFUERZO EN
   // VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 
 namespace placatec {
 
@@ -62,15 +63,16 @@ void MinimoVano(float momento, float& area, double d, const MinimosRefuerzo& min
 // The spacing of the bars of an area per metre, at most 3 x the slab's thickness.
 void SeparacionVano(float area, float espesor, float& separ);
 
-// Span steel of slabs 1..NumLosas. Returns 0, or the number of the first slab whose
-// span moment exceeds the capacity of its section (its steel is then incomplete).
-// Needs Fc, Fy not 0 and an effective depth greater than 0 for every slab.
-int RefuerzoVanos(Proyecto& p);
+// Span steel of slabs 1..NumLosas from the moments in r. Returns 0, or the number of
+// the first slab whose span moment exceeds the capacity of its section (its steel is
+// then incomplete). Needs Fc, Fy not 0 and an effective depth greater than 0 for every
+// slab.
+int RefuerzoVanos(const Proyecto& p, ResultadosCalculo& r);
 
 // Steel over supports 1..NumApoyos: required, brought up by the spans, additional,
 // with the spacing of the additional bars. Returns 0, or the number of the first
 // support whose moment exceeds the capacity of its section. Needs the span steel and supports
 // that name slabs 1..NumLosas.
-int RefuerzoApoyos(Proyecto& p);
+int RefuerzoApoyos(const Proyecto& p, ResultadosCalculo& r);
 
 }  // namespace placatec

@@ -31,20 +31,23 @@ bool EsVoladizoEnApoyo(int codigo, bool dirY) {
   return dirY ? En(codigo, {13, 15, 17, 23}) : En(codigo, {13, 19, 21, 25});
 }
 
-void MomentosApoyo(Proyecto& p) {
+void MomentosApoyo(const Proyecto& p, ResultadosCalculo& r) {
   for (int j = 1; j <= p.NumApoyos; ++j) {
-    // Any direction but "Y" is X, and is stored so. (assign: assigning a literal
-    // here trips a false -Wrestrict warning of GCC 12.)
-    if (p.ApoyoDir[j] != "X" && p.ApoyoDir[j] != "Y") p.ApoyoDir[j].assign(1, 'X');
+    ResultadosApoyo& apoyo = r.apoyos[j];
     const bool dirY = p.ApoyoDir[j] == "Y";
-    const auto& negativo = dirY ? p.MomentoNegY : p.MomentoNegX;
+    apoyo.Dir = dirY ? 'Y' : 'X';
+    const auto negativo = [&](int losa) {
+      return dirY ? r.losas[losa].MomentoNegY : r.losas[losa].MomentoNegX;
+    };
+    const auto vano = [&](int losa) -> Single& {
+      return dirY ? r.losas[losa].MomentoY : r.losas[losa].MomentoX;
+    };
     const auto& luz = dirY ? p.Ly : p.Lx;
-    auto& vano = dirY ? p.MomentoY : p.MomentoX;
-    auto& momentoApoyo = dirY ? p.MomentoApoyoY : p.MomentoApoyoX;
+    Single& momentoApoyo = dirY ? apoyo.MomentoApoyoY : apoyo.MomentoApoyoX;
 
     const int a = IndiceLosa(p.ApoyoLosa1[j]);
     const int b = IndiceLosa(p.ApoyoLosa2[j]);
-    const float ma = negativo[a], mb = negativo[b];
+    const float ma = negativo(a), mb = negativo(b);
 
     const auto rigidez = [&](int losa) {
       const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado ? 1.0 : 0.75;
@@ -54,31 +57,31 @@ void MomentosApoyo(Proyecto& p) {
     const GrupoApoyo grupoA = GrupoEnApoyo(p.CodigoLosa[a], dirY);
     const bool voladizoA = EsVoladizoEnApoyo(p.CodigoLosa[a], dirY);
     if (grupoA == GrupoApoyo::MomentoDado) {
-      momentoApoyo[j] = ma;
-      p.RigidezA[j] = 0.0f;
+      momentoApoyo = ma;
+      apoyo.RigidezA = 0.0f;
     } else {
-      p.RigidezA[j] = rigidez(a);
+      apoyo.RigidezA = rigidez(a);
     }
 
     if (GrupoEnApoyo(p.CodigoLosa[b], dirY) == GrupoApoyo::MomentoDado) {
-      if (!voladizoA) momentoApoyo[j] = mb;
+      if (!voladizoA) momentoApoyo = mb;
       continue;
     }
-    p.RigidezB[j] = rigidez(b);
+    apoyo.RigidezB = rigidez(b);
     if (voladizoA) continue;
 
     // One step of distribution: both stiffnesses here are never both zero.
-    const double ra = p.RigidezA[j], rb = p.RigidezB[j];
-    p.FactorDistA[j] = ASingle(ra / (ra + rb));
-    p.FactorDistB[j] = ASingle(rb / (ra + rb));
-    p.DesbalanceApoyo[j] = ASingle(static_cast<double>(ma) - mb);
-    const double fa = p.FactorDistA[j], fb = p.FactorDistB[j], dm = p.DesbalanceApoyo[j];
+    const double ra = apoyo.RigidezA, rb = apoyo.RigidezB;
+    apoyo.FactorDistA = ASingle(ra / (ra + rb));
+    apoyo.FactorDistB = ASingle(rb / (ra + rb));
+    apoyo.DesbalanceApoyo = ASingle(static_cast<double>(ma) - mb);
+    const double fa = apoyo.FactorDistA, fb = apoyo.FactorDistB, dm = apoyo.DesbalanceApoyo;
     if (ma <= mb)
-      momentoApoyo[j] = ASingle(std::fabs(fb * dm + mb));
+      momentoApoyo = ASingle(std::fabs(fb * dm + mb));
     else
-      momentoApoyo[j] = ASingle(std::fabs(ma - fa * dm));
-    vano[a] = ASingle(vano[a] + fa * 0.5 * dm);
-    vano[b] = ASingle(vano[b] - fb * 0.5 * dm);
+      momentoApoyo = ASingle(std::fabs(ma - fa * dm));
+    vano(a) = ASingle(vano(a) + fa * 0.5 * dm);
+    vano(b) = ASingle(vano(b) - fb * 0.5 * dm);
   }
 }
 

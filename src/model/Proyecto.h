@@ -1,6 +1,7 @@
 #pragma once
 // The one project the program holds: general data, slab and support tables, the
-// dead-load build-up, run-time flags and the result tables of the calculation.
+// dead-load build-up and run-time flags. The calculation's results are a value of
+// their own (ResultadosCalculo.h).
 // Tables are indexed 1..99 as the engineer counts them; index 0 is never used.
 #include <array>
 #include <cstdint>
@@ -87,35 +88,7 @@ struct Proyecto {
   std::string PieReporte;  // footer of the report, kept until the program ends
   Integer NumApoyosReac = 0;
   Single Desperdicio = 7.0f;
-
-  // Per-slab results of the engine.
-  Tabla<Single> CargaUltima{}, RelacionLados{}, RelacionInversa{};
-  Tabla<Single> FactorX{}, FactorY{}, CorreccionX{}, CorreccionY{};
-  Tabla<Single> CoefMomentoX{}, CoefMomentoY{}, CargaLx2{}, CargaLy2{};
-  Tabla<Single> MomentoX{}, MomentoY{}, MomentoNegX{}, MomentoNegY{};
-  // The same four moments as the slab's case gives them, before the distribution
-  // over the continuous supports corrects them.
-  Tabla<Single> MomentoCasoX{}, MomentoCasoY{}, MomentoCasoNegX{}, MomentoCasoNegY{};
-
-  // Per-support results of the engine.
-  Tabla<Single> RigidezA{}, RigidezB{}, FactorDistA{}, FactorDistB{};
-  Tabla<Single> MomentoApoyoX{}, MomentoApoyoY{}, DesbalanceApoyo{};
-
-  // Per-slab results of the design and the quantities.
-  Tabla<Single> AreaX{}, AreaY{}, SeparX{}, SeparY{};
-  Tabla<Single> RaizX{}, RaizY{}, CuantiaX{}, CuantiaY{};
-  Tabla<Single> Qq1{}, Qq2{}, Qq3{};
-
-  // Per-support results of the design.
-  Tabla<Single> RaizApoyoX{}, RaizApoyoY{}, OmegaApoyoX{}, OmegaApoyoY{};
-  Tabla<Single> CuantiaApoyoX{}, CuantiaApoyoY{};
-  Tabla<Single> AreaApoyoX{}, AreaApoyoY{};
-  Tabla<Single> Dispon{}, Adicional{}, SeparApoyo{};
-  Tabla<Integer> BarraApoyo{};
-
-  // Scalars of the calculation.
-  Single RecubrimientoM = 0.0f;
-  Integer ErrorCalculo = 0;
+  Integer ErrorCalculo = 0;  // the last calculation was refused
 };
 
 }  // namespace placatec

@@ -24,12 +24,12 @@ std::array<bool, 4> BordesCubiertos(const Proyecto& p, int i) {
   return cubierto;
 }
 
-VerificacionBorde Borde(const Proyecto& p, int i, int borde) {
+VerificacionBorde Borde(const Proyecto& p, const ResultadosCalculo& r, int i, int borde) {
   VerificacionBorde v;
   v.losa = static_cast<Integer>(i);
   v.borde = static_cast<Integer>(borde);
-  v.momento = borde <= 2 ? p.MomentoNegX[i] : p.MomentoNegY[i];
-  const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+  v.momento = borde <= 2 ? r.losas[i].MomentoNegX : r.losas[i].MomentoNegY;
+  const double d = static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM;
   const std::optional<DisenoSeccion> s = DisenaSeccion(std::fabs(v.momento), d, p.Fc, p.Fy);
   if (!s) return v;
   v.area = s->area;
@@ -49,13 +49,13 @@ int CodigoCalculado(const Proyecto& p, int i) {
 }
 
 // Table 9.5(a) for one-way slabs (the span they work in), eq. (9-13) for the others.
-void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
+void EspesorMinimo(const Proyecto& p, const ResultadosCalculo& r, int i, VerificacionLosa& v) {
   const int codigo = v.codigo;
   const double fy = p.Fy;
   const double lx = p.Lx[i], ly = p.Ly[i];
   double h;
   if (EsUnaDireccion(codigo)) {
-    const double luz = p.RelacionLados[i] > 0.5f ? lx : ly;  // as the moments take it
+    const double luz = r.losas[i].RelacionLados > 0.5f ? lx : ly;  // as the moments take it
     const double divisor = codigo == 10   ? aci::kDivisorApoyada
                            : codigo == 11 ? aci::kDivisorUnExtremo
                            : codigo == 12 ? aci::kDivisorDosExtremos
@@ -79,8 +79,8 @@ void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
 // The largest edge load of the slab under the factored load, To/m: a third of the
 // short span on a short edge, (3 - m2)/2 times that on a long edge; the whole span
 // and the edge load at the root of a cantilever; the whole span for a free edge.
-double CortanteUltimo(const Proyecto& p, int i) {
-  const double wu = p.CargaUltima[i];
+double CortanteUltimo(const Proyecto& p, const ResultadosCalculo& r, int i) {
+  const double wu = r.losas[i].CargaUltima;
   const double lx = p.Lx[i], ly = p.Ly[i];
   const double a = std::min(lx, ly);
   const int codigo = CodigoCalculado(p, i);
@@ -91,11 +91,11 @@ double CortanteUltimo(const Proyecto& p, int i) {
   return (3 - m * m) / 2 * (wu * a / 3);
 }
 
-void Cortante(const Proyecto& p, int i, VerificacionLosa& v) {
-  const double dcm = (static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM) * 100;
+void Cortante(const Proyecto& p, const ResultadosCalculo& r, int i, VerificacionLosa& v) {
+  const double dcm = (static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM) * 100;
   const double kg =
       aci::kPhiCortante * aci::kCoeficienteVc * std::sqrt(static_cast<double>(p.Fc)) * 100 * dcm;
-  v.cortanteUltimo = ASingle(CortanteUltimo(p, i));
+  v.cortanteUltimo = ASingle(CortanteUltimo(p, r, i));
   v.cortanteResistente = ASingle(kg / 1000);
   v.cortanteCumple = v.cortanteUltimo <= v.cortanteResistente;
 }
@@ -134,7 +134,7 @@ float AceroTemperaturaRequerido(float espesor, Integer fy) {
   return ASingle(cuantia * 10000 * espesor);  // 100 cm of width times h in cm
 }
 
-Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos) {
+Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& resultados, const TablaResultado& vanos) {
   Verificaciones r;
   const std::set<int> conTemperatura = LosasConTemperatura(vanos);
   const int losas = std::clamp<int>(p.NumLosas, 0, MaxLosas);
@@ -143,13 +143,13 @@ Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos) {
     const std::string& letras = p.Bordes[i];
     for (int b = 1; b <= 4; ++b)
       if (static_cast<std::size_t>(b) <= letras.size() && letras[b - 1] == 'E' && !cubierto[b - 1])
-        r.bordes.push_back(Borde(p, i, b));
+        r.bordes.push_back(Borde(p, resultados, i, b));
 
     VerificacionLosa v;
     v.losa = static_cast<Integer>(i);
     v.codigo = static_cast<Integer>(CodigoCalculado(p, i));
-    EspesorMinimo(p, i, v);
-    Cortante(p, i, v);
+    EspesorMinimo(p, resultados, i, v);
+    Cortante(p, resultados, i, v);
     if (conTemperatura.count(i)) Temperatura(p, i, v);
     r.losas.push_back(v);
   }

@@ -95,7 +95,7 @@ Recalculos RecalculosDelPrograma() {
     InterlocutorMudo mudo;
     s.reacciones.CalculaReacciones(mudo);
   };
-  r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.medidas); };
+  r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.resultados, s.medidas); };
   // The message of a refused calculation goes into the report, not into a box.
   r.refuerzo = [](Sesion& s) {
     InterlocutorNota nota;
@@ -229,14 +229,15 @@ void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
   std::size_t fila = 0;
   for (int i = 1; i <= losas; ++i) {
+    const ResultadosLosa& l = s.resultados.losas[static_cast<std::size_t>(i)];
     const std::string tipoX = TextoDeCelda(s.vanos, fila, 6);
     bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
-          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(p.AreaX[i], tipoX) +
-          Formato(p.SeparX[i], "0.00") + "|" + tipoX + ";";
+          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(l.AreaX, tipoX) +
+          Formato(l.SeparX, "0.00") + "|" + tipoX + ";";
     ++fila;
     const std::string tipoY = TextoDeCelda(s.vanos, fila, 6);
     bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") + "|" +
-          BarraDeFila(p.AreaY[i], tipoY) + Formato(p.SeparY[i], "0.00") + "|" + tipoY + ";";
+          BarraDeFila(l.AreaY, tipoY) + Formato(l.SeparY, "0.00") + "|" + tipoY + ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -377,15 +378,18 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
 
 void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
+  const ResultadosCalculo& r = s.resultados;
   SetSubTitle("An\xC3\xA1lisis de losas");
   std::string bo;
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
-  for (int i = 1; i <= losas; ++i)
+  for (int i = 1; i <= losas; ++i) {
+    const ResultadosLosa& l = r.losas[i];
     bo += Formato(i, "##") + "|" + Formato(static_cast<int>(p.CodigoLosa[i]), "##") + "|" +
-          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(p.RelacionLados[i], "0.000") + "|" +
-          Formato(p.CargaUltima[i], "0.000") + "|" + Formato(p.MomentoCasoX[i], "0.00") + "|" +
-          Formato(p.MomentoCasoY[i], "0.00") + "|" + Formato(p.MomentoCasoNegX[i], "0.00") + "|" +
-          Formato(p.MomentoCasoNegY[i], "0.00") + ";";
+          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(l.RelacionLados, "0.000") + "|" +
+          Formato(l.CargaUltima, "0.000") + "|" + Formato(l.MomentoCasoX, "0.00") + "|" +
+          Formato(l.MomentoCasoY, "0.00") + "|" + Formato(l.MomentoCasoNegX, "0.00") + "|" +
+          Formato(l.MomentoCasoNegY, "0.00") + ";";
+  }
   MuestraTabla("^_600|^_600|<_2800|>_900|>_1100|>_900|>_900|>_900|>_900",
                "Losa|Caso|Condiciones de borde|m = Ly/Lx|Carga ultima (To/m2)|Mx vano (To-m)|My vano (To-m)|"
                "Mx borde (To-m)|My borde (To-m)",

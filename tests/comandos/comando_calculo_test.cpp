@@ -66,7 +66,7 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   ASSERT_TRUE(CalculaRefuerzo(s, ui));
   const Textos vanos = TextosDe(s.vanos), apoyos = TextosDe(s.apoyosRefuerzo);
   const Textos cantidades = TextosDe(s.medidas.tabla);
-  const float qq = p.Qq1[1];
+  const float qq = s.resultados.losas[1].Qq1;
   // Every refusal leaves the tables and weights of the last good calculation.
   auto Rechaza = [&](const std::string& mensaje) {
     EXPECT_FALSE(CalculaRefuerzo(s, ui));
@@ -77,7 +77,7 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
     EXPECT_EQ(TextosDe(s.vanos), vanos);
     EXPECT_EQ(TextosDe(s.apoyosRefuerzo), apoyos);
     EXPECT_EQ(TextosDe(s.medidas.tabla), cantidades);
-    EXPECT_EQ(p.Qq1[1], qq);
+    EXPECT_EQ(s.resultados.losas[1].Qq1, qq);
   };
 
   // The second slab's spans no longer match its code.

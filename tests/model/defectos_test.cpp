@@ -62,7 +62,8 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
   p.CalculoHecho = true;
   p.NumLosas = 5;
   for (int i = 1; i <= 6; ++i) {
-    p.Lx[i] = p.CargaUltima[i] = p.CargaMuertaVano[i] = p.CargaVivaVuelo[i] = p.EspesorLosa[i] = 4.0f;
+    p.Lx[i] = s->resultados.losas[i].CargaUltima = p.CargaMuertaVano[i] = p.CargaVivaVuelo[i] =
+        p.EspesorLosa[i] = 4.0f;
     p.Bordes[i] = "EEEE";
     p.CodigoLosa[i] = 9;
   }
@@ -87,7 +88,8 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
     SCOPED_TRACE(i);
     EXPECT_EQ(p.Bordes[i], "AAAA");
     EXPECT_EQ(p.CodigoLosa[i], 0);
-    for (Single v : {p.Lx[i], p.CargaUltima[i], p.CargaMuertaVano[i], p.CargaVivaVuelo[i], p.EspesorLosa[i]})
+    for (Single v : {p.Lx[i], s->resultados.losas[i].CargaUltima, p.CargaMuertaVano[i], p.CargaVivaVuelo[i],
+                     p.EspesorLosa[i]})
       EXPECT_EQ(v, 0.0f);
   }
   EXPECT_EQ(p.Lx[6], 4.0f) << "solo las losas que estaban en uso";

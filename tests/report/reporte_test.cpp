@@ -86,12 +86,12 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
 
 TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   ejemplo::Llena(s, 2, 1);
-  Proyecto& p = s.proyecto;
-  p.AreaX[1] = 7.1f;
-  p.AreaY[1] = 15.875f;
-  p.AreaX[2] = -5.0f;
-  p.SeparX[2] = 0.25f;
-  p.AreaY[2] = std::nextafter(7.1f, 0.0f);
+  auto& r = s.resultados.losas;
+  r[1].AreaX = 7.1f;
+  r[1].AreaY = 15.875f;
+  r[2].AreaX = -5.0f;
+  r[2].SeparX = 0.25f;
+  r[2].AreaY = std::nextafter(7.1f, 0.0f);
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
   EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)",

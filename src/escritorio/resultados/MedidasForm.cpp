@@ -165,7 +165,7 @@ void MedidasForm::Llena() {
 }
 
 void MedidasForm::Abre() {
-  MuestraCantidades(sesion_.proyecto, sesion_.medidas);
+  MuestraCantidades(sesion_.proyecto, sesion_.resultados, sesion_.medidas);
   Llena();
   show();
   raise();
@@ -173,7 +173,7 @@ void MedidasForm::Abre() {
 }
 
 void MedidasForm::Command1_Click() {
-  MuestraCantidades(sesion_.proyecto, sesion_.medidas);
+  MuestraCantidades(sesion_.proyecto, sesion_.resultados, sesion_.medidas);
   Llena();
 }
 
