@@ -27,7 +27,7 @@ void GuardaDireccionesCalculadas(Proyecto& p, const ResultadosCalculo& r) {
 bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   Proyecto& p = s.proyecto;
   ui.Estado(std::string(kEstadoCalculando));
-  p.ErrorCalculo = 0;
+  s.estado.ErrorCalculo = 0;
   // What the calculation completes stays in the project, so that the engineer sees
   // and saves the data that were calculated.
   CompletaDatosGenerales(p);
@@ -37,7 +37,7 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   // A refusal leaves the results, the tables and CalculoHecho of the last good
   // calculation as they were.
   const auto rechaza = [&](const std::string& mensaje) {
-    p.ErrorCalculo = 1;
+    s.estado.ErrorCalculo = 1;
     ui.Avisa(mensaje, "ERROR", Icono::Exclamacion);
     ui.Estado("");  // nothing is being calculated any more
     return false;
@@ -57,7 +57,7 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   s.tablasVerificaciones = TablasDe(s.verificaciones);
   MuestraCantidades(p, s.resultados, s.medidas);
   ui.Estado("");
-  p.CalculoHecho = true;
+  s.estado.CalculoHecho = true;
   return true;
 }
 

@@ -40,20 +40,12 @@ TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
   return f;
 }
 
-// A project as the program starts one, with what belongs to the program rather than
-// to a project (the slab table's row defaults, the report's footer, the waste
-// allowance of the quantities window) carried over from the one in memory.
-std::unique_ptr<Proyecto> ProyectoNuevo(const Proyecto& actual) {
+// A project as the program starts one. What belongs to the program rather than to a
+// project (the slab table's row defaults, the report's footer, the waste allowance of
+// the quantities window) is in the session, which a load keeps.
+std::unique_ptr<Proyecto> ProyectoNuevo() {
   auto p = std::make_unique<Proyecto>();
   ValoresPorDefecto(*p);
-  p->LxDefecto = actual.LxDefecto;
-  p->LyDefecto = actual.LyDefecto;
-  p->CargaMuertaDefecto = actual.CargaMuertaDefecto;
-  p->CargaVivaDefecto = actual.CargaVivaDefecto;
-  p->EspesorDefecto = actual.EspesorDefecto;
-  p->PieReporte = actual.PieReporte;
-  p->Desperdicio = actual.Desperdicio;
-  p->Cargando = actual.Cargando;
   return p;
 }
 
@@ -66,7 +58,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   Proyecto& p = s.proyecto;
   // The file is read into a new project: the one in memory changes only when the
   // whole file has been read, and nothing of it leaks into what is read.
-  auto leido = ProyectoNuevo(p);
+  auto leido = ProyectoNuevo();
   const ResultadoLectura r = LeeProyecto(bytes, *leido);
   // The slabs read are classified in the file's order: a rejected edge combination
   // is told before a fault further on in the file.
@@ -74,7 +66,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
     Proyecto& q = *leido;
     q.ErrorBordes = 0;
     if (!ClasificaLosa(q, q.Lx[i], q.Ly[i], q.Bordes[i])) {
-      p.Cargando = false;
+      s.estado.Cargando = false;
       Limpia(ui);
       ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
       return false;
@@ -83,13 +75,14 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
     q.BordesInvalidos[i] = false;
   }
   if (!r.completa) {
-    p.Cargando = false;
+    s.estado.Cargando = false;
     Limpia(ui);
     ui.Avisa("Archivo Ilegal", "", Icono::Exclamacion);
     return false;
   }
-  leido->NombreArchivo = nombre;
   p = *leido;
+  s.estado.NombreArchivo = nombre;
+  s.estado.ErrorCalculo = 0;
   s.resultados = ResultadosCalculo{};  // those of the project the file replaces
 
   DatosGenerales& g = s.generales;
@@ -120,7 +113,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   s.apoyos.PrimeraFila();
 
   Limpia(ui);
-  p.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
 
   // The general data opens while Cargando is still true: its activation shows the
   // layers read and recomputes the total dead load from them. The values are those
@@ -137,19 +130,19 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
     if (p.CargaVivaVano[i] == 0) p.CargaVivaVano[i] = p.CargaViva;
     s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
   }
-  p.Cargando = false;
-  p.Modificado = false;
+  s.estado.Cargando = false;
+  s.estado.Modificado = false;
   return true;
 }
 
 }  // namespace
 
 bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
-  s.proyecto.Cargando = true;
+  s.estado.Cargando = true;
   ui.Estado("Cargando Archivo...");
   const Resultado<std::string> bytes = LeeArchivo(ruta);
   if (!bytes) {
-    s.proyecto.Cargando = false;
+    s.estado.Cargando = false;
     Limpia(ui);
     ui.Avisa(bytes.Mensaje(), "", Icono::Exclamacion);
     return false;
@@ -158,7 +151,7 @@ bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
 }
 
 bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
-  s.proyecto.Cargando = true;
+  s.estado.Cargando = true;
   ui.Estado("Cargando Archivo...");
   return CargaLeido(s, bytes, nombre, ui);
 }
@@ -175,8 +168,8 @@ bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
     if (respuesta != Respuesta::OK || intento >= kMaxIntentos) return false;
     ui.Estado("Salvando Archivo...");
   }
-  s.proyecto.NombreArchivo = ruta;
-  s.proyecto.Modificado = false;
+  s.estado.NombreArchivo = ruta;
+  s.estado.Modificado = false;
   ui.Estado("");
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "entry/DatosModificados.h"
 #include "model/Defectos.h"
+#include "outputs/Cantidades.h"
 
 namespace placatec {
 
@@ -40,7 +41,8 @@ void NuevosDatos(Sesion& s) {
   }
   p.NumApoyos = 0;
   s.resultados = ResultadosCalculo{};
-  DatosModificados(p);
+  s.medidas.Desperdicio = kDesperdicioInicial;
+  DatosModificados(s.estado);
 
   DatosGenerales& g = s.generales;
   g.EscribeCaja(Caja::Nombre, "");
@@ -56,7 +58,7 @@ void NuevosDatos(Sesion& s) {
 
   s.losas.Vacia();
   s.apoyos.Vacia();
-  p.Modificado = false;
+  s.estado.Modificado = false;
 }
 
 }  // namespace placatec

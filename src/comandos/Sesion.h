@@ -1,6 +1,6 @@
 #pragma once
-// What the program holds while it runs: the project and, beside it, the results of
-// its last calculation and the working copies of its windows (the data-entry form
+// What the program holds while it runs: the project and, beside it, the state of the
+// session, the results of its last calculation and the working copies of its windows (the data-entry form
 // models and the result tables), which the file load fills and the report reads. The
 // desktop owns exactly one; the batch calculator and the tests make their own.
 #include <array>
@@ -9,6 +9,7 @@
 #include "entry/DatosGenerales.h"
 #include "entry/TablaApoyos.h"
 #include "entry/TablaLosas.h"
+#include "model/EstadoSesion.h"
 #include "model/Proyecto.h"
 #include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
@@ -20,14 +21,17 @@ namespace placatec {
 
 struct Sesion {
   Proyecto proyecto;
+  // The file, the unsaved changes, whether the results are valid, the report's texts
+  // and the row defaults.
+  EstadoSesion estado;
 
   // Data-entry form models.
-  DatosGenerales generales{proyecto};
-  TablaLosas losas{proyecto};
-  TablaApoyos apoyos{proyecto};
+  DatosGenerales generales{proyecto, estado};
+  TablaLosas losas{proyecto, estado};
+  TablaApoyos apoyos{proyecto, estado};
 
   // The results of the last calculation that succeeded; they describe the project
-  // while CalculoHecho holds.
+  // while estado.CalculoHecho holds.
   ResultadosCalculo resultados;
 
   // Results window: the project title of its locked "Proyecto:" box, "REFUERZO EN
@@ -39,7 +43,7 @@ struct Sesion {
   // Reactions window.
   TablaReacciones reacciones{proyecto};
 
-  // Quantities window.
+  // Quantities window, with the waste allowance in force.
   TablaCantidades medidas;
 
   // "Verificaciones" window: the checks of the last calculation and their tables.

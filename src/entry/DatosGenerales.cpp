@@ -85,7 +85,7 @@ const std::array<UsoCarga, NumUsos>& Usos() { return kUsos; }
 
 bool EsTecho(std::string_view uso) { return uso.substr(0, 5) == "Techo"; }
 
-DatosGenerales::DatosGenerales(Proyecto& p) : p_(p) { Reinicia(); }
+DatosGenerales::DatosGenerales(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) { Reinicia(); }
 
 void DatosGenerales::Reinicia() {
   // The texts the dialog shows before anything is written into it: a roof.
@@ -171,7 +171,7 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view tecleado) {
   // factors): the text is refused and everything stays as it was.
   const std::array<std::string, NumCajas> textos = textos_;
   const Proyecto antes = p_;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const bool cambia = texto != Texto(c);
   Escribe(c, std::string(texto), true);
   if (!CargasRepresentables(p_)) {
@@ -235,7 +235,7 @@ void DatosGenerales::Regla(Caja c) {
   switch (c) {
     case Caja::Nombre:
       p_.Titulo = texto;
-      p_.TituloReporte = texto;
+      e_.TituloReporte = texto;
       return;
     case Caja::Espesor:
       p_.EspesorGeneral = ASingle(v);
@@ -294,7 +294,7 @@ int DatosGenerales::FilaUso() const {
 }
 
 bool DatosGenerales::EligeUso(int fila) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   if (fila < 0 || fila >= NumUsos) return false;
   vigila.Cambio();
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
@@ -314,7 +314,7 @@ void DatosGenerales::ReglasDeUso(int fila) {
 void DatosGenerales::ReglasTecho() {
   p_.Uso = "Techo";
   Escribe(Caja::Espesor, "0.100", true);
-  if (!p_.Cargando) {
+  if (!e_.Cargando) {
     p_.PesoUnitCapa[0] = 2.4f;
     p_.PesoUnitCapa[1] = 1.8f;
     p_.EspesorCapa[1] = 0.05f;
@@ -348,7 +348,7 @@ void DatosGenerales::ReglasEntrepiso() {
   p_.Uso = "Entrepiso";
   etiquetaHabilitada_[1] = false;
   Escribe(Caja::Espesor, "0.120", true);
-  if (!p_.Cargando) {
+  if (!e_.Cargando) {
     p_.EspesorCapa[2] = 0.025f;
     p_.EspesorCapa[3] = 0.035f;
     p_.PesoUnitCapa[2] = 1.8f;
@@ -379,7 +379,7 @@ void DatosGenerales::ReglasEntrepiso() {
 }
 
 void DatosGenerales::Abre() {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   if (p_.CargaMuerta <= 0) p_.CargaMuerta = 0.36f;
   if (p_.CargaViva <= 0) p_.CargaViva = 0.2f;
   if (p_.EspesorGeneral <= 0) p_.EspesorGeneral = 0.1f;
@@ -402,7 +402,7 @@ void DatosGenerales::AbreConValores() {
 }
 
 void DatosGenerales::Activa() {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   activacionPendiente_ = false;
   // Later openings show the project as it stands: the layers and the live load the
   // engineer typed stay until another use is picked.
@@ -416,9 +416,9 @@ void DatosGenerales::Activa() {
 }
 
 void DatosGenerales::OK() {
-  p_.CargaMuertaDefecto = ASingle(ValorTexto(Texto(Caja::Cargam)));
-  p_.CargaVivaDefecto = ASingle(ValorTexto(Texto(Caja::Cargav)));
-  p_.EspesorDefecto = ASingle(ValorTexto(Texto(Caja::Espesor)));
+  e_.CargaMuertaDefecto = ASingle(ValorTexto(Texto(Caja::Cargam)));
+  e_.CargaVivaDefecto = ASingle(ValorTexto(Texto(Caja::Cargav)));
+  e_.EspesorDefecto = ASingle(ValorTexto(Texto(Caja::Espesor)));
   visible_ = false;
   activacionPendiente_ = false;
 }

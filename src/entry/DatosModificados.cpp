@@ -2,9 +2,9 @@
 
 namespace placatec {
 
-void DatosModificados(Proyecto& p) {
-  p.Modificado = true;
-  p.CalculoHecho = false;
+void DatosModificados(EstadoSesion& e) {
+  e.Modificado = true;
+  e.CalculoHecho = false;
 }
 
 DatosDeCalculo DatosDe(const Proyecto& p) {
@@ -16,9 +16,9 @@ DatosDeCalculo DatosDe(const Proyecto& p) {
 
 VigilaDatos::~VigilaDatos() {
   if (!(DatosDe(p_) == antes_))
-    DatosModificados(p_);
+    DatosModificados(e_);
   else if (cambio_)
-    p_.Modificado = true;
+    e_.Modificado = true;
 }
 
 }  // namespace placatec

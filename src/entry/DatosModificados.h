@@ -6,13 +6,14 @@
 // again and the report calculates afresh). Loads and saves clear Modificado.
 #include <string>
 
+#include "model/EstadoSesion.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
 
 // The data a calculation is made from changed: the project is modified and the last
 // calculation no longer describes it.
-void DatosModificados(Proyecto& p);
+void DatosModificados(EstadoSesion& e);
 
 // The data a calculation and its report are made from (the title and the texts of
 // the report aside).
@@ -34,7 +35,7 @@ DatosDeCalculo DatosDe(const Proyecto& p);
 // only marks the project modified.
 class VigilaDatos {
  public:
-  explicit VigilaDatos(Proyecto& p) : p_(p), antes_(DatosDe(p)) {}
+  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e), antes_(DatosDe(p)) {}
   ~VigilaDatos();
   VigilaDatos(const VigilaDatos&) = delete;
   VigilaDatos& operator=(const VigilaDatos&) = delete;
@@ -44,7 +45,8 @@ class VigilaDatos {
   void Cambio() { cambio_ = true; }
 
  private:
-  Proyecto& p_;
+  const Proyecto& p_;
+  EstadoSesion& e_;
   DatosDeCalculo antes_;
   bool cambio_ = false;
 };

@@ -23,14 +23,14 @@ bool LeeLosa(const std::string& celda, float& valor) {
 
 bool TablaApoyos::AgregaFila(const Fila& f) {
   if (NumFilas() >= MaxApoyos) return false;
-  VigilaDatos(p_).Cambio();
+  VigilaDatos(p_, e_).Cambio();
   filas.push_back(f);
   filaActual = NumFilas() - 1;
   return true;
 }
 
 bool TablaApoyos::Procesar(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   p_.NumApoyos = 0;
   PrimeraFila();
   if (!filas.empty() && EnBlanco(filas[0][ColApoyo::Losa1]) && EnBlanco(filas[0][ColApoyo::Losa2]))
@@ -94,14 +94,14 @@ void TablaApoyos::BotonDir(int fila) {
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColApoyo::Dir];
   dir = dir == "X" ? "Y" : "X";
   UltimaDir = dir;
-  VigilaDatos(p_).Cambio();
+  VigilaDatos(p_, e_).Cambio();
 }
 
 void TablaApoyos::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
   if (columna == ColApoyo::Losa1 || columna == ColApoyo::Losa2) texto = ComaDecimal(texto);
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
-  if (celda != texto) VigilaDatos(p_).Cambio();
+  if (celda != texto) VigilaDatos(p_, e_).Cambio();
   celda = std::move(texto);
   filaActual = fila;
 }
@@ -126,7 +126,7 @@ bool TablaApoyos::AgregaFilaNueva(Interlocutor& ui) {
 
 void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   filas.erase(filas.begin() + fila);
   vigila.Cambio();
   Procesar(ui);
@@ -135,7 +135,7 @@ void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
 void TablaApoyos::BorraTodo(Interlocutor& ui) {
   if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   vigila.Cambio();
   Vacia();
   for (int j = 1; j <= std::min<int>(p_.NumApoyos, MaxApoyos); ++j) {

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
@@ -35,7 +36,7 @@ class TablaApoyos {
   static constexpr int NumColumnas = 5;  // Apoyo, Dir, Losa 1, Losa 2, Descripcion
   using Fila = std::array<std::string, NumColumnas>;
 
-  explicit TablaApoyos(Proyecto& p) : p_(p) {}
+  TablaApoyos(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;
@@ -92,6 +93,7 @@ class TablaApoyos {
   bool FilaValida(int fila) const { return fila >= 0 && fila < NumFilas(); }
 
   Proyecto& p_;
+  EstadoSesion& e_;
 };
 
 }  // namespace placatec

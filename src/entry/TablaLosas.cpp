@@ -42,14 +42,13 @@ bool TablaLosas::AgregaFila(const Fila& f) {
 }
 
 void TablaLosas::ProcesaLosa(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   if (NumFilas() > MaxLosas) ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   PrimeraFila();
-  p_.LosaActual = 1;
   for (int r = 0; r < n; ++r) {
-    const int i = p_.LosaActual;
+    const int i = r + 1;
     filaActual = r;
     Fila& f = filas[static_cast<std::size_t>(r)];
     f[ColLosa::Num] = std::to_string(i);
@@ -80,7 +79,6 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     // belongs to another slab: the mark keeps the calculation from using it.
     p_.CodigoLosa[k] = p_.CodigoBordes;
     p_.BordesInvalidos[k] = p_.ErrorBordes != 0;
-    p_.LosaActual = static_cast<Integer>(p_.LosaActual + 1);
   }
   PrimeraFila();
 }
@@ -109,21 +107,20 @@ void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
     p_.BordesActual = f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
     // The message names the slab so that the engineer knows which row to mend.
     if (!ClasificaCuatroBordes(p_))
-      ui.Avisa(std::string(kTextoBordesNoValidos) + "\rLosa No. " + std::to_string(p_.LosaActual), "ERROR",
-               Icono::Exclamacion);
+      ui.Avisa(std::string(kTextoBordesNoValidos) + losa, "ERROR", Icono::Exclamacion);
   }
 }
 
 void TablaLosas::ChequeaNumeros(int fila) {
   if (!FilaValida(fila)) return;
   Fila& f = filas[static_cast<std::size_t>(fila)];
-  if (!EsNumero(f[ColLosa::Lx])) f[ColLosa::Lx] = TextoCelda(p_.LxDefecto);
-  if (!EsNumero(f[ColLosa::Ly])) f[ColLosa::Ly] = TextoCelda(p_.LyDefecto);
+  if (!EsNumero(f[ColLosa::Lx])) f[ColLosa::Lx] = TextoCelda(e_.LxDefecto);
+  if (!EsNumero(f[ColLosa::Ly])) f[ColLosa::Ly] = TextoCelda(e_.LyDefecto);
   for (int c = ColLosa::Borde1; c <= ColLosa::Borde4; ++c)
     if (Recorta(f[static_cast<std::size_t>(c)]).empty()) f[static_cast<std::size_t>(c)] = "A";
-  if (!EsNumero(f[ColLosa::MuertaVano])) f[ColLosa::MuertaVano] = TextoCelda(p_.CargaMuertaDefecto);
-  if (!EsNumero(f[ColLosa::VivaVano])) f[ColLosa::VivaVano] = TextoCelda(p_.CargaVivaDefecto);
-  if (!EsNumero(f[ColLosa::Espesor])) f[ColLosa::Espesor] = TextoCelda(p_.EspesorDefecto);
+  if (!EsNumero(f[ColLosa::MuertaVano])) f[ColLosa::MuertaVano] = TextoCelda(e_.CargaMuertaDefecto);
+  if (!EsNumero(f[ColLosa::VivaVano])) f[ColLosa::VivaVano] = TextoCelda(e_.CargaVivaDefecto);
+  if (!EsNumero(f[ColLosa::Espesor])) f[ColLosa::Espesor] = TextoCelda(e_.EspesorDefecto);
 }
 
 void TablaLosas::Activa(Interlocutor& ui) {
@@ -135,7 +132,7 @@ void TablaLosas::Activa(Interlocutor& ui) {
 }
 
 void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   const int fila = filaActual;
   const int columna = columnaActual;
   p_.NumLosas = static_cast<Integer>(std::min(NumFilas(), MaxLosas));
@@ -153,7 +150,7 @@ void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
 void TablaLosas::FilaActualizada(Interlocutor& ui) { ProcesaConservandoPosicion(ui); }
 
 bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   if (NumFilas() >= MaxLosas) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return false;
@@ -169,7 +166,7 @@ bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
 
 void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   filas.erase(filas.begin() + fila);
   vigila.Cambio();
   filaActual = std::min(fila, std::max(0, NumFilas() - 1));
@@ -178,7 +175,7 @@ void TablaLosas::BorraFila(int fila, Interlocutor& ui) {
 
 void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   // Editing another cell means the current one was left first.
   if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
   // Numbers typed with the decimal comma are kept with the point.
@@ -281,7 +278,7 @@ DatosCantidad Datos(TablaLosas::Cantidad c) {
 void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
 
 void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const DatosCantidad d = Datos(c);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
@@ -294,11 +291,9 @@ void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
   float valor = p_.*(d.general);
   if (!RecortaDerecha(textoValor).empty() && ValorSingle(textoValor) > 0.0f) valor = ValorSingle(textoValor);
   PrimeraFila();
-  p_.LosaActual = 1;
   for (int i = 1; i <= n; ++i) {
     (p_.*(d.tabla))[static_cast<std::size_t>(i)] = valor;
     filas[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(d.columna)] = TextoCelda(valor);
-    p_.LosaActual = static_cast<Integer>(i);
   }
   PrimeraFila();
   columnaActual = ColLosa::Lx;
@@ -318,7 +313,7 @@ void TablaLosas::CopiaLosa(Interlocutor& ui) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return;
   }
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const Fila copia = filas[static_cast<std::size_t>(filaActual)];
   filas.push_back(copia);
   vigila.Cambio();

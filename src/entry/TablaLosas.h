@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
@@ -64,7 +65,7 @@ class TablaLosas {
   // The three quantities of "Valores Globales".
   enum class Cantidad { CargaMuerta, CargaViva, Espesor };
 
-  explicit TablaLosas(Proyecto& p) : p_(p) {}
+  TablaLosas(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;  // 0-based
@@ -147,6 +148,7 @@ class TablaLosas {
   void ProcesaConservandoPosicion(Interlocutor& ui);
 
   Proyecto& p_;
+  EstadoSesion& e_;
 };
 
 }  // namespace placatec

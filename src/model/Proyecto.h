@@ -1,7 +1,8 @@
 #pragma once
-// The one project the program holds: general data, slab and support tables, the
-// dead-load build-up and run-time flags. The calculation's results are a value of
-// their own (ResultadosCalculo.h).
+// The project: what the engineer entered and the file keeps, general data, slab and
+// support tables and the dead-load build-up, with the case code that classification
+// derives from each slab's edges. The calculation's results (ResultadosCalculo.h) and
+// the state of the running program (EstadoSesion.h) are kept apart from it.
 // Tables are indexed 1..99 as the engineer counts them; index 0 is never used.
 #include <array>
 #include <cstdint>
@@ -67,28 +68,14 @@ struct Proyecto {
   Tabla<Single> ApoyoLosa1{}, ApoyoLosa2{};
   Tabla<std::string> ApoyoDescripcion{};
 
-  // Row defaults of the slab table.
-  Single LxDefecto = 1.0f;
-  Single LyDefecto = 1.0f;
-  Single CargaMuertaDefecto = 0.36f;
-  Single CargaVivaDefecto = 0.2f;
-  Single EspesorDefecto = 0.12f;
+  // Rows of the reactions table: the continuous supports and the extra supports
+  // after them (entries NumApoyos + 1 .. NumApoyosReac of the support table).
+  Integer NumApoyosReac = 0;
 
-  // Run-time values.
-  std::string NombreArchivo;
-  bool Cargando = false;
-  bool CalculoHecho = false;
-  // The engineer's data differ from the file last loaded or saved (entry/VigilaDatos).
-  bool Modificado = false;
-  Integer LosaActual = 0;
+  // What the classification answers.
   std::string BordesActual;
   Integer CodigoBordes = 0;
   Integer ErrorBordes = 0;
-  std::string TituloReporte;
-  std::string PieReporte;  // footer of the report, kept until the program ends
-  Integer NumApoyosReac = 0;
-  Single Desperdicio = 7.0f;
-  Integer ErrorCalculo = 0;  // the last calculation was refused
 };
 
 }  // namespace placatec

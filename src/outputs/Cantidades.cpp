@@ -59,11 +59,11 @@ void AgregaBarrasDeApoyos(const Proyecto& p, ResultadosCalculo& r) {
 void MuestraCantidades(const Proyecto& p, const ResultadosCalculo& r, TablaCantidades& t) {
   // The box shows the waste the table uses: a new project puts the waste back to its
   // start-up value while the box may still hold another.
-  if (ASingle(ValorTexto(t.textoDesperdicio)) != p.Desperdicio)
-    t.textoDesperdicio = TextoCelda(p.Desperdicio);
+  if (ASingle(ValorTexto(t.textoDesperdicio)) != t.Desperdicio)
+    t.textoDesperdicio = TextoCelda(t.Desperdicio);
   t.tabla.Vacia();
   double totalV = 0, total1 = 0, total2 = 0, total3 = 0, total = 0;
-  const double f = 1 + static_cast<double>(p.Desperdicio) / 100;
+  const double f = 1 + static_cast<double>(t.Desperdicio) / 100;
   const int losas = Acota(p.NumLosas, MaxLosas);
   t.tabla.filas.reserve(static_cast<std::size_t>(losas));
   for (int i = 1; i <= losas; ++i) {
@@ -94,9 +94,9 @@ bool TeclaDesperdicio(const TablaCantidades& t, char tecla, Interlocutor& ui) {
   return true;
 }
 
-void CambiaDesperdicio(Proyecto& p, TablaCantidades& t, const std::string& texto) {
+void CambiaDesperdicio(TablaCantidades& t, const std::string& texto) {
   t.textoDesperdicio = texto;
-  p.Desperdicio = ASingle(ValorTexto(texto));
+  t.Desperdicio = ASingle(ValorTexto(texto));
 }
 
 }  // namespace placatec

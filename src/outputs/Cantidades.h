@@ -21,12 +21,16 @@ inline constexpr std::array<std::string_view, 7> kColumnasCantidades = {
     "Losa",           "Volumen (m3)",      "ø 3/8\"   (qq)",  "ø 1/2\"   (qq)",
     "ø 3/4\"   (qq)", "   Total     (qq)", "Cuantia  (qq/m3)"};
 
-// The quantities window: "C A N T I D A D E S" (7 columns), its six total labels and
-// the text of the waste box.
+// The waste allowance (%) at start and after a new project.
+inline constexpr Single kDesperdicioInicial = 7.0f;
+
+// The quantities window: "C A N T I D A D E S" (7 columns), its six total labels, the
+// text of the waste box and the waste allowance in force, which a load keeps.
 struct TablaCantidades {
   TablaResultado tabla;
   std::array<std::string, 6> totales;
   std::string textoDesperdicio = "7";
+  Single Desperdicio = kDesperdicioInicial;
 };
 
 // Adds the weight of the additional bars over the supports to Qq1..Qq3 of their
@@ -51,6 +55,6 @@ bool TeclaDesperdicio(const TablaCantidades& t, char tecla, Interlocutor& ui);
 
 // Every change of the box's text: the text is kept and Desperdicio takes its value
 // (0 for a text that does not start with a number).
-void CambiaDesperdicio(Proyecto& p, TablaCantidades& t, const std::string& texto);
+void CambiaDesperdicio(TablaCantidades& t, const std::string& texto);
 
 }  // namespace placatec

@@ -14,9 +14,9 @@
 
 namespace placatec {
 
-bool SeccionHabilitada(Seccion s, const Proyecto& p) {
+bool SeccionHabilitada(Seccion seccion, const Sesion& s) {
   for (const DefinicionSeccion& d : kSecciones)
-    if (d.seccion == s) return !d.necesitaCalculo || p.NumLosas >= 1 || p.CalculoHecho;
+    if (d.seccion == seccion) return !d.necesitaCalculo || s.proyecto.NumLosas >= 1 || s.estado.CalculoHecho;
   return false;
 }
 
@@ -72,12 +72,12 @@ std::string NumeroTexto(const std::string& texto, const char* formato) {
 
 }  // namespace
 
-std::string EncabezadoReporte(const Proyecto& p) {
-  return !p.TituloReporte.empty() ? p.TituloReporte : p.Titulo + "|";
+std::string EncabezadoReporte(const Sesion& s) {
+  return !s.estado.TituloReporte.empty() ? s.estado.TituloReporte : s.proyecto.Titulo + "|";
 }
 
-std::string PieReporte(const Proyecto& p) {
-  return !p.PieReporte.empty() ? p.PieReporte : std::string(kPieReporte);
+std::string PieReporte(const Sesion& s) {
+  return !s.estado.PieReporte.empty() ? s.estado.PieReporte : std::string(kPieReporte);
 }
 
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
@@ -352,8 +352,8 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
   bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
         std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
   bo += "Fecha|" + CeldaSegura(fecha_) + ";";
-  bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) +
-        ";";
+  const std::string& archivo = s.estado.NombreArchivo;
+  bo += "Archivo|" + (archivo.empty() ? std::string("(sin guardar)") : CeldaSegura(archivo)) + ";";
   bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
   bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV;";
   bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) +
@@ -372,7 +372,7 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "programa. Losas en una direccion (casos 10 a 13): formulas de viga. Losas con un borde libre (casos "
       "14 "
       "a 25): coeficientes ajustados. Apoyos continuos: un ciclo de distribucion de momentos.;";
-  bo += "Calculo metrico|Desperdicio " + Formato(p.Desperdicio, "#0.##") + " %";
+  bo += "Calculo metrico|Desperdicio " + Formato(s.medidas.Desperdicio, "#0.##") + " %";
   MuestraTabla("<_2400|<_6800", "", bo);
 }
 
@@ -410,7 +410,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
 
   fecha_ = opciones.fecha.empty() ? FechaDeHoy() : opciones.fecha;
   auto marcada = [&](Seccion sec) {
-    return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s.proyecto);
+    return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s);
   };
   // Sections of results run the calculation first, so that they belong to the data as
   // they are now; a refused calculation is said where the reinforcement would stand.
@@ -431,7 +431,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;
-    if (d.necesitaCalculo && (!negativa.empty() || !s.proyecto.CalculoHecho)) {
+    if (d.necesitaCalculo && (!negativa.empty() || !s.estado.CalculoHecho)) {
       if (!negativa.empty() && d.seccion == Seccion::Refuerzo) RefuerzoNoCalculado("Refuerzo", negativa);
       if (!negativa.empty() && d.seccion == Seccion::CalculoMetrico)
         RefuerzoNoCalculado("Calculo metrico", "");

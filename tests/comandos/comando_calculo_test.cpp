@@ -72,8 +72,8 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
     EXPECT_FALSE(CalculaRefuerzo(s, ui));
     EXPECT_EQ(ui.UltimoTexto(), mensaje);
     EXPECT_EQ(ui.mensajes.back().titulo, "ERROR");
-    EXPECT_EQ(p.ErrorCalculo, 1);
-    EXPECT_FALSE(p.CalculoHecho);
+    EXPECT_EQ(s.estado.ErrorCalculo, 1);
+    EXPECT_FALSE(s.estado.CalculoHecho);
     EXPECT_EQ(TextosDe(s.vanos), vanos);
     EXPECT_EQ(TextosDe(s.apoyosRefuerzo), apoyos);
     EXPECT_EQ(TextosDe(s.medidas.tabla), cantidades);
@@ -82,7 +82,7 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
 
   // The second slab's spans no longer match its code.
   p.CodigoLosa[2] = 12;
-  p.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
   ui.estados.clear();
   Rechaza("Error en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
   // The status is cleared after the engine's message: nothing is being calculated.
@@ -101,8 +101,8 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   // A successful calculation clears the flag of the failed one.
   p.EspesorLosa[2] = 0.12f;
   EXPECT_TRUE(CalculaRefuerzo(s, ui));
-  EXPECT_EQ(p.ErrorCalculo, 0);
-  EXPECT_TRUE(p.CalculoHecho);
+  EXPECT_EQ(s.estado.ErrorCalculo, 0);
+  EXPECT_TRUE(s.estado.CalculoHecho);
 }
 
 }  // namespace placatec

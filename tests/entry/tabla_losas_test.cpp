@@ -27,7 +27,8 @@ Fila Losa(std::string lx, std::string ly, std::string bordes, std::string muerta
 
 struct Mesa {
   Proyecto p;
-  TablaLosas t{p};
+  EstadoSesion e;
+  TablaLosas t{p, e};
   InterlocutorGuion ui;
   void Agrega(std::initializer_list<Fila> filas) {
     for (const Fila& f : filas) t.AgregaFila(f);

@@ -72,7 +72,7 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
     EXPECT_FALSE(CargaArchivo(*s, archivo.string(), ui2));
     EXPECT_EQ(ui2.mensajes.size(), 1u) << "un archivo rechazado siempre se dice";
     EXPECT_EQ(Estado(*s), antes);
-    EXPECT_FALSE(s->proyecto.Cargando);
+    EXPECT_FALSE(s->estado.Cargando);
   }
 }
 

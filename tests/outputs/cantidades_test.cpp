@@ -50,19 +50,19 @@ TEST(Cantidades, CajaDeDesperdicio) {
   EXPECT_EQ(ui.beeps, 6);
 
   // "99" still takes keys; above 99 every key is refused, backspace included.
-  CambiaDesperdicio(s.proyecto, s.medidas, "99");
+  CambiaDesperdicio(s.medidas, "99");
   EXPECT_TRUE(TeclaDesperdicio(s.medidas, '5', ui));
-  CambiaDesperdicio(s.proyecto, s.medidas, "100");
-  EXPECT_EQ(s.proyecto.Desperdicio, 100.0f);
+  CambiaDesperdicio(s.medidas, "100");
+  EXPECT_EQ(s.medidas.Desperdicio, 100.0f);
   EXPECT_FALSE(TeclaDesperdicio(s.medidas, '5', ui));
   EXPECT_FALSE(TeclaDesperdicio(s.medidas, '\b', ui));
   EXPECT_EQ(ui.beeps, 8);
 
   // Every change of the text sets the waste to the text's value.
   for (auto [texto, valor] : {std::pair{"12.5", 12.5f}, {"", 0.0f}, {".", 0.0f}, {"8.", 8.0f}}) {
-    CambiaDesperdicio(s.proyecto, s.medidas, texto);
+    CambiaDesperdicio(s.medidas, texto);
     EXPECT_EQ(s.medidas.textoDesperdicio, texto);
-    EXPECT_EQ(s.proyecto.Desperdicio, valor) << texto;
+    EXPECT_EQ(s.medidas.Desperdicio, valor) << texto;
   }
 }
 
@@ -72,7 +72,7 @@ TEST(Cantidades, LaCajaMuestraElDesperdicioVigente) {
   Sesion s;
   Losas(s, 1);
   s.resultados.losas[1].Qq1 = 1.0f;
-  CambiaDesperdicio(s.proyecto, s.medidas, "10");
+  CambiaDesperdicio(s.medidas, "10");
   MuestraCantidades(s.proyecto, s.resultados, s.medidas);
   EXPECT_EQ(s.medidas.textoDesperdicio, "10");
   EXPECT_EQ(s.medidas.tabla.Texto(0, 2), "1.10");
@@ -86,7 +86,7 @@ TEST(Cantidades, LaCajaMuestraElDesperdicioVigente) {
 
   // A text that holds the waste in force is kept as typed.
   for (const char* t : {"12.5", "8.", "", "x"}) {
-    CambiaDesperdicio(s.proyecto, s.medidas, t);
+    CambiaDesperdicio(s.medidas, t);
     MuestraCantidades(s.proyecto, s.resultados, s.medidas);
     EXPECT_EQ(s.medidas.textoDesperdicio, t);
   }

@@ -16,11 +16,11 @@ inline Celda N(double v, const char* formato = "0.00") { return {Formato(v, form
 inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
   Proyecto& p = s.proyecto;
   p.Titulo = "Edificio K1";
-  p.TituloReporte = "Edificio K1";
+  s.estado.TituloReporte = "Edificio K1";
   p.NumLosas = static_cast<Integer>(losas);
   p.NumApoyos = static_cast<Integer>(apoyos);
   p.NumApoyosReac = static_cast<Integer>(apoyos);
-  p.CalculoHecho = calculado;
+  s.estado.CalculoHecho = calculado;
   const char* bordes[4] = {"AAAA", "AEAE", "AANA", "EEEE"};
   s.vanos.Vacia();
   s.medidas.tabla.Vacia();

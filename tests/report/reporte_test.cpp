@@ -137,15 +137,15 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
 
   // Without a calculation (and none run by the report) the result sections are not printed.
-  s.proyecto.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
   opciones.marcadas = {true, true, true, true};
   d = Compone();
   EXPECT_EQ(TrasSubTitulo(d, "Refuerzo en vanos"), nullptr);
   EXPECT_EQ(TrasSubTitulo(d, "Calculo metrico"), nullptr);
   EXPECT_NE(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
   EXPECT_EQ(cuenta.cantidades + cuenta.reacciones, 2);
-  EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s.proyecto));
-  EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s.proyecto));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s));
 }
 
 // The program's own recomputations: the reactions and quantities printed are those of
@@ -158,7 +158,7 @@ TEST(ReporteDelPrograma, RecalculaReaccionesYCantidades) {
   p.Lx[2] = p.Ly[2] = 4.0f;
   p.CargaMuertaVano[1] = p.CargaMuertaVano[2] = 0.5f;
   p.CodigoLosa[1] = p.CodigoLosa[2] = 1;
-  p.Desperdicio = 7.0f;
+  s.medidas.Desperdicio = 7.0f;
   s.reacciones.filas.clear();
   s.medidas.tabla.Vacia();
   Documento d = Reporte().Inicia(s, OpcionesReporte{});

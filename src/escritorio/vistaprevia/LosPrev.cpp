@@ -642,7 +642,7 @@ QString PideArchivoPdf(QWidget* w, const std::string& proyecto) {
 }  // namespace
 
 void LosPrev::ExportaPdf() {
-  const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
+  const QString ruta = PideArchivoPdf(this, s_.estado.NombreArchivo);
   if (!ruta.isEmpty()) EscribePdfEn(ruta);
 }
 
@@ -654,7 +654,7 @@ void LosPrev::Imprime() {
   QString error;
   bool hecho;
   if (c.impresora == kImpresoraPdf) {
-    const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
+    const QString ruta = PideArchivoPdf(this, s_.estado.NombreArchivo);
     if (ruta.isEmpty()) return;
     hecho = EscribePdf(c.maqueta, c.pagina, ruta, error, rango->first, rango->second, Q(s_.proyecto.Titulo));
   } else {
