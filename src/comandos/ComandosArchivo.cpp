@@ -64,14 +64,14 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   // is told before a fault further on in the file.
   for (int i = 1; i <= r.losasLeidas; ++i) {
     Proyecto& q = *leido;
-    q.ErrorBordes = 0;
-    if (!ClasificaLosa(q, q.Lx[i], q.Ly[i], q.Bordes[i])) {
+    const std::optional<Integer> codigo = ClasificaLosa(q.Lx[i], q.Ly[i], q.Bordes[i]);
+    if (!codigo) {
       s.estado.Cargando = false;
       Limpia(ui);
       ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
       return false;
     }
-    q.CodigoLosa[i] = q.CodigoBordes;
+    q.CodigoLosa[i] = *codigo;
     q.BordesInvalidos[i] = false;
   }
   if (!r.completa) {

@@ -47,6 +47,9 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   PrimeraFila();
+  // A rejected combination keeps the last code accepted before it (0 for none): the
+  // mark keeps the calculation from using it.
+  Integer codigo = 0;
   for (int r = 0; r < n; ++r) {
     const int i = r + 1;
     filaActual = r;
@@ -64,7 +67,8 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     if (ValorSingle(f[ColLosa::VivaVano]) <= 0.0f) f[ColLosa::VivaVano] = TextoCelda(p_.CargaViva);
     if (ValorSingle(f[ColLosa::Espesor]) <= 0.0f) f[ColLosa::Espesor] = TextoCelda(p_.EspesorGeneral);
 
-    CargaLinea(r, ui);
+    const std::optional<Integer> caso = CargaLinea(r, ui);
+    if (caso) codigo = *caso;
 
     const auto k = static_cast<std::size_t>(i);
     p_.Lx[k] = LeeCelda(f[ColLosa::Lx]);
@@ -75,16 +79,14 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     p_.CargaVivaVuelo[k] = LeeCelda(f[ColLosa::VivaVuelo]);
     p_.EspesorLosa[k] = LeeCelda(f[ColLosa::Espesor]);
 
-    // A rejected combination leaves CodigoBordes as the last accepted code, which
-    // belongs to another slab: the mark keeps the calculation from using it.
-    p_.CodigoLosa[k] = p_.CodigoBordes;
-    p_.BordesInvalidos[k] = p_.ErrorBordes != 0;
+    p_.CodigoLosa[k] = codigo;
+    p_.BordesInvalidos[k] = !caso;
   }
   PrimeraFila();
 }
 
-void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
-  if (!FilaValida(fila)) return;
+std::optional<Integer> TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
+  if (!FilaValida(fila)) return std::nullopt;
   Fila& f = filas[static_cast<std::size_t>(fila)];
   // The rows are the slabs in order: the messages name the one to mend.
   const std::string losa = "\rLosa No. " + std::to_string(fila + 1);
@@ -100,15 +102,14 @@ void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
   const float ly = ValorSingle(f[ColLosa::Ly]);
   if (EsLosaEnUnaDireccion(lx, ly)) {
     // A one-way slab rests on the two edges that bound its short span.
-    p_.BordesActual =
-        lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4] : f[ColLosa::Borde1] + f[ColLosa::Borde2];
-    ClasificaDosBordes(p_);
-  } else {
-    p_.BordesActual = f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
-    // The message names the slab so that the engineer knows which row to mend.
-    if (!ClasificaCuatroBordes(p_))
-      ui.Avisa(std::string(kTextoBordesNoValidos) + losa, "ERROR", Icono::Exclamacion);
+    return ClasificaDosBordes(lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4]
+                                      : f[ColLosa::Borde1] + f[ColLosa::Borde2]);
   }
+  const std::optional<Integer> codigo = ClasificaCuatroBordes(f[ColLosa::Borde1] + f[ColLosa::Borde2] +
+                                                              f[ColLosa::Borde3] + f[ColLosa::Borde4]);
+  // The message names the slab so that the engineer knows which row to mend.
+  if (!codigo) ui.Avisa(std::string(kTextoBordesNoValidos) + losa, "ERROR", Icono::Exclamacion);
+  return codigo;
 }
 
 void TablaLosas::ChequeaNumeros(int fila) {

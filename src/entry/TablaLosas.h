@@ -3,6 +3,7 @@
 // procedures that copy them into the project, and every event of the dialog. The
 // window mirrors the cell texts and forwards edits, keys and buttons here.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,8 +91,9 @@ class TablaLosas {
   // BordesInvalidos. Ends on the first row.
   void ProcesaLosa(Interlocutor& ui);
   // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message
-  // naming the slab) and classifies its edges into CodigoBordes / ErrorBordes.
-  void CargaLinea(int fila, Interlocutor& ui);
+  // naming the slab) and returns the case code of its edges; nothing for a combination
+  // without a case (a two-way slab's is told with a message naming the slab).
+  std::optional<Integer> CargaLinea(int fila, Interlocutor& ui);
   // Fills empty or non-numeric cells of row `fila` with the row defaults.
   void ChequeaNumeros(int fila);
   void ChequeaNumeros() { ChequeaNumeros(filaActual); }

@@ -57,9 +57,13 @@ struct Proyecto {
   Tabla<Single> CargaMuertaVano{}, CargaVivaVano{};
   Tabla<Single> CargaMuertaVuelo{}, CargaVivaVuelo{};
   Tabla<Single> EspesorLosa{};
+  // The case code the classification derives from Bordes, Lx and Ly whenever a slab
+  // is stored (never read from the file): the data windows, the calculation and the
+  // outputs read it with the slab.
   Tabla<Integer> CodigoLosa{};
   // True for a slab whose edge combination was rejected when it was last stored:
-  // its CodigoLosa belongs to another slab and the calculation refuses it.
+  // its CodigoLosa is the last code accepted before it (0 for none), and the
+  // calculation refuses it.
   Tabla<bool> BordesInvalidos{};
 
   // Support table (continuous supports 1..NumApoyos, then the extra supports of the
@@ -71,11 +75,6 @@ struct Proyecto {
   // Rows of the reactions table: the continuous supports and the extra supports
   // after them (entries NumApoyos + 1 .. NumApoyosReac of the support table).
   Integer NumApoyosReac = 0;
-
-  // What the classification answers.
-  std::string BordesActual;
-  Integer CodigoBordes = 0;
-  Integer ErrorBordes = 0;
 };
 
 }  // namespace placatec

@@ -31,9 +31,9 @@ void AgregaLosa(Proyecto& p, const DatosLosa& d) {
   p.EspesorLosa[i] = d.espesor;
   p.CargaMuertaVuelo[i] = d.muertaVuelo;
   p.CargaVivaVuelo[i] = d.vivaVuelo;
-  InterlocutorMudo ui;
-  ASSERT_TRUE(ClasificaLosa(p, d.lx, d.ly, d.bordes)) << d.bordes;
-  p.CodigoLosa[i] = p.CodigoBordes;
+  const std::optional<Integer> codigo = ClasificaLosa(d.lx, d.ly, d.bordes);
+  ASSERT_TRUE(codigo) << d.bordes;
+  p.CodigoLosa[i] = *codigo;
 }
 
 void AgregaApoyo(Proyecto& p, const std::string& dir, float a, float b) {
