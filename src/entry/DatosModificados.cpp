@@ -7,11 +7,19 @@ void DatosModificados(EstadoSesion& e) {
   e.CalculoHecho = false;
 }
 
-DatosDeCalculo DatosDe(const Proyecto& p) {
-  return {p.NumLosas,         p.NumApoyos,      p.Fc,          p.Fy,     p.EspesorGeneral,  p.Recubrimiento,
-          p.CargaMuerta,      p.CargaViva,      p.Lx,          p.Ly,     p.CargaMuertaVano, p.CargaVivaVano,
-          p.CargaMuertaVuelo, p.CargaVivaVuelo, p.EspesorLosa, p.Bordes, p.CodigoLosa,      p.BordesInvalidos,
-          p.ApoyoDir,         p.ApoyoLosa1,     p.ApoyoLosa2};
+Proyecto DatosDe(const Proyecto& p) {
+  static const Proyecto nuevo;
+  Proyecto d = p;
+  d.Titulo = nuevo.Titulo;
+  d.Uso = nuevo.Uso;
+  d.EspesorCapa = nuevo.EspesorCapa;
+  d.PesoUnitCapa = nuevo.PesoUnitCapa;
+  d.Panderetas = nuevo.Panderetas;
+  d.OtrasCargas = nuevo.OtrasCargas;
+  d.CargaUltimaGeneral = nuevo.CargaUltimaGeneral;
+  d.ApoyoDescripcion = nuevo.ApoyoDescripcion;
+  d.NumApoyosReac = nuevo.NumApoyosReac;
+  return d;
 }
 
 VigilaDatos::~VigilaDatos() {

@@ -15,20 +15,12 @@ namespace placatec {
 // calculation no longer describes it.
 void DatosModificados(EstadoSesion& e);
 
-// The data a calculation and its report are made from (the title and the texts of
-// the report aside).
-struct DatosDeCalculo {
-  Integer NumLosas, NumApoyos, Fc, Fy;
-  Single EspesorGeneral, Recubrimiento, CargaMuerta, CargaViva;
-  Tabla<Single> Lx, Ly, CargaMuertaVano, CargaVivaVano, CargaMuertaVuelo, CargaVivaVuelo, EspesorLosa;
-  Tabla<std::string> Bordes;
-  Tabla<Integer> CodigoLosa;
-  Tabla<bool> BordesInvalidos;
-  Tabla<std::string> ApoyoDir;
-  Tabla<Single> ApoyoLosa1, ApoyoLosa2;
-  bool operator==(const DatosDeCalculo&) const = default;
-};
-DatosDeCalculo DatosDe(const Proyecto& p);
+// The data a calculation is made from: the whole project, with what no calculation
+// reads set aside as a new project has it (the title, the use's name, the dead-load
+// build-up, whose total CargaMuerta the calculation reads, CargaUltimaGeneral, which
+// follows from the general loads, the support descriptions and the row count of the
+// reactions table). Whatever else the project holds counts as data of the calculation.
+Proyecto DatosDe(const Proyecto& p);
 
 // Watches one procedure of a form: when it ends having changed the data a
 // calculation is made from, it calls DatosModificados; a change told with Cambio()
@@ -47,7 +39,7 @@ class VigilaDatos {
  private:
   const Proyecto& p_;
   EstadoSesion& e_;
-  DatosDeCalculo antes_;
+  Proyecto antes_;
   bool cambio_ = false;
 };
 

@@ -75,6 +75,8 @@ struct Proyecto {
   // Rows of the reactions table: the continuous supports and the extra supports
   // after them (entries NumApoyos + 1 .. NumApoyosReac of the support table).
   Integer NumApoyosReac = 0;
+
+  bool operator==(const Proyecto&) const = default;
 };
 
 }  // namespace placatec
