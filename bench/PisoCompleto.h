@@ -5,13 +5,11 @@
 #include <algorithm>
 
 #include "engine/Clasificacion.h"
-#include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
 
 inline void PisoCompleto(Proyecto& p, int losas = MaxLosas) {
-  InterlocutorMudo ui;
   const char* bordes[] = {"EEEE", "AEAE", "EAAA", "AAEA", "EEAA", "AAEE", "EEAE",
                           "AEEE", "AAAA", "EENA", "NEEE", "EANE", "NEAE"};
   p.Titulo = "Edificio de 99 losas";
@@ -25,8 +23,7 @@ inline void PisoCompleto(Proyecto& p, int losas = MaxLosas) {
     p.CargaMuertaVano[i] = 0.513f;
     p.CargaVivaVano[i] = 0.25f;
     p.EspesorLosa[i] = 0.15f;
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i]);
-    p.CodigoLosa[i] = p.CodigoBordes;
+    p.CodigoLosa[i] = ClasificaLosa(p.Lx[i], p.Ly[i], p.Bordes[i]).value_or(0);
   }
   // Supports up to j = losas - 9 join slabs j and j + 1 or j + 9, all of them there.
   const int apoyos = losas >= MaxLosas ? MaxApoyos : std::max(0, losas - 9);

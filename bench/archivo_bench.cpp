@@ -30,8 +30,7 @@ std::unique_ptr<Sesion> SesionLlena() {
     p.Lx[i] = 3.5f + 0.0125f * static_cast<float>(i % 40);
     p.Ly[i] = 4.25f + 0.0375f * static_cast<float>(i % 13);
     p.Bordes[i] = bordes[i % 6];
-    ClasificaLosa(p, p.Lx[i], p.Ly[i], p.Bordes[i]);
-    p.CodigoLosa[i] = p.CodigoBordes;
+    p.CodigoLosa[i] = ClasificaLosa(p.Lx[i], p.Ly[i], p.Bordes[i]).value_or(0);
     p.CargaMuertaVano[i] = p.CargaMuerta;
     p.CargaVivaVano[i] = p.CargaViva;
     p.CargaMuertaVuelo[i] = i % 6 == 5 ? 0.15f : 0.0f;

@@ -14,6 +14,7 @@
 #include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
+#include "design/CalculaLosas.h"
 #include "model/CodigoPagina.h"
 #include "model/Defectos.h"
 #include "model/Interlocutor.h"
@@ -122,10 +123,11 @@ void General(Json& j, const Proyecto& p) {
   j.Cierra();
 }
 
-void Losas(Json& j, const Proyecto& p) {
+void Losas(Json& j, const Proyecto& p, const ResultadosCalculo& r) {
   j.AbreLista("losas");
   for (int i = 1; i <= p.NumLosas; ++i) {
     auto k = static_cast<std::size_t>(i);
+    const ResultadosLosa& l = r.losas[k];
     j.Abre();
     j.Campo("Num", i);
     j.Campo("Lx", p.Lx[k]);
@@ -137,40 +139,41 @@ void Losas(Json& j, const Proyecto& p) {
     j.Campo("CargaMuertaVuelo", p.CargaMuertaVuelo[k]);
     j.Campo("CargaVivaVuelo", p.CargaVivaVuelo[k]);
     j.Campo("EspesorLosa", p.EspesorLosa[k]);
-    j.Campo("CargaUltima", p.CargaUltima[k]);
-    j.Campo("RelacionLados", p.RelacionLados[k]);
-    j.Campo("MomentoX", p.MomentoX[k]);
-    j.Campo("MomentoY", p.MomentoY[k]);
-    j.Campo("MomentoNegX", p.MomentoNegX[k]);
-    j.Campo("MomentoNegY", p.MomentoNegY[k]);
-    j.Campo("AreaX", p.AreaX[k]);
-    j.Campo("AreaY", p.AreaY[k]);
-    j.Campo("SeparX", p.SeparX[k]);
-    j.Campo("SeparY", p.SeparY[k]);
-    j.Campo("Qq1", p.Qq1[k]);
-    j.Campo("Qq2", p.Qq2[k]);
-    j.Campo("Qq3", p.Qq3[k]);
+    j.Campo("CargaUltima", l.CargaUltima);
+    j.Campo("RelacionLados", l.RelacionLados);
+    j.Campo("MomentoX", l.MomentoX);
+    j.Campo("MomentoY", l.MomentoY);
+    j.Campo("MomentoNegX", l.MomentoNegX);
+    j.Campo("MomentoNegY", l.MomentoNegY);
+    j.Campo("AreaX", l.AreaX);
+    j.Campo("AreaY", l.AreaY);
+    j.Campo("SeparX", l.SeparX);
+    j.Campo("SeparY", l.SeparY);
+    j.Campo("Qq1", l.Qq1);
+    j.Campo("Qq2", l.Qq2);
+    j.Campo("Qq3", l.Qq3);
     j.Cierra();
   }
   j.CierraLista();
 }
 
-void Apoyos(Json& j, const Proyecto& p) {
+void Apoyos(Json& j, const Proyecto& p, const ResultadosCalculo& r) {
   j.AbreLista("apoyos");
   for (int a = 1; a <= p.NumApoyos; ++a) {
     auto k = static_cast<std::size_t>(a);
+    const ResultadosApoyo& ra = r.apoyos[k];
     const bool y = EsDireccionY(p.ApoyoDir[k]);
     j.Abre();
     j.Campo("Num", a);
     j.Campo("ApoyoDir", p.ApoyoDir[k]);
     j.Campo("ApoyoLosa1", p.ApoyoLosa1[k]);
     j.Campo("ApoyoLosa2", p.ApoyoLosa2[k]);
-    j.Campo("MomentoApoyo", y ? p.MomentoApoyoY[k] : p.MomentoApoyoX[k]);
-    j.Campo("AreaApoyo", y ? p.AreaApoyoY[k] : p.AreaApoyoX[k]);
-    j.Campo("Dispon", p.Dispon[k]);
-    j.Campo("Adicional", p.Adicional[k]);
-    j.Campo("SeparApoyo", p.SeparApoyo[k]);
-    j.Campo("BarraApoyo", p.BarraApoyo[k]);
+    j.Campo("MomentoApoyo", y ? ra.MomentoApoyoY : ra.MomentoApoyoX);
+    j.Campo("AreaApoyo", y ? ra.AreaApoyoY : ra.AreaApoyoX);
+    j.Campo("Dispon", ra.Dispon);
+    j.Campo("Adicional", ra.Adicional);
+    j.Campo("SeparApoyo", ra.SeparApoyo);
+    j.Campo("BarraApoyo", ra.BarraApoyo);
     j.Cierra();
   }
   j.CierraLista();
@@ -351,6 +354,9 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   ui.Olvida();
 
   std::optional<std::string> error;  // the first message the caller must know
+  // A refused calculation prints, beside its message, the values worked out before
+  // the refusal.
+  ResultadosCalculo rechazado;
   auto termina = [&](int estado, const Sesion* hecho, bool calculado) {
     if (!op.json) return estado;
     Json j;
@@ -360,8 +366,9 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     j.Clave("general");
     hecho ? General(j, hecho->proyecto) : j.Valor(nullptr);
     static const Proyecto vacio;
-    Losas(j, hecho ? hecho->proyecto : vacio);
-    Apoyos(j, hecho ? hecho->proyecto : vacio);
+    const ResultadosCalculo& resultados = calculado ? hecho->resultados : rechazado;
+    Losas(j, hecho ? hecho->proyecto : vacio, resultados);
+    Apoyos(j, hecho ? hecho->proyecto : vacio, resultados);
     const TablaResultado ninguna;
     j.Campo("vanos", calculado ? hecho->vanos : ninguna);
     j.Campo("apoyos_tabla", calculado ? hecho->apoyosRefuerzo : ninguna);
@@ -402,6 +409,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
 
   const bool calculado = CalculaRefuerzo(s, ui);
   if (!calculado) {
+    if (op.json) (void)CalculaLosas(s.proyecto, rechazado);
     // A failed save keeps its message and its status: it is what the caller must know first.
     if (!error) error = ui.Primero();
     avisa(op.archivo, ui.Primero());

@@ -10,7 +10,7 @@
 namespace placatec {
 
 // "Nuevo", "Carga archivo", "Termina" and closing the main window ask this first.
-// A modified project (Proyecto::Modificado) is offered for saving with "¿Guardar los
+// A modified project (EstadoSesion::Modificado) is offered for saving with "¿Guardar los
 // cambios de <título o archivo>?" and the buttons Guardar, No guardar, Cancelar.
 // Guardar saves to the project's file, or to the name pideRuta gives when it has none
 // (empty: the engineer cancelled). Returns whether the command may go on: true when
@@ -20,10 +20,10 @@ bool PuedeDescartar(Sesion& s, Interlocutor& ui, const std::function<std::string
 
 // What the question calls the project: its title, else its file's name, else
 // "proyecto sin titulo".
-std::string NombreProyecto(const Proyecto& p);
+std::string NombreProyecto(const Sesion& s);
 
 // The main window's title: "Placatec", or "<archivo> - Placatec" once the project has
 // a file, with "*" after the name while the project holds unsaved changes.
-std::string TituloVentana(const Proyecto& p);
+std::string TituloVentana(const Sesion& s);
 
 }  // namespace placatec

@@ -42,20 +42,12 @@ TablaApoyos::Fila FilaApoyo(const Proyecto& p, int j) {
   return f;
 }
 
-// A project as the program starts one, with what belongs to the program rather than
-// to a project (the slab table's row defaults, the report's footer, the waste
-// allowance of the quantities window) carried over from the one in memory.
-std::unique_ptr<Proyecto> ProyectoNuevo(const Proyecto& actual) {
+// A project as the program starts one. What belongs to the program rather than to a
+// project (the slab table's row defaults, the report's footer, the waste allowance of
+// the quantities window) is in the session, which a load keeps.
+std::unique_ptr<Proyecto> ProyectoNuevo() {
   auto p = std::make_unique<Proyecto>();
   ValoresPorDefecto(*p);
-  p->LxDefecto = actual.LxDefecto;
-  p->LyDefecto = actual.LyDefecto;
-  p->CargaMuertaDefecto = actual.CargaMuertaDefecto;
-  p->CargaVivaDefecto = actual.CargaVivaDefecto;
-  p->EspesorDefecto = actual.EspesorDefecto;
-  p->PieReporte = actual.PieReporte;
-  p->Desperdicio = actual.Desperdicio;
-  p->Cargando = actual.Cargando;
   return p;
 }
 
@@ -68,31 +60,33 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   Proyecto& p = s.proyecto;
   // The file is read into a new project: the one in memory changes only when the
   // whole file has been read, and nothing of it leaks into what is read.
-  auto leido = ProyectoNuevo(p);
+  auto leido = ProyectoNuevo();
   const ResultadoLectura r = LeeProyecto(bytes, *leido);
   // The slabs read are classified in the file's order: a rejected edge combination
   // is told before a fault further on in the file.
   for (int i = 1; i <= r.losasLeidas; ++i) {
     Proyecto& q = *leido;
-    q.ErrorBordes = 0;
-    if (!ClasificaLosa(q, q.Lx[i], q.Ly[i], q.Bordes[i])) {
-      p.Cargando = false;
+    const std::optional<Integer> codigo = ClasificaLosa(q.Lx[i], q.Ly[i], q.Bordes[i]);
+    if (!codigo) {
+      s.estado.Cargando = false;
       Limpia(ui);
       ui.Avisa(std::string(kTextoBordesNoValidos), "ERROR", Icono::Exclamacion);
       return false;
     }
-    q.CodigoLosa[i] = q.CodigoBordes;
+    q.CodigoLosa[i] = *codigo;
     q.BordesInvalidos[i] = false;
   }
   if (!r.completa) {
-    p.Cargando = false;
+    s.estado.Cargando = false;
     Limpia(ui);
     ui.Avisa(r.mensaje.empty() ? "Archivo Ilegal" : r.mensaje, "", Icono::Exclamacion);
     return false;
   }
-  leido->NombreArchivo = nombre;
   p = *leido;
-  s.enDisco = std::string(bytes);
+  s.estado.NombreArchivo = nombre;
+  s.estado.EnDisco = std::string(bytes);
+  s.estado.ErrorCalculo = 0;
+  s.resultados = ResultadosCalculo{};  // those of the project the file replaces
 
   DatosGenerales& g = s.generales;
   g.Reinicia();
@@ -122,7 +116,7 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
   s.apoyos.PrimeraFila();
 
   Limpia(ui);
-  p.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
 
   // The general data opens while Cargando is still true: its activation shows the
   // layers read and recomputes the total dead load from them. The values are those
@@ -139,19 +133,19 @@ bool CargaLeido(Sesion& s, std::string_view bytes, const std::string& nombre, In
     p.CargaVivaVano[i] = ValorOGeneral(p.CargaVivaVano[i], p.CargaViva);
     s.losas.filas[static_cast<std::size_t>(i - 1)] = FilaLosa(p, i);
   }
-  p.Cargando = false;
-  p.Modificado = false;
+  s.estado.Cargando = false;
+  s.estado.Modificado = false;
   return true;
 }
 
 }  // namespace
 
 bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
-  s.proyecto.Cargando = true;
+  s.estado.Cargando = true;
   ui.Estado("Cargando Archivo...");
   const Resultado<std::string> bytes = LeeArchivo(ruta);
   if (!bytes) {
-    s.proyecto.Cargando = false;
+    s.estado.Cargando = false;
     Limpia(ui);
     ui.Avisa(bytes.Mensaje(), "", Icono::Exclamacion);
     return false;
@@ -160,7 +154,7 @@ bool CargaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
 }
 
 bool CargaBytes(Sesion& s, std::string_view bytes, const std::string& nombre, Interlocutor& ui) {
-  s.proyecto.Cargando = true;
+  s.estado.Cargando = true;
   ui.Estado("Cargando Archivo...");
   return CargaLeido(s, bytes, nombre, ui);
 }
@@ -176,11 +170,11 @@ bool MismoArchivo(const std::string& a, const std::string& b) {
 // Saving over the project's own file after another program rewrote it: the engineer
 // is told and chooses. True when the save may go on.
 bool PuedeReemplazar(const Sesion& s, const std::string& ruta, Interlocutor& ui) {
-  const std::string& archivo = s.proyecto.NombreArchivo;
+  const std::string& archivo = s.estado.NombreArchivo;
   if (archivo.empty() || !MismoArchivo(ruta, archivo)) return true;
   const Resultado<std::string> actual = LeeArchivo(ruta);
   // A file gone or unreadable is not overwritten data; the save tells its own failure.
-  if (!actual || *actual == s.enDisco) return true;
+  if (!actual || *actual == s.estado.EnDisco) return true;
   const std::string nombre = std::filesystem::path(ruta).filename().string();
   return ui.Pregunta({"El archivo " + nombre +
                           " fue modificado por otro programa desde que se cargo o se salvo.\r"
@@ -203,9 +197,9 @@ bool SalvaArchivo(Sesion& s, const std::string& ruta, Interlocutor& ui) {
     if (respuesta != Respuesta::OK || intento >= kMaxIntentos) return false;
     ui.Estado("Salvando Archivo...");
   }
-  s.proyecto.NombreArchivo = ruta;
-  s.enDisco = contenido;
-  s.proyecto.Modificado = false;
+  s.estado.NombreArchivo = ruta;
+  s.estado.EnDisco = contenido;
+  s.estado.Modificado = false;
   ui.Estado("");
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "entry/DatosModificados.h"
 #include "model/Defectos.h"
+#include "outputs/Cantidades.h"
 
 namespace placatec {
 
@@ -27,7 +28,6 @@ void NuevosDatos(Sesion& s) {
   for (int i = 1; i <= Acotado(p.NumLosas, MaxLosas); ++i) {
     p.CodigoLosa[i] = 0;
     p.Lx[i] = p.Ly[i] = 0.0f;
-    p.CargaUltima[i] = 0.0f;
     p.CargaMuertaVano[i] = p.CargaVivaVano[i] = 0.0f;
     p.CargaMuertaVuelo[i] = p.CargaVivaVuelo[i] = 0.0f;
     p.EspesorLosa[i] = 0.0f;
@@ -44,7 +44,9 @@ void NuevosDatos(Sesion& s) {
   // file belonged to the project left behind.
   p.NumApoyosReac = 0;
   p.ItemsDesconocidos.clear();
-  DatosModificados(p);
+  s.resultados = ResultadosCalculo{};
+  s.medidas.Desperdicio = kDesperdicioInicial;
+  DatosModificados(s.estado);
 
   DatosGenerales& g = s.generales;
   g.EscribeCaja(Caja::Nombre, "");
@@ -60,7 +62,7 @@ void NuevosDatos(Sesion& s) {
 
   s.losas.Vacia();
   s.apoyos.Vacia();
-  p.Modificado = false;
+  s.estado.Modificado = false;
 }
 
 }  // namespace placatec

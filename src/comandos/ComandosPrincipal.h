@@ -15,7 +15,8 @@ bool HayLosas(const Proyecto& p);
 // table opens with a sensible first row.
 void PreparaApoyos(Proyecto& p);
 
-// New project: empties the title, sets the defaults, zeroes the slabs and supports
+// New project: empties the title, sets the defaults (the waste allowance of the
+// quantities included), zeroes the slabs and supports
 // that were in use (edges "AAAA", directions empty) and their counts, writes the
 // general data boxes (their rules follow), and empties the slab and supports tables.
 // The caller then disables "Calcular &Refuerzo", "&Ver refuerzo" and

@@ -1,8 +1,8 @@
 #pragma once
-// What the program holds while it runs: the project and, beside it, the working
-// copies of its windows (the data-entry form models and the result tables), which
-// the file load fills and the report reads. The desktop owns exactly one; the batch
-// calculator and the tests make their own.
+// What the program holds while it runs: the project and, beside it, the state of the
+// session, the results of its last calculation and the working copies of its windows (the data-entry form
+// models and the result tables), which the file load fills and the report reads. The
+// desktop owns exactly one; the batch calculator and the tests make their own.
 #include <array>
 #include <string>
 #include <vector>
@@ -10,7 +10,9 @@
 #include "entry/DatosGenerales.h"
 #include "entry/TablaApoyos.h"
 #include "entry/TablaLosas.h"
+#include "model/EstadoSesion.h"
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
 #include "outputs/Cantidades.h"
 #include "outputs/Reacciones.h"
@@ -20,14 +22,18 @@ namespace placatec {
 
 struct Sesion {
   Proyecto proyecto;
-  // The bytes of the project's file as this program last read or wrote them: a file
-  // that differs on disk was changed by another program since.
-  std::string enDisco;
+  // The file, its bytes as last read or written, the unsaved changes, whether the
+  // results are valid, the report's texts and the row defaults.
+  EstadoSesion estado;
 
   // Data-entry form models.
-  DatosGenerales generales{proyecto};
-  TablaLosas losas{proyecto};
-  TablaApoyos apoyos{proyecto};
+  DatosGenerales generales{proyecto, estado};
+  TablaLosas losas{proyecto, estado};
+  TablaApoyos apoyos{proyecto, estado};
+
+  // The results of the last calculation that succeeded; they describe the project
+  // while estado.CalculoHecho holds.
+  ResultadosCalculo resultados;
 
   // Results window: the project title of its locked "Proyecto:" box, "REFUERZO EN
   // VANOS" (7 columns) and "REFUERZO EN APOYOS" (8).
@@ -36,9 +42,9 @@ struct Sesion {
   TablaResultado apoyosRefuerzo;
 
   // Reactions window.
-  TablaReacciones reacciones{proyecto};
+  TablaReacciones reacciones{proyecto, estado};
 
-  // Quantities window.
+  // Quantities window, with the waste allowance in force.
   TablaCantidades medidas;
 
   // "Verificaciones" window: the checks of the last calculation and their tables.

@@ -5,20 +5,22 @@
 
 namespace placatec {
 
-namespace {
-
-Resultado<void> Refuerzo(Proyecto& p) {
-  if (Resultado<void> momentos = CalculaMomentos(p); !momentos) return momentos;
-  if (int losa = RefuerzoVanos(p)) return Falla{TextoErrorCalculo(kCausaCapacidad, losa)};
-  if (int apoyo = RefuerzoApoyos(p)) return Falla{TextoErrorCalculo(kCausaCapacidadApoyo, apoyo)};
+Resultado<void> CalculaLosas(const Proyecto& p, ResultadosCalculo& r) {
+  if (!DatosGeneralesCompletos(p)) {
+    // The calculation never changes the project it is given.
+    Proyecto completo = p;
+    CompletaDatosGenerales(completo);
+    return CalculaLosas(completo, r);
+  }
+  if (Resultado<void> momentos = CalculaMomentos(p, r); !momentos) return momentos;
+  if (int losa = RefuerzoVanos(p, r)) return Falla{TextoErrorCalculo(kCausaCapacidad, losa)};
+  if (int apoyo = RefuerzoApoyos(p, r)) return Falla{TextoErrorCalculo(kCausaCapacidadApoyo, apoyo)};
   return {};
 }
 
-}  // namespace
-
-Resultado<void> CalculaLosas(Proyecto& p) {
-  Resultado<void> r = Refuerzo(p);
-  if (!r) p.ErrorCalculo = 1;
+Resultado<ResultadosCalculo> CalculaLosas(const Proyecto& p) {
+  ResultadosCalculo r;
+  if (Resultado<void> calculo = CalculaLosas(p, r); !calculo) return Falla{calculo.Mensaje()};
   return r;
 }
 

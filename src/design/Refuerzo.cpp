@@ -16,8 +16,8 @@ double CocienteSeccion(double momento, double d, Integer fc) {
 }
 
 // Steel that slab k brings up over a support from its span steel.
-double Aporte(const Proyecto& p, int k, bool dirY) {
-  const float acero = dirY ? p.AreaY[k] : p.AreaX[k];
+double Aporte(const Proyecto& p, const ResultadosCalculo& r, int k, bool dirY) {
+  const float acero = dirY ? r.losas[k].AreaY : r.losas[k].AreaX;
   const int codigo = p.CodigoLosa[k];
   if (codigo < 10) return acero <= 0 ? std::fabs(2.0 * acero) : acero;
   const bool corta = dirY ? p.Ly[k] <= p.Lx[k] : p.Lx[k] <= p.Ly[k];
@@ -115,52 +115,54 @@ void SeparacionVano(float area, float espesor, float& separ) {
                            static_cast<double>(SeparacionMaximaVano(espesor))));
 }
 
-int RefuerzoVanos(Proyecto& p) {
+int RefuerzoVanos(const Proyecto& p, ResultadosCalculo& r) {
   const MinimosRefuerzo min = MinimosPara(p.Fy);
   for (int i = 1; i <= p.NumLosas; ++i) {
-    const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
-    // Both directions: r, omega (kept in CargaLx2/CargaLy2), ratio and area.
+    ResultadosLosa& l = r.losas[i];
+    const double d = static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM;
+    // Both directions: r, omega, ratio and area.
     for (bool dirY : {false, true}) {
-      const auto s = DisenaSeccion(std::fabs(dirY ? p.MomentoY[i] : p.MomentoX[i]), d, p.Fc, p.Fy);
+      const auto s = DisenaSeccion(std::fabs(dirY ? l.MomentoY : l.MomentoX), d, p.Fc, p.Fy);
       if (!s) return i;
-      (dirY ? p.RaizY[i] : p.RaizX[i]) = s->raiz;
-      (dirY ? p.CargaLy2[i] : p.CargaLx2[i]) = s->omega;
-      (dirY ? p.CuantiaY[i] : p.CuantiaX[i]) = s->cuantia;
-      (dirY ? p.AreaY[i] : p.AreaX[i]) = s->area;
+      (dirY ? l.RaizY : l.RaizX) = s->raiz;
+      (dirY ? l.OmegaY : l.OmegaX) = s->omega;
+      (dirY ? l.CuantiaY : l.CuantiaX) = s->cuantia;
+      (dirY ? l.AreaY : l.AreaX) = s->area;
     }
-    MinimoVano(p.MomentoX[i], p.AreaX[i], p.EspesorLosa[i], min);
-    MinimoVano(p.MomentoY[i], p.AreaY[i], p.EspesorLosa[i], min);
-    SeparacionVano(p.AreaX[i], p.EspesorLosa[i], p.SeparX[i]);
-    SeparacionVano(p.AreaY[i], p.EspesorLosa[i], p.SeparY[i]);
+    MinimoVano(l.MomentoX, l.AreaX, p.EspesorLosa[i], min);
+    MinimoVano(l.MomentoY, l.AreaY, p.EspesorLosa[i], min);
+    SeparacionVano(l.AreaX, p.EspesorLosa[i], l.SeparX);
+    SeparacionVano(l.AreaY, p.EspesorLosa[i], l.SeparY);
   }
   return 0;
 }
 
-int RefuerzoApoyos(Proyecto& p) {
+int RefuerzoApoyos(const Proyecto& p, ResultadosCalculo& r) {
   for (int j = 1; j <= p.NumApoyos; ++j) {
+    ResultadosApoyo& apoyo = r.apoyos[j];
     const int l1 = IndiceLosa(p.ApoyoLosa1[j]);
     const int l2 = IndiceLosa(p.ApoyoLosa2[j]);
     const float h = p.EspesorLosa[l1] >= p.EspesorLosa[l2] ? p.EspesorLosa[l1] : p.EspesorLosa[l2];
-    const double d = static_cast<double>(h) - p.RecubrimientoM;
-    const bool dirY = EsDireccionY(p.ApoyoDir[j]);
+    const double d = static_cast<double>(h) - r.RecubrimientoM;
+    const bool dirY = apoyo.Dir == 'Y';
 
     // Past the capacity of the section the root has no real value; taking its
     // magnitude would give less steel for a larger moment.
-    const auto s = DisenaSeccion(dirY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j], d, p.Fc, p.Fy);
+    const auto s = DisenaSeccion(dirY ? apoyo.MomentoApoyoY : apoyo.MomentoApoyoX, d, p.Fc, p.Fy);
     if (!s) return j;
-    (dirY ? p.RaizApoyoY[j] : p.RaizApoyoX[j]) = s->raiz;
-    (dirY ? p.OmegaApoyoY[j] : p.OmegaApoyoX[j]) = s->omega;
-    (dirY ? p.CuantiaApoyoY[j] : p.CuantiaApoyoX[j]) = s->cuantia;
-    (dirY ? p.AreaApoyoY[j] : p.AreaApoyoX[j]) = s->area;
+    (dirY ? apoyo.RaizApoyoY : apoyo.RaizApoyoX) = s->raiz;
+    (dirY ? apoyo.OmegaApoyoY : apoyo.OmegaApoyoX) = s->omega;
+    (dirY ? apoyo.CuantiaApoyoY : apoyo.CuantiaApoyoX) = s->cuantia;
+    (dirY ? apoyo.AreaApoyoY : apoyo.AreaApoyoX) = s->area;
 
-    p.Dispon[j] = ASingle((Aporte(p, l1, dirY) + Aporte(p, l2, dirY)) / 2);
-    p.Adicional[j] = ASingle(static_cast<double>(s->area) - p.Dispon[j]);
-    const Barra& b = BarraParaArea(p.Adicional[j]);
+    apoyo.Dispon = ASingle((Aporte(p, r, l1, dirY) + Aporte(p, r, l2, dirY)) / 2);
+    apoyo.Adicional = ASingle(static_cast<double>(s->area) - apoyo.Dispon);
+    const Barra& b = BarraParaArea(apoyo.Adicional);
     // A support with no additional steel keeps a negative spacing; exactly zero
     // needs no bars either and gets no spacing.
-    p.SeparApoyo[j] = p.Adicional[j] == 0  ? 0.0f
-                      : p.Adicional[j] < 0 ? ASingle(b.area / p.Adicional[j])
-                                           : ASingle(CentimetrosAbajo(b.area / p.Adicional[j]));
+    apoyo.SeparApoyo = apoyo.Adicional == 0  ? 0.0f
+                       : apoyo.Adicional < 0 ? ASingle(b.area / apoyo.Adicional)
+                                             : ASingle(CentimetrosAbajo(b.area / apoyo.Adicional));
   }
   return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 
 namespace placatec {
 
@@ -87,15 +88,17 @@ void MinimoVano(float momento, float& area, float espesor, const MinimosRefuerzo
 // not above SeparacionMaximaVano.
 void SeparacionVano(float area, float espesor, float& separ);
 
-// Span steel of slabs 1..NumLosas. Returns 0, or the number of the first slab whose
-// span moment exceeds the capacity of its section (its steel is then incomplete).
-// Needs Fc, Fy not 0 and an effective depth greater than 0 for every slab.
-int RefuerzoVanos(Proyecto& p);
+// Span steel of slabs 1..NumLosas from the moments in r. Returns 0, or the number of
+// the first slab whose span moment exceeds the capacity of its section (its steel is
+// then incomplete). Needs Fc, Fy not 0 and an effective depth greater than 0 for every
+// slab.
+int RefuerzoVanos(const Proyecto& p, ResultadosCalculo& r);
 
 // Steel over supports 1..NumApoyos: required, brought up by the spans, additional,
-// with the spacing of the additional bars (whole centimetres down). Returns 0, or the
-// number of the first support whose moment exceeds the capacity of its section. Needs
-// the span steel and supports that name slabs 1..NumLosas.
-int RefuerzoApoyos(Proyecto& p);
+// with the spacing of the additional bars (whole centimetres down), from the results
+// in r. Returns 0, or the number of the first support whose moment exceeds the
+// capacity of its section. Needs the span steel and supports that name slabs
+// 1..NumLosas.
+int RefuerzoApoyos(const Proyecto& p, ResultadosCalculo& r);
 
 }  // namespace placatec

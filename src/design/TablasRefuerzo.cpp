@@ -34,9 +34,9 @@ struct Direccion {
   double luz, luzTransversal;
 };
 
-Direccion DireccionDe(Proyecto& p, int i, bool esY) {
-  if (esY) return {p.MomentoY[i], p.AreaY[i], p.SeparY[i], p.Ly[i], p.Lx[i]};
-  return {p.MomentoX[i], p.AreaX[i], p.SeparX[i], p.Lx[i], p.Ly[i]};
+Direccion DireccionDe(const Proyecto& p, ResultadosLosa& l, int i, bool esY) {
+  if (esY) return {l.MomentoY, l.AreaY, l.SeparY, p.Ly[i], p.Lx[i]};
+  return {l.MomentoX, l.AreaX, l.SeparX, p.Lx[i], p.Ly[i]};
 }
 
 // Temperature steel: 3/8 inch bars take the place of the design bars of this
@@ -68,8 +68,9 @@ void ChequeaTemp1X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& f
 }
 
 // A one-way slab spanning Y has temperature steel in X.
-void ChequeaTemp2X(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && !UnaDireccionEnX(p.RelacionLados[i]))
+void ChequeaTemp2X(const Proyecto& p, const ResultadosLosa& l, int i, Direccion& d, Pesos& pesos,
+                   Fila& fila) {
+  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && !UnaDireccionEnX(l.RelacionLados))
     TemperaturaUnaDireccion(p, i, d, pesos, fila);
 }
 
@@ -82,13 +83,14 @@ void ChequeaTemp1Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& f
 
 // A one-way slab spanning X (a span ratio of exactly 2 included) has temperature
 // steel in Y.
-void ChequeaTemp2Y(const Proyecto& p, int i, Direccion& d, Pesos& pesos, Fila& fila) {
-  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && UnaDireccionEnX(p.RelacionLados[i]))
+void ChequeaTemp2Y(const Proyecto& p, const ResultadosLosa& l, int i, Direccion& d, Pesos& pesos,
+                   Fila& fila) {
+  if (EsCasoUnaDireccion(p.CodigoLosa[i]) && UnaDireccionEnX(l.RelacionLados))
     TemperaturaUnaDireccion(p, i, d, pesos, fila);
 }
 
-Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
-  Direccion d = DireccionDe(p, i, esY);
+Pesos FilaVano(const Proyecto& p, ResultadosLosa& l, TablaResultado& vanos, int i, bool esY) {
+  Direccion d = DireccionDe(p, l, i, esY);
   Pesos pesos{};
   Fila fila(kColumnasVanos.size());
   fila[cLosa] = esY ? Texto("") : Entero(i);
@@ -107,33 +109,33 @@ Pesos FilaVano(Proyecto& p, TablaResultado& vanos, int i, bool esY) {
   }
   if (esY) {
     ChequeaTemp1Y(p, i, d, pesos, fila);
-    ChequeaTemp2Y(p, i, d, pesos, fila);
+    ChequeaTemp2Y(p, l, i, d, pesos, fila);
   } else {
     ChequeaTemp1X(p, i, d, pesos, fila);
-    ChequeaTemp2X(p, i, d, pesos, fila);
+    ChequeaTemp2X(p, l, i, d, pesos, fila);
   }
   vanos.filas.push_back(std::move(fila));
   return pesos;
 }
 
-void FilaApoyo(Proyecto& p, TablaResultado& apoyos, int j) {
-  const bool esY = EsDireccionY(p.ApoyoDir[j]);
+void FilaApoyo(const Proyecto& p, ResultadosApoyo& a, TablaResultado& apoyos, int j) {
+  const bool esY = a.Dir == 'Y';
   Fila fila(kColumnasApoyosRefuerzo.size());
   fila[0] = Entero(j);
   fila[1] = Texto(esY ? "Y" : "X");
   fila[2] = Texto(TextoNumero(p.ApoyoLosa1[j]) + " - " + TextoNumero(p.ApoyoLosa2[j]));
-  fila[3] = Numero(esY ? p.MomentoApoyoY[j] : p.MomentoApoyoX[j]);
-  fila[4] = Numero(esY ? p.AreaApoyoY[j] : p.AreaApoyoX[j]);
-  fila[5] = Numero(p.Dispon[j]);
-  if (p.SeparApoyo[j] > 1.0f) p.SeparApoyo[j] = 1.0f;
-  fila[7] = Numero(p.SeparApoyo[j]);
-  if (p.Adicional[j] <= 0) {
-    p.BarraApoyo[j] = 0;
+  fila[3] = Numero(esY ? a.MomentoApoyoY : a.MomentoApoyoX);
+  fila[4] = Numero(esY ? a.AreaApoyoY : a.AreaApoyoX);
+  fila[5] = Numero(a.Dispon);
+  if (a.SeparApoyo > 1.0f) a.SeparApoyo = 1.0f;
+  fila[7] = Numero(a.SeparApoyo);
+  if (a.Adicional <= 0) {
+    a.BarraApoyo = 0;
     fila[6] = Texto("---");
     fila[7] = Texto("");
   } else {
-    const Barra& b = BarraParaArea(p.Adicional[j]);
-    p.BarraApoyo[j] = b.codigo;
+    const Barra& b = BarraParaArea(a.Adicional);
+    a.BarraApoyo = b.codigo;
     fila[6] = Texto(EtiquetaBarra(b));
   }
   apoyos.filas.push_back(std::move(fila));
@@ -141,36 +143,39 @@ void FilaApoyo(Proyecto& p, TablaResultado& apoyos, int j) {
 
 }  // namespace
 
-std::string FueraDeRango(const Proyecto& p, const TablaResultado& vanos, const TablaResultado& apoyos) {
+std::string FueraDeRango(const ResultadosCalculo& r, const TablaResultado& vanos,
+                         const TablaResultado& apoyos) {
   const auto finitos = [](const Fila& fila) {
     for (const Celda& c : fila)
       if (c.valor && !std::isfinite(*c.valor)) return false;
     return true;
   };
-  for (std::size_t r = 0; r < vanos.filas.size(); ++r) {
-    const int i = static_cast<int>(r / 2) + 1;
-    if (!finitos(vanos.filas[r]) || !std::isfinite(p.Qq1[i]) || !std::isfinite(p.Qq2[i]) ||
-        !std::isfinite(p.Qq3[i]))
+  for (std::size_t f = 0; f < vanos.filas.size(); ++f) {
+    const int i = static_cast<int>(f / 2) + 1;
+    const ResultadosLosa& l = r.losas[static_cast<std::size_t>(i)];
+    if (!finitos(vanos.filas[f]) || !std::isfinite(l.Qq1) || !std::isfinite(l.Qq2) || !std::isfinite(l.Qq3))
       return TextoErrorCalculo(kCausaResultadosLosa, i);
   }
-  for (std::size_t r = 0; r < apoyos.filas.size(); ++r)
-    if (!finitos(apoyos.filas[r])) return TextoErrorCalculo(kCausaResultadosApoyo, static_cast<int>(r) + 1);
+  for (std::size_t f = 0; f < apoyos.filas.size(); ++f)
+    if (!finitos(apoyos.filas[f])) return TextoErrorCalculo(kCausaResultadosApoyo, static_cast<int>(f) + 1);
   return "";
 }
 
-void LlenaTablasRefuerzo(Proyecto& p, TablaResultado& vanos, TablaResultado& apoyos) {
+void LlenaTablasRefuerzo(const Proyecto& p, ResultadosCalculo& r, TablaResultado& vanos,
+                         TablaResultado& apoyos) {
   vanos.Vacia();
   apoyos.Vacia();
   vanos.filas.reserve(2 * static_cast<std::size_t>(p.NumLosas));
   for (int i = 1; i <= p.NumLosas; ++i) {
-    const Pesos x = FilaVano(p, vanos, i, false);
-    const Pesos y = FilaVano(p, vanos, i, true);
-    p.Qq1[i] = ASingle(static_cast<double>(x[0]) + y[0]);
-    p.Qq2[i] = ASingle(static_cast<double>(x[1]) + y[1]);
-    p.Qq3[i] = ASingle(static_cast<double>(x[2]) + y[2]);
+    ResultadosLosa& l = r.losas[i];
+    const Pesos x = FilaVano(p, l, vanos, i, false);
+    const Pesos y = FilaVano(p, l, vanos, i, true);
+    l.Qq1 = ASingle(static_cast<double>(x[0]) + y[0]);
+    l.Qq2 = ASingle(static_cast<double>(x[1]) + y[1]);
+    l.Qq3 = ASingle(static_cast<double>(x[2]) + y[2]);
   }
   apoyos.filas.reserve(static_cast<std::size_t>(p.NumApoyos));
-  for (int j = 1; j <= p.NumApoyos; ++j) FilaApoyo(p, apoyos, j);
+  for (int j = 1; j <= p.NumApoyos; ++j) FilaApoyo(p, r.apoyos[j], apoyos, j);
 }
 
 std::string_view EstiloTipo(std::string_view tipo) { return tipo == "Simple" ? "Azul" : "Rojo"; }

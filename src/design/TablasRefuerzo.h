@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
 
 namespace placatec {
@@ -22,14 +23,17 @@ inline constexpr std::array<std::string_view, 8> kColumnasApoyosRefuerzo = {
     "Apoyo Num", "Dir", "Losas", "  Mom   (To-m)", "Area (cm2)", "Dispon (cm2)", "Barras", "Separ  (m)"};
 
 // Fills vanos (two rows per slab, X then Y) and apoyos (one row per support) from
-// the calculated project, applying the temperature-steel and cantilever rules; stores
-// the span-bar weights in Qq1..Qq3, and BarraApoyo and the capped SeparApoyo.
-void LlenaTablasRefuerzo(Proyecto& p, TablaResultado& vanos, TablaResultado& apoyos);
+// the project and its results, applying the temperature-steel and cantilever rules;
+// stores in r the area and spacing of a direction that takes temperature steel, the span-bar
+// weights in Qq1..Qq3, and BarraApoyo and the capped SeparApoyo.
+void LlenaTablasRefuerzo(const Proyecto& p, ResultadosCalculo& r, TablaResultado& vanos,
+                         TablaResultado& apoyos);
 
 // The first number shown or summed that is not finite (absurd data can overflow a
 // Single), as the message that names its slab ("Resultados fuera de rango en la
 // Losa No. ...") or support; "" when all are.
-std::string FueraDeRango(const Proyecto& p, const TablaResultado& vanos, const TablaResultado& apoyos);
+std::string FueraDeRango(const ResultadosCalculo& r, const TablaResultado& vanos,
+                         const TablaResultado& apoyos);
 
 // Style of a "Tipo" cell: "Azul" for "Simple", "Rojo" for every other comment.
 std::string_view EstiloTipo(std::string_view tipo);

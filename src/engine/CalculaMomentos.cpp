@@ -23,7 +23,7 @@ Falla FueraDeLimite(const Rango& r, double valor, int losa) {
 
 // Data the formulas cannot take: refused before anything is computed, so that no
 // table is indexed out of range and no span or depth divides by zero.
-Resultado<void> DatosAceptables(const Proyecto& p) {
+Resultado<void> DatosAceptables(const Proyecto& p, double recubrimientoM) {
   if (p.NumLosas < 0 || p.NumLosas > MaxLosas || p.NumApoyos < 0 || p.NumApoyos > MaxApoyos) {
     return Falla{std::string(kTextoTablasFueraDeRango)};
   }
@@ -44,7 +44,7 @@ Resultado<void> DatosAceptables(const Proyecto& p) {
     if (p.BordesInvalidos[i]) {
       return Falla{TextoErrorCalculo(kCausaBordes, i)};
     }
-    const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+    const double d = static_cast<double>(p.EspesorLosa[i]) - recubrimientoM;
     if (!(d > 0) || !std::isfinite(d)) {
       return Falla{TextoErrorCalculo(kCausaEspesor, i)};
     }
@@ -66,25 +66,30 @@ std::string TextoErrorCalculo(std::string_view causa, int numero) {
   return std::string(causa) + " No. " + Str(numero) + "\r\n\r\nCORRIJA LOS DATOS";
 }
 
-Resultado<void> CalculaMomentos(Proyecto& p) {
-  // General data completed; the defaults stay in the project.
+void CompletaDatosGenerales(Proyecto& p) {
   if (p.Recubrimiento <= 0) p.Recubrimiento = 2.0f;
   if (p.Fc == 0) p.Fc = 180;
   if (p.Fy == 0) p.Fy = 2800;
-  p.RecubrimientoM = ASingle(static_cast<double>(p.Recubrimiento) / 100);
+}
 
-  if (Resultado<void> datos = DatosAceptables(p); !datos) return datos;
+bool DatosGeneralesCompletos(const Proyecto& p) { return !(p.Recubrimiento <= 0) && p.Fc != 0 && p.Fy != 0; }
+
+Resultado<void> CalculaMomentos(const Proyecto& p, ResultadosCalculo& r) {
+  r.RecubrimientoM = ASingle(static_cast<double>(p.Recubrimiento) / 100);
+
+  if (Resultado<void> datos = DatosAceptables(p, r.RecubrimientoM); !datos) return datos;
 
   for (int i = 1; i <= p.NumLosas; ++i)
-    if (!MomentosLosa(p, i)) return Falla{TextoErrorCalculo(kCausaLosa, i)};
+    if (!MomentosLosa(p, i, r.losas[i])) return Falla{TextoErrorCalculo(kCausaLosa, i)};
 
   for (int i = 1; i <= p.NumLosas; ++i) {
-    p.MomentoCasoX[i] = p.MomentoX[i];
-    p.MomentoCasoY[i] = p.MomentoY[i];
-    p.MomentoCasoNegX[i] = p.MomentoNegX[i];
-    p.MomentoCasoNegY[i] = p.MomentoNegY[i];
+    ResultadosLosa& l = r.losas[i];
+    l.MomentoCasoX = l.MomentoX;
+    l.MomentoCasoY = l.MomentoY;
+    l.MomentoCasoNegX = l.MomentoNegX;
+    l.MomentoCasoNegY = l.MomentoNegY;
   }
-  MomentosApoyo(p);
+  MomentosApoyo(p, r);
   return {};
 }
 

@@ -6,13 +6,21 @@
 
 #include "model/Proyecto.h"
 #include "model/Resultado.h"
+#include "model/ResultadosCalculo.h"
 
 namespace placatec {
 
-// Completes the general data (cover, f'c, fy), checks the data the formulas cannot
-// take, computes the moments of every slab and balances them over the supports. A
-// data error returns its message (shown with the title "ERROR") at once.
-Resultado<void> CalculaMomentos(Proyecto& p);
+// The general data the calculation completes: a cover of zero or less becomes 2 cm,
+// an f'c or fy of 0 becomes 180 or 2800. The calculation command completes them in
+// the project itself, so that the engineer sees (and saves) what was calculated.
+void CompletaDatosGenerales(Proyecto& p);
+bool DatosGeneralesCompletos(const Proyecto& p);
+
+// Checks the data the formulas cannot take, computes the moments of every slab into
+// r and balances them over the supports. Needs the general data completed. A data
+// error returns its message (shown with the title "ERROR") at once; r then holds what
+// was worked out before it.
+Resultado<void> CalculaMomentos(const Proyecto& p, ResultadosCalculo& r);
 
 // "<causa> No. <n>" followed by two line breaks and "CORRIJA LOS DATOS", with n
 // written as Str writes a number (a blank before a positive one).

@@ -44,44 +44,44 @@ constexpr CasoFranjas kFranjas[10] = {
     {false, 1, 3.6, 3.6, false, 24, 24, 12, 12},
 };
 
-void Franjas(Proyecto& p, int i, const CasoFranjas& c, const Potencias& m, const Potencias& n) {
+void Franjas(ResultadosLosa& r, const CasoFranjas& c, const Potencias& m, const Potencias& n) {
   if (c.conN) {
-    p.FactorX[i] = ASingle(1 / (1 + c.a * n.r4));
-    p.FactorY[i] = ASingle(c.a * n.r4 / (1 + c.a * n.r4));
+    r.FactorX = ASingle(1 / (1 + c.a * n.r4));
+    r.FactorY = ASingle(c.a * n.r4 / (1 + c.a * n.r4));
   } else {
-    p.FactorX[i] = ASingle(c.a * m.r4 / (1 + c.a * m.r4));
-    p.FactorY[i] = ASingle(1 / (1 + c.a * m.r4));
+    r.FactorX = ASingle(c.a * m.r4 / (1 + c.a * m.r4));
+    r.FactorY = ASingle(1 / (1 + c.a * m.r4));
   }
-  const double kx = p.FactorX[i], ky = p.FactorY[i];
+  const double kx = r.FactorX, ky = r.FactorY;
   if (c.conN) {
-    p.CorreccionX[i] = ASingle(1 - kx * n.r2 / c.bx);
-    p.CorreccionY[i] = ASingle(1 - ky / (c.by * n.r2));
+    r.CorreccionX = ASingle(1 - kx * n.r2 / c.bx);
+    r.CorreccionY = ASingle(1 - ky / (c.by * n.r2));
   } else {
-    p.CorreccionX[i] = ASingle(1 - kx / (c.bx * m.r2));
-    p.CorreccionY[i] = ASingle(1 - ky * m.r2 / c.by);
+    r.CorreccionX = ASingle(1 - kx / (c.bx * m.r2));
+    r.CorreccionY = ASingle(1 - ky * m.r2 / c.by);
   }
-  const double vx = p.CorreccionX[i], vy = p.CorreccionY[i];
+  const double vx = r.CorreccionX, vy = r.CorreccionY;
   if (c.mitad) {
-    p.CoefMomentoX[i] = ASingle((1 + vx) * kx / c.dx);
-    p.CoefMomentoY[i] = ASingle((1 + vy) * ky / c.dy);
+    r.CoefMomentoX = ASingle((1 + vx) * kx / c.dx);
+    r.CoefMomentoY = ASingle((1 + vy) * ky / c.dy);
   } else {
-    p.CoefMomentoX[i] = ASingle(kx * vx / c.dx);
-    p.CoefMomentoY[i] = ASingle(ky * vy / c.dy);
+    r.CoefMomentoX = ASingle(kx * vx / c.dx);
+    r.CoefMomentoY = ASingle(ky * vy / c.dy);
   }
-  const double qlx2 = p.CargaLx2[i], qly2 = p.CargaLy2[i];
-  p.MomentoX[i] = ASingle(p.CoefMomentoX[i] * qlx2);
-  p.MomentoY[i] = ASingle(p.CoefMomentoY[i] * qly2);
-  p.MomentoNegX[i] = c.ex == 0 ? 0.0f : ASingle(kx * qlx2 / c.ex);
-  p.MomentoNegY[i] = c.ey == 0 ? 0.0f : ASingle(ky * qly2 / c.ey);
+  const double qlx2 = r.CargaLx2, qly2 = r.CargaLy2;
+  r.MomentoX = ASingle(r.CoefMomentoX * qlx2);
+  r.MomentoY = ASingle(r.CoefMomentoY * qly2);
+  r.MomentoNegX = c.ex == 0 ? 0.0f : ASingle(kx * qlx2 / c.ex);
+  r.MomentoNegY = c.ey == 0 ? 0.0f : ASingle(ky * qly2 / c.ey);
 }
 
 // --- One-way slabs, codes 10 to 13 ------------------------------------------------
 
-bool UnaDireccion(Proyecto& p, int i, int codigo) {
-  const float m = p.RelacionLados[i];
+bool UnaDireccion(const Proyecto& p, int i, ResultadosLosa& r, int codigo) {
+  const float m = r.RelacionLados;
   const bool enX = UnaDireccionEnX(m);
   if (enX && m < 2.0f) return false;
-  const double q = enX ? p.CargaLx2[i] : p.CargaLy2[i];
+  const double q = enX ? r.CargaLx2 : r.CargaLy2;
   const double luz = enX ? p.Lx[i] : p.Ly[i];
   float vano = 0.0f, borde = 0.0f;
   switch (codigo) {
@@ -104,10 +104,10 @@ bool UnaDireccion(Proyecto& p, int i, int codigo) {
       vano = ASingle(q / 8);
       break;
   }
-  p.MomentoX[i] = enX ? vano : 0.0f;
-  p.MomentoNegX[i] = enX ? borde : 0.0f;
-  p.MomentoY[i] = enX ? 0.0f : vano;
-  p.MomentoNegY[i] = enX ? 0.0f : borde;
+  r.MomentoX = enX ? vano : 0.0f;
+  r.MomentoNegX = enX ? borde : 0.0f;
+  r.MomentoY = enX ? 0.0f : vano;
+  r.MomentoNegY = enX ? 0.0f : borde;
   return true;
 }
 
@@ -160,25 +160,25 @@ constexpr CasoAjustado kAjustados[8] = {
     {true, A, B, Cero, Cero},  {true, D, E, C, Cero},  {true, G, H, Cero, F},  {true, K, J, L, I},
 };
 
-void Coeficientes(Proyecto& p, int i, const CasoAjustado& c, const Potencias& m, const Potencias& n) {
-  const Potencias& r = c.conN ? n : m;
-  p.CoefMomentoX[i] = Evalua(c.cx, r, c.conN);
-  p.CoefMomentoY[i] = Evalua(c.cy, r, c.conN);
-  p.FactorX[i] = Evalua(c.ex, r, c.conN);
-  p.FactorY[i] = Evalua(c.ey, r, c.conN);
+void Coeficientes(ResultadosLosa& r, const CasoAjustado& c, const Potencias& m, const Potencias& n) {
+  const Potencias& x = c.conN ? n : m;
+  r.CoefMomentoX = Evalua(c.cx, x, c.conN);
+  r.CoefMomentoY = Evalua(c.cy, x, c.conN);
+  r.FactorX = Evalua(c.ex, x, c.conN);
+  r.FactorY = Evalua(c.ey, x, c.conN);
 }
 
-void MomentosCoeficientes(Proyecto& p, int i, double q) {
-  p.MomentoX[i] = ASingle(p.CoefMomentoX[i] * q);
-  p.MomentoY[i] = ASingle(p.CoefMomentoY[i] * q);
-  p.MomentoNegX[i] = ASingle(p.FactorX[i] * q);
-  p.MomentoNegY[i] = ASingle(p.FactorY[i] * q);
+void MomentosCoeficientes(ResultadosLosa& r, double q) {
+  r.MomentoX = ASingle(r.CoefMomentoX * q);
+  r.MomentoY = ASingle(r.CoefMomentoY * q);
+  r.MomentoNegX = ASingle(r.FactorX * q);
+  r.MomentoNegY = ASingle(r.FactorY * q);
 }
 
-void Ajustado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencias& n) {
+void Ajustado(ResultadosLosa& r, int codigo, const Potencias& m, const Potencias& n) {
   const CasoAjustado& c = kAjustados[codigo - 14];
-  Coeficientes(p, i, c, m, n);
-  MomentosCoeficientes(p, i, c.conN ? p.CargaLy2[i] : p.CargaLx2[i]);
+  Coeficientes(r, c, m, n);
+  MomentosCoeficientes(r, c.conN ? r.CargaLy2 : r.CargaLx2);
 }
 
 struct CasoEscalado {
@@ -197,39 +197,38 @@ constexpr CasoEscalado kEscalados[4] = {
     {21, 1.196994515, 1.31245284, 1.31844187, 1.186941},
 };
 
-void Escalado(Proyecto& p, int i, int codigo, const Potencias& m, const Potencias& n) {
+void Escalado(ResultadosLosa& r, int codigo, const Potencias& m, const Potencias& n) {
   const CasoEscalado& e = kEscalados[codigo - 22];
   const CasoAjustado& base = kAjustados[e.base - 14];
-  Coeficientes(p, i, base, m, n);
-  p.CoefMomentoX[i] = ASingle(p.CoefMomentoX[i] * e.fcx);
-  p.CoefMomentoY[i] = ASingle(p.CoefMomentoY[i] * e.fcy);
-  p.FactorX[i] = e.fex == 0 ? 0.0f : ASingle(p.FactorX[i] * e.fex);
-  p.FactorY[i] = e.fey == 0 ? 0.0f : ASingle(p.FactorY[i] * e.fey);
-  MomentosCoeficientes(p, i, base.conN ? p.CargaLy2[i] : p.CargaLx2[i]);
+  Coeficientes(r, base, m, n);
+  r.CoefMomentoX = ASingle(r.CoefMomentoX * e.fcx);
+  r.CoefMomentoY = ASingle(r.CoefMomentoY * e.fcy);
+  r.FactorX = e.fex == 0 ? 0.0f : ASingle(r.FactorX * e.fex);
+  r.FactorY = e.fey == 0 ? 0.0f : ASingle(r.FactorY * e.fey);
+  MomentosCoeficientes(r, base.conN ? r.CargaLy2 : r.CargaLx2);
 }
 
 }  // namespace
 
-bool MomentosLosa(Proyecto& p, int i) {
-  p.CargaUltima[i] =
-      ASingle(kFactorCargaMuerta * p.CargaMuertaVano[i] + kFactorCargaViva * p.CargaVivaVano[i]);
-  p.RelacionLados[i] = ASingle(static_cast<double>(p.Ly[i]) / p.Lx[i]);
-  p.RelacionInversa[i] = ASingle(1 / static_cast<double>(p.RelacionLados[i]));
-  const Potencias m = PotenciasDe(p.RelacionLados[i]);
-  const Potencias n = PotenciasDe(p.RelacionInversa[i]);
-  const double q = p.CargaUltima[i];
-  p.CargaLx2[i] = ASingle(q * p.Lx[i] * p.Lx[i]);
-  p.CargaLy2[i] = ASingle(q * p.Ly[i] * p.Ly[i]);
+bool MomentosLosa(const Proyecto& p, int i, ResultadosLosa& r) {
+  r.CargaUltima = ASingle(kFactorCargaMuerta * p.CargaMuertaVano[i] + kFactorCargaViva * p.CargaVivaVano[i]);
+  r.RelacionLados = ASingle(static_cast<double>(p.Ly[i]) / p.Lx[i]);
+  r.RelacionInversa = ASingle(1 / static_cast<double>(r.RelacionLados));
+  const Potencias m = PotenciasDe(r.RelacionLados);
+  const Potencias n = PotenciasDe(r.RelacionInversa);
+  const double q = r.CargaUltima;
+  r.CargaLx2 = ASingle(q * p.Lx[i] * p.Lx[i]);
+  r.CargaLy2 = ASingle(q * p.Ly[i] * p.Ly[i]);
 
   const int codigo = p.CodigoLosa[i];
   if (codigo >= 1 && codigo <= 9) {
-    Franjas(p, i, kFranjas[codigo], m, n);
+    Franjas(r, kFranjas[codigo], m, n);
   } else if (codigo >= 14 && codigo <= 21) {
-    Ajustado(p, i, codigo, m, n);
+    Ajustado(r, codigo, m, n);
   } else if (codigo >= 22 && codigo <= 25) {
-    Escalado(p, i, codigo, m, n);
+    Escalado(r, codigo, m, n);
   } else {
-    return UnaDireccion(p, i, codigo);
+    return UnaDireccion(p, i, r, codigo);
   }
   return true;
 }

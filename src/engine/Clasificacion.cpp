@@ -26,15 +26,11 @@ constexpr Caso kCuatroBordes[] = {
     {"NAAE", 24}, {"NAEA", 24}, {"ENEA", 25}, {"ENAE", 25}, {"NEEA", 25}, {"NEAE", 25}};
 
 template <std::size_t N>
-bool Busca(const Caso (&tabla)[N], const std::string& bordes, Integer& codigo) {
-  if (bordes.empty()) return false;
-  for (const Caso& c : tabla) {
-    if (c.bordes == bordes) {
-      codigo = c.codigo;
-      return true;
-    }
-  }
-  return false;
+std::optional<Integer> Busca(const Caso (&tabla)[N], std::string_view bordes) {
+  if (bordes.empty()) return std::nullopt;
+  for (const Caso& c : tabla)
+    if (c.bordes == bordes) return c.codigo;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -47,27 +43,19 @@ bool EsCasoUnaDireccion(int codigo) { return codigo >= 10 && codigo <= 13; }
 
 bool UnaDireccionEnX(float relacionLados) { return relacionLados > 0.5f; }
 
-void ClasificaDosBordes(Proyecto& p) {
-  p.ErrorBordes = 0;
-  if (!Busca(kDosBordes, p.BordesActual, p.CodigoBordes)) p.ErrorBordes = 1;
+std::optional<Integer> ClasificaDosBordes(std::string_view bordes) { return Busca(kDosBordes, bordes); }
+
+std::optional<Integer> ClasificaCuatroBordes(std::string_view bordes) { return Busca(kCuatroBordes, bordes); }
+
+std::string BordesDelCaso(float lx, float ly, const std::string& bordes) {
+  if (!EsLosaEnUnaDireccion(lx, ly)) return bordes;
+  const std::string letras = bordes.size() >= 4 ? bordes : bordes + std::string(4 - bordes.size(), ' ');
+  return lx > ly ? letras.substr(2, 2) : letras.substr(0, 2);
 }
 
-bool ClasificaCuatroBordes(Proyecto& p) {
-  p.ErrorBordes = 0;
-  if (!Busca(kCuatroBordes, p.BordesActual, p.CodigoBordes)) p.ErrorBordes = 1;
-  return p.ErrorBordes == 0;
-}
-
-bool ClasificaLosa(Proyecto& p, float lx, float ly, const std::string& bordes) {
-  if (EsLosaEnUnaDireccion(lx, ly)) {
-    std::string letras = bordes.size() >= 4 ? bordes : bordes + std::string(4 - bordes.size(), ' ');
-    p.BordesActual = lx > ly ? letras.substr(2, 2) : letras.substr(0, 2);
-    ClasificaDosBordes(p);
-  } else {
-    p.BordesActual = bordes;
-    ClasificaCuatroBordes(p);
-  }
-  return p.ErrorBordes == 0;
+std::optional<Integer> ClasificaLosa(float lx, float ly, const std::string& bordes) {
+  const std::string letras = BordesDelCaso(lx, ly, bordes);
+  return EsLosaEnUnaDireccion(lx, ly) ? ClasificaDosBordes(letras) : ClasificaCuatroBordes(letras);
 }
 
 std::string DescripcionCaso(int codigo) {

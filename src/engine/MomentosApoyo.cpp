@@ -31,21 +31,25 @@ bool EsVoladizoEnApoyo(int codigo, bool dirY) {
   return dirY ? En(codigo, {13, 15, 17, 23}) : En(codigo, {13, 19, 21, 25});
 }
 
-void MomentosApoyo(Proyecto& p) {
+void MomentosApoyo(const Proyecto& p, ResultadosCalculo& r) {
   for (int j = 1; j <= p.NumApoyos; ++j) {
-    // "Y" or "y" is Y, any other direction X, and is stored so. (assign: assigning a
-    // literal here trips a false -Wrestrict warning of GCC 12.)
+    ResultadosApoyo& apoyo = r.apoyos[j];
+    // "Y" or "y" is Y, any other direction X; the results say which was taken.
     const bool dirY = EsDireccionY(p.ApoyoDir[j]);
-    p.ApoyoDir[j].assign(1, dirY ? 'Y' : 'X');
-    const auto& negativo = dirY ? p.MomentoNegY : p.MomentoNegX;
+    apoyo.Dir = dirY ? 'Y' : 'X';
+    const auto negativo = [&](int losa) {
+      return dirY ? r.losas[losa].MomentoNegY : r.losas[losa].MomentoNegX;
+    };
+    const auto vano = [&](int losa) -> Single& {
+      return dirY ? r.losas[losa].MomentoY : r.losas[losa].MomentoX;
+    };
     const auto& luz = dirY ? p.Ly : p.Lx;
-    auto& vano = dirY ? p.MomentoY : p.MomentoX;
-    auto& momentoApoyo = dirY ? p.MomentoApoyoY : p.MomentoApoyoX;
+    Single& momentoApoyo = dirY ? apoyo.MomentoApoyoY : apoyo.MomentoApoyoX;
 
     // The rule is the same whichever slab is listed first.
     const int a = IndiceLosa(p.ApoyoLosa1[j]);
     const int b = IndiceLosa(p.ApoyoLosa2[j]);
-    const float ma = negativo[a], mb = negativo[b];
+    const float ma = negativo(a), mb = negativo(b);
     const bool voladizoA = EsVoladizoEnApoyo(p.CodigoLosa[a], dirY);
     const bool voladizoB = EsVoladizoEnApoyo(p.CodigoLosa[b], dirY);
     const bool dadoA = GrupoEnApoyo(p.CodigoLosa[a], dirY) == GrupoApoyo::MomentoDado;
@@ -55,38 +59,38 @@ void MomentosApoyo(Proyecto& p) {
       const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado ? 1.0 : 0.75;
       return ASingle(k / luz[losa]);
     };
-    p.RigidezA[j] = rigidez(a, dadoA);
-    p.RigidezB[j] = rigidez(b, dadoB);
+    apoyo.RigidezA = rigidez(a, dadoA);
+    apoyo.RigidezB = rigidez(b, dadoB);
 
     // A cantilever imposes its moment, and so does a slab of the given-moment group
     // when the other is not of it; two of a kind: the larger. No span changes then,
     // except that a slab that is not of the group takes the whole half-unbalance.
     if (voladizoA || voladizoB || (dadoA && dadoB)) {
-      momentoApoyo[j] = voladizoA == voladizoB ? std::max(ma, mb) : voladizoA ? ma : mb;
+      momentoApoyo = voladizoA == voladizoB ? std::max(ma, mb) : voladizoA ? ma : mb;
       continue;
     }
     if (dadoA || dadoB) {
-      p.FactorDistA[j] = dadoA ? 0.0f : 1.0f;
-      p.FactorDistB[j] = dadoB ? 0.0f : 1.0f;
-      p.DesbalanceApoyo[j] = ASingle(static_cast<double>(ma) - mb);
-      momentoApoyo[j] = dadoA ? ma : mb;
+      apoyo.FactorDistA = dadoA ? 0.0f : 1.0f;
+      apoyo.FactorDistB = dadoB ? 0.0f : 1.0f;
+      apoyo.DesbalanceApoyo = ASingle(static_cast<double>(ma) - mb);
+      momentoApoyo = dadoA ? ma : mb;
       const int otra = dadoA ? b : a;
-      vano[otra] = ASingle(vano[otra] + 0.5 * (static_cast<double>(negativo[otra]) - momentoApoyo[j]));
+      vano(otra) = ASingle(vano(otra) + 0.5 * (static_cast<double>(negativo(otra)) - momentoApoyo));
       continue;
     }
 
     // One step of distribution: both stiffnesses here are greater than zero.
-    const double ra = p.RigidezA[j], rb = p.RigidezB[j];
-    p.FactorDistA[j] = ASingle(ra / (ra + rb));
-    p.FactorDistB[j] = ASingle(rb / (ra + rb));
-    p.DesbalanceApoyo[j] = ASingle(static_cast<double>(ma) - mb);
-    const double fa = p.FactorDistA[j], fb = p.FactorDistB[j], dm = p.DesbalanceApoyo[j];
+    const double ra = apoyo.RigidezA, rb = apoyo.RigidezB;
+    apoyo.FactorDistA = ASingle(ra / (ra + rb));
+    apoyo.FactorDistB = ASingle(rb / (ra + rb));
+    apoyo.DesbalanceApoyo = ASingle(static_cast<double>(ma) - mb);
+    const double fa = apoyo.FactorDistA, fb = apoyo.FactorDistB, dm = apoyo.DesbalanceApoyo;
     if (ma <= mb)
-      momentoApoyo[j] = ASingle(std::fabs(fb * dm + mb));
+      momentoApoyo = ASingle(std::fabs(fb * dm + mb));
     else
-      momentoApoyo[j] = ASingle(std::fabs(ma - fa * dm));
-    vano[a] = ASingle(vano[a] + fa * 0.5 * dm);
-    vano[b] = ASingle(vano[b] - fb * 0.5 * dm);
+      momentoApoyo = ASingle(std::fabs(ma - fa * dm));
+    vano(a) = ASingle(vano(a) + fa * 0.5 * dm);
+    vano(b) = ASingle(vano(b) - fb * 0.5 * dm);
   }
 }
 

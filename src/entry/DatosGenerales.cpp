@@ -95,7 +95,7 @@ const std::array<UsoCarga, NumUsos>& Usos() { return kUsos; }
 
 bool EsTecho(std::string_view uso) { return uso.substr(0, 5) == "Techo"; }
 
-DatosGenerales::DatosGenerales(Proyecto& p) : p_(p) { Reinicia(); }
+DatosGenerales::DatosGenerales(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) { Reinicia(); }
 
 void DatosGenerales::Reinicia() {
   // The texts the dialog shows before anything is written into it: a roof.
@@ -182,7 +182,7 @@ bool DatosGenerales::PonTexto(Caja c, std::string_view tecleado) {
   // factors): the text is refused and everything stays as it was.
   const std::array<std::string, NumCajas> textos = textos_;
   const Proyecto antes = p_;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const bool cambia = texto != Texto(c);
   Escribe(c, std::string(texto), true);
   if (!CargasRepresentables(p_)) {
@@ -249,7 +249,7 @@ void DatosGenerales::Regla(Caja c) {
   switch (c) {
     case Caja::Nombre:
       p_.Titulo = texto;
-      p_.TituloReporte = texto;
+      e_.TituloReporte = texto;
       return;
     case Caja::Espesor:
       p_.EspesorGeneral = ASingle(v);
@@ -308,7 +308,7 @@ int DatosGenerales::FilaUso() const {
 }
 
 bool DatosGenerales::EligeUso(int fila) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   if (fila < 0 || fila >= NumUsos) return false;
   vigila.Cambio();
   textoUso_ = std::string(kUsos[static_cast<std::size_t>(fila)].uso);
@@ -328,7 +328,7 @@ void DatosGenerales::ReglasDeUso(int fila) {
 void DatosGenerales::ReglasTecho() {
   p_.Uso = "Techo";
   Escribe(Caja::Espesor, "0.100", true);
-  if (!p_.Cargando) {
+  if (!e_.Cargando) {
     p_.PesoUnitCapa[0] = 2.4f;
     p_.PesoUnitCapa[1] = 1.8f;
     p_.EspesorCapa[1] = 0.05f;
@@ -362,7 +362,7 @@ void DatosGenerales::ReglasEntrepiso() {
   p_.Uso = "Entrepiso";
   etiquetaHabilitada_[1] = false;
   Escribe(Caja::Espesor, "0.120", true);
-  if (!p_.Cargando) {
+  if (!e_.Cargando) {
     p_.EspesorCapa[2] = 0.025f;
     p_.EspesorCapa[3] = 0.035f;
     p_.PesoUnitCapa[2] = 1.8f;
@@ -393,7 +393,7 @@ void DatosGenerales::ReglasEntrepiso() {
 }
 
 void DatosGenerales::Abre() {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   if (p_.CargaMuerta <= 0) p_.CargaMuerta = 0.36f;
   if (p_.CargaViva <= 0) p_.CargaViva = 0.2f;
   if (p_.EspesorGeneral <= 0) p_.EspesorGeneral = 0.1f;
@@ -423,23 +423,23 @@ void DatosGenerales::Activa() {
     reglasAlActivar_ = false;
     // The program completing a new or loaded project is no change of the engineer's:
     // what a calculation reads may change, the project is not marked modified.
-    const bool modificado = p_.Modificado;
+    const bool modificado = e_.Modificado;
     {
-      const VigilaDatos vigila(p_);
+      const VigilaDatos vigila(p_, e_);
       const double t = ValorTexto(Texto(Caja::Espesor));
       ReglasDeUso(FilaUso());
       const bool techo = EsTecho(textoUso_);
       if ((techo && t != 0.1) || (!techo && t != 0.12)) Escribe(Caja::Espesor, Tres(t), true);
     }
-    p_.Modificado = modificado;
+    e_.Modificado = modificado;
   }
   Anota();
 }
 
 void DatosGenerales::OK() {
-  p_.CargaMuertaDefecto = ASingle(ValorTexto(Texto(Caja::Cargam)));
-  p_.CargaVivaDefecto = ASingle(ValorTexto(Texto(Caja::Cargav)));
-  p_.EspesorDefecto = ASingle(ValorTexto(Texto(Caja::Espesor)));
+  e_.CargaMuertaDefecto = ASingle(ValorTexto(Texto(Caja::Cargam)));
+  e_.CargaVivaDefecto = ASingle(ValorTexto(Texto(Caja::Cargav)));
+  e_.EspesorDefecto = ASingle(ValorTexto(Texto(Caja::Espesor)));
   visible_ = false;
   activacionPendiente_ = false;
 }

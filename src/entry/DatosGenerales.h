@@ -73,7 +73,7 @@ struct ValoresGenerales {
 
 class DatosGenerales {
  public:
-  explicit DatosGenerales(Proyecto& p);
+  DatosGenerales(Proyecto& p, EstadoSesion& e);
 
   // The text a box shows.
   const std::string& Texto(Caja c) const { return textos_[Indice(c)]; }
@@ -97,7 +97,7 @@ class DatosGenerales {
   // A procedure (the file load, the new-project reset) writes a box: always taken,
   // and its change rule always runs, so that the project follows what is shown.
   void EscribeCaja(Caja c, std::string_view texto) {
-    const VigilaDatos vigila(p_);
+    const VigilaDatos vigila(p_, e_);
     Escribe(c, std::string(texto), true);
   }
 
@@ -175,6 +175,7 @@ class DatosGenerales {
   void Habilita(Caja c, bool si) { habilitado_[Indice(c)] = si; }
 
   Proyecto& p_;
+  EstadoSesion& e_;
   std::array<std::string, NumCajas> textos_;
   std::array<bool, NumCajas> habilitado_{};
   std::array<bool, NumFilasCarga> etiquetaHabilitada_{};

@@ -2,23 +2,31 @@
 
 namespace placatec {
 
-void DatosModificados(Proyecto& p) {
-  p.Modificado = true;
-  p.CalculoHecho = false;
+void DatosModificados(EstadoSesion& e) {
+  e.Modificado = true;
+  e.CalculoHecho = false;
 }
 
-DatosDeCalculo DatosDe(const Proyecto& p) {
-  return {p.NumLosas,         p.NumApoyos,      p.Fc,          p.Fy,     p.EspesorGeneral,  p.Recubrimiento,
-          p.CargaMuerta,      p.CargaViva,      p.Lx,          p.Ly,     p.CargaMuertaVano, p.CargaVivaVano,
-          p.CargaMuertaVuelo, p.CargaVivaVuelo, p.EspesorLosa, p.Bordes, p.CodigoLosa,      p.BordesInvalidos,
-          p.ApoyoDir,         p.ApoyoLosa1,     p.ApoyoLosa2};
+Proyecto DatosDe(const Proyecto& p) {
+  static const Proyecto nuevo;
+  Proyecto d = p;
+  d.Titulo = nuevo.Titulo;
+  d.Uso = nuevo.Uso;
+  d.EspesorCapa = nuevo.EspesorCapa;
+  d.PesoUnitCapa = nuevo.PesoUnitCapa;
+  d.Panderetas = nuevo.Panderetas;
+  d.OtrasCargas = nuevo.OtrasCargas;
+  d.CargaUltimaGeneral = nuevo.CargaUltimaGeneral;
+  d.ApoyoDescripcion = nuevo.ApoyoDescripcion;
+  d.NumApoyosReac = nuevo.NumApoyosReac;
+  return d;
 }
 
 VigilaDatos::~VigilaDatos() {
   if (!(DatosDe(p_) == antes_))
-    DatosModificados(p_);
+    DatosModificados(e_);
   else if (cambio_)
-    p_.Modificado = true;
+    e_.Modificado = true;
 }
 
 }  // namespace placatec

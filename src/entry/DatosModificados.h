@@ -6,35 +6,28 @@
 // again and the report calculates afresh). Loads and saves clear Modificado.
 #include <string>
 
+#include "model/EstadoSesion.h"
 #include "model/Proyecto.h"
 
 namespace placatec {
 
 // The data a calculation is made from changed: the project is modified and the last
 // calculation no longer describes it.
-void DatosModificados(Proyecto& p);
+void DatosModificados(EstadoSesion& e);
 
-// The data a calculation and its report are made from (the title and the texts of
-// the report aside).
-struct DatosDeCalculo {
-  Integer NumLosas, NumApoyos, Fc, Fy;
-  Single EspesorGeneral, Recubrimiento, CargaMuerta, CargaViva;
-  Tabla<Single> Lx, Ly, CargaMuertaVano, CargaVivaVano, CargaMuertaVuelo, CargaVivaVuelo, EspesorLosa;
-  Tabla<std::string> Bordes;
-  Tabla<Integer> CodigoLosa;
-  Tabla<bool> BordesInvalidos;
-  Tabla<std::string> ApoyoDir;
-  Tabla<Single> ApoyoLosa1, ApoyoLosa2;
-  bool operator==(const DatosDeCalculo&) const = default;
-};
-DatosDeCalculo DatosDe(const Proyecto& p);
+// The data a calculation is made from: the whole project, with what no calculation
+// reads set aside as a new project has it (the title, the use's name, the dead-load
+// build-up, whose total CargaMuerta the calculation reads, CargaUltimaGeneral, which
+// follows from the general loads, the support descriptions and the row count of the
+// reactions table). Whatever else the project holds counts as data of the calculation.
+Proyecto DatosDe(const Proyecto& p);
 
 // Watches one procedure of a form: when it ends having changed the data a
 // calculation is made from, it calls DatosModificados; a change told with Cambio()
 // only marks the project modified.
 class VigilaDatos {
  public:
-  explicit VigilaDatos(Proyecto& p) : p_(p), antes_(DatosDe(p)) {}
+  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e), antes_(DatosDe(p)) {}
   ~VigilaDatos();
   VigilaDatos(const VigilaDatos&) = delete;
   VigilaDatos& operator=(const VigilaDatos&) = delete;
@@ -44,8 +37,9 @@ class VigilaDatos {
   void Cambio() { cambio_ = true; }
 
  private:
-  Proyecto& p_;
-  DatosDeCalculo antes_;
+  const Proyecto& p_;
+  EstadoSesion& e_;
+  Proyecto antes_;
   bool cambio_ = false;
 };
 

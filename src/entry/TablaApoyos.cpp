@@ -30,14 +30,14 @@ int NuevaLosa(float losa, const std::vector<int>& nuevoNumero) {
 
 bool TablaApoyos::AgregaFila(const Fila& f) {
   if (NumFilas() >= MaxApoyos) return false;
-  VigilaDatos(p_).Cambio();
+  VigilaDatos(p_, e_).Cambio();
   filas.push_back(f);
   filaActual = NumFilas() - 1;
   return true;
 }
 
 bool TablaApoyos::Procesar(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   // The extra supports of the reactions table follow the continuous ones in the same
   // arrays: they are set aside while these are rewritten and put back after them.
   const std::vector<ApoyoAdicional> adicionales = ApoyosAdicionales(p_);
@@ -113,14 +113,14 @@ void TablaApoyos::BotonDir(int fila) {
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColApoyo::Dir];
   dir = dir == "X" ? "Y" : "X";
   UltimaDir = dir;
-  VigilaDatos(p_).Cambio();
+  VigilaDatos(p_, e_).Cambio();
 }
 
 void TablaApoyos::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
   if (columna == ColApoyo::Losa1 || columna == ColApoyo::Losa2) texto = ComaDecimal(texto);
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
-  if (celda != texto) VigilaDatos(p_).Cambio();
+  if (celda != texto) VigilaDatos(p_, e_).Cambio();
   celda = std::move(texto);
   filaActual = fila;
 }
@@ -145,14 +145,14 @@ bool TablaApoyos::AgregaFilaNueva(Interlocutor& ui) {
 
 void TablaApoyos::BorraFila(int fila, Interlocutor& ui) {
   if (!FilaValida(fila)) return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   filas.erase(filas.begin() + fila);
   vigila.Cambio();
   Procesar(ui);
 }
 
 void TablaApoyos::RenumeraLosas(const std::vector<int>& nuevoNumero, Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   // The grid's rows.
   std::erase_if(filas, [&](Fila& f) {
     for (int c : {ColApoyo::Losa1, ColApoyo::Losa2}) {
@@ -210,7 +210,7 @@ void TablaApoyos::RenumeraLosas(const std::vector<int>& nuevoNumero, Interlocuto
 void TablaApoyos::BorraTodo(Interlocutor& ui) {
   if (ui.Pregunta({std::string(kPreguntaBorraApoyos), "", Icono::Pregunta, Botones::SiNo}) != Respuesta::Si)
     return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   vigila.Cambio();
   Vacia();
   const std::vector<ApoyoAdicional> adicionales = ApoyosAdicionales(p_);

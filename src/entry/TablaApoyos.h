@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 #include "outputs/Reacciones.h"
@@ -36,7 +37,7 @@ class TablaApoyos {
   static constexpr int NumColumnas = 5;  // Apoyo, Dir, Losa 1, Losa 2, Descripcion
   using Fila = std::array<std::string, NumColumnas>;
 
-  explicit TablaApoyos(Proyecto& p) : p_(p) {}
+  TablaApoyos(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;
@@ -103,6 +104,7 @@ class TablaApoyos {
   void ReponeAdicionales(const std::vector<ApoyoAdicional>& adicionales, Interlocutor& ui);
 
   Proyecto& p_;
+  EstadoSesion& e_;
 };
 
 }  // namespace placatec

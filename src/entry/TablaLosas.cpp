@@ -42,14 +42,16 @@ bool TablaLosas::AgregaFila(const Fila& f) {
 }
 
 void TablaLosas::ProcesaLosa(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   if (NumFilas() > MaxLosas) ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
   PrimeraFila();
-  p_.LosaActual = 1;
+  // A rejected combination keeps the last code accepted before it (0 for none): the
+  // mark keeps the calculation from using it.
+  Integer codigo = 0;
   for (int r = 0; r < n; ++r) {
-    const int i = p_.LosaActual;
+    const int i = r + 1;
     filaActual = r;
     Fila& f = filas[static_cast<std::size_t>(r)];
     f[ColLosa::Num] = std::to_string(i);
@@ -67,7 +69,8 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
       if (TomaValorGeneral(ValorSingle(f[columna]))) f[columna] = TextoCelda(general);
     }
 
-    CargaLinea(r, ui);
+    const std::optional<Integer> caso = CargaLinea(r, ui);
+    if (caso) codigo = *caso;
 
     const auto k = static_cast<std::size_t>(i);
     p_.Lx[k] = LeeCelda(f[ColLosa::Lx]);
@@ -78,17 +81,14 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     p_.CargaVivaVuelo[k] = LeeCelda(f[ColLosa::VivaVuelo]);
     p_.EspesorLosa[k] = LeeCelda(f[ColLosa::Espesor]);
 
-    // A rejected combination leaves CodigoBordes as the last accepted code, which
-    // belongs to another slab: the mark keeps the calculation from using it.
-    p_.CodigoLosa[k] = p_.CodigoBordes;
-    p_.BordesInvalidos[k] = p_.ErrorBordes != 0;
-    p_.LosaActual = static_cast<Integer>(p_.LosaActual + 1);
+    p_.CodigoLosa[k] = codigo;
+    p_.BordesInvalidos[k] = !caso;
   }
   PrimeraFila();
 }
 
-void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
-  if (!FilaValida(fila)) return;
+std::optional<Integer> TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
+  if (!FilaValida(fila)) return std::nullopt;
   Fila& f = filas[static_cast<std::size_t>(fila)];
   // The rows are the slabs in order: the messages name the one to mend.
   const std::string losa = "\rLosa No. " + std::to_string(fila + 1);
@@ -104,28 +104,26 @@ void TablaLosas::CargaLinea(int fila, Interlocutor& ui) {
   const float ly = ValorSingle(f[ColLosa::Ly]);
   if (EsLosaEnUnaDireccion(lx, ly)) {
     // A one-way slab rests on the two edges that bound its short span.
-    p_.BordesActual =
-        lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4] : f[ColLosa::Borde1] + f[ColLosa::Borde2];
-    ClasificaDosBordes(p_);
-  } else {
-    p_.BordesActual = f[ColLosa::Borde1] + f[ColLosa::Borde2] + f[ColLosa::Borde3] + f[ColLosa::Borde4];
-    // The message names the slab so that the engineer knows which row to mend.
-    if (!ClasificaCuatroBordes(p_))
-      ui.Avisa(std::string(kTextoBordesNoValidos) + "\rLosa No. " + std::to_string(p_.LosaActual), "ERROR",
-               Icono::Exclamacion);
+    return ClasificaDosBordes(lx > ly ? f[ColLosa::Borde3] + f[ColLosa::Borde4]
+                                      : f[ColLosa::Borde1] + f[ColLosa::Borde2]);
   }
+  const std::optional<Integer> codigo = ClasificaCuatroBordes(f[ColLosa::Borde1] + f[ColLosa::Borde2] +
+                                                              f[ColLosa::Borde3] + f[ColLosa::Borde4]);
+  // The message names the slab so that the engineer knows which row to mend.
+  if (!codigo) ui.Avisa(std::string(kTextoBordesNoValidos) + losa, "ERROR", Icono::Exclamacion);
+  return codigo;
 }
 
 void TablaLosas::ChequeaNumeros(int fila) {
   if (!FilaValida(fila)) return;
   Fila& f = filas[static_cast<std::size_t>(fila)];
-  if (!EsNumero(f[ColLosa::Lx])) f[ColLosa::Lx] = TextoCelda(p_.LxDefecto);
-  if (!EsNumero(f[ColLosa::Ly])) f[ColLosa::Ly] = TextoCelda(p_.LyDefecto);
+  if (!EsNumero(f[ColLosa::Lx])) f[ColLosa::Lx] = TextoCelda(e_.LxDefecto);
+  if (!EsNumero(f[ColLosa::Ly])) f[ColLosa::Ly] = TextoCelda(e_.LyDefecto);
   for (int c = ColLosa::Borde1; c <= ColLosa::Borde4; ++c)
     if (Recorta(f[static_cast<std::size_t>(c)]).empty()) f[static_cast<std::size_t>(c)] = "A";
-  if (!EsNumero(f[ColLosa::MuertaVano])) f[ColLosa::MuertaVano] = TextoCelda(p_.CargaMuertaDefecto);
-  if (!EsNumero(f[ColLosa::VivaVano])) f[ColLosa::VivaVano] = TextoCelda(p_.CargaVivaDefecto);
-  if (!EsNumero(f[ColLosa::Espesor])) f[ColLosa::Espesor] = TextoCelda(p_.EspesorDefecto);
+  if (!EsNumero(f[ColLosa::MuertaVano])) f[ColLosa::MuertaVano] = TextoCelda(e_.CargaMuertaDefecto);
+  if (!EsNumero(f[ColLosa::VivaVano])) f[ColLosa::VivaVano] = TextoCelda(e_.CargaVivaDefecto);
+  if (!EsNumero(f[ColLosa::Espesor])) f[ColLosa::Espesor] = TextoCelda(e_.EspesorDefecto);
 }
 
 void TablaLosas::Activa(Interlocutor& ui) {
@@ -137,7 +135,7 @@ void TablaLosas::Activa(Interlocutor& ui) {
 }
 
 void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   const int fila = filaActual;
   const int columna = columnaActual;
   p_.NumLosas = static_cast<Integer>(std::min(NumFilas(), MaxLosas));
@@ -155,7 +153,7 @@ void TablaLosas::ProcesaConservandoPosicion(Interlocutor& ui) {
 void TablaLosas::FilaActualizada(Interlocutor& ui) { ProcesaConservandoPosicion(ui); }
 
 bool TablaLosas::AgregaFilaNueva(Interlocutor& ui) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   if (NumFilas() >= MaxLosas) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return false;
@@ -174,7 +172,7 @@ void TablaLosas::BorraFilas(std::vector<int> borradas, Interlocutor& ui) {
   if (borradas.empty()) return;
   std::sort(borradas.begin(), borradas.end());
   borradas.erase(std::unique(borradas.begin(), borradas.end()), borradas.end());
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   // Row r holds slab r + 1: the new numbers of the slabs that stay, in order.
   std::vector<int> nuevoNumero(static_cast<std::size_t>(NumFilas()) + 1, 0);
   for (int r = 0, n = 0; r < NumFilas(); ++r)
@@ -189,7 +187,7 @@ void TablaLosas::BorraFilas(std::vector<int> borradas, Interlocutor& ui) {
 
 void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   // Editing another cell means the current one was left first.
   if (fila != filaActual || columna != columnaActual) MueveCelda(fila, columna);
   // Numbers typed with the decimal comma are kept with the point.
@@ -296,7 +294,7 @@ int TablaLosas::LosasConValor(Cantidad c, Single valor) const {
 }
 
 void TablaLosas::CambiaValor(Cantidad c, Single anterior, Single nuevo) {
-  const VigilaDatos vigila(p_);
+  const VigilaDatos vigila(p_, e_);
   const DatosCantidad d = Datos(c);
   for (int r = 0; r < NumFilas(); ++r) {
     std::string& celda = filas[static_cast<std::size_t>(r)][static_cast<std::size_t>(d.columna)];
@@ -309,7 +307,7 @@ void TablaLosas::CambiaValor(Cantidad c, Single anterior, Single nuevo) {
 void TablaLosas::PonValorGeneral(Cantidad c) { textoValor = TextoCelda(p_.*(Datos(c).general)); }
 
 void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const DatosCantidad d = Datos(c);
   const int n = std::min(NumFilas(), MaxLosas);
   p_.NumLosas = static_cast<Integer>(n);
@@ -322,11 +320,9 @@ void TablaLosas::Cambia(Cantidad c, Interlocutor& ui) {
   float valor = p_.*(d.general);
   if (!RecortaDerecha(textoValor).empty() && ValorSingle(textoValor) > 0.0f) valor = ValorSingle(textoValor);
   PrimeraFila();
-  p_.LosaActual = 1;
   for (int i = 1; i <= n; ++i) {
     (p_.*(d.tabla))[static_cast<std::size_t>(i)] = valor;
     filas[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(d.columna)] = TextoCelda(valor);
-    p_.LosaActual = static_cast<Integer>(i);
   }
   PrimeraFila();
   columnaActual = ColLosa::Lx;
@@ -346,7 +342,7 @@ void TablaLosas::CopiaLosa(Interlocutor& ui) {
     ui.Avisa(std::string(kMensajeMaximoLosas), "ERROR", Icono::Exclamacion);
     return;
   }
-  VigilaDatos vigila(p_);
+  VigilaDatos vigila(p_, e_);
   const Fila copia = filas[static_cast<std::size_t>(filaActual)];
   filas.push_back(copia);
   vigila.Cambio();

@@ -4,10 +4,12 @@
 // window mirrors the cell texts and forwards edits, keys and buttons here.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 
@@ -65,7 +67,7 @@ class TablaLosas {
   // The three quantities of "Valores Globales".
   enum class Cantidad { CargaMuerta, CargaViva, Espesor };
 
-  explicit TablaLosas(Proyecto& p) : p_(p) {}
+  TablaLosas(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;  // 0-based
@@ -90,8 +92,9 @@ class TablaLosas {
   // BordesInvalidos. Ends on the first row.
   void ProcesaLosa(Interlocutor& ui);
   // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message
-  // naming the slab) and classifies its edges into CodigoBordes / ErrorBordes.
-  void CargaLinea(int fila, Interlocutor& ui);
+  // naming the slab) and returns the case code of its edges; nothing for a combination
+  // without a case (a two-way slab's is told with a message naming the slab).
+  std::optional<Integer> CargaLinea(int fila, Interlocutor& ui);
   // Fills empty or non-numeric cells of row `fila` with the row defaults.
   void ChequeaNumeros(int fila);
   void ChequeaNumeros() { ChequeaNumeros(filaActual); }
@@ -159,6 +162,7 @@ class TablaLosas {
   void ProcesaConservandoPosicion(Interlocutor& ui);
 
   Proyecto& p_;
+  EstadoSesion& e_;
 };
 
 }  // namespace placatec

@@ -28,7 +28,6 @@ void ValoresPorDefecto(Proyecto& p) {
   p.Recubrimiento = 2.0f;
   p.Fc = 180;
   p.Fy = 2800;
-  p.Desperdicio = 7.0f;
 }
 
 void CompletaPrimeraLosa(Proyecto& p) {
@@ -44,7 +43,6 @@ void CompletaPrimeraLosa(Proyecto& p) {
   if (p.CargaMuertaVuelo[1] < 0) p.CargaMuertaVuelo[1] = 0.0f;
   if (p.CargaVivaVuelo[1] < 0) p.CargaVivaVuelo[1] = 0.0f;
   p.EspesorLosa[1] = ValorOGeneral(p.EspesorLosa[1], p.EspesorGeneral);
-  p.LosaActual = 1;
 }
 
 }  // namespace placatec

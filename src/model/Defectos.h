@@ -17,13 +17,13 @@ const std::array<std::string_view, 4>& ListaFy();
 inline constexpr int kFcMinimo = 140;
 inline constexpr int kFcMaximo = 420;
 
-// General-data defaults (use, layers, loads, thickness, cover, strengths, waste).
+// General-data defaults (use, layers, loads, thickness, cover, strengths).
 // The slab and support tables and their counts are left alone; the total dead load
 // is not reconciled with the layers (the general data dialog does that).
 void ValoresPorDefecto(Proyecto& p);
 
 // Gives unset general values and unset values of slab 1 their defaults, each test on
-// its own, and sets LosaActual to 1. Only slab 1 is completed.
+// its own. Only slab 1 is completed.
 void CompletaPrimeraLosa(Proyecto& p);
 
 }  // namespace placatec

@@ -12,8 +12,21 @@
 
 namespace placatec {
 
-// Rounds a value computed in double to its 32-bit storage.
-inline float ASingle(double v) { return static_cast<float>(v); }
+// Rounds a value computed in double to its 32-bit storage. The empty asm statement
+// hides from the optimizer that the Single came from v: GCC 12, when it vectorizes
+// the stores of two neighbouring Singles, otherwise goes on computing with the
+// unrounded doubles where the code reads the stored Singles back.
+inline float ASingle(double v) {
+  float f = static_cast<float>(v);
+#if defined(__GNUC__) && defined(__x86_64__)
+  asm("" : "+x"(f));
+#elif defined(__GNUC__) && defined(__aarch64__)
+  asm("" : "+w"(f));
+#elif defined(__GNUC__)
+  asm("" : "+m"(f));
+#endif
+  return f;
+}
 
 // Nearest whole number, halves to the even neighbour (as a table index, for example).
 double RedondeaPar(double v);

@@ -1,6 +1,8 @@
 #pragma once
-// The one project the program holds: general data, slab and support tables, the
-// dead-load build-up, run-time flags and the result tables of the calculation.
+// The project: what the engineer entered and the file keeps, general data, slab and
+// support tables and the dead-load build-up, with the case code that classification
+// derives from each slab's edges. The calculation's results (ResultadosCalculo.h) and
+// the state of the running program (EstadoSesion.h) are kept apart from it.
 // Tables are indexed 1..99 as the engineer counts them; index 0 is never used.
 #include <array>
 #include <cstdint>
@@ -62,9 +64,13 @@ struct Proyecto {
   Tabla<Single> CargaMuertaVano{}, CargaVivaVano{};
   Tabla<Single> CargaMuertaVuelo{}, CargaVivaVuelo{};
   Tabla<Single> EspesorLosa{};
+  // The case code the classification derives from Bordes, Lx and Ly whenever a slab
+  // is stored (never read from the file): the data windows, the calculation and the
+  // outputs read it with the slab.
   Tabla<Integer> CodigoLosa{};
   // True for a slab whose edge combination was rejected when it was last stored:
-  // its CodigoLosa belongs to another slab and the calculation refuses it.
+  // its CodigoLosa is the last code accepted before it (0 for none), and the
+  // calculation refuses it.
   Tabla<bool> BordesInvalidos{};
 
   // Support table: the continuous supports 1..NumApoyos, then the extra supports that
@@ -80,55 +86,7 @@ struct Proyecto {
   // "clave=valor" as it was read: a save writes them back unchanged, in their order.
   std::vector<std::string> ItemsDesconocidos;
 
-  // Row defaults of the slab table.
-  Single LxDefecto = 1.0f;
-  Single LyDefecto = 1.0f;
-  Single CargaMuertaDefecto = 0.36f;
-  Single CargaVivaDefecto = 0.2f;
-  Single EspesorDefecto = 0.12f;
-
-  // Run-time values.
-  std::string NombreArchivo;
-  bool Cargando = false;
-  bool CalculoHecho = false;
-  // The engineer's data differ from the file last loaded or saved (entry/VigilaDatos).
-  bool Modificado = false;
-  Integer LosaActual = 0;
-  std::string BordesActual;
-  Integer CodigoBordes = 0;
-  Integer ErrorBordes = 0;
-  std::string TituloReporte;
-  std::string PieReporte;  // footer of the report, kept until the program ends
-  Single Desperdicio = 7.0f;
-
-  // Per-slab results of the engine.
-  Tabla<Single> CargaUltima{}, RelacionLados{}, RelacionInversa{};
-  Tabla<Single> FactorX{}, FactorY{}, CorreccionX{}, CorreccionY{};
-  Tabla<Single> CoefMomentoX{}, CoefMomentoY{}, CargaLx2{}, CargaLy2{};
-  Tabla<Single> MomentoX{}, MomentoY{}, MomentoNegX{}, MomentoNegY{};
-  // The same four moments as the slab's case gives them, before the distribution
-  // over the continuous supports corrects them.
-  Tabla<Single> MomentoCasoX{}, MomentoCasoY{}, MomentoCasoNegX{}, MomentoCasoNegY{};
-
-  // Per-support results of the engine.
-  Tabla<Single> RigidezA{}, RigidezB{}, FactorDistA{}, FactorDistB{};
-  Tabla<Single> MomentoApoyoX{}, MomentoApoyoY{}, DesbalanceApoyo{};
-
-  // Per-slab results of the design and the quantities.
-  Tabla<Single> AreaX{}, AreaY{}, SeparX{}, SeparY{};
-  Tabla<Single> RaizX{}, RaizY{}, CuantiaX{}, CuantiaY{};
-  Tabla<Single> Qq1{}, Qq2{}, Qq3{};
-
-  // Per-support results of the design.
-  Tabla<Single> RaizApoyoX{}, RaizApoyoY{}, OmegaApoyoX{}, OmegaApoyoY{};
-  Tabla<Single> CuantiaApoyoX{}, CuantiaApoyoY{};
-  Tabla<Single> AreaApoyoX{}, AreaApoyoY{};
-  Tabla<Single> Dispon{}, Adicional{}, SeparApoyo{};
-  Tabla<Integer> BarraApoyo{};
-
-  // Scalars of the calculation.
-  Single RecubrimientoM = 0.0f;
-  Integer ErrorCalculo = 0;
+  bool operator==(const Proyecto&) const = default;
 };
 
 }  // namespace placatec

@@ -165,7 +165,7 @@ bool TablaReacciones::Calcula(Interlocutor& ui) {
   // The extra supports are kept in the project file: a change must be saved.
   const std::vector<ApoyoAdicional> antes = ApoyosAdicionales(p_);
   const bool ok = LeeFilasAdicionales(ui);
-  if (ApoyosAdicionales(p_) != antes) p_.Modificado = true;
+  if (ApoyosAdicionales(p_) != antes) e_.Modificado = true;
   return ok;
 }
 
@@ -219,7 +219,7 @@ void TablaReacciones::BotonDir(int fila) {
   if (!FilaExtra(fila)) return;
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColReac::Dir];
   dir = dir == "X" ? "Y" : "X";
-  p_.Modificado = true;
+  e_.Modificado = true;
 }
 
 bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
@@ -232,7 +232,7 @@ bool TablaReacciones::EditaCelda(int fila, int columna, std::string texto, Inter
     celda.clear();
     return false;
   }
-  if (celda != texto) p_.Modificado = true;
+  if (celda != texto) e_.Modificado = true;
   celda = std::move(texto);
   return true;
 }
@@ -253,7 +253,7 @@ bool TablaReacciones::AgregaFilaNueva(Interlocutor& ui) {
   f[ColReac::Dir] = "X";
   filas.push_back(f);
   filaActual = NumFilas() - 1;
-  p_.Modificado = true;
+  e_.Modificado = true;
   return true;
 }
 
@@ -263,7 +263,7 @@ bool TablaReacciones::BorraFila(int fila) {
   for (int r = fila; r < NumFilas(); ++r)
     filas[static_cast<std::size_t>(r)][ColReac::Num] = std::to_string(r + 1);
   filaActual = std::min(fila, std::max(0, NumFilas() - 1));
-  p_.Modificado = true;
+  e_.Modificado = true;
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
 #include "model/TablaResultado.h"
@@ -89,7 +90,8 @@ class TablaReacciones {
   static constexpr int NumColumnas = 8;
   using Fila = std::array<std::string, NumColumnas>;
 
-  explicit TablaReacciones(Proyecto& p) : p_(p) {}
+  // An edit of the extra supports marks the project modified (e.Modificado).
+  TablaReacciones(Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {}
 
   std::vector<Fila> filas;
   int filaActual = 0;
@@ -149,6 +151,7 @@ class TablaReacciones {
   bool LeeFilasAdicionales(Interlocutor& ui);
 
   Proyecto& p_;
+  EstadoSesion& e_;
 };
 
 }  // namespace placatec

@@ -35,13 +35,13 @@ int LadosEnDireccion(const Proyecto& p, int i, bool dirY) {
   return lados;
 }
 
-VerificacionBorde Borde(const Proyecto& p, int i, bool dirY, int borde) {
+VerificacionBorde Borde(const Proyecto& p, const ResultadosCalculo& r, int i, bool dirY, int borde) {
   VerificacionBorde v;
   v.losa = static_cast<Integer>(i);
   v.borde = static_cast<Integer>(borde);
   v.direccion = dirY ? 'Y' : 'X';
-  v.momento = dirY ? p.MomentoNegY[i] : p.MomentoNegX[i];
-  const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+  v.momento = dirY ? r.losas[i].MomentoNegY : r.losas[i].MomentoNegX;
+  const double d = static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM;
   const std::optional<DisenoSeccion> s = DisenaSeccion(std::fabs(v.momento), d, p.Fc, p.Fy);
   if (!s) return v;
   v.area = s->area;
@@ -56,7 +56,8 @@ VerificacionBorde Borde(const Proyecto& p, int i, bool dirY, int borde) {
 // that name the slab are uncovered. The edge moment is one per direction, so the steel
 // is the same for either edge; the edge is named when it is known: when no support of
 // the direction covers any of its fixed edges.
-void BordesSinApoyo(const Proyecto& p, int i, std::vector<VerificacionBorde>& bordes) {
+void BordesSinApoyo(const Proyecto& p, const ResultadosCalculo& r, int i,
+                    std::vector<VerificacionBorde>& bordes) {
   for (bool dirY : {false, true}) {
     const int primero = dirY ? 3 : 1;
     std::vector<int> fijos;
@@ -65,9 +66,9 @@ void BordesSinApoyo(const Proyecto& p, int i, std::vector<VerificacionBorde>& bo
     const int sinCubrir = static_cast<int>(fijos.size()) - LadosEnDireccion(p, i, dirY);
     if (sinCubrir <= 0) continue;
     if (sinCubrir == static_cast<int>(fijos.size()))
-      for (int b : fijos) bordes.push_back(Borde(p, i, dirY, b));
+      for (int b : fijos) bordes.push_back(Borde(p, r, i, dirY, b));
     else
-      bordes.push_back(Borde(p, i, dirY, 0));
+      bordes.push_back(Borde(p, r, i, dirY, 0));
   }
 }
 
@@ -80,19 +81,19 @@ int CodigoCalculado(const Proyecto& p, int i) {
 bool TieneBordeLibre(int codigo) { return codigo >= 14 && codigo <= 25; }
 
 // The span a one-way slab works in, as the moments take it.
-double LuzUnaDireccion(const Proyecto& p, int i) {
-  return UnaDireccionEnX(p.RelacionLados[i]) ? p.Lx[i] : p.Ly[i];
+double LuzUnaDireccion(const Proyecto& p, const ResultadosCalculo& r, int i) {
+  return UnaDireccionEnX(r.losas[i].RelacionLados) ? p.Lx[i] : p.Ly[i];
 }
 
 // Table 9.5(a) for one-way slabs (the span they work in), eq. (9-13) for the others,
 // 10 % more for a panel with a free edge.
-void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
+void EspesorMinimo(const Proyecto& p, const ResultadosCalculo& r, int i, VerificacionLosa& v) {
   const int codigo = v.codigo;
   const double fy = p.Fy;
   const double lx = p.Lx[i], ly = p.Ly[i];
   double h;
   if (EsCasoUnaDireccion(codigo)) {
-    const double luz = LuzUnaDireccion(p, i);
+    const double luz = LuzUnaDireccion(p, r, i);
     const double divisor = codigo == 10   ? aci::kDivisorApoyada
                            : codigo == 11 ? aci::kDivisorUnExtremo
                            : codigo == 12 ? aci::kDivisorDosExtremos
@@ -118,24 +119,24 @@ void EspesorMinimo(const Proyecto& p, int i, VerificacionLosa& v) {
 // short span on a short edge, (3 - m2)/2 times that on a long edge; 1.15 wu l / 2 at
 // the fixed end of a one-way slab fixed at one end only; the whole span and the edge
 // load at the root of a cantilever; the whole span for a free edge.
-double CortanteUltimo(const Proyecto& p, int i) {
-  const double wu = p.CargaUltima[i];
+double CortanteUltimo(const Proyecto& p, const ResultadosCalculo& r, int i) {
+  const double wu = r.losas[i].CargaUltima;
   const double lx = p.Lx[i], ly = p.Ly[i];
   const double a = std::min(lx, ly);
   const int codigo = CodigoCalculado(p, i);
   if (codigo == 13)
     return wu * a + kFactorCargaMuerta * p.CargaMuertaVuelo[i] + kFactorCargaViva * p.CargaVivaVuelo[i];
-  if (codigo == 11) return aci::kCortanteExtremoEmpotrado * wu * LuzUnaDireccion(p, i) / 2;
+  if (codigo == 11) return aci::kCortanteExtremoEmpotrado * wu * LuzUnaDireccion(p, r, i) / 2;
   if (TieneBordeLibre(codigo)) return wu * a;
   const double m = a / std::max(lx, ly);
   return (3 - m * m) / 2 * (wu * a / 3);
 }
 
-void Cortante(const Proyecto& p, int i, VerificacionLosa& v) {
-  const double dcm = (static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM) * 100;
+void Cortante(const Proyecto& p, const ResultadosCalculo& r, int i, VerificacionLosa& v) {
+  const double dcm = (static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM) * 100;
   const double kg =
       aci::kPhiCortante * aci::kCoeficienteVc * std::sqrt(static_cast<double>(p.Fc)) * 100 * dcm;
-  v.cortanteUltimo = ASingle(CortanteUltimo(p, i));
+  v.cortanteUltimo = ASingle(CortanteUltimo(p, r, i));
   v.cortanteResistente = ASingle(kg / 1000);
   v.cortanteCumple = v.cortanteUltimo <= v.cortanteResistente;
 }
@@ -184,12 +185,14 @@ void ChequeaAcero(const Proyecto& p, const Seccion& s, double colocado, double d
                                         Numero(SeparacionMinimaBarras(*barra), "0.000") + " m entre centros");
 }
 
-void AvisosDeLosa(const Proyecto& p, int i, const std::set<std::size_t>& temperatura,
-                  const std::vector<VerificacionBorde>& bordes, std::vector<VerificacionAviso>& avisos) {
-  const double d = static_cast<double>(p.EspesorLosa[i]) - p.RecubrimientoM;
+void AvisosDeLosa(const Proyecto& p, const ResultadosCalculo& r, int i,
+                  const std::set<std::size_t>& temperatura, const std::vector<VerificacionBorde>& bordes,
+                  std::vector<VerificacionAviso>& avisos) {
+  const double d = static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM;
+  const ResultadosLosa& l = r.losas[i];
   for (bool dirY : {false, true}) {
-    const float area = std::fabs(dirY ? p.AreaY[i] : p.AreaX[i]);
-    const float separ = dirY ? p.SeparY[i] : p.SeparX[i];
+    const float area = std::fabs(dirY ? l.AreaY : l.AreaX);
+    const float separ = dirY ? l.SeparY : l.SeparX;
     const bool temp = temperatura.count(2 * static_cast<std::size_t>(i - 1) + (dirY ? 1 : 0)) > 0;
     const Barra& barra = temp ? kBarra3_8 : BarraParaArea(area);
     if (separ > 0)
@@ -217,18 +220,20 @@ void AvisosDeLosa(const Proyecto& p, int i, const std::set<std::size_t>& tempera
 // A support of direction X meets its "Losa 1" with edge 2 and its "Losa 2" with edge
 // 1; a support of direction Y, edges 4 and 3 (the slabs laid out left to right and
 // bottom to top).
-void AvisosDeApoyo(const Proyecto& p, int j, std::vector<VerificacionAviso>& avisos) {
+void AvisosDeApoyo(const Proyecto& p, const ResultadosCalculo& r, int j,
+                   std::vector<VerificacionAviso>& avisos) {
   const bool dirY = EsDireccionY(p.ApoyoDir[j]);
   const char dir = dirY ? 'Y' : 'X';
   const auto [l1, l2] = LosasDe(p, j);
   const std::array<Integer, 2> losas{static_cast<Integer>(l1), static_cast<Integer>(l2)};
   const float h = std::max(p.EspesorLosa[l1], p.EspesorLosa[l2]);
-  const double d = static_cast<double>(h) - p.RecubrimientoM;
-  const Barra* barra = BarraDeCodigo(p.BarraApoyo[j]);
-  const bool adicionales = barra && p.Adicional[j] > 0 && p.SeparApoyo[j] > 0;
-  const double colocado = p.Dispon[j] + (adicionales ? barra->area / p.SeparApoyo[j] : 0.0);
+  const double d = static_cast<double>(h) - r.RecubrimientoM;
+  const ResultadosApoyo& apoyo = r.apoyos[j];
+  const Barra* barra = BarraDeCodigo(apoyo.BarraApoyo);
+  const bool adicionales = barra && apoyo.Adicional > 0 && apoyo.SeparApoyo > 0;
+  const double colocado = apoyo.Dispon + (adicionales ? barra->area / apoyo.SeparApoyo : 0.0);
   ChequeaAcero(p, {0, static_cast<Integer>(j), 0, dir, losas}, colocado, d, adicionales ? barra : nullptr,
-               p.SeparApoyo[j], avisos);
+               apoyo.SeparApoyo, avisos);
   const int encuentro[2] = {dirY ? 4 : 2, dirY ? 3 : 1};
   for (int lado = 0; lado < 2; ++lado) {
     const int i = lado == 0 ? l1 : l2;
@@ -279,24 +284,24 @@ std::string_view NombreAviso(TipoAviso t) { return Descripcion(t).nombre; }
 
 std::string_view TextoAviso(TipoAviso t) { return Descripcion(t).texto; }
 
-Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos) {
+Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& resultados, const TablaResultado& vanos) {
   Verificaciones r;
   const std::set<std::size_t> temperatura = FilasDeTemperatura(vanos);
   const int losas = std::clamp<int>(p.NumLosas, 0, MaxLosas);
   for (int i = 1; i <= losas; ++i) {
-    BordesSinApoyo(p, i, r.bordes);
+    BordesSinApoyo(p, resultados, i, r.bordes);
     VerificacionLosa v;
     v.losa = static_cast<Integer>(i);
     v.codigo = static_cast<Integer>(CodigoCalculado(p, i));
-    EspesorMinimo(p, i, v);
-    Cortante(p, i, v);
+    EspesorMinimo(p, resultados, i, v);
+    Cortante(p, resultados, i, v);
     if (temperatura.count(2 * static_cast<std::size_t>(i - 1)) ||
         temperatura.count(2 * static_cast<std::size_t>(i - 1) + 1))
       Temperatura(p, i, v);
     r.losas.push_back(v);
-    AvisosDeLosa(p, i, temperatura, r.bordes, r.avisos);
+    AvisosDeLosa(p, resultados, i, temperatura, r.bordes, r.avisos);
   }
-  for (int j = 1; j <= Apoyos(p); ++j) AvisosDeApoyo(p, j, r.avisos);
+  for (int j = 1; j <= Apoyos(p); ++j) AvisosDeApoyo(p, resultados, j, r.avisos);
   return r;
 }
 

@@ -13,6 +13,7 @@
 
 #include "design/Refuerzo.h"
 #include "model/Proyecto.h"
+#include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
 
 namespace placatec {
@@ -79,9 +80,10 @@ struct Verificaciones {
   int LosasQueNoCumplen() const;
 };
 
-// The checks of slabs 1..NumLosas after a successful calculation; `vanos` is the
-// span table of the results window, whose "Temp" rows mark the temperature steel.
-Verificaciones Verifica(const Proyecto& p, const TablaResultado& vanos);
+// The checks of slabs 1..NumLosas after a successful calculation, from its results;
+// `vanos` is the span table of the results window, whose "Temp" rows mark the
+// temperature steel.
+Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& r, const TablaResultado& vanos);
 
 // "Todas las losas cumplen", "1 losa no cumple", "3 losas no cumplen".
 std::string ResumenVerificaciones(const Verificaciones& v);

@@ -15,9 +15,9 @@
 
 namespace placatec {
 
-bool SeccionHabilitada(Seccion s, const Proyecto& p) {
+bool SeccionHabilitada(Seccion seccion, const Sesion& s) {
   for (const DefinicionSeccion& d : kSecciones)
-    if (d.seccion == s) return !d.necesitaCalculo || p.NumLosas >= 1 || p.CalculoHecho;
+    if (d.seccion == seccion) return !d.necesitaCalculo || s.proyecto.NumLosas >= 1 || s.estado.CalculoHecho;
   return false;
 }
 
@@ -73,12 +73,12 @@ std::string NumeroTexto(const std::string& texto, const char* formato) {
 
 }  // namespace
 
-std::string EncabezadoReporte(const Proyecto& p) {
-  return !p.TituloReporte.empty() ? p.TituloReporte : p.Titulo + "|";
+std::string EncabezadoReporte(const Sesion& s) {
+  return !s.estado.TituloReporte.empty() ? s.estado.TituloReporte : s.proyecto.Titulo + "|";
 }
 
-std::string PieReporte(const Proyecto& p) {
-  return !p.PieReporte.empty() ? p.PieReporte : std::string(kPieReporte);
+std::string PieReporte(const Sesion& s) {
+  return !s.estado.PieReporte.empty() ? s.estado.PieReporte : std::string(kPieReporte);
 }
 
 std::array<FilaCargaMuerta, 6> FilasCargaMuerta(const Sesion& s) {
@@ -96,7 +96,7 @@ Recalculos RecalculosDelPrograma() {
     InterlocutorMudo mudo;
     s.reacciones.CalculaReacciones(mudo);
   };
-  r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.medidas); };
+  r.cantidades = [](Sesion& s) { MuestraCantidades(s.proyecto, s.resultados, s.medidas); };
   // The message of a refused calculation goes into the report, not into a box.
   r.refuerzo = [](Sesion& s) {
     InterlocutorNota nota;
@@ -230,14 +230,15 @@ void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
   std::size_t fila = 0;
   for (int i = 1; i <= losas; ++i) {
+    const ResultadosLosa& l = s.resultados.losas[static_cast<std::size_t>(i)];
     const std::string tipoX = TextoDeCelda(s.vanos, fila, 6);
     bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
-          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(p.AreaX[i], tipoX) +
-          Formato(p.SeparX[i], "0.00") + "|" + tipoX + ";";
+          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(l.AreaX, tipoX) +
+          Formato(l.SeparX, "0.00") + "|" + tipoX + ";";
     ++fila;
     const std::string tipoY = TextoDeCelda(s.vanos, fila, 6);
     bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") + "|" +
-          BarraDeFila(p.AreaY[i], tipoY) + Formato(p.SeparY[i], "0.00") + "|" + tipoY + ";";
+          BarraDeFila(l.AreaY, tipoY) + Formato(l.SeparY, "0.00") + "|" + tipoY + ";";
     ++fila;
   }
   MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
@@ -354,8 +355,8 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
   bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
         std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
   bo += "Fecha|" + CeldaSegura(fecha_) + ";";
-  bo += "Archivo|" + (p.NombreArchivo.empty() ? std::string("(sin guardar)") : CeldaSegura(p.NombreArchivo)) +
-        ";";
+  const std::string& archivo = s.estado.NombreArchivo;
+  bo += "Archivo|" + (archivo.empty() ? std::string("(sin guardar)") : CeldaSegura(archivo)) + ";";
   bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
   const std::string fy = Formato(static_cast<int>(p.Fy), "#####");
   const std::string temperatura = n(CuantiaContraccion(p.Fy));
@@ -407,7 +408,7 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "8.3.3), "
       "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas de "
       "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
-  bo += "Calculo metrico|Desperdicio " + Formato(p.Desperdicio, "#0.##") + " %";
+  bo += "Calculo metrico|Desperdicio " + Formato(s.medidas.Desperdicio, "#0.##") + " %";
   MuestraTabla("<_2400|<_6800", "", bo);
 
   SetSubTitle("Limitaciones del m\xC3\xA9todo");
@@ -421,15 +422,18 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
 
 void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
+  const ResultadosCalculo& r = s.resultados;
   SetSubTitle("An\xC3\xA1lisis de losas");
   std::string bo;
   const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
-  for (int i = 1; i <= losas; ++i)
+  for (int i = 1; i <= losas; ++i) {
+    const ResultadosLosa& l = r.losas[i];
     bo += Formato(i, "##") + "|" + Formato(static_cast<int>(p.CodigoLosa[i]), "##") + "|" +
-          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(p.RelacionLados[i], "0.000") + "|" +
-          Formato(p.CargaUltima[i], "0.000") + "|" + Formato(p.MomentoCasoX[i], "0.00") + "|" +
-          Formato(p.MomentoCasoY[i], "0.00") + "|" + Formato(p.MomentoCasoNegX[i], "0.00") + "|" +
-          Formato(p.MomentoCasoNegY[i], "0.00") + ";";
+          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(l.RelacionLados, "0.000") + "|" +
+          Formato(l.CargaUltima, "0.000") + "|" + Formato(l.MomentoCasoX, "0.00") + "|" +
+          Formato(l.MomentoCasoY, "0.00") + "|" + Formato(l.MomentoCasoNegX, "0.00") + "|" +
+          Formato(l.MomentoCasoNegY, "0.00") + ";";
+  }
   MuestraTabla("^_600|^_600|<_2800|>_900|>_1100|>_900|>_900|>_900|>_900",
                "Losa|Caso|Condiciones de borde|m = Ly/Lx|Carga ultima (To/m2)|Mx vano (To-m)|My vano (To-m)|"
                "Mx borde (To-m)|My borde (To-m)",
@@ -450,7 +454,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
 
   fecha_ = opciones.fecha.empty() ? FechaDeHoy() : opciones.fecha;
   auto marcada = [&](Seccion sec) {
-    return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s.proyecto);
+    return opciones.marcadas[static_cast<std::size_t>(sec)] && SeccionHabilitada(sec, s);
   };
   // Sections of results run the calculation first, so that they belong to the data as
   // they are now; a refused calculation is said where the reinforcement would stand.
@@ -471,7 +475,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;
-    if (d.necesitaCalculo && (!negativa.empty() || !s.proyecto.CalculoHecho)) {
+    if (d.necesitaCalculo && (!negativa.empty() || !s.estado.CalculoHecho)) {
       if (!negativa.empty() && d.seccion == Seccion::Refuerzo) RefuerzoNoCalculado("Refuerzo", negativa);
       if (!negativa.empty() && d.seccion == Seccion::CalculoMetrico)
         RefuerzoNoCalculado("Calculo metrico", "");

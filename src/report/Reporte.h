@@ -44,15 +44,15 @@ inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
 
 // Whether a section's check box is enabled: the result sections need a slab to
 // calculate (the report runs the calculation itself).
-bool SeccionHabilitada(Seccion s, const Proyecto& p);
+bool SeccionHabilitada(Seccion seccion, const Sesion& s);
 
 // The footer of a report whose user set none: the page number on the right.
 inline constexpr std::string_view kPieReporte = "||Pag %d";
 
 // The header and footer of the project's report: those the user set in the preview,
 // else the title on the left and the page number on the right.
-std::string EncabezadoReporte(const Proyecto& p);
-std::string PieReporte(const Proyecto& p);
+std::string EncabezadoReporte(const Sesion& s);
+std::string PieReporte(const Sesion& s);
 
 constexpr std::array<bool, NumSecciones> TodasMarcadas() {
   std::array<bool, NumSecciones> a{};

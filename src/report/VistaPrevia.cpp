@@ -46,9 +46,8 @@ void VistaPrevia::Carga() {
 }
 
 void VistaPrevia::CamposEncabezado() {
-  const Proyecto& p = s_.proyecto;
-  encabezado = EncabezadoReporte(p);
-  pie = PieReporte(p);
+  encabezado = EncabezadoReporte(s_);
+  pie = PieReporte(s_);
 }
 
 void VistaPrevia::Activa() {
@@ -63,7 +62,7 @@ void VistaPrevia::Activa() {
   }
   CamposEncabezado();
   for (const DefinicionSeccion& d : kSecciones)
-    habilitada[static_cast<std::size_t>(d.seccion)] = SeccionHabilitada(d.seccion, s_.proyecto);
+    habilitada[static_cast<std::size_t>(d.seccion)] = SeccionHabilitada(d.seccion, s_);
   // The report is rebuilt from the data of now; the engineer goes on reading the page
   // he was on (the zoom is kept by the control).
   const int pagina = vp_.paginaMostrada;
@@ -350,8 +349,8 @@ void VistaPrevia::AbrePanel(Panel p) {
 void VistaPrevia::CierraPanel() {
   if (panel == Panel::Ninguno) return;
   if (panel == Panel::EncabezadoPie) {
-    s_.proyecto.TituloReporte = encabezado;
-    s_.proyecto.PieReporte = pie;
+    s_.estado.TituloReporte = encabezado;
+    s_.estado.PieReporte = pie;
   }
   panel = Panel::Ninguno;
   generalVisible = true;

@@ -26,19 +26,19 @@ TEST(CambiosSinGuardar, PreguntaYSoloCancelarDetiene) {
   EXPECT_TRUE(PuedeDescartar(s, ui, [] { return std::string(); }));  // nothing modified
   EXPECT_TRUE(ui.mensajes.empty());
   s.generales.PonTexto(Caja::Nombre, "Casa");
-  EXPECT_EQ(TituloVentana(s.proyecto), "Placatec*");
+  EXPECT_EQ(TituloVentana(s), "Placatec*");
   ui.respuestas = {Respuesta::Cancelar, Respuesta::Guardar, Respuesta::NoGuardar};
   EXPECT_FALSE(PuedeDescartar(s, ui, [] { return std::string(); }));
   EXPECT_EQ(ui.UltimoTexto(), "¿Guardar los cambios de Casa?");
   EXPECT_FALSE(PuedeDescartar(s, ui, [] { return std::string(); }));  // no file name given
   EXPECT_TRUE(PuedeDescartar(s, ui, [] { return std::string(); }));
-  EXPECT_TRUE(s.proyecto.Modificado);
+  EXPECT_TRUE(s.estado.Modificado);
 
   const auto ruta = std::filesystem::temp_directory_path() / "placatec-cambios-sin-guardar.Los";
   ui.respuestas = {Respuesta::Guardar};
   EXPECT_TRUE(PuedeDescartar(s, ui, [&] { return ruta.string(); }));
   EXPECT_TRUE(std::filesystem::exists(ruta));
-  EXPECT_EQ(TituloVentana(s.proyecto), "placatec-cambios-sin-guardar.Los - Placatec");
+  EXPECT_EQ(TituloVentana(s), "placatec-cambios-sin-guardar.Los - Placatec");
   std::filesystem::remove(ruta);
 }
 

@@ -31,9 +31,9 @@ void AgregaLosa(Proyecto& p, const DatosLosa& d) {
   p.EspesorLosa[i] = d.espesor;
   p.CargaMuertaVuelo[i] = d.muertaVuelo;
   p.CargaVivaVuelo[i] = d.vivaVuelo;
-  InterlocutorMudo ui;
-  ASSERT_TRUE(ClasificaLosa(p, d.lx, d.ly, d.bordes)) << d.bordes;
-  p.CodigoLosa[i] = p.CodigoBordes;
+  const std::optional<Integer> codigo = ClasificaLosa(d.lx, d.ly, d.bordes);
+  ASSERT_TRUE(codigo) << d.bordes;
+  p.CodigoLosa[i] = *codigo;
 }
 
 void AgregaApoyo(Proyecto& p, const std::string& dir, float a, float b) {
@@ -66,23 +66,23 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   ASSERT_TRUE(CalculaRefuerzo(s, ui));
   const Textos vanos = TextosDe(s.vanos), apoyos = TextosDe(s.apoyosRefuerzo);
   const Textos cantidades = TextosDe(s.medidas.tabla);
-  const float qq = p.Qq1[1];
+  const float qq = s.resultados.losas[1].Qq1;
   // Every refusal leaves the tables and weights of the last good calculation.
   auto Rechaza = [&](const std::string& mensaje) {
     EXPECT_FALSE(CalculaRefuerzo(s, ui));
     EXPECT_EQ(ui.UltimoTexto(), mensaje);
     EXPECT_EQ(ui.mensajes.back().titulo, "ERROR");
-    EXPECT_EQ(p.ErrorCalculo, 1);
-    EXPECT_FALSE(p.CalculoHecho);
+    EXPECT_EQ(s.estado.ErrorCalculo, 1);
+    EXPECT_FALSE(s.estado.CalculoHecho);
     EXPECT_EQ(TextosDe(s.vanos), vanos);
     EXPECT_EQ(TextosDe(s.apoyosRefuerzo), apoyos);
     EXPECT_EQ(TextosDe(s.medidas.tabla), cantidades);
-    EXPECT_EQ(p.Qq1[1], qq);
+    EXPECT_EQ(s.resultados.losas[1].Qq1, qq);
   };
 
   // The second slab's spans no longer match its code.
   p.CodigoLosa[2] = 12;
-  p.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
   ui.estados.clear();
   Rechaza("Error en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
   // The status is cleared after the engine's message: nothing is being calculated.
@@ -101,8 +101,8 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   // A successful calculation clears the flag of the failed one.
   p.EspesorLosa[2] = 0.12f;
   EXPECT_TRUE(CalculaRefuerzo(s, ui));
-  EXPECT_EQ(p.ErrorCalculo, 0);
-  EXPECT_TRUE(p.CalculoHecho);
+  EXPECT_EQ(s.estado.ErrorCalculo, 0);
+  EXPECT_TRUE(s.estado.CalculoHecho);
 }
 
 }  // namespace placatec

@@ -106,7 +106,7 @@ TEST(ComandosArchivo, SalvarYCargarReproducenElProyectoYSusDialogos) {
   InterlocutorGuion ui;
   const std::string ruta = dir / "oficinas.Los";
   ASSERT_TRUE(SalvaArchivo(*a, ruta, ui));
-  EXPECT_EQ(a->proyecto.NombreArchivo, ruta);
+  EXPECT_EQ(a->estado.NombreArchivo, ruta);
   EXPECT_EQ(Bytes(ruta), TextoProyecto(a->proyecto, "Oficina: cuartos de oficinas"));
   EXPECT_FALSE(fs::exists(ruta + "~"));
 
@@ -115,9 +115,9 @@ TEST(ComandosArchivo, SalvarYCargarReproducenElProyectoYSusDialogos) {
   ASSERT_TRUE(CargaArchivo(*b, ruta, ui2));
   EXPECT_TRUE(ui2.mensajes.empty());
   const Proyecto& p = b->proyecto;
-  EXPECT_EQ(p.NombreArchivo, ruta);
-  EXPECT_FALSE(p.Cargando || p.CalculoHecho);
-  EXPECT_EQ(p.TituloReporte, "Oficinas, 2\xC2\xBA piso");
+  EXPECT_EQ(b->estado.NombreArchivo, ruta);
+  EXPECT_FALSE(b->estado.Cargando || b->estado.CalculoHecho);
+  EXPECT_EQ(b->estado.TituloReporte, "Oficinas, 2\xC2\xBA piso");
   EXPECT_EQ(p.CodigoLosa[1], 2);
   EXPECT_EQ(p.NumApoyosReac, 1);
   // The general data as the dialog shows them after its activation.
@@ -166,7 +166,7 @@ TEST(ComandosArchivo, UnaCargaFallidaDejaElProyectoIntacto) {
   const std::string ruta = dir / "bueno.Los";
   ASSERT_TRUE(SalvaArchivo(*s, ruta, ui));
   ASSERT_TRUE(CargaArchivo(*s, ruta, ui));
-  s->proyecto.CalculoHecho = true;
+  s->estado.CalculoHecho = true;
   const std::string antes = Vista(*s);
 
   struct Caso {
@@ -187,9 +187,9 @@ TEST(ComandosArchivo, UnaCargaFallidaDejaElProyectoIntacto) {
     ASSERT_EQ(ui2.mensajes.size(), 1u);
     EXPECT_EQ(ui2.mensajes[0].texto, c.mensaje);
     EXPECT_EQ(ui2.estados.back(), "");
-    EXPECT_FALSE(s->proyecto.Cargando);
-    EXPECT_TRUE(s->proyecto.CalculoHecho);
-    EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+    EXPECT_FALSE(s->estado.Cargando);
+    EXPECT_TRUE(s->estado.CalculoHecho);
+    EXPECT_EQ(s->estado.NombreArchivo, ruta);
     EXPECT_EQ(Vista(*s), antes);
   }
 
@@ -205,7 +205,7 @@ TEST(ComandosArchivo, UnaCargaFallidaDejaElProyectoIntacto) {
   EXPECT_FALSE(CargaArchivo(*s, grande, ui3));
   EXPECT_EQ(ui3.UltimoTexto(), "Archivo Ilegal");
   EXPECT_EQ(Vista(*s), antes);
-  EXPECT_FALSE(s->proyecto.Cargando);
+  EXPECT_FALSE(s->estado.Cargando);
 }
 
 TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
@@ -226,7 +226,7 @@ TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
   EXPECT_EQ(ui.mensajes[0].icono, Icono::Exclamacion);
   EXPECT_EQ(ui.estados.back(), "");
   EXPECT_EQ(Bytes(ruta), "contenido viejo\r\n");
-  EXPECT_EQ(s->proyecto.NombreArchivo, "");
+  EXPECT_EQ(s->estado.NombreArchivo, "");
 
   // The engineer clears the way and answers OK: the save goes on and completes.
   class Despeja : public InterlocutorGuion {
@@ -243,7 +243,7 @@ TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
   EXPECT_TRUE(SalvaArchivo(*s, ruta, ui2));
   EXPECT_EQ(ui2.mensajes.size(), 1u);
   EXPECT_EQ(Bytes(ruta), TextoProyecto(s->proyecto, s->generales.TextoUso()));
-  EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+  EXPECT_EQ(s->estado.NombreArchivo, ruta);
   EXPECT_EQ(fs::status(ruta).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
@@ -255,7 +255,7 @@ TEST(ComandosArchivo, UnaSalvadaFallidaDejaElArchivoViejo) {
   EXPECT_FALSE(SalvaArchivo(*s, "", ui3));
   ASSERT_EQ(ui3.mensajes.size(), 3u);
   for (const Mensaje& m : ui3.mensajes) EXPECT_EQ(m.texto, "Ilegal Nombre de Archivo");
-  EXPECT_EQ(s->proyecto.NombreArchivo, ruta);
+  EXPECT_EQ(s->estado.NombreArchivo, ruta);
 }
 
 }  // namespace placatec

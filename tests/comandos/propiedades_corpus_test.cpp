@@ -63,17 +63,19 @@ TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
     if (!CargaArchivo(s, ruta.string(), ui) || !CalculaRefuerzo(s, ui)) continue;
     ++calculados;
     const Proyecto& p = s.proyecto;
+    const ResultadosCalculo& r = s.resultados;
     for (int i = 1; i <= p.NumLosas; ++i)
       for (int dir = 0; dir < 2; ++dir) {
         const auto& fila = s.vanos.filas.at(static_cast<std::size_t>(2 * (i - 1) + dir));
+        const ResultadosLosa& l = r.losas[i];
         ComparaBarras("losa " + std::to_string(i) + (dir ? " Y" : " X"), fila[4], fila[5],
-                      dir ? p.SeparY[i] : p.SeparX[i], std::fabs(dir ? p.AreaY[i] : p.AreaX[i]), &fila[3]);
+                      dir ? l.SeparY : l.SeparX, std::fabs(dir ? l.AreaY : l.AreaX), &fila[3]);
       }
     for (int j = 1; j <= p.NumApoyos; ++j) {
       const auto& fila = s.apoyosRefuerzo.filas.at(static_cast<std::size_t>(j - 1));
-      if (p.Adicional[j] > 0)
-        ComparaBarras("apoyo " + std::to_string(j), fila[6], fila[7], p.SeparApoyo[j], p.Adicional[j],
-                      nullptr);
+      const ResultadosApoyo& a = r.apoyos[j];
+      if (a.Adicional > 0)
+        ComparaBarras("apoyo " + std::to_string(j), fila[6], fila[7], a.SeparApoyo, a.Adicional, nullptr);
     }
 
     // The same project with "Losa 1" and "Losa 2" of every support exchanged.
@@ -82,23 +84,25 @@ TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
     for (int j = 1; j <= t.proyecto.NumApoyos; ++j)
       std::swap(t.proyecto.ApoyoLosa1[j], t.proyecto.ApoyoLosa2[j]);
     ASSERT_TRUE(CalculaRefuerzo(t, ui));
-    const Proyecto& q = t.proyecto;
+    const ResultadosCalculo& q = t.resultados;
     for (int i = 1; i <= p.NumLosas; ++i) {
       SCOPED_TRACE("losa " + std::to_string(i));
-      EXPECT_EQ(p.MomentoX[i], q.MomentoX[i]);
-      EXPECT_EQ(p.MomentoY[i], q.MomentoY[i]);
-      EXPECT_EQ(p.AreaX[i], q.AreaX[i]);
-      EXPECT_EQ(p.AreaY[i], q.AreaY[i]);
-      EXPECT_EQ(p.SeparX[i], q.SeparX[i]);
-      EXPECT_EQ(p.SeparY[i], q.SeparY[i]);
-      EXPECT_EQ(p.Qq1[i] + p.Qq2[i] + p.Qq3[i], q.Qq1[i] + q.Qq2[i] + q.Qq3[i]);
+      const ResultadosLosa &a = r.losas[i], &b = q.losas[i];
+      EXPECT_EQ(a.MomentoX, b.MomentoX);
+      EXPECT_EQ(a.MomentoY, b.MomentoY);
+      EXPECT_EQ(a.AreaX, b.AreaX);
+      EXPECT_EQ(a.AreaY, b.AreaY);
+      EXPECT_EQ(a.SeparX, b.SeparX);
+      EXPECT_EQ(a.SeparY, b.SeparY);
+      EXPECT_EQ(a.Qq1 + a.Qq2 + a.Qq3, b.Qq1 + b.Qq2 + b.Qq3);
     }
     for (int j = 1; j <= p.NumApoyos; ++j) {
       SCOPED_TRACE("apoyo " + std::to_string(j));
-      EXPECT_EQ(p.MomentoApoyoX[j] + p.MomentoApoyoY[j], q.MomentoApoyoX[j] + q.MomentoApoyoY[j]);
-      EXPECT_EQ(p.AreaApoyoX[j] + p.AreaApoyoY[j], q.AreaApoyoX[j] + q.AreaApoyoY[j]);
-      EXPECT_EQ(p.Dispon[j], q.Dispon[j]);
-      EXPECT_EQ(p.SeparApoyo[j], q.SeparApoyo[j]);
+      const ResultadosApoyo &a = r.apoyos[j], &b = q.apoyos[j];
+      EXPECT_EQ(a.MomentoApoyoX + a.MomentoApoyoY, b.MomentoApoyoX + b.MomentoApoyoY);
+      EXPECT_EQ(a.AreaApoyoX + a.AreaApoyoY, b.AreaApoyoX + b.AreaApoyoY);
+      EXPECT_EQ(a.Dispon, b.Dispon);
+      EXPECT_EQ(a.SeparApoyo, b.SeparApoyo);
     }
     EXPECT_EQ(s.verificaciones.bordes.size(), t.verificaciones.bordes.size());
   }

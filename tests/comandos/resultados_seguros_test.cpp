@@ -127,11 +127,11 @@ TEST(ResultadosSeguros, UnCambioDeDatosRetiraElCalculo) {
       {"nuevo", [&] { NuevosDatos(s); }}};
   for (const auto& [nombre, paso] : pasos) {
     ASSERT_TRUE(CalculaRefuerzo(s, ui)) << nombre << ": " << ui.UltimoTexto();
-    s.proyecto.Modificado = false;
+    s.estado.Modificado = false;
     paso();
-    EXPECT_EQ(s.proyecto.CalculoHecho, nombre == "sin cambios") << nombre;
+    EXPECT_EQ(s.estado.CalculoHecho, nombre == "sin cambios") << nombre;
     // The same hook marks the project modified; a new project starts unmodified.
-    EXPECT_EQ(s.proyecto.Modificado, nombre != "sin cambios" && nombre != "nuevo") << nombre;
+    EXPECT_EQ(s.estado.Modificado, nombre != "sin cambios" && nombre != "nuevo") << nombre;
   }
 
   ASSERT_TRUE(CargaArchivo(s, (kCorpus / "reacciones_continuas.Los").string(), ui));

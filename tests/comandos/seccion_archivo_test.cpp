@@ -44,7 +44,7 @@ TEST(SeccionArchivo, LoQueElIngenieroAgregaSeGuardaYVuelveIgual) {
   // Two beams under single slabs in the reactions window, one described.
   TablaReacciones& reac = s->reacciones;
   reac.Abre(ui);
-  s->proyecto.Modificado = false;
+  s->estado.Modificado = false;
   ASSERT_TRUE(reac.AgregaFilaNueva(ui) && reac.AgregaFilaNueva(ui));
   reac.EditaCelda(2, ColReac::Losa1, "1", ui);
   reac.EditaCelda(2, ColReac::Descripcion, "Viga de borde", ui);
@@ -52,19 +52,19 @@ TEST(SeccionArchivo, LoQueElIngenieroAgregaSeGuardaYVuelveIgual) {
   reac.BotonDir(3);
   reac.OK(ui);
   ASSERT_FALSE(reac.abierta) << ui.UltimoTexto();
-  EXPECT_TRUE(s->proyecto.Modificado) << "cerrar sin guardar debe preguntar";
+  EXPECT_TRUE(s->estado.Modificado) << "cerrar sin guardar debe preguntar";
 
   // Loaded by a program that never saw them, with an item of a later version after
   // them: the same table and description, the same file. The waste allowance stays
   // the quantities window's own, whatever a file says.
   const std::string texto = Guardado(*s) + "Desperdicio=3\r\n";
   auto otra = std::make_unique<Sesion>();
-  otra->proyecto.Desperdicio = 12.5f;
+  otra->medidas.Desperdicio = 12.5f;
   ASSERT_TRUE(CargaBytes(*otra, texto, "otra.Los", ui)) << ui.UltimoTexto();
   EXPECT_EQ(Reacciones(*otra), Reacciones(*s));
   EXPECT_EQ(otra->apoyos.filas.at(1)[ColApoyo::Descripcion], s->proyecto.ApoyoDescripcion[2]);
   EXPECT_EQ(Guardado(*otra), texto);
-  EXPECT_EQ(otra->proyecto.Desperdicio, 12.5f);
+  EXPECT_EQ(otra->medidas.Desperdicio, 12.5f);
   // Up to the section the file holds what the old format holds, line for line.
   auto viejo = std::make_unique<Proyecto>(s->proyecto);
   viejo->NumApoyosReac = viejo->NumApoyos;

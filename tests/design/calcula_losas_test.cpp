@@ -36,12 +36,12 @@ void AgregaApoyo(Proyecto& p, float a, float b, const std::string& dir = "X") {
   p.ApoyoLosa2[j] = b;
 }
 
-// Runs the calculation and returns its message ("" when none).
-std::string Calcula(Proyecto& p) {
-  p.ErrorCalculo = 0;
-  const Resultado<void> r = CalculaLosas(p);
-  EXPECT_EQ(p.ErrorCalculo, r ? 0 : 1);
-  return r.Mensaje();
+// Runs the calculation into r and returns its message ("" when none); the results
+// alone give the same message.
+std::string Calcula(const Proyecto& p, ResultadosCalculo& r) {
+  const std::string mensaje = CalculaLosas(p, r).Mensaje();
+  EXPECT_EQ(CalculaLosas(p).Mensaje(), mensaje);
+  return mensaje;
 }
 
 const std::string kCorrija = "\r\n\r\nCORRIJA LOS DATOS";
@@ -50,17 +50,18 @@ const std::string kCorrija = "\r\n\r\nCORRIJA LOS DATOS";
 
 TEST(CalculaLosas, LosaQueNoCorrespondeASuCaso) {
   Proyecto p = Losas(5);
-  for (int i = 1; i <= 5; ++i) p.MomentoX[i] = p.AreaX[i] = 77.0f;  // an earlier run
-  p.MomentoApoyoX[1] = 77.0f;
+  ResultadosCalculo r;
+  for (int i = 1; i <= 5; ++i) r.losas[i].MomentoX = r.losas[i].AreaX = 77.0f;  // an earlier run
+  r.apoyos[1].MomentoApoyoX = 77.0f;
   AgregaApoyo(p, 1, 2);
   p.CodigoLosa[3] = 12;  // one-way code on a 4 x 5 slab
-  EXPECT_EQ(Calcula(p), "Error en la Losa No.  3" + kCorrija);
+  EXPECT_EQ(Calcula(p, r), "Error en la Losa No.  3" + kCorrija);
   EXPECT_EQ(TextoErrorCalculo(kCausaLosa, 12), "Error en la Losa No.  12" + kCorrija);
-  EXPECT_NE(p.MomentoX[2], 77.0f);  // slabs before the failing one were computed
-  EXPECT_EQ(p.CargaUltima[3], 1.03999996f);
-  for (int i : {3, 4, 5}) EXPECT_EQ(p.MomentoX[i], 77.0f) << i;
-  EXPECT_EQ(p.MomentoApoyoX[1], 77.0f);  // no support moment
-  EXPECT_EQ(p.AreaX[1], 77.0f);          // no design
+  EXPECT_NE(r.losas[2].MomentoX, 77.0f);  // slabs before the failing one were computed
+  EXPECT_EQ(r.losas[3].CargaUltima, 1.03999996f);
+  for (int i : {3, 4, 5}) EXPECT_EQ(r.losas[i].MomentoX, 77.0f) << i;
+  EXPECT_EQ(r.apoyos[1].MomentoApoyoX, 77.0f);  // no support moment
+  EXPECT_EQ(r.losas[1].AreaX, 77.0f);           // no design
 }
 
 // The refusals that no project file reaches (tests/corpus/calculo holds those it does).
@@ -70,13 +71,14 @@ TEST(CalculaLosas, DatosQueLasFormulasNoAdmiten) {
   bool nadaCalculado = false;
   auto Con = [&](int losas, const std::function<void(Proyecto&)>& cambia) {
     Proyecto p = Losas(losas);
-    p.MomentoX[1] = p.AreaX[3] = 77.0f;
+    ResultadosCalculo r;
+    r.losas[1].MomentoX = r.losas[3].AreaX = 77.0f;
     cambia(p);
-    const std::string m = Calcula(p);
+    const std::string m = Calcula(p, r);
     if (losas >= 3) {
-      EXPECT_EQ(p.AreaX[3], 77.0f) << m;
+      EXPECT_EQ(r.losas[3].AreaX, 77.0f) << m;
     }
-    nadaCalculado = p.MomentoX[1] == 77.0f;
+    nadaCalculado = r.losas[1].MomentoX == 77.0f;
     return m;
   };
   // Spans that are zero, negative, not a number or beyond what a storey can have.

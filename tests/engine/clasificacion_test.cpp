@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "InterlocutorGuion.h"
-
 namespace placatec {
 
 namespace {
@@ -12,15 +10,11 @@ struct Resultado {
   bool aceptada;
   Integer codigo;
   std::string bordesActual;
-  std::size_t mensajes;
 };
 
 Resultado Clasifica(float lx, float ly, const std::string& bordes) {
-  Proyecto p;
-  p.CodigoBordes = -1;
-  InterlocutorGuion ui;
-  bool ok = ClasificaLosa(p, lx, ly, bordes);
-  return {ok, p.CodigoBordes, p.BordesActual, ui.mensajes.size()};
+  const std::optional<Integer> codigo = ClasificaLosa(lx, ly, bordes);
+  return {codigo.has_value(), codigo.value_or(-1), BordesDelCaso(lx, ly, bordes)};
 }
 
 }  // namespace
@@ -43,11 +37,10 @@ TEST(Clasificacion, LosasEnUnaDireccionUsanElParQueLasSoporta) {
     EXPECT_EQ(r.bordesActual, c.par) << c.bordes;
     EXPECT_EQ(r.codigo, c.codigo) << c.bordes;
   }
-  // A pair of A and N is rejected without a message, leaving the code alone.
+  // A pair of A and N has no case.
   auto r = Clasifica(3, 9, "NAEE");
   EXPECT_FALSE(r.aceptada);
-  EXPECT_EQ(r.codigo, -1);
-  EXPECT_EQ(r.mensajes, 0u);
+  EXPECT_EQ(r.bordesActual, "NA");
 }
 
 TEST(Clasificacion, LosasEnDosDireccionesUsanLosCuatroBordes) {
@@ -63,14 +56,8 @@ TEST(Clasificacion, LosasEnDosDireccionesUsanLosCuatroBordes) {
 }
 
 TEST(Clasificacion, CombinacionesSinCasoSeRechazan) {
-  for (const char* bordes : {"NNAA", "ANAN", "eeee", "AAA", "AAAAA", "AA A", ""}) {
-    Proyecto p;
-    p.CodigoBordes = 7;
-    InterlocutorGuion ui;
-    EXPECT_FALSE(ClasificaLosa(p, 5, 5, bordes)) << bordes;
-    EXPECT_EQ(p.ErrorBordes, 1);
-    EXPECT_EQ(p.CodigoBordes, 7);
-  }
+  for (const char* bordes : {"NNAA", "ANAN", "eeee", "AAA", "AAAAA", "AA A", ""})
+    EXPECT_FALSE(ClasificaLosa(5, 5, bordes).has_value()) << bordes;
 }
 
 }  // namespace placatec

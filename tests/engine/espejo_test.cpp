@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "engine/CalculaMomentos.h"
@@ -31,10 +32,13 @@ Momentos Calcula(float lx, float ly, const std::string& bordes) {
   p.CargaMuertaVuelo[1] = 0.2f;
   p.CargaVivaVuelo[1] = 0.1f;
   p.EspesorLosa[1] = 0.15f;
-  if (!ClasificaLosa(p, lx, ly, bordes)) return {};
-  p.CodigoLosa[1] = p.CodigoBordes;
-  EXPECT_TRUE(CalculaMomentos(p)) << bordes;
-  return {p.CodigoLosa[1], p.MomentoX[1], p.MomentoY[1], p.MomentoNegX[1], p.MomentoNegY[1]};
+  const std::optional<Integer> codigo = ClasificaLosa(lx, ly, bordes);
+  if (!codigo) return {};
+  p.CodigoLosa[1] = *codigo;
+  ResultadosCalculo r;
+  EXPECT_TRUE(CalculaMomentos(p, r)) << bordes;
+  const ResultadosLosa& l = r.losas[1];
+  return {p.CodigoLosa[1], l.MomentoX, l.MomentoY, l.MomentoNegX, l.MomentoNegY};
 }
 
 // The code of the same case with X and Y exchanged.

@@ -123,7 +123,7 @@ TEST(DatosGenerales, FiltroDeTeclasDeLasCajasNumericas) {
   // The title takes any key, the two strength lists digits only.
   d.Teclea(Caja::Nombre, "Losa N\xC2\xBA 1");
   EXPECT_EQ(d.p.Titulo, "Losa N\xC2\xBA 1");
-  EXPECT_EQ(d.p.TituloReporte, "Losa N\xC2\xBA 1");
+  EXPECT_EQ(d.s->estado.TituloReporte, "Losa N\xC2\xBA 1");
   EXPECT_FALSE(d.g.AceptaTecla(Caja::Combo1, U'x', "", d.ui));
   EXPECT_EQ(d.ui.beeps, 6);
 }

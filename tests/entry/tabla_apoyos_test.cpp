@@ -16,7 +16,8 @@ Fila Apoyo(std::string dir, std::string losa1, std::string losa2, std::string de
 
 struct Mesa {
   Proyecto p;
-  TablaApoyos t{p};
+  EstadoSesion e;
+  TablaApoyos t{p, e};
   InterlocutorGuion ui;
   void Agrega(std::initializer_list<Fila> filas) {
     for (const Fila& f : filas) t.AgregaFila(f);

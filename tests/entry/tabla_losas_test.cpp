@@ -28,7 +28,8 @@ Fila Losa(std::string lx, std::string ly, std::string bordes, std::string muerta
 
 struct Mesa {
   Proyecto p;
-  TablaLosas t{p};
+  EstadoSesion e;
+  TablaLosas t{p, e};
   InterlocutorGuion ui;
   void Agrega(std::initializer_list<Fila> filas) {
     for (const Fila& f : filas) t.AgregaFila(f);
@@ -120,8 +121,8 @@ TEST(TablaLosas, CeldaDeCargaViva) {
     Mesa m;
     m.p.CargaViva = 0.25f;
     m.p.CargaMuerta = 0.5f;
-    m.p.CargaVivaDefecto = 0.3f;
-    m.p.CargaMuertaDefecto = 0.45f;
+    m.e.CargaVivaDefecto = 0.3f;
+    m.e.CargaMuertaDefecto = 0.45f;
     if (c[0] == "nueva") {
       ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
     } else {

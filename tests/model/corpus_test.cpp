@@ -96,7 +96,7 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
       mensajes.erase(m);
     }
     EXPECT_EQ(Estado(*s), antes);
-    EXPECT_FALSE(s->proyecto.Cargando);
+    EXPECT_FALSE(s->estado.Cargando);
   }
   for (const auto& [nombre, mensaje] : mensajes)
     ADD_FAILURE() << nombre << " no esta en tests/corpus/rechazo";

@@ -37,7 +37,6 @@ TEST(Defectos, CompletaPrimeraLosaCadaPruebaPorSeparado) {
   EXPECT_EQ(p->CargaMuertaVuelo[1], 0.0f);
   EXPECT_EQ(p->CargaVivaVuelo[1], 0.3f);
   EXPECT_EQ(p->EspesorLosa[1], -0.15f);
-  EXPECT_EQ(p->LosaActual, 1);
   EXPECT_EQ(p->Lx[2], 0.0f);
 
   // Set values stay: a positive cantilever load, an edge string, a general load.
@@ -58,11 +57,12 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
   auto s = std::make_unique<Sesion>();
   Proyecto& p = s->proyecto;
   p.Titulo = "Viejo";
-  p.NombreArchivo = "/tmp/viejo.Los";
-  p.CalculoHecho = true;
+  s->estado.NombreArchivo = "/tmp/viejo.Los";
+  s->estado.CalculoHecho = true;
   p.NumLosas = 5;
   for (int i = 1; i <= 6; ++i) {
-    p.Lx[i] = p.CargaUltima[i] = p.CargaMuertaVano[i] = p.CargaVivaVuelo[i] = p.EspesorLosa[i] = 4.0f;
+    p.Lx[i] = s->resultados.losas[i].CargaUltima = p.CargaMuertaVano[i] = p.CargaVivaVuelo[i] =
+        p.EspesorLosa[i] = 4.0f;
     p.Bordes[i] = "EEEE";
     p.CodigoLosa[i] = 9;
   }
@@ -80,14 +80,15 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
   NuevosDatos(*s);
 
   EXPECT_EQ(p.Titulo, "");
-  EXPECT_EQ(p.TituloReporte, "");
+  EXPECT_EQ(s->estado.TituloReporte, "");
   EXPECT_EQ(p.NumLosas, 0);
   EXPECT_EQ(p.NumApoyos, 0);
   for (int i = 1; i <= 5; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(p.Bordes[i], "AAAA");
     EXPECT_EQ(p.CodigoLosa[i], 0);
-    for (Single v : {p.Lx[i], p.CargaUltima[i], p.CargaMuertaVano[i], p.CargaVivaVuelo[i], p.EspesorLosa[i]})
+    for (Single v : {p.Lx[i], s->resultados.losas[i].CargaUltima, p.CargaMuertaVano[i], p.CargaVivaVuelo[i],
+                     p.EspesorLosa[i]})
       EXPECT_EQ(v, 0.0f);
   }
   EXPECT_EQ(p.Lx[6], 4.0f) << "solo las losas que estaban en uso";
@@ -97,8 +98,8 @@ TEST(Defectos, NuevosDatosVaciaElProyectoYLosDialogos) {
     EXPECT_EQ(p.ApoyoLosa2[j], 0.0f);
     EXPECT_EQ(p.ApoyoDescripcion[j], "Viga");
   }
-  EXPECT_FALSE(p.CalculoHecho);  // the old project's results are withdrawn
-  EXPECT_EQ(p.NombreArchivo, "/tmp/viejo.Los");
+  EXPECT_FALSE(s->estado.CalculoHecho);  // the old project's results are withdrawn
+  EXPECT_EQ(s->estado.NombreArchivo, "/tmp/viejo.Los");
   // The general data boxes are those of a new roof.
   EXPECT_EQ(s->generales.TextoUso(), "Techo plano");
   EXPECT_EQ(p.Fc, 180);

@@ -30,13 +30,13 @@ TEST(Cantidades, RelacionSinVolumen) {
   Sesion s;
   Losas(s, 1);
   s.proyecto.EspesorLosa[1] = 0;
-  s.proyecto.Qq1[1] = 1.0f;
-  MuestraCantidades(s.proyecto, s.medidas);
+  s.resultados.losas[1].Qq1 = 1.0f;
+  MuestraCantidades(s.proyecto, s.resultados, s.medidas);
   EXPECT_EQ(s.medidas.tabla.Texto(0, 6), "0.00");
   EXPECT_EQ(s.medidas.totales[5], "0.00");
   // No slab at all: an empty table and zero totals.
   Sesion vacia;
-  MuestraCantidades(vacia.proyecto, vacia.medidas);
+  MuestraCantidades(vacia.proyecto, vacia.resultados, vacia.medidas);
   EXPECT_EQ(vacia.medidas.tabla.NumFilas(), 0u);
   EXPECT_EQ(vacia.medidas.totales,
             (std::array<std::string, 6>{"0.00", "0.00", "0.00", "0.00", "0.00", "0.00"}));
@@ -50,19 +50,19 @@ TEST(Cantidades, CajaDeDesperdicio) {
   EXPECT_EQ(ui.beeps, 6);
 
   // "99" still takes keys; above 99 every key is refused, backspace included.
-  CambiaDesperdicio(s.proyecto, s.medidas, "99");
+  CambiaDesperdicio(s.medidas, "99");
   EXPECT_TRUE(TeclaDesperdicio(s.medidas, '5', ui));
-  CambiaDesperdicio(s.proyecto, s.medidas, "100");
-  EXPECT_EQ(s.proyecto.Desperdicio, 100.0f);
+  CambiaDesperdicio(s.medidas, "100");
+  EXPECT_EQ(s.medidas.Desperdicio, 100.0f);
   EXPECT_FALSE(TeclaDesperdicio(s.medidas, '5', ui));
   EXPECT_FALSE(TeclaDesperdicio(s.medidas, '\b', ui));
   EXPECT_EQ(ui.beeps, 8);
 
   // Every change of the text sets the waste to the text's value.
   for (auto [texto, valor] : {std::pair{"12.5", 12.5f}, {"", 0.0f}, {".", 0.0f}, {"8.", 8.0f}}) {
-    CambiaDesperdicio(s.proyecto, s.medidas, texto);
+    CambiaDesperdicio(s.medidas, texto);
     EXPECT_EQ(s.medidas.textoDesperdicio, texto);
-    EXPECT_EQ(s.proyecto.Desperdicio, valor) << texto;
+    EXPECT_EQ(s.medidas.Desperdicio, valor) << texto;
   }
 }
 
@@ -71,23 +71,23 @@ TEST(Cantidades, CajaDeDesperdicio) {
 TEST(Cantidades, LaCajaMuestraElDesperdicioVigente) {
   Sesion s;
   Losas(s, 1);
-  s.proyecto.Qq1[1] = 1.0f;
-  CambiaDesperdicio(s.proyecto, s.medidas, "10");
-  MuestraCantidades(s.proyecto, s.medidas);
+  s.resultados.losas[1].Qq1 = 1.0f;
+  CambiaDesperdicio(s.medidas, "10");
+  MuestraCantidades(s.proyecto, s.resultados, s.medidas);
   EXPECT_EQ(s.medidas.textoDesperdicio, "10");
   EXPECT_EQ(s.medidas.tabla.Texto(0, 2), "1.10");
 
   NuevosDatos(s);
   Losas(s, 1);
-  s.proyecto.Qq1[1] = 1.0f;
-  MuestraCantidades(s.proyecto, s.medidas);
+  s.resultados.losas[1].Qq1 = 1.0f;
+  MuestraCantidades(s.proyecto, s.resultados, s.medidas);
   EXPECT_EQ(s.medidas.textoDesperdicio, "7");
   EXPECT_EQ(s.medidas.tabla.Texto(0, 2), "1.07");
 
   // A text that holds the waste in force is kept as typed.
   for (const char* t : {"12.5", "8.", "", "x"}) {
-    CambiaDesperdicio(s.proyecto, s.medidas, t);
-    MuestraCantidades(s.proyecto, s.medidas);
+    CambiaDesperdicio(s.medidas, t);
+    MuestraCantidades(s.proyecto, s.resultados, s.medidas);
     EXPECT_EQ(s.medidas.textoDesperdicio, t);
   }
 }

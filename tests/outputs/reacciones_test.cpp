@@ -37,7 +37,8 @@ void PonApoyo(Proyecto& p, int j, const std::string& dir, float losa1, float los
 // 4 a cantilever 1.5 x 4; one continuous support between slabs 1 and 2.
 struct Mesa {
   Proyecto p;
-  TablaReacciones t{p};
+  EstadoSesion e;
+  TablaReacciones t{p, e};
   InterlocutorGuion ui;
   Mesa() {
     PonLosa(p, 1, 4, 4, 1, 0.5f, 0.25f);

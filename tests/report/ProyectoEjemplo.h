@@ -16,11 +16,11 @@ inline Celda N(double v, const char* formato = "0.00") { return {Formato(v, form
 inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
   Proyecto& p = s.proyecto;
   p.Titulo = "Edificio K1";
-  p.TituloReporte = "Edificio K1";
+  s.estado.TituloReporte = "Edificio K1";
   p.NumLosas = static_cast<Integer>(losas);
   p.NumApoyos = static_cast<Integer>(apoyos);
   p.NumApoyosReac = static_cast<Integer>(apoyos);
-  p.CalculoHecho = calculado;
+  s.estado.CalculoHecho = calculado;
   const char* bordes[4] = {"AAAA", "AEAE", "AANA", "EEEE"};
   s.vanos.Vacia();
   s.medidas.tabla.Vacia();
@@ -33,14 +33,15 @@ inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
     p.CargaVivaVano[i] = 0.2f;
     p.CargaMuertaVuelo[i] = 0.15f;
     p.CargaVivaVuelo[i] = 0.1f;
-    p.AreaX[i] = ASingle(2.5 + i % 5);
-    p.AreaY[i] = ASingle(-(1.5 + i % 3));
-    p.SeparX[i] = 0.25f;
-    p.SeparY[i] = 0.3f;
-    s.vanos.filas.push_back({C(std::to_string(i)), C("X"), N(1.0 + i * 0.01), N(std::fabs(p.AreaX[i])),
+    ResultadosLosa& l = s.resultados.losas[static_cast<std::size_t>(i)];
+    l.AreaX = ASingle(2.5 + i % 5);
+    l.AreaY = ASingle(-(1.5 + i % 3));
+    l.SeparX = 0.25f;
+    l.SeparY = 0.3f;
+    s.vanos.filas.push_back({C(std::to_string(i)), C("X"), N(1.0 + i * 0.01), N(std::fabs(l.AreaX)),
                              C("\xC3\xB8 3/8\""), N(0.25), C("Simple")});
-    s.vanos.filas.push_back({C(""), C("Y"), N(-0.5 - i * 0.01), N(std::fabs(p.AreaY[i])), C("\xC3\xB8 3/8\""),
-                             N(0.3), C("Doble")});
+    s.vanos.filas.push_back(
+        {C(""), C("Y"), N(-0.5 - i * 0.01), N(std::fabs(l.AreaY)), C("\xC3\xB8 3/8\""), N(0.3), C("Doble")});
     s.medidas.tabla.filas.push_back(
         {C(std::to_string(i)), N(p.Lx[i] * p.Ly[i] * 0.12), N(1.07), N(0.5), N(0), N(1.57), N(1.23)});
   }

@@ -95,12 +95,12 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
 
 TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   ejemplo::Llena(s, 2, 1);
-  Proyecto& p = s.proyecto;
-  p.AreaX[1] = 7.1f;
-  p.AreaY[1] = 15.875f;
-  p.AreaX[2] = -5.0f;
-  p.SeparX[2] = 0.25f;
-  p.AreaY[2] = std::nextafter(7.1f, 0.0f);
+  auto& r = s.resultados.losas;
+  r[1].AreaX = 7.1f;
+  r[1].AreaY = 15.875f;
+  r[2].AreaX = -5.0f;
+  r[2].SeparX = 0.25f;
+  r[2].AreaY = std::nextafter(7.1f, 0.0f);
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
   EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)",
@@ -146,15 +146,15 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
 
   // Without a calculation (and none run by the report) the result sections are not printed.
-  s.proyecto.CalculoHecho = false;
+  s.estado.CalculoHecho = false;
   opciones.marcadas = {true, true, true, true};
   d = Compone();
   EXPECT_EQ(TrasSubTitulo(d, "Refuerzo en vanos"), nullptr);
   EXPECT_EQ(TrasSubTitulo(d, "Calculo metrico"), nullptr);
   EXPECT_NE(TrasSubTitulo(d, "Reacciones de apoyo"), nullptr);
   EXPECT_EQ(cuenta.cantidades + cuenta.reacciones, 2);
-  EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s.proyecto));
-  EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s.proyecto));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s));
+  EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s));
 }
 
 // The program's own recomputations: the reactions and quantities printed are those of
@@ -167,7 +167,7 @@ TEST(ReporteDelPrograma, RecalculaReaccionesYCantidades) {
   p.Lx[2] = p.Ly[2] = 4.0f;
   p.CargaMuertaVano[1] = p.CargaMuertaVano[2] = 0.5f;
   p.CodigoLosa[1] = p.CodigoLosa[2] = 1;
-  p.Desperdicio = 7.0f;
+  s.medidas.Desperdicio = 7.0f;
   s.reacciones.filas.clear();
   s.medidas.tabla.Vacia();
   Documento d = Reporte().Inicia(s, OpcionesReporte{});

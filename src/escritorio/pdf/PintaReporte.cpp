@@ -163,14 +163,13 @@ bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const Co
     error = "No se puede escribir el PDF sin el entorno grafico de Qt.";
     return false;
   }
-  const Proyecto& p = s.proyecto;
   OpcionesReporte o;
-  o.encabezado = EncabezadoReporte(p);
-  o.pie = PieReporte(p);
+  o.encabezado = EncabezadoReporte(s);
+  o.pie = PieReporte(s);
   const Documento d = Reporte().Inicia(s, o);
   const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
   QString e;
-  if (!EscribePdf(m, c, QString::fromStdString(ruta), e, 0, 0, QString::fromStdString(p.Titulo))) {
+  if (!EscribePdf(m, c, QString::fromStdString(ruta), e, 0, 0, QString::fromStdString(s.proyecto.Titulo))) {
     error = e.toStdString();
     return false;
   }

@@ -104,7 +104,7 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   pideArchivo = [this](DialogoArchivo d) {
     const QString filtro = QStringLiteral("Archivos de losas (*.Los)");
     // The dialog starts at the current project, else in the last folder used.
-    QString inicio = Q(sesion_.proyecto.NombreArchivo);
+    QString inicio = Q(sesion_.estado.NombreArchivo);
     if (inicio.isEmpty() && recuerdos_) inicio = recuerdos_->UltimaCarpeta();
     QString elegido;
     if (d == DialogoArchivo::Abrir) {
@@ -409,11 +409,11 @@ void PlacatForm::AlAbrirCalculo() {
   const bool hay = HayLosas(sesion_.proyecto);
   Accion("CalculoItem")->setEnabled(hay);
   // The views show the last calculation only while it describes the data.
-  Accion("ResultadosItem")->setEnabled(sesion_.proyecto.CalculoHecho);
-  Accion("MedidasItem")->setEnabled(sesion_.proyecto.CalculoHecho);
+  Accion("ResultadosItem")->setEnabled(sesion_.estado.CalculoHecho);
+  Accion("MedidasItem")->setEnabled(sesion_.estado.CalculoHecho);
   Accion("ReacItem")->setEnabled(hay);
   // The checks read the last calculation: a load or a new project clears it.
-  Accion("VerificacionesItem")->setEnabled(sesion_.proyecto.CalculoHecho);
+  Accion("VerificacionesItem")->setEnabled(sesion_.estado.CalculoHecho);
 }
 
 // ---------------------------------------------------------------- commands
@@ -433,7 +433,7 @@ bool PlacatForm::PuedeDescartarCambios() {
 }
 
 void PlacatForm::ActualizaTitulo() {
-  setWindowTitle(QString::fromStdString(TituloVentana(sesion_.proyecto)));
+  setWindowTitle(QString::fromStdString(TituloVentana(sesion_)));
   // The shortcuts reach the items without their menu being opened: they follow the
   // data as the menus do when opened.
   AlAbrirArchivos();
@@ -442,15 +442,15 @@ void PlacatForm::ActualizaTitulo() {
 
 void PlacatForm::NuevoItem() {
   // With unsaved changes the question about them is the confirmation.
-  if (sesion_.proyecto.Modificado) {
+  if (sesion_.estado.Modificado) {
     if (!PuedeDescartarCambios()) return ActualizaTitulo();
   } else if (Pregunta({"Seguro que quiere comenzar un nuevo set de datos?", "", Icono::Pregunta,
                        Botones::SiNo}) != Respuesta::Si) {
     return;
   }
   NuevosDatos(sesion_);
-  sesion_.proyecto.NombreArchivo.clear();  // the new project is not the file
-  sesion_.enDisco.clear();
+  sesion_.estado.NombreArchivo.clear();  // the new project is not the file
+  sesion_.estado.EnDisco.clear();
   ActualizaTitulo();
   for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
     Accion(item)->setEnabled(false);
@@ -495,8 +495,8 @@ void PlacatForm::SalvaItem() {
 
 void PlacatForm::GuardaItem() {
   // A project with a file is saved there without asking where.
-  if (sesion_.proyecto.NombreArchivo.empty()) return SalvaItem();
-  Salva(Q(sesion_.proyecto.NombreArchivo));
+  if (sesion_.estado.NombreArchivo.empty()) return SalvaItem();
+  Salva(Q(sesion_.estado.NombreArchivo));
 }
 
 void PlacatForm::Salva(const QString& archivo) {
@@ -575,19 +575,19 @@ void PlacatForm::ReacItem() {
 }
 
 void PlacatForm::ResultadosItem() {
-  if (!muestraResultados || !sesion_.proyecto.CalculoHecho) return;
+  if (!muestraResultados || !sesion_.estado.CalculoHecho) return;
   setEnabled(false);
   muestraResultados();
 }
 
 void PlacatForm::MedidasItem() {
-  if (!muestraMedidas || !sesion_.proyecto.CalculoHecho) return;
+  if (!muestraMedidas || !sesion_.estado.CalculoHecho) return;
   setEnabled(false);
   muestraMedidas();
 }
 
 void PlacatForm::VerificacionesItem() {
-  if (!muestraVerificaciones || !sesion_.proyecto.CalculoHecho) return;
+  if (!muestraVerificaciones || !sesion_.estado.CalculoHecho) return;
   setEnabled(false);
   muestraVerificaciones();
 }

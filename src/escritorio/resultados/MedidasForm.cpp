@@ -93,9 +93,8 @@ MedidasForm::MedidasForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   Desperd1->setMaximumWidth(fm.horizontalAdvance(QStringLiteral("00000000")));
   Desperd1->setAlignment(Qt::AlignRight);
   Desperd1->installEventFilter(this);
-  connect(Desperd1, &QLineEdit::textChanged, this, [this](const QString& t) {
-    CambiaDesperdicio(sesion_.proyecto, sesion_.medidas, t.toStdString());
-  });
+  connect(Desperd1, &QLineEdit::textChanged, this,
+          [this](const QString& t) { CambiaDesperdicio(sesion_.medidas, t.toStdString()); });
   auto* etiquetaRefuerzo = new QLabel(Q(kEtiquetaRefuerzo), this);
 
   Command1 = new QPushButton(QStringLiteral("&Recalcula"), this);
@@ -165,7 +164,7 @@ void MedidasForm::Llena() {
 }
 
 void MedidasForm::Abre() {
-  MuestraCantidades(sesion_.proyecto, sesion_.medidas);
+  MuestraCantidades(sesion_.proyecto, sesion_.resultados, sesion_.medidas);
   Llena();
   show();
   raise();
@@ -173,7 +172,7 @@ void MedidasForm::Abre() {
 }
 
 void MedidasForm::Command1_Click() {
-  MuestraCantidades(sesion_.proyecto, sesion_.medidas);
+  MuestraCantidades(sesion_.proyecto, sesion_.resultados, sesion_.medidas);
   Llena();
 }
 

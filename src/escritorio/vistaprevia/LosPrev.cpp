@@ -637,7 +637,7 @@ bool SobreElProyecto(QWidget* w, const QString& ruta, const std::string& proyect
 }  // namespace
 
 bool LosPrev::EscribePdfEn(const QString& ruta) {
-  if (SobreElProyecto(this, ruta, s_.proyecto.NombreArchivo)) return false;
+  if (SobreElProyecto(this, ruta, s_.estado.NombreArchivo)) return false;
   QString error;
   const ControlImpresion& c = modelo_->Control();
   if (!EscribePdf(c.maqueta, c.pagina, ruta, error, 0, 0, Q(s_.proyecto.Titulo))) {
@@ -661,7 +661,7 @@ QString PideArchivoPdf(QWidget* w, const std::string& proyecto) {
 }  // namespace
 
 void LosPrev::ExportaPdf() {
-  const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
+  const QString ruta = PideArchivoPdf(this, s_.estado.NombreArchivo);
   if (!ruta.isEmpty()) EscribePdfEn(ruta);
 }
 
@@ -673,8 +673,8 @@ void LosPrev::Imprime() {
   QString error;
   bool hecho;
   if (c.impresora == kImpresoraPdf) {
-    const QString ruta = PideArchivoPdf(this, s_.proyecto.NombreArchivo);
-    if (ruta.isEmpty() || SobreElProyecto(this, ruta, s_.proyecto.NombreArchivo)) return;
+    const QString ruta = PideArchivoPdf(this, s_.estado.NombreArchivo);
+    if (ruta.isEmpty() || SobreElProyecto(this, ruta, s_.estado.NombreArchivo)) return;
     hecho = EscribePdf(c.maqueta, c.pagina, ruta, error, rango->first, rango->second, Q(s_.proyecto.Titulo));
   } else {
     QPrinter impresora(QPrinter::HighResolution);

@@ -193,13 +193,13 @@ class DatosConectadosTest : public QObject {
     for (const char* item : {"GeneralItem", "LosasItem", "ApoyosItem"}) {
       QVERIFY(e->Abre(item));
       Pulsa(Qt::Key_Escape);
-      QVERIFY2(!P().Modificado, item);
+      QVERIFY2(!e->sesion.estado.Modificado, item);
     }
     e->guion.respuestas = {Respuesta::Si};
     e->placat.Accion("NuevoItem")->trigger();
     Clic(e->placat.Datosgen()->OKButtom());
     e->guion.mensajes.clear();
-    QVERIFY(!P().Modificado);
+    QVERIFY(!e->sesion.estado.Modificado);
     QCOMPARE(e->placat.windowTitle(), QString("Placatec"));
 
     QVERIFY(e->Abre("LosasItem"));

@@ -125,7 +125,7 @@ class TecladoTest : public QObject {
     e->EscribeCaja(Caja::Cargav, "0,3");
     const float muerta = P().CargaMuerta;
     e->placat.Datosgen()->close();
-    QCOMPARE(P().CargaMuertaDefecto, muerta);  // the close button stores the row defaults
+    QCOMPARE(e->sesion.estado.CargaMuertaDefecto, muerta);  // the close button stores the row defaults
     QVERIFY(e->Abre("GeneralItem"));
     Pulsa(Qt::Key_Escape);
     QVERIFY(e->placat.isEnabled());

@@ -43,7 +43,7 @@ class PdfTest : public QObject {
     ejemplo::Llena(s, 20, 19);
     // The report calculates first: slabs supported on four edges, so that it can.
     for (int i = 1; i <= 20; ++i) s.proyecto.CodigoLosa[i] = 9;
-    s.proyecto.TituloReporte.clear();
+    s.estado.TituloReporte.clear();
     const QString ruta = dir_.filePath("reporte.pdf");
     std::string error;
     QVERIFY2(ExportaPdf(s, ruta.toStdString(), error), error.c_str());

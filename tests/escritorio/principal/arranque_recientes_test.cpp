@@ -40,7 +40,7 @@ class ArranqueRecientesTest : public QObject {
     QVERIFY(CargaArchivo(solo, Ejemplo("entrepiso.Los").toStdString(), e.guion));
     QVERIFY(e.guion.mensajes.empty());
     QCOMPARE(e.sesion.proyecto.NumLosas, solo.proyecto.NumLosas);
-    QCOMPARE(e.sesion.proyecto.NombreArchivo, solo.proyecto.NombreArchivo);
+    QCOMPARE(e.sesion.estado.NombreArchivo, solo.estado.NombreArchivo);
   }
 
   void RecientesTrasSalvarYCargar() {
@@ -70,7 +70,7 @@ class ArranqueRecientesTest : public QObject {
     // Picking one loads it as "&Carga archivo..." does.
     QVERIFY(e.Arranca());
     e.placat.Accion(QStringLiteral("Reciente3"))->trigger();
-    QCOMPARE(QString::fromStdString(e.sesion.proyecto.NombreArchivo), nuevo);
+    QCOMPARE(QString::fromStdString(e.sesion.estado.NombreArchivo), nuevo);
     QVERIFY(e.placat.Datosgen()->isVisible());
   }
 };

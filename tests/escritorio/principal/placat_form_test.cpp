@@ -71,8 +71,8 @@ class PlacatFormTest : public QObject {
     QCOMPARE(e->placat.Label1()->text(), QString());
     QCOMPARE(P().Fc, 180);
     QCOMPARE(P().Uso, std::string("Techo"));
-    QCOMPARE(P().CargaMuertaDefecto, 0.36f);  // row defaults of the slab table
-    QCOMPARE(P().EspesorDefecto, 0.12f);
+    QCOMPARE(e->sesion.estado.CargaMuertaDefecto, 0.36f);  // row defaults of the slab table
+    QCOMPARE(e->sesion.estado.EspesorDefecto, 0.12f);
 
     QTRY_VERIFY(e->placat.Datosgen()->isVisible());
     QVERIFY(!e->placat.isEnabled());
@@ -117,7 +117,7 @@ class PlacatFormTest : public QObject {
     A("CalculoItem")->trigger();
     QCOMPARE(e->guion.estados.front(), std::string("Calculando Momentos y Refuerzo..."));
     QCOMPARE(e->placat.Label1()->text(), QString());
-    QVERIFY(P().CalculoHecho);
+    QVERIFY(e->sesion.estado.CalculoHecho);
     QCOMPARE(e->sesion.vanos.NumFilas(), std::size_t{6});
     QCOMPARE(resultados, 1);
     QVERIFY(!e->placat.isEnabled());

@@ -162,11 +162,11 @@ class VentanasTest : public QObject {
     QCOMPARE(e->placat.Ayuda()->Navegador()->source().fileName(), QString("indice.html"));
     for (auto [tecla, mod] :
          {std::pair{Qt::Key_F5, Qt::NoModifier}, std::pair{Qt::Key_R, Qt::ControlModifier}}) {
-      P().CalculoHecho = false;
+      e->sesion.estado.CalculoHecho = false;
       e->placat.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&e->placat));
       Atajo(tecla, mod);
-      QVERIFY(P().CalculoHecho && e->ventanas.Resu().isVisible());
+      QVERIFY(e->sesion.estado.CalculoHecho && e->ventanas.Resu().isVisible());
       Clic(e->ventanas.Resu().findChild<QPushButton*>("OKButton"));
     }
 

@@ -93,7 +93,7 @@ class LosPrevTest : public QObject {
     f.write("Piso\r\n");
     f.close();
     QVERIFY(QFile::link(proyecto, dir.filePath("enlace.pdf")));
-    s_.proyecto.NombreArchivo = proyecto.toStdString();
+    s_.estado.NombreArchivo = proyecto.toStdString();
     for (const QString& ruta : {proyecto, dir.filePath("./piso.Los"), dir.filePath("enlace.pdf")}) {
       QString aviso;
       QTimer::singleShot(0, [&] {
