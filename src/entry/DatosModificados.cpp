@@ -1,5 +1,7 @@
 #include "entry/DatosModificados.h"
 
+#include <algorithm>
+
 namespace placatec {
 
 void DatosModificados(EstadoSesion& e) {
@@ -18,7 +20,15 @@ Proyecto DatosDe(const Proyecto& p) {
   d.OtrasCargas = nuevo.OtrasCargas;
   d.CargaUltimaGeneral = nuevo.CargaUltimaGeneral;
   d.ApoyoDescripcion = nuevo.ApoyoDescripcion;
+  // The extra supports of the reactions table follow the continuous ones: only the
+  // reactions read them, and those are worked out afresh whenever shown.
   d.NumApoyosReac = nuevo.NumApoyosReac;
+  for (int j = std::clamp<int>(p.NumApoyos, 0, MaxApoyos) + 1; j <= MaxApoyos; ++j) {
+    d.ApoyoDir[j] = nuevo.ApoyoDir[j];
+    d.ApoyoLosa1[j] = nuevo.ApoyoLosa1[j];
+    d.ApoyoLosa2[j] = nuevo.ApoyoLosa2[j];
+  }
+  d.ItemsDesconocidos = nuevo.ItemsDesconocidos;
   return d;
 }
 

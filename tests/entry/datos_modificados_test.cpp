@@ -1,6 +1,8 @@
 // The stale-results hook: every change of what a calculation is made from withdraws the
-// last calculation, and a change of anything else does not. The cases are the lines of
-// tests/corpus/resultados/cambios_de_datos.txt, each made once through the form models.
+// last calculation, and a change of anything else (the extra supports of the reactions
+// table, which are recomputed whenever shown, or the items of another version's file)
+// does not. The cases are the lines of tests/corpus/resultados/cambios_de_datos.txt,
+// each made once through the form models.
 #include "entry/DatosModificados.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +34,10 @@ constexpr std::array<std::string_view, TablaLosas::NumColumnas> kNombresColumnas
     "Num",    "Lx",         "Ly",       "Borde1",      "Borde2",    "Borde3",
     "Borde4", "MuertaVano", "VivaVano", "MuertaVuelo", "VivaVuelo", "Espesor"};
 
+// The columns of the reactions grid that the engineer edits, by their ColReac names.
+constexpr std::array<std::string_view, 5> kNombresColumnasReacciones = {"Num", "Descripcion", "Dir", "Losa1",
+                                                                        "Losa2"};
+
 // The boxes of the general data, in the order of Caja.
 constexpr std::array<std::string_view, NumCajas> kNombresCajas = {
     "Nombre",  "Espesor", "Combo1",  "Combo2",  "Recubrimiento", "Cargav",  "Cargam",
@@ -60,7 +66,7 @@ std::unique_ptr<Sesion> Calculada(InterlocutorGuion& ui) {
 }
 
 // The change of one line: ventana, dato, fila (1 for the first), texto.
-void Cambia(Sesion& s, const std::vector<std::string>& c, Interlocutor& ui) {
+void Cambia(Sesion& s, const std::vector<std::string>& c, InterlocutorGuion& ui) {
   const int fila = c[2] == "-" ? 0 : std::stoi(c[2]) - 1;
   if (c[0] == "losas") {
     const int columna = Indice(kNombresColumnasLosas, c[1]);
@@ -78,6 +84,36 @@ void Cambia(Sesion& s, const std::vector<std::string>& c, Interlocutor& ui) {
     EXPECT_TRUE(s.generales.PonTexto(static_cast<Caja>(caja), c[3]));
   } else if (c[0] == "uso") {
     EXPECT_TRUE(s.generales.EligeUso(std::stoi(c[1])));
+  } else if (c[0] == "reacciones") {
+    // An extra support of the reactions table, added under slab 1 when the row is new.
+    const int columna = Indice(kNombresColumnasReacciones, c[1]);
+    ASSERT_GE(columna, 0);
+    TablaReacciones& t = s.reacciones;
+    t.Abre(ui);
+    while (t.NumFilas() <= fila) {
+      ASSERT_TRUE(t.AgregaFilaNueva(ui));
+      t.EditaCelda(t.NumFilas() - 1, ColReac::Losa1, "1", ui);
+    }
+    if (columna == ColReac::Dir)
+      t.BotonDir(fila);
+    else
+      EXPECT_TRUE(t.EditaCelda(fila, columna, c[3], ui));
+    t.OK(ui);
+    EXPECT_FALSE(t.abierta) << ui.UltimoTexto();
+  } else if (c[0] == "proyecto") {
+    Proyecto& p = s.proyecto;
+    VigilaDatos vigila(p, s.estado);
+    vigila.Cambio();
+    if (c[1] == "ItemsDesconocidos") {
+      p.ItemsDesconocidos.push_back(c[3]);
+    } else if (c[1] == "ApoyoAdicional") {
+      const auto j = static_cast<std::size_t>(fila + 1);
+      p.NumApoyosReac = static_cast<Integer>(j);
+      p.ApoyoDir[j] = c[3];
+      p.ApoyoLosa1[j] = 1.0f;
+    } else {
+      ADD_FAILURE() << "dato desconocido";
+    }
   } else {
     ADD_FAILURE() << "ventana desconocida";
   }
@@ -108,6 +144,8 @@ TEST(DatosModificados, CadaDatoDelCalculoRetiraElCalculo) {
     EXPECT_TRUE(cubiertos.count("losas " + std::string(n))) << n;
   for (std::string_view n : kNombresColumnasApoyos)
     EXPECT_TRUE(cubiertos.count("apoyos " + std::string(n))) << n;
+  for (std::string_view n : kNombresColumnasReacciones)
+    EXPECT_TRUE(n == "Num" || cubiertos.count("reacciones " + std::string(n))) << n;
   InterlocutorGuion ui;
   const auto s = Calculada(ui);
   for (int k = 0; k < NumCajas; ++k) {
