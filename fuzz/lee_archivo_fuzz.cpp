@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
   ui.mensajes = 0;
   const bool cargado = CargaBytes(*s, bytes, "fuzz.Los", ui);
   const Proyecto& p = s->proyecto;
-  if (p.Cargando) std::abort();
+  if (s->estado.Cargando) std::abort();
   if (!cargado) {
     if (ui.mensajes != 1 || Vista(*s) != antes) std::abort();
     return 0;
