@@ -26,7 +26,7 @@ test: build
 
 check-sanitize: setup
 	@test -f $(BUILD_ASAN)/CMakeCache.txt || cmake -S . -B $(BUILD_ASAN) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DPLACATEC_SANITIZE=ON -DPLACATEC_GUI=OFF
-	cmake --build $(BUILD_ASAN) -j $(JOBS) --target placatec_core_tests placatec-calc
+	cmake --build $(BUILD_ASAN) -j $(JOBS) --target placatec_core_tests placatec-calc fuzz_semillas
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # The optimised build packagers make: it must compile under -Werror as well.
