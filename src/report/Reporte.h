@@ -19,9 +19,10 @@ enum class Seccion {
   CalculoMetrico = 3,
   BasesDiseno = 4,
   AnalisisLosas = 5,
-  Verificaciones = 6
+  Verificaciones = 6,
+  Planilla = 7
 };
-constexpr int NumSecciones = 7;
+constexpr int NumSecciones = 8;
 
 // A section as the preview lists it: its check box and whether it needs a calculation.
 struct DefinicionSeccion {
@@ -40,6 +41,7 @@ inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
     {Seccion::Reacciones, "Reacciones", "Check2", false},
     {Seccion::CalculoMetrico, "Calculo metrico", "Check1", true},
     {Seccion::Verificaciones, "Verificaciones", "Check5", true},
+    {Seccion::Planilla, "Planilla de barras", "CheckPlanilla", true},
 }};
 
 // Whether a section's check box is enabled: the result sections need a slab to
@@ -59,11 +61,13 @@ constexpr std::array<bool, NumSecciones> TodasMarcadas() {
   a.fill(true);
   return a;
 }
-// The boxes as the preview first shows them: every section but "Verificaciones", so
-// that the report prints as it always did until the engineer asks for the checks.
+// The boxes as the preview first shows them: every section but "Verificaciones" and
+// "Planilla de barras", so that the report prints as it always did until the engineer
+// asks for them.
 constexpr std::array<bool, NumSecciones> MarcadasPorDefecto() {
   std::array<bool, NumSecciones> a = TodasMarcadas();
   a[static_cast<std::size_t>(Seccion::Verificaciones)] = false;
+  a[static_cast<std::size_t>(Seccion::Planilla)] = false;
   return a;
 }
 
@@ -127,6 +131,7 @@ class Reporte {
   void SeccionCalculoMetrico(Sesion& s, const Recalculos& r);
   void Leyenda(const std::string& filas);
   void SeccionVerificaciones(Sesion& s, const Recalculos& r);
+  void SeccionPlanilla(Sesion& s, const Recalculos& r);
   void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;
