@@ -350,7 +350,7 @@ void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
     if (!bo.empty()) bo.pop_back();
     MuestraTabla(fo, he, bo);
   };
-  tabla("^_500|<_1500|^_800|^_600|>_600|<_2100|>_500|>_700|>_900|>_800", kColumnasPlanilla,
+  tabla("^_500|<_1800|^_750|^_700|>_550|<_2250|>_450|>_600|>_800|>_700", kColumnasPlanilla,
         TablaMarcas(s.planilla));
   SetSubTitle("Totales por diametro");
   tabla("^_900|>_1100|>_1200|>_1600|>_1300|>_1200", kColumnasTotalesPlanilla,
@@ -363,7 +363,7 @@ void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
       "Marca|numero de la marca, el que el plano lleva junto a la barra;"
       "Apoyo|barras superiores rectas que dan todo el acero del apoyo (las que en el diseno suben de los "
       "vanos y las adicionales);"
-      "Forma|recta, o con un gancho estandar de 90 grados y el largo de su pata; con sus traslapes;"
+      "Forma|recta, o con un gancho estandar de 90 grados y el largo de su pata, y sus traslapes;"
       "Cant.|ancho que cubren entre la separacion, hacia arriba, mas una;"
       "Diferencia|planilla menos calculo metrico: barras enteras, anclajes, ganchos, traslapes y el acero de "
       "los bordes empotrados que el calculo metrico no cuenta");
@@ -449,11 +449,12 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
   bo +=
       "Planilla: medidas|El programa no conoce el ancho de los apoyos: luces entre ejes y anclajes medidos "
-      "desde el eje de cada apoyo (del lado seguro en el vano; en un apoyo de borde angosto, el extremo se "
+      "desde el eje de cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo se "
       "ajusta al apoyo real). Largos redondeados hacia arriba a " +
       Formato(obra::kModuloCorte * 100, "#0.##") + " cm;";
   bo += "Planilla: barras inferiores|Luz mas " + Formato(aci::kEmpotramientoInferior, "0.00") +
-        " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8); al recubrimiento en un borde libre; las de "
+        " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8), hasta el recubrimiento en un borde libre. Las "
+        "de "
         "temperatura, la losa entera;";
   bo +=
       "Planilla: barras superiores|Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +

@@ -57,6 +57,9 @@ PlanillaForm::PlanillaForm(Sesion& sesion, QWidget* parent) : QDialog(parent), s
                               {"", "", "", "", "0.00", "", "", "0.00", "0.00", "0.00"});
   Totales = RejillaLectura<6>(this, "Totales", kTituloTotalesPlanilla, kColumnasTotalesPlanilla,
                               {"", "0.00", "0.00", "0.00", "0.00", ""});
+  // The four rows of totals in sight, under the caption and three lines of column titles.
+  const int linea = fontMetrics().height();
+  Totales->setFixedHeight(4 * linea + 4 * (linea + 6) + 24);
   Notas = new QLabel(this);
   Notas->setObjectName(QStringLiteral("Notas"));
   Notas->setWordWrap(true);
@@ -72,7 +75,7 @@ PlanillaForm::PlanillaForm(Sesion& sesion, QWidget* parent) : QDialog(parent), s
 
   auto* l = new QVBoxLayout(this);
   l->addWidget(Marcas, 4);
-  l->addWidget(Totales, 1);
+  l->addWidget(Totales, 0);
   l->addWidget(Notas);
   l->addLayout(botones);
   resize(900, 720);
