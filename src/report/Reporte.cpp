@@ -107,6 +107,18 @@ Recalculos RecalculosDelPrograma() {
   return r;
 }
 
+void Reporte::MuestraTablaResultado(const std::string& fo, std::span<const std::string_view> columnas,
+                                    const TablaResultado& filas) {
+  std::string he, bo;
+  for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
+  for (const auto& fila : filas.filas) {
+    for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
+    bo += ";";
+  }
+  if (!bo.empty()) bo.pop_back();
+  MuestraTabla(fo, he, bo);
+}
+
 void Reporte::SetNormal() {
   fuente_ = estilos_[FilaTexto];
   espacios_ = {300, 0, 200, 100};
@@ -319,14 +331,7 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   const auto tabla = [this](const char* subtitulo, const char* fo, const auto& columnas,
                             const TablaResultado& filas) {
     SetSubTitle(subtitulo);
-    std::string he, bo;
-    for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
-    for (const auto& fila : filas.filas) {
-      for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
-      bo += ";";
-    }
-    if (!bo.empty()) bo.pop_back();
-    MuestraTabla(fo, he, bo);
+    MuestraTablaResultado(fo, columnas, filas);
   };
   tabla("Acero superior en bordes empotrados sin apoyo continuo",
         "^_700|^_700|>_1100|>_1100|^_1200|>_1000|^_1700", kColumnasBordes, t.bordes);
@@ -340,21 +345,11 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
 
 void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
   SetSubTitle(std::string(kTituloPlanilla));
-  const auto tabla = [this](const char* fo, const auto& columnas, const TablaResultado& filas) {
-    std::string he, bo;
-    for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
-    for (const auto& fila : filas.filas) {
-      for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
-      bo += ";";
-    }
-    if (!bo.empty()) bo.pop_back();
-    MuestraTabla(fo, he, bo);
-  };
-  tabla("^_500|<_1800|^_750|^_700|>_550|<_2250|>_450|>_600|>_800|>_700", kColumnasPlanilla,
-        TablaMarcas(s.planilla));
+  MuestraTablaResultado("^_500|<_1800|^_750|^_700|>_550|<_2250|>_450|>_600|>_800|>_700", kColumnasPlanilla,
+                        TablaMarcas(s.planilla));
   SetSubTitle("Totales por diametro");
-  tabla("^_900|>_1100|>_1200|>_1600|>_1300|>_1200", kColumnasTotalesPlanilla,
-        TablaTotalesPlanilla(s.planilla));
+  MuestraTablaResultado("^_900|>_1100|>_1200|>_1600|>_1300|>_1200", kColumnasTotalesPlanilla,
+                        TablaTotalesPlanilla(s.planilla));
   std::string notas =
       "Largos entre ejes de apoyos, redondeados hacia arriba a 5 cm; las reglas de anclaje estan en las "
       "bases de diseno. Calculo metrico sin desperdicio, 1 qq = 100 lb = 45.36 kg.";

@@ -3,10 +3,12 @@
 // `kSecciones`, from the project and the result tables of the session.
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "comandos/Sesion.h"
+#include "model/TablaResultado.h"
 #include "report/Documento.h"
 
 namespace placatec {
@@ -115,6 +117,9 @@ class Reporte {
   // Prints one table from its format, header and body strings.
   // `juntas` rows stay together on a page (a slab's X and Y rows).
   void MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo, int juntas = 1);
+  // A table of results under its column titles, each cell as displayed.
+  void MuestraTablaResultado(const std::string& fo, std::span<const std::string_view> columnas,
+                             const TablaResultado& filas);
   // The "Texto" style and the body-text spacing.
   void SetNormal();
   // A blank line, the sub-title s in the "Sub-Titulos" style, then SetNormal.

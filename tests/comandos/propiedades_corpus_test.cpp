@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -55,9 +56,8 @@ void ComparaBarras(const std::string& donde, const Celda& barras, const Celda& s
   }
 }
 
-}  // namespace
-
-TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
+// Runs f on every project of the corpus that loads and calculates; how many did.
+int CadaProyectoCalculado(const std::function<void(const fs::path&, Sesion&)>& f) {
   int calculados = 0;
   for (const fs::path& ruta : Proyectos()) {
     SCOPED_TRACE(ruta.filename().string());
@@ -65,6 +65,16 @@ TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
     Sesion s;
     if (!CargaArchivo(s, ruta.string(), ui) || !CalculaRefuerzo(s, ui)) continue;
     ++calculados;
+    f(ruta, s);
+  }
+  return calculados;
+}
+
+}  // namespace
+
+TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
+  const int calculados = CadaProyectoCalculado([](const fs::path& ruta, Sesion& s) {
+    InterlocutorGuion ui;
     const Proyecto& p = s.proyecto;
     const ResultadosCalculo& r = s.resultados;
     for (int i = 1; i <= p.NumLosas; ++i)
@@ -108,7 +118,7 @@ TEST(PropiedadesCorpus, BarrasQueDanElAreaYApoyosSinOrden) {
       EXPECT_EQ(a.SeparApoyo, b.SeparApoyo);
     }
     EXPECT_EQ(s.verificaciones.bordes.size(), t.verificaciones.bordes.size());
-  }
+  });
   EXPECT_GE(calculados, 30);
 }
 
@@ -123,13 +133,7 @@ namespace placatec {
 // take-off: whole bars, anchorages and the whole support steel as straight bars add
 // weight, bars stopped at a free edge and the nominal bar mass take some off.
 TEST(PropiedadesCorpus, PlanillaConBarrasEnterasQueDanElArea) {
-  int calculados = 0;
-  for (const fs::path& ruta : Proyectos()) {
-    SCOPED_TRACE(ruta.filename().string());
-    InterlocutorGuion ui;
-    Sesion s;
-    if (!CargaArchivo(s, ruta.string(), ui) || !CalculaRefuerzo(s, ui)) continue;
-    ++calculados;
+  const int calculados = CadaProyectoCalculado([](const fs::path&, Sesion& s) {
     const Proyecto& p = s.proyecto;
     const ResultadosCalculo& r = s.resultados;
     // The area each mark must give, from the row it comes from; and the mark of each edge.
@@ -175,7 +179,7 @@ TEST(PropiedadesCorpus, PlanillaConBarrasEnterasQueDanElArea) {
       EXPECT_TRUE(bordes.count(&b) || !b.cumple) << "losa " << b.losa << " borde " << TextoBorde(b);
     EXPECT_GE(sinBordes, 0.9 * s.planilla.pesoCantidades);
     EXPECT_LE(sinBordes, 1.75 * s.planilla.pesoCantidades);
-  }
+  });
   EXPECT_GE(calculados, 30);
 }
 
