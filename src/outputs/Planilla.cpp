@@ -78,7 +78,7 @@ class Armador {
   }
 
   // Top bars over a continuous support: past its centre line on each side by 0.30 of
-  // the larger span, and by ld at least.
+  // the larger span, and by ld at least, but not past the far support of a short slab.
   void Apoyo(int j) {
     const bool dirY = ApoyoEnY(c_, j);
     const auto [a, b] = LosasDe(c_, j);
@@ -99,13 +99,19 @@ class Armador {
     const bool alta = BarraAlta(c_, espesor);
     const double ext =
         std::max(aci::kFraccionLuzSuperior * luz, LongitudDesarrollo(barra, c_.p.Fc, c_.p.Fy, alta));
+    // Into a slab shorter than that, the bars run to its far support.
+    const auto hasta = [&](int k) {
+      return k ? std::min(ext, Luz(c_.p, k, dirY) + aci::kEmpotramientoInferior) : ext;
+    };
+    const double antes = hasta(a), despues = hasta(b);
     MarcaBarra m = Base(TipoMarca::Apoyo, 0, dirY, true, barra, separ, area, ancho);
     m.apoyo = static_cast<Integer>(j);
     m.losaReferencia = static_cast<Integer>(ref);
-    // "Losa 2" lies to the right of (X) or above (Y) "Losa 1": the support is at its far edge.
-    const double eje = Luz(c_.p, ref, dirY);
-    Linea(m, dirY, eje - ext, eje + ext, Transversal(c_.p, ref, dirY) / 2);
-    Cierra(m, 2 * ext, alta);
+    // "Losa 2" lies to the right of (X) or above (Y) "Losa 1": the support is at the far
+    // edge of "Losa 1", or at the near edge of "Losa 2" when only that one is known.
+    const double eje = a ? Luz(c_.p, ref, dirY) : 0.0;
+    Linea(m, dirY, eje - antes, eje + despues, Transversal(c_.p, ref, dirY) / 2);
+    Cierra(m, antes + despues, alta);
   }
 
   // Top bars at a fixed edge no continuous support covers: 0.30 of the span into the

@@ -451,13 +451,13 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
         " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8), hasta el recubrimiento en un borde libre. Las "
         "de "
         "temperatura, la losa entera;";
-  bo +=
-      "Planilla: barras superiores|Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +
-      " ln a cada lado con ln la luz mayor (13.3.8), no menos que ld, rectas y con todo el acero del apoyo. "
-      "Borde empotrado sin apoyo continuo: lo mismo dentro de la losa y un gancho estandar de 90 grados "
-      "dentro del apoyo (7.1.2, 7.2.1, 12.5). Voladizo: hasta el borde libre y, detras del apoyo, la mayor "
-      "de ld, " +
-      n(aci::kFraccionLuzSuperior) + " ln y el largo del voladizo (12.12), o un gancho sin losa detras;";
+  bo += "Planilla: barras superiores|Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +
+        " ln a cada lado con ln la luz mayor (13.3.8), no menos que ld y hasta el apoyo opuesto de una losa "
+        "mas corta, rectas y con todo el acero del apoyo. "
+        "Borde empotrado sin apoyo continuo: lo mismo dentro de la losa y un gancho estandar de 90 grados "
+        "dentro del apoyo (7.1.2, 7.2.1, 12.5). Voladizo: hasta el borde libre y, detras del apoyo, la mayor "
+        "de ld, " +
+        n(aci::kFraccionLuzSuperior) + " ln y el largo del voladizo (12.12), o un gancho sin losa detras;";
   bo += "Planilla: anclajes|ld = fy db / (" + n(aci::kDivisorDesarrollo) + " raiz(f'c)), no menos de " +
         n(aci::kDesarrolloMinimo) + " cm, x " + n(aci::kFactorBarraSuperior) +
         " con mas de 30 cm de concreto debajo (12.2.2, 12.2.4): " +
