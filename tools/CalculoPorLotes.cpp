@@ -15,11 +15,13 @@
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
 #include "design/CalculaLosas.h"
+#include "model/ArchivoDisco.h"
 #include "model/CodigoPagina.h"
 #include "model/Defectos.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Planilla.h"
 #include "outputs/Reacciones.h"
 #include "outputs/Verificaciones.h"
 #include "report/Papel.h"
@@ -230,6 +232,58 @@ void Verificacion(Json& j, const Verificaciones& v, bool calculado) {
   j.Cierra();
 }
 
+// The bar schedule: its marks, the totals per bar size beside the take-off's and what
+// it could not place.
+void SeccionPlanilla(Json& j, const Planilla& p, bool calculado) {
+  const auto numero = [](Integer n) { return n > 0 ? std::optional(n) : std::nullopt; };
+  j.Abre();
+  j.AbreLista("marcas");
+  for (const MarcaBarra& m : p.marcas) {
+    j.Abre();
+    j.Campo("Marca", m.marca);
+    j.Campo("Tipo", NombreTipoMarca(m.tipo));
+    j.Campo("Ubicacion", UbicacionMarca(m));
+    j.Campo("Losa", numero(m.losa));
+    j.Campo("Apoyo", numero(m.apoyo));
+    j.Campo("Borde", m.tipo == TipoMarca::Borde ? std::optional(m.bordeDibujado) : std::nullopt);
+    j.Campo("Dir", std::string(1, m.direccion));
+    j.Campo("Capa", m.superior ? "Superior" : "Inferior");
+    j.Campo("Barras", EtiquetaBarra(*m.barra));
+    j.Campo("Separ", m.separ);
+    j.Campo("Area", m.area);
+    j.Campo("Ancho", m.ancho);
+    j.Campo("Cantidad", m.cantidad);
+    j.Campo("Forma", FormaMarca(m));
+    j.Campo("Gancho", m.gancho);
+    j.Campo("Empalmes", m.empalmes);
+    j.Campo("Traslape", m.traslape);
+    j.Campo("Largo", m.largo);
+    j.Campo("LargoTotal", m.largoTotal);
+    j.Campo("Peso", m.peso);
+    j.Campo("LosaReferencia", m.losaReferencia);
+    j.Campo("Linea", std::array<float, 4>{m.x0, m.y0, m.x1, m.y1});
+    j.Cierra();
+  }
+  j.CierraLista();
+  j.AbreLista("totales");
+  if (calculado)
+    for (const TotalBarra& t : p.totales) {
+      j.Abre();
+      j.Campo("Barras", EtiquetaBarra(*t.barra));
+      j.Campo("Largo", t.largo);
+      j.Campo("Peso", t.peso);
+      j.Campo("PesoCantidades", t.pesoCantidades);
+      j.Cierra();
+    }
+  j.CierraLista();
+  j.Campo("Peso", calculado ? std::optional(p.peso) : std::nullopt);
+  j.Campo("PesoCantidades", calculado ? std::optional(p.pesoCantidades) : std::nullopt);
+  j.AbreLista("notas");
+  for (const std::string& n : p.notas) j.Valor(n);
+  j.CierraLista();
+  j.Cierra();
+}
+
 // Display width of a UTF-8 text: its code points.
 std::size_t Ancho(std::string_view t) {
   return static_cast<std::size_t>(std::count_if(
@@ -380,6 +434,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     j.CierraLista();
     j.Clave("verificaciones");
     Verificacion(j, calculado ? hecho->verificaciones : Verificaciones{}, calculado);
+    j.Clave("planilla");
+    SeccionPlanilla(j, calculado ? hecho->planilla : Planilla{}, calculado);
     j.Cierra();
     // One object per line, so that many projects make JSON Lines.
     salida << j.Texto() << '\n';
@@ -436,6 +492,20 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     if (!mensaje.empty()) {
       if (!error) error = mensaje;
       avisa(*op.pdf, mensaje);
+      estado = estado ? estado : 3;
+    }
+  }
+  if (op.planilla) {
+    std::string mensaje;
+    if (op.planilla->empty())
+      mensaje = "Ilegal Nombre de Archivo";
+    else if (!calculado)
+      mensaje = "la planilla de barras no se escribe: el refuerzo no se calculo";
+    else if (const Resultado<void> escrito = GuardaArchivo(*op.planilla, CsvPlanilla(s.planilla)); !escrito)
+      mensaje = escrito.Mensaje();
+    if (!mensaje.empty()) {
+      if (!error) error = mensaje;
+      avisa(*op.planilla, mensaje);
       estado = estado ? estado : 3;
     }
   }

@@ -14,8 +14,9 @@ struct OpcionesLote {
   const Resultado<std::string>* entrada = nullptr;
   // The files written beside the output; an option given with an empty name is
   // refused when its file would be written, never ignored.
-  std::optional<std::string> salva;  // --save
-  std::optional<std::string> pdf;    // --pdf
+  std::optional<std::string> salva;     // --save
+  std::optional<std::string> pdf;       // --pdf
+  std::optional<std::string> planilla;  // --planilla: the bar schedule as CSV
   bool json = false;
   ConfiguracionPagina pagina;           // page of the PDF report
   const InterfazPdf* modulo = nullptr;  // the loaded PDF renderer, when --pdf names a file
@@ -39,6 +40,9 @@ inline const TipoSalida kSalidas[] = {
     {"pdf", ".pdf", &OpcionesLote::pdf,
      "Escribe el reporte en PDF, con la misma regla: con varios proyectos, NOMBRE.pdf en la carpeta "
      "DESTINO."},
+    {"planilla", ".csv", &OpcionesLote::planilla,
+     "Escribe la planilla de barras en CSV (una fila de encabezado, punto decimal, UTF-8), con la misma "
+     "regla: con varios proyectos, NOMBRE.csv en la carpeta DESTINO."},
 };
 
 // The PDF page of --papel (a name of the preview's paper list, "A4" or "Letter"),

@@ -8,6 +8,7 @@
 #include "design/CalculaLosas.h"
 #include "engine/CalculaMomentos.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Planilla.h"
 
 namespace placatec {
 
@@ -56,6 +57,7 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   s.apoyosRefuerzo = std::move(apoyos);
   s.verificaciones = Verifica(p, s.resultados, s.vanos);
   s.tablasVerificaciones = TablasDe(s.verificaciones);
+  s.planilla = CalculaPlanilla(p, s.resultados, s.vanos, s.verificaciones);
   MuestraCantidades(p, s.resultados, s.medidas);
   ui.Estado("");
   s.estado.CalculoHecho = true;

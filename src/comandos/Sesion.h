@@ -15,6 +15,7 @@
 #include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Planilla.h"
 #include "outputs/Reacciones.h"
 #include "outputs/Verificaciones.h"
 
@@ -50,6 +51,9 @@ struct Sesion {
   // "Verificaciones" window: the checks of the last calculation and their tables.
   Verificaciones verificaciones;
   TablasVerificaciones tablasVerificaciones;
+
+  // "Planilla de barras": the bar schedule of the last calculation.
+  Planilla planilla;
 
   // The supports follow the slabs when slab rows are removed.
   Sesion() {

@@ -58,4 +58,40 @@ inline constexpr double kBeta1Minimo = 0.65;
 // 7.6.1: the clear distance between parallel bars is at least db and at least 2.5 cm.
 inline constexpr double kSeparacionLibreMinima = 2.5;  // cm
 
+// Bar lengths of the bar schedule, in Kg/cm2, cm and m.
+// 12.2.2 (bars of 3/4 inch and smaller, clear spacing and cover at least db):
+// ld = fy alpha db / (6.6 sqrt(f'c)), not less than 30 cm (12.2.1); alpha = 1.3 for a
+// bar with more than 30 cm of fresh concrete cast below it (12.2.4).
+inline constexpr double kDivisorDesarrollo = 6.6;
+inline constexpr double kDesarrolloMinimo = 30;           // cm
+inline constexpr double kFactorBarraSuperior = 1.3;       // alpha
+inline constexpr double kConcretoBajoBarraSuperior = 30;  // cm
+// 12.5.2 and 12.5.3.1: a standard hook develops ldh = 0.075 fy db / sqrt(f'c), not less
+// than 8 db nor 15 cm (12.5.1).
+inline constexpr double kCoeficienteGancho = 0.075;
+inline constexpr double kDiametrosGanchoMinimo = 8;
+inline constexpr double kGanchoMinimo = 15;  // cm
+// 7.1.2 and 7.2.1: a 90-degree standard hook is a bend of inside diameter 6 db and a
+// straight extension of 12 db; its leg measures 12 db + 3 db + db out to out.
+inline constexpr double kDiametrosPataGancho = 16;
+// 12.15.1 and 12.15.2: a class B lap splice, 1.3 ld, not less than 30 cm.
+inline constexpr double kFactorTraslape = 1.3;
+inline constexpr double kTraslapeMinimo = 30;  // cm
+// 12.11.1 and 13.3.8.1: bottom bars run at least 15 cm into the support.
+inline constexpr double kEmpotramientoInferior = 0.15;  // m
+// 13.3.8.1: top bars run 0.30 ln past the face of the support.
+inline constexpr double kFraccionLuzSuperior = 0.30;
+
 }  // namespace placatec::aci
+
+// What the bar schedule takes from site practice rather than from the code.
+namespace placatec::obra {
+
+// Bars come in 9 m lengths: a longer bar is spliced.
+inline constexpr double kLargoComercial = 9.0;  // m
+// Bar lengths are cut to whole multiples of 5 cm, rounded up.
+inline constexpr double kModuloCorte = 0.05;  // m
+// One quintal is 100 pounds.
+inline constexpr double kKilosPorQuintal = 45.359237;
+
+}  // namespace placatec::obra

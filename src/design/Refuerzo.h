@@ -10,18 +10,21 @@
 namespace placatec {
 
 // A bar size: code in eighths of an inch, area (cm2), weight (qq per metre), label,
-// diameter (cm).
+// diameter (cm), nominal mass of ASTM A615M (kg per metre) that the bar schedule weighs
+// with.
 struct Barra {
   Integer codigo;
   double area;
   double pesoMetro;
   const char* etiqueta;
   double diametro;
+  double masaMetro;
 };
 
-inline constexpr Barra kBarra3_8{3, 0.71, 0.012464, "ø 3/8", 0.9525};
-inline constexpr Barra kBarra1_2{4, 1.27, 0.021976, "ø 1/2", 1.27};
-inline constexpr Barra kBarra3_4{6, 2.85, 0.0492, "ø 3/4", 1.905};
+inline constexpr Barra kBarra3_8{3, 0.71, 0.012464, "ø 3/8", 0.9525, 0.560};
+inline constexpr Barra kBarra1_2{4, 1.27, 0.021976, "ø 1/2", 1.27, 0.994};
+inline constexpr Barra kBarra3_4{6, 2.85, 0.0492, "ø 3/4", 1.905, 2.235};
+inline constexpr const Barra* kBarras[] = {&kBarra3_8, &kBarra1_2, &kBarra3_4};
 
 // The bar for a required area per metre, compared in single precision: below 7.1
 // takes 3/8 inch, from 7.1 below 15.875 takes 1/2 inch, 15.875 or more 3/4 inch.

@@ -5,12 +5,14 @@
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "design/Anclajes.h"
 #include "design/NormaAci.h"
 #include "design/Refuerzo.h"
 #include "engine/Clasificacion.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Planilla.h"
 #include "outputs/Verificaciones.h"
 
 namespace placatec {
@@ -103,6 +105,18 @@ Recalculos RecalculosDelPrograma() {
     return CalculaRefuerzo(s, nota) ? std::string() : nota.primero;
   };
   return r;
+}
+
+void Reporte::MuestraTablaResultado(const std::string& fo, std::span<const std::string_view> columnas,
+                                    const TablaResultado& filas) {
+  std::string he, bo;
+  for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
+  for (const auto& fila : filas.filas) {
+    for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
+    bo += ";";
+  }
+  if (!bo.empty()) bo.pop_back();
+  MuestraTabla(fo, he, bo);
 }
 
 void Reporte::SetNormal() {
@@ -317,14 +331,7 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   const auto tabla = [this](const char* subtitulo, const char* fo, const auto& columnas,
                             const TablaResultado& filas) {
     SetSubTitle(subtitulo);
-    std::string he, bo;
-    for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
-    for (const auto& fila : filas.filas) {
-      for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
-      bo += ";";
-    }
-    if (!bo.empty()) bo.pop_back();
-    MuestraTabla(fo, he, bo);
+    MuestraTablaResultado(fo, columnas, filas);
   };
   tabla("Acero superior en bordes empotrados sin apoyo continuo",
         "^_700|^_700|>_1100|>_1100|^_1200|>_1000|^_1700", kColumnasBordes, t.bordes);
@@ -334,6 +341,33 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
         t.temperatura);
   tabla("Otras verificaciones del dise\xC3\xB1o", "^_600|^_600|^_1100|<_1800|<_4000|^_1100", kColumnasAvisos,
         t.avisos);
+}
+
+void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
+  SetSubTitle(std::string(kTituloPlanilla));
+  MuestraTablaResultado("^_500|<_1800|^_750|^_700|>_550|<_2250|>_450|>_600|>_800|>_700", kColumnasPlanilla,
+                        TablaMarcas(s.planilla));
+  SetSubTitle("Totales por diametro");
+  MuestraTablaResultado("^_900|>_1100|>_1200|>_1600|>_1300|>_1200", kColumnasTotalesPlanilla,
+                        TablaTotalesPlanilla(s.planilla));
+  std::string notas =
+      "Largos entre ejes de apoyos, redondeados hacia arriba a 5 cm; las reglas de anclaje estan en las "
+      "bases de diseno. Calculo metrico sin desperdicio, 1 qq = 100 lb = 45.36 kg.";
+  for (const std::string& n : s.planilla.notas) notas += "|" + CeldaSegura(n);
+  Leyenda(
+      "Marca|numero de la marca, el que el plano lleva junto a la barra;"
+      "Apoyo|barras superiores rectas que dan todo el acero del apoyo (las que en el diseno suben de los "
+      "vanos y las adicionales);"
+      "Forma|recta, o con un gancho estandar de 90 grados y el largo de su pata, y sus traslapes;"
+      "Cant.|ancho que cubren entre la separacion, hacia arriba, mas una;"
+      "Diferencia|planilla menos calculo metrico: barras enteras, anclajes, ganchos, traslapes y el acero de "
+      "los bordes empotrados que el calculo metrico no cuenta");
+  SetSubTitle("Notas");
+  for (std::size_t k = 0, i = 0; k <= notas.size(); ++k)
+    if (k == notas.size() || notas[k] == '|') {
+      Parrafo(notas.substr(i, k - i), false);
+      i = k + 1;
+    }
 }
 
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
@@ -408,6 +442,31 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "8.3.3), "
       "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas de "
       "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
+  bo +=
+      "Planilla: medidas|El programa no conoce el ancho de los apoyos: luces entre ejes y anclajes medidos "
+      "desde el eje de cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo se "
+      "ajusta al apoyo real). Largos redondeados hacia arriba a " +
+      Formato(obra::kModuloCorte * 100, "#0.##") + " cm;";
+  bo += "Planilla: barras inferiores|Luz mas " + Formato(aci::kEmpotramientoInferior, "0.00") +
+        " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8), hasta el recubrimiento en un borde libre. Las "
+        "de "
+        "temperatura, la losa entera;";
+  bo += "Planilla: barras superiores|Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +
+        " ln a cada lado con ln la luz mayor (13.3.8), no menos que ld y hasta el apoyo opuesto de una losa "
+        "mas corta, rectas y con todo el acero del apoyo. "
+        "Borde empotrado sin apoyo continuo: lo mismo dentro de la losa y un gancho estandar de 90 grados "
+        "dentro del apoyo (7.1.2, 7.2.1, 12.5). Voladizo: hasta el borde libre y, detras del apoyo, la mayor "
+        "de ld, " +
+        n(aci::kFraccionLuzSuperior) + " ln y el largo del voladizo (12.12), o un gancho sin losa detras;";
+  bo += "Planilla: anclajes|ld = fy db / (" + n(aci::kDivisorDesarrollo) + " raiz(f'c)), no menos de " +
+        n(aci::kDesarrolloMinimo) + " cm, x " + n(aci::kFactorBarraSuperior) +
+        " con mas de 30 cm de concreto debajo (12.2.2, 12.2.4): " +
+        Formato(LongitudDesarrollo(kBarra3_8, p.Fc, p.Fy, false), "0.00") +
+        " m con 3/8\". ldh = " + n(aci::kCoeficienteGancho) +
+        " fy db / raiz(f'c), no menos de 8 db ni 15 cm " + "(12.5), pata del gancho 16 db;";
+  bo += "Planilla: empalmes|Barras de mas de " + Formato(obra::kLargoComercial, "#0.##") +
+        " m (largo comercial) con traslapes clase B de " + n(aci::kFactorTraslape) +
+        " ld, no menos de 30 cm (12.15);";
   bo += "Calculo metrico|Desperdicio " + Formato(s.medidas.Desperdicio, "#0.##") + " %";
   MuestraTabla("<_2400|<_6800", "", bo);
 
@@ -472,6 +531,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
       {Seccion::Reacciones, &Reporte::SeccionReacciones},
       {Seccion::CalculoMetrico, &Reporte::SeccionCalculoMetrico},
       {Seccion::Verificaciones, &Reporte::SeccionVerificaciones},
+      {Seccion::Planilla, &Reporte::SeccionPlanilla},
   }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;

@@ -3,10 +3,12 @@
 // `kSecciones`, from the project and the result tables of the session.
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "comandos/Sesion.h"
+#include "model/TablaResultado.h"
 #include "report/Documento.h"
 
 namespace placatec {
@@ -19,9 +21,10 @@ enum class Seccion {
   CalculoMetrico = 3,
   BasesDiseno = 4,
   AnalisisLosas = 5,
-  Verificaciones = 6
+  Verificaciones = 6,
+  Planilla = 7
 };
-constexpr int NumSecciones = 7;
+constexpr int NumSecciones = 8;
 
 // A section as the preview lists it: its check box and whether it needs a calculation.
 struct DefinicionSeccion {
@@ -40,6 +43,7 @@ inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
     {Seccion::Reacciones, "Reacciones", "Check2", false},
     {Seccion::CalculoMetrico, "Calculo metrico", "Check1", true},
     {Seccion::Verificaciones, "Verificaciones", "Check5", true},
+    {Seccion::Planilla, "Planilla de barras", "CheckPlanilla", true},
 }};
 
 // Whether a section's check box is enabled: the result sections need a slab to
@@ -59,11 +63,13 @@ constexpr std::array<bool, NumSecciones> TodasMarcadas() {
   a.fill(true);
   return a;
 }
-// The boxes as the preview first shows them: every section but "Verificaciones", so
-// that the report prints as it always did until the engineer asks for the checks.
+// The boxes as the preview first shows them: every section but "Verificaciones" and
+// "Planilla de barras", so that the report prints as it always did until the engineer
+// asks for them.
 constexpr std::array<bool, NumSecciones> MarcadasPorDefecto() {
   std::array<bool, NumSecciones> a = TodasMarcadas();
   a[static_cast<std::size_t>(Seccion::Verificaciones)] = false;
+  a[static_cast<std::size_t>(Seccion::Planilla)] = false;
   return a;
 }
 
@@ -111,6 +117,9 @@ class Reporte {
   // Prints one table from its format, header and body strings.
   // `juntas` rows stay together on a page (a slab's X and Y rows).
   void MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo, int juntas = 1);
+  // A table of results under its column titles, each cell as displayed.
+  void MuestraTablaResultado(const std::string& fo, std::span<const std::string_view> columnas,
+                             const TablaResultado& filas);
   // The "Texto" style and the body-text spacing.
   void SetNormal();
   // A blank line, the sub-title s in the "Sub-Titulos" style, then SetNormal.
@@ -127,6 +136,7 @@ class Reporte {
   void SeccionCalculoMetrico(Sesion& s, const Recalculos& r);
   void Leyenda(const std::string& filas);
   void SeccionVerificaciones(Sesion& s, const Recalculos& r);
+  void SeccionPlanilla(Sesion& s, const Recalculos& r);
   void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;

@@ -1,6 +1,6 @@
-// The "Verificaciones" section of the report: off until the engineer checks its box,
-// composed only after a calculation, with the summary and a table per check as the
-// window shows them.
+// The "Verificaciones" and "Planilla de barras" sections of the report: off until the
+// engineer checks their box, composed only after a calculation, with the tables the
+// windows show.
 #include <gtest/gtest.h>
 
 #include "comandos/ComandoCalculo.h"
@@ -51,6 +51,30 @@ TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
   }
   EXPECT_EQ(c, esperado);
   EXPECT_EQ(t.bordes.filas.at(0).back().texto, "No cumple");
+}
+
+TEST(ReportePlanilla, MarcasYTotalesComoEnLaVentana) {
+  Sesion s;
+  InterlocutorMudo ui;
+  ASSERT_TRUE(CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/planilla.Los", ui));
+  OpcionesReporte op;
+  const auto planilla = static_cast<std::size_t>(Seccion::Planilla);
+  EXPECT_FALSE(op.marcadas[planilla]);
+  op.marcadas.fill(false);
+  op.marcadas[planilla] = true;
+  ASSERT_TRUE(CalculaRefuerzo(s, ui));
+  const auto c = Contenido(Reporte().Inicia(s, op, {}));
+  std::vector<std::vector<std::string>> esperado{{"Planilla de barras"}};
+  for (const auto& tabla : {TablaMarcas(s.planilla), TablaTotalesPlanilla(s.planilla)}) {
+    for (const auto& fila : tabla.filas) {
+      esperado.emplace_back();
+      for (const Celda& celda : fila) esperado.back().push_back(celda.texto);
+    }
+    if (esperado.size() < 10) esperado.push_back({"Totales por diametro"});
+  }
+  ASSERT_GE(c.size(), esperado.size());
+  EXPECT_EQ(std::vector(c.begin(), c.begin() + static_cast<std::ptrdiff_t>(esperado.size())), esperado);
+  EXPECT_EQ(c.at(1).at(1), "Losa 1, X");
 }
 
 }  // namespace

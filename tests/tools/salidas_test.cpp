@@ -43,9 +43,9 @@ TEST(Salidas, UnResultadoNuncaReemplazaAUnArchivoLeidoNiAOtroResultado) {
   for (const char* llamada :
        {"p.Los --pdf p.Los", "p.Los --pdf ./p.Los", "p.Los --json --save enlace.Los", "p.Los --pdf duro.Los",
         "p.Los --save sub/../p.Los", "--save \"$PWD\"/p.Los sub/../p.Los", "p.Los --save x.Los --pdf x.Los",
-        "p.Los --save ./x --pdf x", "- --save p.Los < p.Los", "p.Los otra/p.Los --save ./",
-        "p.Los otra/p.Los --pdf reportes/", "- otra/p.Los --save copias/ < p.Los",
-        "-j 2 enlace.Los otra/p.Los --save otra/"}) {
+        "p.Los --save ./x --pdf x", "p.Los --planilla p.Los", "- --save p.Los < p.Los",
+        "p.Los otra/p.Los --save ./", "p.Los otra/p.Los --pdf reportes/",
+        "- otra/p.Los --save copias/ < p.Los", "-j 2 enlace.Los otra/p.Los --save otra/"}) {
     SCOPED_TRACE(llamada);
     const placatec::Salida s =
         placatec::EjecutaOrden("cd '" + dir.string() + "' && '" PLACATEC_CALC "' " + llamada + " 2>&1");

@@ -175,7 +175,8 @@ void PlacatForm::CreaMenus() {
                          {"ResultadosItem", "&Ver refuerzo", &PlacatForm::ResultadosItem},
                          {"MedidasItem", "Ver calculo &Metrico", &PlacatForm::MedidasItem},
                          {"VerificacionesSepara", nullptr, nullptr},
-                         {"VerificacionesItem", "Verificacio&nes", &PlacatForm::VerificacionesItem}});
+                         {"VerificacionesItem", "Verificacio&nes", &PlacatForm::VerificacionesItem},
+                         {"PlanillaItem", "&Planilla de barras", &PlacatForm::PlanillaItem}});
   menu("UtilItem", "&Utilidades", {{"mnuPesos", "&Pesos de materiales", &PlacatForm::mnuPesos}});
   menu("HelpItem", "&Help",
        {{"menu21", "&Contenido", &PlacatForm::menu21, "F1"},
@@ -188,6 +189,7 @@ void PlacatForm::CreaMenus() {
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
   Accion("VerificacionesItem")->setEnabled(false);
+  Accion("PlanillaItem")->setEnabled(false);
 }
 
 QAction* PlacatForm::Accion(const QString& nombre) const {
@@ -414,6 +416,7 @@ void PlacatForm::AlAbrirCalculo() {
   Accion("ReacItem")->setEnabled(hay);
   // The checks read the last calculation: a load or a new project clears it.
   Accion("VerificacionesItem")->setEnabled(sesion_.estado.CalculoHecho);
+  Accion("PlanillaItem")->setEnabled(sesion_.estado.CalculoHecho);
 }
 
 // ---------------------------------------------------------------- commands
@@ -452,7 +455,8 @@ void PlacatForm::NuevoItem() {
   sesion_.estado.NombreArchivo.clear();  // the new project is not the file
   sesion_.estado.EnDisco.clear();
   ActualizaTitulo();
-  for (const char* item : {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem"})
+  for (const char* item :
+       {"CalculoItem", "ResultadosItem", "MedidasItem", "VerificacionesItem", "PlanillaItem"})
     Accion(item)->setEnabled(false);
   MuestraDatos();
   QCoreApplication::processEvents();
@@ -482,6 +486,7 @@ bool PlacatForm::CargaDesde(const QString& archivo) {
   Accion("ResultadosItem")->setEnabled(false);
   Accion("MedidasItem")->setEnabled(false);
   Accion("VerificacionesItem")->setEnabled(false);
+  Accion("PlanillaItem")->setEnabled(false);
   // The general data has been opened and activated by the load itself.
   AbreDialogo(datosgen_.get());
   datosgen_->Activa();
@@ -531,6 +536,7 @@ void PlacatForm::CalculoItem() {
   Accion("ResultadosItem")->setEnabled(true);
   Accion("MedidasItem")->setEnabled(true);
   Accion("VerificacionesItem")->setEnabled(true);
+  Accion("PlanillaItem")->setEnabled(true);
   ResultadosItem();
 }
 
@@ -590,6 +596,12 @@ void PlacatForm::VerificacionesItem() {
   if (!muestraVerificaciones || !sesion_.estado.CalculoHecho) return;
   setEnabled(false);
   muestraVerificaciones();
+}
+
+void PlacatForm::PlanillaItem() {
+  if (!muestraPlanilla || !sesion_.estado.CalculoHecho) return;
+  setEnabled(false);
+  muestraPlanilla();
 }
 
 void PlacatForm::menu21() {

@@ -73,6 +73,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   std::function<void()> muestraVistaPrevia;  // "&Print preview..." (may throw: "Error")
   // "Verificacio&nes"
   std::function<void()> muestraVerificaciones;
+  // "&Planilla de barras"
+  std::function<void()> muestraPlanilla;
   // "&Termina": ends the program at once. Tests replace it.
   std::function<void()> termina;
 
@@ -116,6 +118,7 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   void ResultadosItem();
   void MedidasItem();
   void VerificacionesItem();
+  void PlanillaItem();
   void mnuPesos();
   void menu21();  // "&Contenido"
   void menu22();  // "&Búsqueda"

@@ -22,16 +22,7 @@ template <std::size_t N>
 Rejilla* RejillaVeredictos(QWidget* padre, const char* nombre, std::string_view titulo,
                            const std::array<std::string_view, N>& columnas,
                            const std::array<const char*, N>& formatos) {
-  auto* r = new Rejilla(padre);
-  r->setObjectName(QString::fromLatin1(nombre));
-  r->PonTitulo(Q(titulo));
-  std::vector<ColumnaRejilla> c;
-  for (std::size_t i = 0; i < N; ++i) {
-    ColumnaRejilla col(Q(columnas[i]), QString::fromLatin1(formatos[i]));
-    col.soloLectura = true;
-    c.push_back(col);
-  }
-  r->PonColumnas(c);
+  Rejilla* r = RejillaDeLectura(padre, nombre, titulo, columnas, formatos);
   r->DefineEstilo(QStringLiteral("Azul"), QColor(0, 0, 255));
   r->DefineEstilo(QStringLiteral("Rojo"), QColor(255, 0, 0));
   QObject::connect(r, &Rejilla::FilaPorMostrar, r, [r](int fila) {
@@ -100,13 +91,7 @@ void VerifForm::Llena() {
     rejilla->PonTabla(*tabla);
     rejilla->PrimeraFila();
     // Wide enough for every text shown (an edge that exceeds its section says so).
-    const QFontMetrics fm = rejilla->Vista()->fontMetrics();
-    for (int c = 0; c < rejilla->NumColumnas(); ++c) {
-      int ancho = rejilla->Vista()->columnWidth(c);
-      for (int f = 0; f < rejilla->NumFilas(); ++f)
-        ancho = std::max(ancho, fm.horizontalAdvance(rejilla->TextoMostrado(f, c)) + 16);
-      rejilla->PonAnchoColumna(c, ancho);
-    }
+    rejilla->AnchosAlContenido();
   }
 }
 

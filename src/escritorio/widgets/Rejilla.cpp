@@ -589,6 +589,34 @@ int Rejilla::NumColumnas() const { return modelo_->columnCount(); }
 
 void Rejilla::PonAnchoColumna(int columna, int ancho) { vista_->setColumnWidth(columna, ancho); }
 
+void Rejilla::AnchosAlContenido() {
+  const QFontMetrics fm = vista_->fontMetrics();
+  for (int c = 0; c < NumColumnas(); ++c) {
+    int ancho = vista_->columnWidth(c);
+    for (int f = 0; f < NumFilas(); ++f)
+      ancho = std::max(ancho, fm.horizontalAdvance(TextoMostrado(f, c)) + 16);
+    PonAnchoColumna(c, ancho);
+  }
+}
+
+Rejilla* RejillaDeLectura(QWidget* padre, const char* nombre, std::string_view titulo,
+                          std::span<const std::string_view> columnas, std::span<const char* const> formatos) {
+  const auto q = [](std::string_view t) {
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+  };
+  auto* r = new Rejilla(padre);
+  r->setObjectName(QString::fromLatin1(nombre));
+  r->PonTitulo(q(titulo));
+  std::vector<ColumnaRejilla> c;
+  for (std::size_t i = 0; i < columnas.size(); ++i) {
+    ColumnaRejilla col(q(columnas[i]), QString::fromLatin1(i < formatos.size() ? formatos[i] : ""));
+    col.soloLectura = true;
+    c.push_back(col);
+  }
+  r->PonColumnas(c);
+  return r;
+}
+
 void Rejilla::PonGrupo(int desde, int hasta, const QString& titulo) {
   if (desde < 0 || hasta >= NumColumnas() || desde > hasta) return;
   const int g = static_cast<int>(modelo_->grupos.size());

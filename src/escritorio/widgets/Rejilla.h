@@ -39,7 +39,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/TablaResultado.h"
@@ -83,6 +85,8 @@ class Rejilla : public QWidget {
   void PonColumnas(const std::vector<ColumnaRejilla>& columnas);
   int NumColumnas() const;
   void PonAnchoColumna(int columna, int ancho);
+  // Every column at least as wide as the widest text it shows.
+  void AnchosAlContenido();
   // Group header shown above the captions of columns desde..hasta.
   void PonGrupo(int desde, int hasta, const QString& titulo);
   // Drop-down list of a column: each item a row of one or more texts; the first text
@@ -169,5 +173,10 @@ void Rejilla::PonFilas(const std::vector<std::array<std::string, N>>& filas) {
   }
   PonFilas(f);
 }
+
+// A read-only grid of results: its object name, caption, column titles and display
+// formats ("" for none), one format per title.
+Rejilla* RejillaDeLectura(QWidget* padre, const char* nombre, std::string_view titulo,
+                          std::span<const std::string_view> columnas, std::span<const char* const> formatos);
 
 }  // namespace placatec

@@ -103,6 +103,7 @@ class VentanasTest : public QObject {
                                 {"AnalisisItem", "ResultadosItem", "ResuForm", "resultados.html"},
                                 {"AnalisisItem", "MedidasItem", "MedidasForm", "cantidades.html"},
                                 {"AnalisisItem", "VerificacionesItem", "VerifForm", "verificaciones.html"},
+                                {"AnalisisItem", "PlanillaItem", "PlanillaForm", "planilla.html"},
                                 {"UtilItem", "mnuPesos", "frmPesosMat", "pesos.html"},
                                 {"ArchivosItem", "ImprimeItem", "LosPrev", "impresion.html"},
                                 {"HelpItem", "menu21", "Ayuda", nullptr}};
