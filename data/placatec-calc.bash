@@ -1,5 +1,5 @@
 # bash completion for placatec-calc: the options its --help lists, a few paper names
-# for --papel, and project files (.Los), folders and PDF files where they fit.
+# for --papel, and project files (.Los), folders, PDF and DXF files where they fit.
 _placatec_calc() {
   local cur prev words cword split
   _init_completion -s || return
@@ -11,6 +11,10 @@ _placatec_calc() {
       ;;
     --pdf)
       _filedir 'pdf'
+      return
+      ;;
+    --dxf)
+      _filedir 'dxf'
       return
       ;;
     --papel)

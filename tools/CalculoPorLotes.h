@@ -16,6 +16,7 @@ struct OpcionesLote {
   // refused when its file would be written, never ignored.
   std::optional<std::string> salva;  // --save
   std::optional<std::string> pdf;    // --pdf
+  std::optional<std::string> dxf;    // --dxf
   bool json = false;
   ConfiguracionPagina pagina;           // page of the PDF report
   const InterfazPdf* modulo = nullptr;  // the loaded PDF renderer, when --pdf names a file
@@ -39,6 +40,9 @@ inline const TipoSalida kSalidas[] = {
     {"pdf", ".pdf", &OpcionesLote::pdf,
      "Escribe el reporte en PDF, con la misma regla: con varios proyectos, NOMBRE.pdf en la carpeta "
      "DESTINO."},
+    {"dxf", ".dxf", &OpcionesLote::dxf,
+     "Escribe la planta del piso en DXF (AutoCAD R12, metros), con el refuerzo cuando el calculo se hizo; "
+     "con varios proyectos, NOMBRE.dxf en la carpeta DESTINO."},
 };
 
 // The PDF page of --papel (a name of the preview's paper list, "A4" or "Letter"),

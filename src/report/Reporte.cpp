@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "comandos/ComandoPlanta.h"
 #include "design/NormaAci.h"
 #include "design/Refuerzo.h"
 #include "engine/Clasificacion.h"
@@ -336,6 +337,66 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
         t.avisos);
 }
 
+namespace {
+
+// The room for the plan on the page the report is usually read on (6.5 inches of Letter
+// or A4 with inch margins, less its header and sub-title below), in twips: its texts
+// are chosen for it. The layout scales the
+// figure to the real page.
+constexpr double kAnchoPlanta = 9360, kAltoPlanta = 12000;
+// The smallest text of the plan on that page: 5 points (its capitals 1/1.4 of it).
+constexpr double kAltoMinimoTexto = 100;
+
+// The plan as a figure drawn kAnchoPlanta twips wide, Y downwards.
+Figura FiguraDePlanta(const DibujoPlanta& d, const Estilo& texto) {
+  Figura f;
+  const double ancho = std::max(d.maximo.x - d.minimo.x, 1e-6);
+  const double k = kAnchoPlanta / ancho;
+  auto x = [&](double v) { return (v - d.minimo.x) * k; };
+  auto y = [&](double v) { return (d.maximo.y - v) * k; };
+  for (const TrazoPlanta& t : d.trazos) {
+    const double grosor = GrosorCapa(t.capa, t.auxiliar) * 1440 / 25.4;
+    if (grosor <= 0) continue;
+    f.lineas.push_back({x(t.a.x), y(t.a.y), x(t.b.x), y(t.b.y), grosor,
+                        t.falla ? kColorFalla : ColorCapa(t.capa), t.capa == CapaPlanta::BordesLibres});
+  }
+  for (const TextoPlanta& t : d.textos) {
+    Estilo e = texto;
+    // A font's size is about 1.4 times the height of its capitals, which the plan gives.
+    e.tamano = t.alto * k * 1.4 / 20;
+    e.color = t.falla ? kColorFalla : ColorCapa(t.capa);
+    const Alineacion a = t.ancla == AnclaTexto::Izquierda ? Alineacion::Izquierda
+                         : t.ancla == AnclaTexto::Centro  ? Alineacion::Centro
+                                                          : Alineacion::Derecha;
+    f.textos.push_back({t.texto, x(t.en.x), y(t.en.y), a, true, e, t.angulo});
+  }
+  f.ancho = kAnchoPlanta;
+  f.alto = (d.maximo.y - d.minimo.y) * k;
+  return f;
+}
+
+}  // namespace
+
+void Reporte::SeccionPlanta(Sesion& s, const Recalculos&) {
+  SetSubTitle("Planta");
+  if (s.proyecto.NumLosas < 1) {
+    Parrafo("El proyecto no tiene losas.", false);
+    return;
+  }
+  const DibujoPlanta d = DibujoParaPapel(s, kAnchoPlanta, kAltoPlanta, kAltoMinimoTexto / 1.4);
+  Parrafo("", true);
+  doc_.bloques.emplace_back(FiguraDePlanta(d, fuente_));
+  std::string bo =
+      "E|borde empotrado (rayado hacia la losa);A|borde apoyado;N|borde libre (discontinuo);"
+      "Apoyos|vigas o muros continuos (azul) y apoyos adicionales de las reacciones";
+  if (s.estado.CalculoHecho)
+    bo +=
+        ";Acero|inferior por losa y direccion (verde), superior sobre apoyos y bordes empotrados sin apoyo "
+        "(morado): barra y separacion;Rojo|losa o apoyo que no cumple una verificacion";
+  for (const ProblemaPosicion& q : d.problemas) bo += ";Posicion|" + CeldaSegura(q.texto);
+  Leyenda(bo);
+}
+
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
   SetSubTitle(subtitulo);
   std::string texto = mensaje;
@@ -459,7 +520,9 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   // Sections of results run the calculation first, so that they belong to the data as
   // they are now; a refused calculation is said where the reinforcement would stand.
   bool necesitaCalculo = false;
-  for (const DefinicionSeccion& d : kSecciones) necesitaCalculo |= d.necesitaCalculo && marcada(d.seccion);
+  // The plan shows the steel too when the project can be calculated.
+  for (const DefinicionSeccion& d : kSecciones)
+    necesitaCalculo |= (d.necesitaCalculo || d.seccion == Seccion::Planta) && marcada(d.seccion);
   std::string negativa;  // the message of a refused calculation
   if (necesitaCalculo && recalculos.refuerzo) negativa = recalculos.refuerzo(s);
 
@@ -472,6 +535,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
       {Seccion::Reacciones, &Reporte::SeccionReacciones},
       {Seccion::CalculoMetrico, &Reporte::SeccionCalculoMetrico},
       {Seccion::Verificaciones, &Reporte::SeccionVerificaciones},
+      {Seccion::Planta, &Reporte::SeccionPlanta},
   }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;

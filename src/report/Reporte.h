@@ -19,9 +19,10 @@ enum class Seccion {
   CalculoMetrico = 3,
   BasesDiseno = 4,
   AnalisisLosas = 5,
-  Verificaciones = 6
+  Verificaciones = 6,
+  Planta = 7
 };
-constexpr int NumSecciones = 7;
+constexpr int NumSecciones = 8;
 
 // A section as the preview lists it: its check box and whether it needs a calculation.
 struct DefinicionSeccion {
@@ -34,6 +35,7 @@ struct DefinicionSeccion {
 // and its procedure in the table of `Reporte::Inicia`.
 inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
     {Seccion::Datos, "Datos", "Check3", false},
+    {Seccion::Planta, "Planta", "CheckPlanta", false},
     {Seccion::BasesDiseno, "Bases de dise\xC3\xB1o", "CheckBases", false},
     {Seccion::AnalisisLosas, "An\xC3\xA1lisis de losas", "CheckAnalisis", true},
     {Seccion::Refuerzo, "Refuerzo", "Check4", true},
@@ -127,6 +129,7 @@ class Reporte {
   void SeccionCalculoMetrico(Sesion& s, const Recalculos& r);
   void Leyenda(const std::string& filas);
   void SeccionVerificaciones(Sesion& s, const Recalculos& r);
+  void SeccionPlanta(Sesion& s, const Recalculos& r);
   void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;

@@ -1,5 +1,5 @@
 #pragma once
-// The results, reactions, quantities and checks windows of the main window: created once,
+// The results, reactions, quantities, checks and plan windows of the main window: created once,
 // hidden between uses, and opened by the "&Calculo" menu through the main window's
 // hooks. Each window's OK gives the main window back.
 #include <memory>
@@ -11,6 +11,7 @@ class ResuForm;
 class ReacForm;
 class MedidasForm;
 class VerifForm;
+class PlantaForm;
 
 class VentanasResultados {
  public:
@@ -23,6 +24,7 @@ class VentanasResultados {
   ReacForm& Reac() const { return *reac_; }
   MedidasForm& Medidas() const { return *medidas_; }
   VerifForm& Verif() const { return *verif_; }
+  PlantaForm& Planta() const { return *planta_; }
 
  private:
   PlacatForm& placat_;
@@ -32,6 +34,7 @@ class VentanasResultados {
   std::unique_ptr<ReacForm> reac_;
   std::unique_ptr<MedidasForm> medidas_;
   std::unique_ptr<VerifForm> verif_;
+  std::unique_ptr<PlantaForm> planta_;
 };
 
 }  // namespace placatec
