@@ -40,7 +40,7 @@ inline constexpr std::array<GrupoColumnas, 4> kGruposLosas = {
     {{"Condiciones de borde", ColLosa::Borde1, ColLosa::Borde4},
      {"Cargas en vano", ColLosa::MuertaVano, ColLosa::VivaVano},
      {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo},
-     {"Posicion en planta", ColLosa::X0, ColLosa::Y0}}};
+     {"Posicion", ColLosa::X0, ColLosa::Y0}}};
 
 // The drop-down list of the edge columns: the letter put into the cell and its meaning.
 struct CondicionBorde {

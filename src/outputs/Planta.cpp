@@ -201,8 +201,8 @@ class Dibujante {
     // The number and the spans need about four text heights of the slab's height.
     if (o_.omiteTextosQueNoCaben && 4 * h_ > 0.9 * ly) return;
     std::string numero = "Losa " + std::to_string(i);
-    if (!Cabe(numero, altoNumero, 0.9 * lx)) numero = std::to_string(i);
-    if (Cabe(numero, altoNumero, 0.9 * lx))
+    if (!Cabe(numero, altoNumero, 0.8 * lx)) numero = std::to_string(i);
+    if (Cabe(numero, altoNumero, 0.8 * lx))
       Texto(CapaPlanta::Textos, numero, Mas(centro, 0, 1.0 * h_), altoNumero, 0, falla);
     const std::string luces = Formato(p_.Lx[k], "0.00") + " x " + Formato(p_.Ly[k], "0.00");
     if (Cabe(luces, h_, 0.9 * lx)) Texto(CapaPlanta::Textos, luces, Mas(centro, 0, -1.5 * h_), h_, 0, falla);

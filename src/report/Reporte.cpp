@@ -354,6 +354,13 @@ Figura FiguraDePlanta(const DibujoPlanta& d, const Estilo& texto) {
   const double k = kAnchoPlanta / ancho;
   auto x = [&](double v) { return (v - d.minimo.x) * k; };
   auto y = [&](double v) { return (d.maximo.y - v) * k; };
+  // A slab that fails a check is outlined in red; the others by their edges alone.
+  for (const ContornoPlanta& c : d.contornos)
+    for (std::size_t e = 0; c.falla && e < c.esquinas.size(); ++e) {
+      const PuntoPlanta a = c.esquinas[e], b = c.esquinas[(e + 1) % c.esquinas.size()];
+      f.lineas.push_back({x(a.x), y(a.y), x(b.x), y(b.y),
+                          GrosorCapa(CapaPlanta::AceroInferior, false) * 1440 / 25.4, kColorFalla});
+    }
   for (const TrazoPlanta& t : d.trazos) {
     const double grosor = GrosorCapa(t.capa, t.auxiliar) * 1440 / 25.4;
     if (grosor <= 0) continue;
@@ -394,7 +401,8 @@ void Reporte::SeccionPlanta(Sesion& s, const Recalculos&) {
         ";Acero|inferior por losa y direccion (verde), superior sobre apoyos y bordes empotrados sin apoyo "
         "(morado): barra y separacion;Rojo|losa o apoyo que no cumple una verificacion";
   for (const ProblemaPosicion& q : d.problemas) bo += ";Posicion|" + CeldaSegura(q.texto);
-  Leyenda(bo);
+  // The key of the lines stays in one piece (a long list of problems may go on).
+  MuestraTabla("<_1300|<_7700", "", bo, s.estado.CalculoHecho ? 6 : 4);
 }
 
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {

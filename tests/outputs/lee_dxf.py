@@ -75,6 +75,16 @@ with tempfile.TemporaryDirectory() as carpeta:
     if not barras or not all(b.startswith('\u00f8 3/8" a 0.') for b in barras):
         fallas.append(f"etiquetas de acero inferior: {barras[:3]}")
 
+    # Descriptions in Windows-1252, and what it cannot hold as the DXF escape \U+XXXX; the
+    # extra supports of the reactions table are drawn too.
+    otro = dxf_de(os.path.join(raiz, "tests/corpus/ida_y_vuelta/apoyos_adicionales.Los"), carpeta)
+    nombres = {t.dxf.text for t in otro.modelspace().query("TEXT[layer=='TEXTOS']")}
+    for nombre in ("Apoyo 1: Viga eje B \u2013 dise\u00f1o", "Apoyo 4: Muro lindero (espesor \\U+2265 0.25 m) C:\\obras"):
+        if nombre not in nombres:
+            fallas.append(f"falta el texto {nombre!r}")
+    if len(otro.modelspace().query("LINE[layer=='APOYOS']")) != 4:
+        fallas.append("no se dibujan los cuatro apoyos")
+
     # A storey of 99 slabs audits clean too.
     grande = dxf_de(os.path.join(raiz, "tests/corpus/carga/noventa_y_nueve.Los"), carpeta)
     if len(grande.modelspace().query("POLYLINE[layer=='LOSAS']")) != 99:

@@ -70,6 +70,11 @@ TEST(Maquetacion, NadaSeSolapaYTodoQuedaDentroDeLaHoja) {
           EXPECT_FALSE(SeSolapan(a, DeTexto(p.textos[j])))
               << "page " << p.numero << ": '" << p.textos[i].texto << "' and '" << p.textos[j].texto << "'";
       }
+      // The plan, scaled to the page, and the tables keep to the margins.
+      for (const LineaPagina& l : p.lineas) {
+        EXPECT_GE(std::min(l.x1, l.x2), 1440 - 0.5);
+        EXPECT_LE(std::max(l.x1, l.x2), m.hoja.ancho - 1440 + 0.5);
+      }
       // Tables keep to the margins even when their columns add up to more.
       for (const RectanguloPagina& r : p.rectangulos) {
         if (r.grosor == 25) continue;  // the figure

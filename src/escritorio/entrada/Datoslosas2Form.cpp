@@ -44,7 +44,7 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
       col.alineacion = Qt::AlignHCenter;
     } else if (c >= ColLosa::X0) {
       col.formato = QStringLiteral("0.00");  // empty: placed by the supports
-      col.ancho = 58;
+      col.ancho = 62;
     } else {
       col.formato = QStringLiteral("0.000");
       col.ancho = c <= ColLosa::Ly || c == ColLosa::Espesor ? 58 : 68;

@@ -19,9 +19,9 @@ namespace placatec {
 
 namespace {
 
-const char* const kArchivos[] = {"indice",    "principal",  "archivos",      "datosgenerales", "losas",
-                                 "apoyos",    "resultados", "reacciones",    "cantidades",     "pesos",
-                                 "impresion", "metodo",     "verificaciones"};
+const char* const kArchivos[] = {"indice",    "principal",  "archivos",       "datosgenerales", "losas",
+                                 "apoyos",    "resultados", "reacciones",     "cantidades",     "pesos",
+                                 "impresion", "metodo",     "verificaciones", "planta"};
 
 QString LeeArchivo(const QString& archivo) {
   QFile f(archivo);
@@ -54,9 +54,11 @@ bool HayAyuda() {
 
 QString PaginaAyudaDe(const QString& ventana) {
   static const std::pair<const char*, const char*> kPaginas[] = {
-      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"}, {"DatosapoyosForm", "apoyos"},
-      {"ResuForm", "resultados"},         {"ReacForm", "reacciones"},   {"MedidasForm", "cantidades"},
-      {"VerifForm", "verificaciones"},    {"frmPesosMat", "pesos"},     {"LosPrev", "impresion"}};
+      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"},
+      {"DatosapoyosForm", "apoyos"},      {"ResuForm", "resultados"},
+      {"ReacForm", "reacciones"},         {"MedidasForm", "cantidades"},
+      {"VerifForm", "verificaciones"},    {"frmPesosMat", "pesos"},
+      {"LosPrev", "impresion"},           {"PlantaForm", "planta"}};
   for (const auto& [nombre, pagina] : kPaginas)
     if (ventana == QLatin1String(nombre)) return QStringLiteral(":/ayuda/%1.html").arg(QLatin1String(pagina));
   return QStringLiteral(":/ayuda/indice.html");

@@ -36,6 +36,7 @@ PlantaForm::PlantaForm(Sesion& sesion, Interlocutor& ui, QWidget* parent)
   setWindowIcon(IconoPrograma());
 
   vista_ = new VistaPlanta(this);
+  vista_->avisaProblemas = false;  // listed below the plan
   vista_->dibuja = [this](double alto) {
     OpcionesPlanta o;
     o.altoTexto = alto;
@@ -134,7 +135,6 @@ void PlantaForm::Selecciona(int losa) {
 void PlantaForm::MuestraLosa() {
   const int losa = vista_->Seleccionada();
   const bool hay = losa >= 1 && losa <= sesion_.losas.NumFilas();
-  marcoLosa_->setEnabled(hay);
   marcoLosa_->setTitle(hay ? QStringLiteral("Posicion de la losa %1").arg(losa)
                            : QStringLiteral("Posicion de la losa"));
   if (!hay) {
@@ -153,7 +153,10 @@ void PlantaForm::MuestraLosa() {
 
 void PlantaForm::Fija(bool automatica) {
   const int losa = vista_->Seleccionada();
-  if (losa < 1 || losa > sesion_.losas.NumFilas()) return;
+  if (losa < 1 || losa > sesion_.losas.NumFilas()) {
+    ui_.Avisa("Elija primero la losa con un clic sobre ella en la planta.", "Planta", Icono::Informacion);
+    return;
+  }
   const int fila = losa - 1;
   TablaLosas& t = sesion_.losas;
   const bool tomado =

@@ -93,7 +93,7 @@ void VistaPlanta::paintEvent(QPaintEvent* e) {
   o.pixelesPorMilimetro = std::clamp(logicalDpiX() / 25.4 * 1.5, 2.0, 8.0);
   PintaPlanta(p, dibujo_, metros_, o);
   p.setClipping(false);
-  if (!dibujo_.problemas.empty()) {
+  if (avisaProblemas && !dibujo_.problemas.empty()) {
     // The first problem, where the engineer looks: the others are in the checks.
     QString texto = QString::fromStdString(dibujo_.problemas.front().texto);
     if (dibujo_.problemas.size() > 1)

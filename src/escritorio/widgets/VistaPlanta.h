@@ -20,6 +20,9 @@ class VistaPlanta : public QWidget {
   // The plan for a text height (m). Set by the owner; asked again by Actualiza() and
   // when the zoom makes another height read better.
   std::function<DibujoPlanta(double altoTexto)> dibuja;
+  // The first problem of the slabs' places written under the plan (a window that lists
+  // them itself leaves it out).
+  bool avisaProblemas = true;
 
   // The data changed: draws again. A view fitted to the storey stays fitted.
   void Actualiza();
