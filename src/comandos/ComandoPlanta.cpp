@@ -13,16 +13,6 @@ namespace placatec {
 
 namespace {
 
-// Keeps the first message of a calculation instead of showing it.
-class PrimerMensaje : public Interlocutor {
- public:
-  std::string texto;
-  Respuesta Pregunta(const Mensaje& m) override {
-    if (texto.empty()) texto = m.texto;
-    return Respuesta::OK;
-  }
-};
-
 // A message lists at most this many problems, and how many more there are.
 constexpr std::size_t kProblemasEnMensaje = 10;
 
@@ -58,16 +48,16 @@ bool ExportaDxf(Sesion& s, const std::string& ruta, Interlocutor& ui) {
              titulo, Icono::Exclamacion);
     return false;
   }
-  PrimerMensaje negativa;
-  if (!s.estado.CalculoHecho && !CalculaRefuerzo(s, negativa) && negativa.texto.empty())
-    negativa.texto = "Refuerzo no calculado";
+  InterlocutorNota negativa;
+  if (!s.estado.CalculoHecho && !CalculaRefuerzo(s, negativa) && negativa.primero.empty())
+    negativa.primero = "Refuerzo no calculado";
   const Resultado<void> r = GuardaArchivo(ruta, TextoDxf(DibujoDeSesion(s)));
   if (!r) {
     ui.Avisa("No se pudo crear el archivo " + ruta + ":\r" + r.Mensaje(), "ERROR", Icono::Exclamacion);
     return false;
   }
   if (!s.estado.CalculoHecho)
-    ui.Avisa("La planta se guardo sin el refuerzo: el calculo no se pudo hacer.\r" + negativa.texto, titulo,
+    ui.Avisa("La planta se guardo sin el refuerzo: el calculo no se pudo hacer.\r" + negativa.primero, titulo,
              Icono::Informacion);
   return true;
 }

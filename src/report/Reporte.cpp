@@ -42,16 +42,6 @@ std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t 
   return CeldaSegura(Recorta(t.filas[fila][columna].texto));
 }
 
-// Keeps the first message instead of showing it.
-class InterlocutorNota : public Interlocutor {
- public:
-  std::string primero;
-  Respuesta Pregunta(const Mensaje& m) override {
-    if (primero.empty()) primero = m.texto;
-    return Respuesta::OK;
-  }
-};
-
 // The bars printed for a span row: a "Temp" row carries the 3/8 inch temperature
 // bars whatever its design area.
 std::string BarraDeFila(float area, const std::string& tipo) {
