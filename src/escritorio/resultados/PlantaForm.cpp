@@ -173,20 +173,19 @@ void ImprimePlanta(QWidget* padre, const Sesion& s) {
   impresora.setDocName(QStringLiteral("Planta"));
   QPrintDialog dialogo(&impresora, padre);
   dialogo.setWindowTitle(QStringLiteral("Imprime planta"));
-  if (dialogo.exec() != QDialog::Accepted) return;
+  if (dialogo.exec() == QDialog::Accepted) ImprimePlantaEn(impresora, s);
+}
+
+void ImprimePlantaEn(QPrinter& impresora, const Sesion& s) {
   QPainter p;
   if (!p.begin(&impresora)) return;
-  const QRectF pagina =
-      impresora.pageLayout()
-          .paintRectPixels(impresora.resolution())
-          .translated(-impresora.pageLayout().paintRectPixels(impresora.resolution()).topLeft());
+  const QRectF pagina(QPointF(0, 0), impresora.pageLayout().paintRectPixels(impresora.resolution()).size());
   const double pxMm = impresora.resolution() / 25.4;
   QFont titulo(QStringLiteral("Liberation Sans"));
   titulo.setPixelSize(static_cast<int>(4 * pxMm));
   titulo.setBold(true);
   p.setFont(titulo);
-  const QString encabezado = QStringLiteral("Planta  ") + Q(s.proyecto.Titulo);
-  p.drawText(pagina, Qt::AlignLeft | Qt::AlignTop, encabezado);
+  p.drawText(pagina, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Planta  ") + Q(s.proyecto.Titulo));
   const QRectF area = pagina.adjusted(0, 8 * pxMm, 0, 0);
   const DibujoPlanta d = DibujoParaPapel(s, area.width() / pxMm, area.height() / pxMm, kAltoMinimoImpreso);
   OpcionesPintura o;

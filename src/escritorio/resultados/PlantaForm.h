@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QGroupBox;
+class QPrinter;
 
 namespace placatec {
 
@@ -60,5 +61,7 @@ class PlantaForm : public QWidget {
 // Prints the plan on one sheet, fitted, under the project's title, after the printer
 // dialog; nothing when it is cancelled.
 void ImprimePlanta(QWidget* padre, const Sesion& s);
+// The same on a printer already set up (or a PDF file).
+void ImprimePlantaEn(QPrinter& impresora, const Sesion& s);
 
 }  // namespace placatec
