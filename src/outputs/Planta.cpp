@@ -294,20 +294,31 @@ class Dibujante {
     Trazo(CapaPlanta::Cotas, Mas(en, enY ? m : -m, -m), Mas(en, enY ? -m : m, m));
   }
 
-  // A text that would cover one drawn before it is left out: slab numbers and spans
-  // go first, then support names, bar labels and dimensions.
+  // A text that would cover one of more weight is left out: slab numbers first, then
+  // the bar labels, spans and support names, and the dimensions last.
   void QuitaSolapados() {
+    auto peso = [this](const TextoPlanta& t) {
+      if (t.capa == CapaPlanta::Textos && t.alto > h_) return 0;
+      if (t.capa == CapaPlanta::AceroInferior || t.capa == CapaPlanta::AceroSuperior) return 1;
+      return t.capa == CapaPlanta::Cotas ? 3 : 2;
+    };
+    std::vector<std::size_t> orden(dib_.textos.size());
+    for (std::size_t k = 0; k < orden.size(); ++k) orden[k] = k;
+    std::stable_sort(orden.begin(), orden.end(), [&](std::size_t a, std::size_t b) {
+      return peso(dib_.textos[a]) < peso(dib_.textos[b]);
+    });
     std::vector<Caja> puestas;
-    std::vector<TextoPlanta> quedan;
-    for (TextoPlanta& t : dib_.textos) {
-      const Caja c = CajaTexto(t);
-      const bool tapa = std::any_of(puestas.begin(), puestas.end(), [&c](const Caja& o) {
+    std::vector<bool> queda(orden.size(), false);
+    for (std::size_t k : orden) {
+      const Caja c = CajaTexto(dib_.textos[k]);
+      queda[k] = std::none_of(puestas.begin(), puestas.end(), [&c](const Caja& o) {
         return c.x1 < o.x2 && o.x1 < c.x2 && c.y1 < o.y2 && o.y1 < c.y2;
       });
-      if (tapa) continue;
-      puestas.push_back(c);
-      quedan.push_back(std::move(t));
+      if (queda[k]) puestas.push_back(c);
     }
+    std::vector<TextoPlanta> quedan;
+    for (std::size_t k = 0; k < queda.size(); ++k)
+      if (queda[k]) quedan.push_back(std::move(dib_.textos[k]));
     dib_.textos = std::move(quedan);
   }
 

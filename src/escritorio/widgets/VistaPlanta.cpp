@@ -98,8 +98,11 @@ void VistaPlanta::paintEvent(QPaintEvent* e) {
     QString texto = QString::fromStdString(dibujo_.problemas.front().texto);
     if (dibujo_.problemas.size() > 1)
       texto += QStringLiteral("  (y %1 mas)").arg(dibujo_.problemas.size() - 1);
+    // On a white band, readable over the drawing.
+    const QRect banda = rect().adjusted(0, height() - fontMetrics().height() - 10, 0, 0);
+    p.fillRect(banda, QColor(255, 255, 255, 225));
     p.setPen(QColor(200, 0, 0));
-    p.drawText(rect().adjusted(8, 4, -8, -6), Qt::AlignLeft | Qt::AlignBottom, texto);
+    p.drawText(banda.adjusted(8, 0, -8, -4), Qt::AlignLeft | Qt::AlignVCenter, texto);
   }
 }
 

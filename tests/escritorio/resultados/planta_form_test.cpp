@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 
 #include "CapturaPantalla.h"
 #include "EscritorioPrueba.h"
@@ -59,6 +60,16 @@ class PlantaFormTest : public QObject {
     QTest::mouseClick(v, Qt::LeftButton, {}, centro42.toPoint());
     QCOMPARE(v->Seleccionada(), Integer{42});
     QCOMPARE(e.placat.Datoslosas2()->SSDBGrid1()->FilaActual(), 41);
+    // Closer, the texts left out of the whole storey come back: numbers, spans, bar labels.
+    const std::size_t lejos = v->Dibujo().textos.size();
+    for (int paso = 0; paso < 12; ++paso) {
+      QWheelEvent rueda(centro42, v->mapToGlobal(centro42), {}, {0, 120}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                        false);
+      QCoreApplication::sendEvent(v, &rueda);
+    }
+    QVERIFY(v->Dibujo().textos.size() > lejos + 3 * 99);
+    QVERIFY(Textos(v->Dibujo(), CapaPlanta::AceroInferior) > 0);
+    CapturaPantalla(&e.placat, "planta_noventa_y_nueve_cerca");
   }
 
   void LaVentanaPlantaFijaLaPosicion() {
