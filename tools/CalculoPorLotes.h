@@ -41,7 +41,7 @@ inline const TipoSalida kSalidas[] = {
      "Escribe el reporte en PDF, con la misma regla: con varios proyectos, NOMBRE.pdf en la carpeta "
      "DESTINO."},
     {"dxf", ".dxf", &OpcionesLote::dxf,
-     "Escribe la planta del piso en DXF (AutoCAD R12, metros), con el refuerzo cuando el calculo se hizo; "
+     "Escribe la planta del piso en DXF (AutoCAD R12, metros), con el refuerzo cuando el cálculo se hizo; "
      "con varios proyectos, NOMBRE.dxf en la carpeta DESTINO."},
 };
 

@@ -108,6 +108,10 @@ class PlantaFormTest : public QObject {
         guardado &&
         guardado->find("[Placatec]\r\nLosa.1.X0=0\r\nLosa.1.Y0=0\r\nLosa.5.X0=20.5\r\nLosa.5.Y0=-3\r\n") !=
             std::string::npos);
+    // "Exportar DXF..." from the plan window writes the file the dialog names.
+    e.archivo = dir.filePath("planta.dxf");
+    Clic(f.Boton("ExportaDxf"));
+    QVERIFY(LeeArchivo(e.archivo.toStdString()));
     Clic(f.Boton("Automatica"));
     QVERIFY(!e.sesion.proyecto.X0[1] && e.sesion.proyecto.X0[5]);
     QVERIFY(!f.Problemas()->isVisible());
