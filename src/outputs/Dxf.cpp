@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 #include "model/CodigoPagina.h"
 
@@ -97,22 +98,22 @@ void Encabezado(Escritor& w, const DibujoPlanta& d) {
 void Tablas(Escritor& w) {
   w.Seccion("TABLES");
   w.Tabla("LTYPE", 2);
-  w.Codigo(0, "LTYPE");
-  w.Codigo(2, "CONTINUOUS");
-  w.Codigo(70, 0);
-  w.Codigo(3, "Solid line");
-  w.Codigo(72, 65);
-  w.Codigo(73, 0);
-  w.Numero(40, 0);
-  w.Codigo(0, "LTYPE");
-  w.Codigo(2, "DASHED");
-  w.Codigo(70, 0);
-  w.Codigo(3, "__ __ __ __");
-  w.Codigo(72, 65);
-  w.Codigo(73, 2);
-  w.Numero(40, kTrazo + kHueco);
-  w.Numero(49, kTrazo);
-  w.Numero(49, -kHueco);
+  // A line type: its name, what it looks like, and its dashes (m; a gap negative).
+  auto defineTipo = [&w](std::string_view nombre, std::string_view aspecto,
+                         std::initializer_list<double> trazos) {
+    w.Codigo(0, "LTYPE");
+    w.Codigo(2, nombre);
+    w.Codigo(70, 0);
+    w.Codigo(3, aspecto);
+    w.Codigo(72, 65);
+    w.Codigo(73, static_cast<int>(trazos.size()));
+    double largo = 0;
+    for (double t : trazos) largo += std::fabs(t);
+    w.Numero(40, largo);
+    for (double t : trazos) w.Numero(49, t);
+  };
+  defineTipo("CONTINUOUS", "Solid line", {});
+  defineTipo("DASHED", "__ __ __ __", {kTrazo, -kHueco});
   w.FinTabla();
 
   w.Tabla("LAYER", NumCapasPlanta + 1);
