@@ -1,5 +1,5 @@
 # bash completion for placatec-calc: the options its --help lists, a few paper names
-# for --papel, and project files (.Los), folders, PDF and CSV files where they fit.
+# for --papel, and project files (.Los), folders, PDF, CSV and DXF files where they fit.
 _placatec_calc() {
   local cur prev words cword split
   _init_completion -s || return
@@ -15,6 +15,10 @@ _placatec_calc() {
       ;;
     --planilla)
       _filedir 'csv'
+      return
+      ;;
+    --dxf)
+      _filedir 'dxf'
       return
       ;;
     --papel)

@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "comandos/ComandoPlanta.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
 #include "model/ArchivoLos.h"
+#include "outputs/Dxf.h"
 
 namespace {
 
@@ -66,6 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t lar
   if (p.NumApoyosReac < p.NumApoyos || p.NumApoyosReac > MaxApoyos) std::abort();
   for (int i = 1; i <= p.NumLosas; ++i)
     if (p.CodigoLosa[i] < 1 || p.CodigoLosa[i] > 25) std::abort();
+  // Whatever the places, the plan is drawn and written as a DXF.
+  if (TextoDxf(DibujoDeSesion(*s)).find("EOF") == std::string::npos) std::abort();
   // What was loaded is saved, and the saved file loads and saves to the same bytes.
   const std::string texto = TextoProyecto(p, s->generales.TextoUso());
   auto otra = std::make_unique<Sesion>();

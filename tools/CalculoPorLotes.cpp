@@ -12,6 +12,7 @@
 
 #include "comandos/Arranque.h"
 #include "comandos/ComandoCalculo.h"
+#include "comandos/ComandoPlanta.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/Sesion.h"
 #include "design/CalculaLosas.h"
@@ -21,6 +22,7 @@
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
+#include "outputs/Dxf.h"
 #include "outputs/Planilla.h"
 #include "outputs/Reacciones.h"
 #include "outputs/Verificaciones.h"
@@ -506,6 +508,18 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     if (!mensaje.empty()) {
       if (!error) error = mensaje;
       avisa(*op.planilla, mensaje);
+      estado = estado ? estado : 3;
+    }
+  }
+  if (op.dxf) {
+    std::string mensaje = op.dxf->empty() ? "Ilegal Nombre de Archivo" : "";
+    if (mensaje.empty()) {
+      const Resultado<void> escrito = GuardaArchivo(*op.dxf, TextoDxf(DibujoDeSesion(s)));
+      if (!escrito) mensaje = escrito.Mensaje();
+    }
+    if (!mensaje.empty()) {
+      if (!error) error = mensaje;
+      avisa(*op.dxf, mensaje);
       estado = estado ? estado : 3;
     }
   }

@@ -17,6 +17,7 @@ struct OpcionesLote {
   std::optional<std::string> salva;     // --save
   std::optional<std::string> pdf;       // --pdf
   std::optional<std::string> planilla;  // --planilla: the bar schedule as CSV
+  std::optional<std::string> dxf;       // --dxf: the plan as DXF
   bool json = false;
   ConfiguracionPagina pagina;           // page of the PDF report
   const InterfazPdf* modulo = nullptr;  // the loaded PDF renderer, when --pdf names a file
@@ -43,6 +44,9 @@ inline const TipoSalida kSalidas[] = {
     {"planilla", ".csv", &OpcionesLote::planilla,
      "Escribe la planilla de barras en CSV (una fila de encabezado, punto decimal, UTF-8), con la misma "
      "regla: con varios proyectos, NOMBRE.csv en la carpeta DESTINO."},
+    {"dxf", ".dxf", &OpcionesLote::dxf,
+     "Escribe la planta del piso en DXF (AutoCAD R12, metros), con el refuerzo cuando el cálculo se hizo; "
+     "con varios proyectos, NOMBRE.dxf en la carpeta DESTINO."},
 };
 
 // The PDF page of --papel (a name of the preview's paper list, "A4" or "Letter"),

@@ -29,6 +29,8 @@ TablaLosas::Fila FilaLosa(const Proyecto& p, int i) {
   f[9] = TextoCelda(p.CargaMuertaVuelo[i]);
   f[10] = TextoCelda(p.CargaVivaVuelo[i]);
   f[11] = TextoCelda(p.EspesorLosa[i]);
+  if (p.X0[i]) f[ColLosa::X0] = TextoCelda(*p.X0[i]);
+  if (p.Y0[i]) f[ColLosa::Y0] = TextoCelda(*p.Y0[i]);
   return f;
 }
 

@@ -33,6 +33,8 @@ void NuevosDatos(Sesion& s) {
     p.EspesorLosa[i] = 0.0f;
     p.Bordes[i] = "AAAA";
     p.BordesInvalidos[i] = false;
+    p.X0[i].reset();
+    p.Y0[i].reset();
   }
   p.NumLosas = 0;
   for (int j = 1; j <= Acotado(p.NumApoyos, MaxApoyos); ++j) {

@@ -29,13 +29,16 @@ Proyecto DatosDe(const Proyecto& p) {
     d.ApoyoLosa2[j] = nuevo.ApoyoLosa2[j];
   }
   d.ItemsDesconocidos = nuevo.ItemsDesconocidos;
+  // Where a slab is drawn in the storey changes no number of the calculation.
+  d.X0 = nuevo.X0;
+  d.Y0 = nuevo.Y0;
   return d;
 }
 
 VigilaDatos::~VigilaDatos() {
   if (!(DatosDe(p_) == antes_))
     DatosModificados(e_);
-  else if (cambio_)
+  else if (cambio_ || p_.X0 != x0_ || p_.Y0 != y0_)
     e_.Modificado = true;
 }
 

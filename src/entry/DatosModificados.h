@@ -18,10 +18,10 @@ void DatosModificados(EstadoSesion& e);
 // The data a calculation is made from: the whole project, with what no calculation
 // reads set aside as a new project has it (the title, the use's name, the dead-load
 // build-up, whose total CargaMuerta the calculation reads, CargaUltimaGeneral, which
-// follows from the general loads, the support descriptions, the extra supports of the
-// reactions table after the NumApoyos continuous ones with their row count, and the
-// items of the file's own section this program does not know). Whatever else the
-// project holds counts as data of the calculation.
+// follows from the general loads, the slabs' places in the storey, the support descriptions, the extra
+// supports of the reactions table after the NumApoyos continuous ones with their row count, and the items of
+// the file's own section this program does not know). Whatever else the project holds counts as data of the
+// calculation.
 Proyecto DatosDe(const Proyecto& p);
 
 // Watches one procedure of a form: when it ends having changed the data a
@@ -29,7 +29,7 @@ Proyecto DatosDe(const Proyecto& p);
 // only marks the project modified.
 class VigilaDatos {
  public:
-  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e), antes_(DatosDe(p)) {}
+  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e), antes_(DatosDe(p)), x0_(p.X0), y0_(p.Y0) {}
   ~VigilaDatos();
   VigilaDatos(const VigilaDatos&) = delete;
   VigilaDatos& operator=(const VigilaDatos&) = delete;
@@ -42,6 +42,9 @@ class VigilaDatos {
   const Proyecto& p_;
   EstadoSesion& e_;
   Proyecto antes_;
+  // The places of the slabs, which DatosDe sets aside: a change marks the project
+  // modified without withdrawing the calculation.
+  Tabla<std::optional<Single>> x0_, y0_;
   bool cambio_ = false;
 };
 

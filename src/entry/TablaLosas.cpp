@@ -32,6 +32,22 @@ float LeeCelda(std::string& celda) {
   return v;
 }
 
+// A place cell: empty is a place the layout gives; a number within the limit is the
+// place set; anything else is emptied and told.
+std::optional<Single> LeePosicion(std::string& celda, const char* nombre, int losa, Interlocutor& ui) {
+  if (Recorta(celda).empty()) return std::nullopt;
+  const float v = ASingle(ValorTexto(celda));
+  if (EsNumero(celda) && std::isfinite(v) && std::fabs(v) <= kPosicionMaxima) {
+    celda = TextoCelda(v);
+    return v;
+  }
+  celda.clear();
+  ui.Avisa(std::string(nombre) + " debe ser un numero entre -" + TextoNumero(kPosicionMaxima) + " y " +
+           TextoNumero(kPosicionMaxima) + " m\rposicion automatica asumida\rLosa No. " +
+           std::to_string(losa));
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool TablaLosas::AgregaFila(const Fila& f) {
@@ -80,6 +96,8 @@ void TablaLosas::ProcesaLosa(Interlocutor& ui) {
     p_.CargaMuertaVuelo[k] = LeeCelda(f[ColLosa::MuertaVuelo]);
     p_.CargaVivaVuelo[k] = LeeCelda(f[ColLosa::VivaVuelo]);
     p_.EspesorLosa[k] = LeeCelda(f[ColLosa::Espesor]);
+    p_.X0[k] = LeePosicion(f[ColLosa::X0], "X0", i, ui);
+    p_.Y0[k] = LeePosicion(f[ColLosa::Y0], "Y0", i, ui);
 
     p_.CodigoLosa[k] = codigo;
     p_.BordesInvalidos[k] = !caso;
@@ -198,7 +216,7 @@ void TablaLosas::EditaCelda(int fila, int columna, std::string texto) {
 }
 
 bool TablaLosas::EditaCelda(int fila, int columna, std::string texto, Interlocutor& ui) {
-  const bool numerica = columna >= ColLosa::Lx && columna <= ColLosa::Espesor && !EsBordeEditable(columna);
+  const bool numerica = columna >= ColLosa::Lx && columna <= ColLosa::Y0 && !EsBordeEditable(columna);
   if (numerica && (ValorTextoDesborda(texto) || !std::isfinite(ASingle(ValorTexto(texto))))) {
     ui.Beep();
     ui.Avisa(std::string(kMensajeNumeroGrande), "ERROR", Icono::Exclamacion);
@@ -343,7 +361,9 @@ void TablaLosas::CopiaLosa(Interlocutor& ui) {
     return;
   }
   VigilaDatos vigila(p_, e_);
-  const Fila copia = filas[static_cast<std::size_t>(filaActual)];
+  Fila copia = filas[static_cast<std::size_t>(filaActual)];
+  copia[ColLosa::X0].clear();
+  copia[ColLosa::Y0].clear();
   filas.push_back(copia);
   vigila.Cambio();
   Procesa(ui);

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Disposicion.h"
 #include "model/EstadoSesion.h"
 #include "model/Interlocutor.h"
 #include "model/Proyecto.h"
@@ -18,24 +19,28 @@ namespace placatec {
 // Column indexes of the slab grid.
 namespace ColLosa {
 constexpr int Num = 0, Lx = 1, Ly = 2, Borde1 = 3, Borde2 = 4, Borde3 = 5, Borde4 = 6, MuertaVano = 7,
-              VivaVano = 8, MuertaVuelo = 9, VivaVuelo = 10, Espesor = 11;
+              VivaVano = 8, MuertaVuelo = 9, VivaVuelo = 10, Espesor = 11, X0 = 12, Y0 = 13;
 }
 
 inline constexpr std::string_view kTituloTablaLosas = "Datos de Losas";
 inline constexpr std::string_view kCaptionGrillaLosas = "DESCRIPCION DE LOSAS";
-inline constexpr std::array<std::string_view, 12> kColumnasLosas = {
-    "Num",        "   Lx     (m)",  " Ly   (m)",    "1 (Izq)",       "2 (Der)",     "3 (Abajo)",
-    "4 (Arriba)", "Muerta (To/m2)", "Viva (To/m2)", "Muerta (To/m)", "Viva (To/m)", "Espes (m)"};
+// The last two columns, the slab's place in the storey, are empty for a slab laid out
+// from the continuous supports.
+inline constexpr std::array<std::string_view, 14> kColumnasLosas = {
+    "Num",         "   Lx     (m)", " Ly   (m)",      "1 (Izq)",      "2 (Der)",
+    "3 (Abajo)",   "4 (Arriba)",    "Muerta (To/m2)", "Viva (To/m2)", "Muerta (To/m)",
+    "Viva (To/m)", "Espes (m)",     "X0 (m)",         "Y0 (m)"};
 
 // A header over several neighbouring columns.
 struct GrupoColumnas {
   std::string_view texto;
   int primera, ultima;
 };
-inline constexpr std::array<GrupoColumnas, 3> kGruposLosas = {
+inline constexpr std::array<GrupoColumnas, 4> kGruposLosas = {
     {{"Condiciones de borde", ColLosa::Borde1, ColLosa::Borde4},
      {"Cargas en vano", ColLosa::MuertaVano, ColLosa::VivaVano},
-     {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo}}};
+     {"Cargas en vuelo", ColLosa::MuertaVuelo, ColLosa::VivaVuelo},
+     {"Posicion", ColLosa::X0, ColLosa::Y0}}};
 
 // The drop-down list of the edge columns: the letter put into the cell and its meaning.
 struct CondicionBorde {
@@ -61,7 +66,7 @@ inline constexpr std::string_view kMensajeNumeroGrande = "Numero demasiado grand
 
 class TablaLosas {
  public:
-  static constexpr int NumColumnas = 12;
+  static constexpr int NumColumnas = 14;
   using Fila = std::array<std::string, NumColumnas>;
 
   // The three quantities of "Valores Globales".
@@ -89,7 +94,9 @@ class TablaLosas {
   // Copies every row into the slab table (NumLosas := rows), renumbering, correcting
   // the edge letters, replacing zero or negative loads and thickness by the general
   // values and classifying each slab. A rejected edge combination marks the slab in
-  // BordesInvalidos. Ends on the first row.
+  // BordesInvalidos. A place cell left empty lets the layout place the slab; one that
+  // holds no number within kPosicionMaxima is emptied with a message naming the slab.
+  // Ends on the first row.
   void ProcesaLosa(Interlocutor& ui);
   // Checks the spans of row `fila` (a zero or negative span becomes 1, with a message
   // naming the slab) and returns the case code of its edges; nothing for a combination
@@ -154,7 +161,8 @@ class TablaLosas {
   int LosasConValor(Cantidad c, Single valor) const;
   void CambiaValor(Cantidad c, Single anterior, Single nuevo);
 
-  // "Copia losa": after a Yes, appends a copy of the current row and processes.
+  // "Copia losa": after a Yes, appends a copy of the current row and processes. The copy
+  // leaves out the place: two slabs set at one place would overlap.
   void CopiaLosa(Interlocutor& ui);
 
  private:

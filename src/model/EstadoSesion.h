@@ -21,6 +21,10 @@ struct EstadoSesion {
   bool Modificado = false;
   Integer ErrorCalculo = 0;  // the last calculation was refused
 
+  // The problems of the slabs' places in the plan last told to the engineer, one a line:
+  // the same problems are not told again at every change.
+  std::string DisposicionAvisada;
+
   std::string TituloReporte;  // header of the report, set with the title
   std::string PieReporte;     // footer of the report, kept until the program ends
 

@@ -43,4 +43,15 @@ class InterlocutorMudo : public Interlocutor {
   }
 };
 
+// Shows nothing and keeps the first message, for a command that tells it elsewhere (a
+// report, a file written without the steel).
+class InterlocutorNota : public Interlocutor {
+ public:
+  std::string primero;
+  Respuesta Pregunta(const Mensaje& m) override {
+    if (primero.empty()) primero = m.texto;
+    return Respuesta::OK;
+  }
+};
+
 }  // namespace placatec

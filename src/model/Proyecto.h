@@ -6,6 +6,7 @@
 // Tables are indexed 1..99 as the engineer counts them; index 0 is never used.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -72,6 +73,11 @@ struct Proyecto {
   // its CodigoLosa is the last code accepted before it (0 for none), and the
   // calculation refuses it.
   Tabla<bool> BordesInvalidos{};
+  // The place of each slab in the storey as the engineer set it: the lower-left
+  // corner in metres, X along edge 3 and Y along edge 1. A slab without one is laid
+  // out from the continuous supports (model/Disposicion.h). Kept in the file's own
+  // section; no calculation reads them.
+  Tabla<std::optional<Single>> X0{}, Y0{};
 
   // Support table: the continuous supports 1..NumApoyos, then the extra supports that
   // the engineer appends to the reactions table (beams under one slab), up to

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 #include <set>
 
 #include "model/CodigoPagina.h"
+#include "model/Disposicion.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -161,10 +163,49 @@ TipoItem ItemsDescripciones() {
       });
 }
 
+// The place of a slab that the engineer set, one coordinate an item: "Losa.3.X0=4.5".
+TipoItem ItemsPosicion(const char* campo, Tabla<std::optional<Single>> Proyecto::*coordenada) {
+  return ItemPorIndice(
+      "Losa", campo,
+      [coordenada](const Proyecto& p, int n) -> std::optional<std::string> {
+        const std::optional<Single>& v = (p.*coordenada)[static_cast<std::size_t>(n)];
+        if (n > p.NumLosas || !v) return std::nullopt;
+        return ValorNumero(*v);
+      },
+      [coordenada](Proyecto& p, int n, const std::string& valor) -> std::optional<std::string> {
+        if (n > p.NumLosas) return "no existe la losa " + std::to_string(n);
+        const std::optional<float> v = NumeroDeValor(valor);
+        if (!v || std::fabs(*v) > kPosicionMaxima)
+          return "la posicion debe ser un numero entre -" + TextoNumero(kPosicionMaxima) + " y " +
+                 TextoNumero(kPosicionMaxima) + " m";
+        (p.*coordenada)[static_cast<std::size_t>(n)] = *v;
+        return std::nullopt;
+      });
+}
+
+// Both coordinates of a slab, written slab by slab: "Losa.3.X0", "Losa.3.Y0", "Losa.4.X0".
+TipoItem ItemsPosiciones() {
+  const TipoItem x = ItemsPosicion("X0", &Proyecto::X0), y = ItemsPosicion("Y0", &Proyecto::Y0);
+  return {[x, y](std::string_view c) { return x.Reconoce(c) || y.Reconoce(c); },
+          [x, y](std::string_view c, const std::string& valor, Proyecto& p) {
+            return (x.Reconoce(c) ? x : y).Lee(c, valor, p);
+          },
+          [x, y](const Proyecto& p, std::vector<ItemSeccion>& items) {
+            std::vector<ItemSeccion> xs, ys;
+            x.Escribe(p, xs);
+            y.Escribe(p, ys);
+            // Each list is in slab order; "Losa.N." is the same prefix in both.
+            auto losa = [](const ItemSeccion& i) { return std::stoi(i.clave.substr(5)); };
+            std::merge(xs.begin(), xs.end(), ys.begin(), ys.end(), std::back_inserter(items),
+                       [&](const ItemSeccion& a, const ItemSeccion& b) { return losa(a) < losa(b); });
+          }};
+}
+
 }  // namespace
 
 const std::vector<TipoItem>& TiposDeItem() {
-  static const std::vector<TipoItem> tipos = {ItemsApoyosAdicionales(), ItemsDescripciones()};
+  static const std::vector<TipoItem> tipos = {ItemsApoyosAdicionales(), ItemsDescripciones(),
+                                              ItemsPosiciones()};
   return tipos;
 }
 

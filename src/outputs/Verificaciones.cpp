@@ -6,6 +6,7 @@
 
 #include "design/NormaAci.h"
 #include "engine/Clasificacion.h"
+#include "model/Disposicion.h"
 #include "model/Numeros.h"
 
 namespace placatec {
@@ -270,6 +271,8 @@ constexpr DescripcionAviso kAvisos[] = {
     {TipoAviso::BarrasNoCaben, "BarrasNoCaben", "Separacion de barras"},
     {TipoAviso::CargaBordeLibre, "CargaBordeLibre", "Carga lineal de vuelo"},
     {TipoAviso::ApoyoSobreBordeNoEmpotrado, "ApoyoSobreBordeNoEmpotrado", "Apoyo sobre borde no empotrado"},
+    {TipoAviso::PosicionContradictoria, "PosicionContradictoria", "Posicion en planta"},
+    {TipoAviso::LosasSuperpuestas, "LosasSuperpuestas", "Losas superpuestas"},
 };
 
 const DescripcionAviso& Descripcion(TipoAviso t) {
@@ -302,6 +305,19 @@ Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& resultados, 
     AvisosDeLosa(p, resultados, i, temperatura, r.bordes, r.avisos);
   }
   for (int j = 1; j <= Apoyos(p); ++j) AvisosDeApoyo(p, resultados, j, r.avisos);
+  // The plan: a support the places contradict, two slabs on the same ground.
+  for (const ProblemaPosicion& q : DisponeLosas(p).problemas) {
+    const bool contradiccion = q.tipo == TipoProblemaPosicion::Contradiccion;
+    // The slab out of place, or the first of two that overlap.
+    r.avisos.push_back({contradiccion ? TipoAviso::PosicionContradictoria : TipoAviso::LosasSuperpuestas,
+                        contradiccion ? q.losa2 : q.losa1,
+                        q.apoyo,
+                        0,
+                        contradiccion ? (EsDireccionY(p.ApoyoDir[q.apoyo]) ? 'Y' : 'X') : '\0',
+                        q.texto,
+                        false,
+                        {q.losa1, q.losa2}});
+  }
   return r;
 }
 

@@ -3,7 +3,8 @@
 // top steel at fixed edges that no continuous support covers, minimum thickness,
 // one-way shear at the supported edges, temperature steel of one-way slabs, and the
 // limits the method does not enforce itself (ductility, bars that do not fit, edge
-// loads a case ignores, a continuous support over an edge that is not fixed).
+// loads a case ignores, a continuous support over an edge that is not fixed), and the
+// slabs' places in the plan that contradict a support or overlap.
 // Nothing here changes the project or the results of the calculation.
 #include <array>
 #include <optional>
@@ -38,6 +39,8 @@ enum class TipoAviso {
   BarrasNoCaben,               // bars closer than db + max(db, 2.5 cm)
   CargaBordeLibre,             // an edge line load that the slab's case leaves out
   ApoyoSobreBordeNoEmpotrado,  // a continuous support meets an edge "A" or "N"
+  PosicionContradictoria,      // the places of the slabs contradict a continuous support
+  LosasSuperpuestas,           // two slabs overlap in the storey's plan
 };
 struct VerificacionAviso {
   TipoAviso tipo = TipoAviso::Ductilidad;
@@ -49,7 +52,8 @@ struct VerificacionAviso {
   bool cumple = false;                     // always false: only what fails is listed
   std::array<Integer, 2> losasDelApoyo{};  // the slabs a support's entry concerns
 };
-// "Ductilidad", "BarrasNoCaben", "CargaBordeLibre", "ApoyoSobreBordeNoEmpotrado".
+// "Ductilidad", "BarrasNoCaben", "CargaBordeLibre", "ApoyoSobreBordeNoEmpotrado",
+// "PosicionContradictoria", "LosasSuperpuestas".
 std::string_view NombreAviso(TipoAviso t);
 // The words of the checks window and the report.
 std::string_view TextoAviso(TipoAviso t);

@@ -69,6 +69,8 @@ struct RectanguloFigura {
 struct LineaFigura {
   double x1, y1, x2, y2;
   double grosor;
+  std::uint32_t color = 0x000000;  // 0xRRGGBB
+  bool discontinua = false;        // dashed
 };
 struct TextoFigura {
   std::string texto;
@@ -76,12 +78,17 @@ struct TextoFigura {
   Alineacion anclaX = Alineacion::Izquierda;  // x is the left edge, centre or right edge
   bool centradoVertical = false;              // y is the middle of the text, not its top
   Estilo estilo;
+  double angulo = 0;  // degrees counter-clockwise, about (x, y)
 };
 struct Figura {
   std::vector<RectanguloFigura> rectangulos;
   std::vector<LineaFigura> lineas;
   std::vector<TextoFigura> textos;
   double alto = 0.0;  // room the figure takes below its start at least
+  // When above 0: the figure is drawn this wide with x from its own left edge, and the
+  // layout scales it, texts included, to the width of the page's body, or smaller
+  // when it would not fit the body's height (a plan).
+  double ancho = 0.0;
 };
 
 struct SaltoPagina {};

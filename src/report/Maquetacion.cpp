@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <numeric>
 #include <optional>
 #include <variant>
@@ -22,6 +23,7 @@ constexpr std::size_t kFilasMinimas = 2;       // rows of a table never left alo
 constexpr double kGrosorBorde = 15;
 constexpr double kRellenoX = 30;  // cell padding
 constexpr double kRellenoY = 25;
+constexpr double kParteFigura = 0.8;  // a scaled figure takes at most this part of the body's height
 constexpr double kGrosorTabla = 10;
 constexpr double kGrosorColumna = 5;
 
@@ -182,7 +184,7 @@ class Maquetador {
       } else if (auto* t = std::get_if<TablaDoc>(&b)) {
         ColocaTabla(*t, i);
       } else if (auto* f = std::get_if<Figura>(&b)) {
-        ColocaFigura(*f);
+        ColocaFigura(f->ancho > 0 ? Ajustada(*f) : *f);
       } else if (!vacia_) {
         NuevaPagina();
       }
@@ -251,7 +253,7 @@ class Maquetador {
       const std::size_t n = tm.filas.size();
       return t->antes + tm.encabezado.alto + AltoFilas(tm, 0, FinMinimo(0, Grupo(*t), n));
     }
-    if (auto* f = std::get_if<Figura>(&b)) return AltoFigura(*f);
+    if (auto* f = std::get_if<Figura>(&b)) return AltoFigura(f->ancho > 0 ? Ajustada(*f) : *f);
     return 0;
   }
 
@@ -486,15 +488,56 @@ class Maquetador {
     return {x, t.centradoVertical ? t.y - h / 2 : t.y, w, h};
   }
 
+  // The lowest point of a text's box, turned about its anchor when it is turned.
+  double FondoTexto(const TextoFigura& t) const {
+    const TextoFiguraMedido m = MideTexto(t);
+    if (t.angulo == 0) return m.y + m.alto;
+    const double a = t.angulo * std::numbers::pi / 180, c = std::cos(a), s = std::sin(a);
+    double fondo = t.y;
+    for (double dx : {m.x - t.x, m.x + m.ancho - t.x})
+      for (double dy : {m.y - t.y, m.y + m.alto - t.y}) fondo = std::max(fondo, t.y - s * dx + c * dy);
+    return fondo;
+  }
+
   double AltoFigura(const Figura& f) const {
     double alto = f.alto;
     for (const auto& r : f.rectangulos) alto = std::max({alto, r.y1, r.y2});
     for (const auto& l : f.lineas) alto = std::max({alto, l.y1, l.y2});
-    for (const auto& t : f.textos) {
-      TextoFiguraMedido m = MideTexto(t);
-      alto = std::max(alto, m.y + m.alto);
-    }
+    for (const auto& t : f.textos) alto = std::max(alto, FondoTexto(t));
     return alto;
+  }
+
+  // A figure of its own width scaled to the body's width, or down to most of its
+  // height (the heading above it goes on the same page), and centred.
+  Figura Ajustada(const Figura& f) const {
+    Figura a = f;
+    a.ancho = 0;
+    const double cuerpo = der_ - izq_, cabe = kParteFigura * (abajo_ - arriba_);
+    double k = cuerpo / f.ancho;
+    for (int paso = 0; paso < 2; ++paso) {
+      a = Escalada(f, k, izq_ + (cuerpo - f.ancho * k) / 2);
+      const double alto = AltoFigura(a);
+      if (alto <= cabe || !(alto > 0)) break;
+      k *= cabe / alto;
+    }
+    return a;
+  }
+
+  static Figura Escalada(const Figura& f, double k, double x0) {
+    Figura a = f;
+    a.ancho = 0;
+    a.alto = f.alto * k;
+    for (auto& r : a.rectangulos) r = {x0 + r.x1 * k, r.y1 * k, x0 + r.x2 * k, r.y2 * k, r.grosor};
+    for (auto& l : a.lineas) {
+      l.x1 = x0 + l.x1 * k, l.x2 = x0 + l.x2 * k;
+      l.y1 *= k, l.y2 *= k;
+    }
+    for (auto& t : a.textos) {
+      t.x = x0 + t.x * k;
+      t.y *= k;
+      t.estilo.tamano *= k;
+    }
+    return a;
   }
 
   void ColocaFigura(const Figura& f) {
@@ -503,10 +546,11 @@ class Maquetador {
     const double y0 = y_;
     for (const auto& r : f.rectangulos)
       pag_->rectangulos.push_back({r.x1, y0 + r.y1, r.x2, y0 + r.y2, r.grosor});
-    for (const auto& l : f.lineas) pag_->lineas.push_back({l.x1, y0 + l.y1, l.x2, y0 + l.y2, l.grosor});
+    for (const auto& l : f.lineas)
+      pag_->lineas.push_back({l.x1, y0 + l.y1, l.x2, y0 + l.y2, l.grosor, l.color, l.discontinua});
     for (const auto& t : f.textos) {
       TextoFiguraMedido m = MideTexto(t);
-      pag_->textos.push_back({m.x, y0 + m.y, m.ancho, m.alto, t.texto, t.estilo});
+      pag_->textos.push_back({m.x, y0 + m.y, m.ancho, m.alto, t.texto, t.estilo, t.angulo, t.x, y0 + t.y});
     }
     y_ = y0 + alto;
     vacia_ = false;

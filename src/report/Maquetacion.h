@@ -6,6 +6,7 @@
 // from the top-left corner of the sheet, which the desktop paints on the screen,
 // a printer or a PDF alike.
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,16 +39,21 @@ class MedidorTexto {
   virtual double AltoLinea(const Estilo& e) const = 0;
 };
 
-// A line of text whose box has its top-left corner at (x, y).
+// A line of text whose box has its top-left corner at (x, y); a turned text turns
+// `angulo` degrees counter-clockwise about (giroX, giroY).
 struct TextoPagina {
   double x, y;
   double ancho, alto;
   std::string texto;
   Estilo estilo;
+  double angulo = 0;
+  double giroX = 0, giroY = 0;
 };
 struct LineaPagina {
   double x1, y1, x2, y2;
   double grosor;
+  std::uint32_t color = 0x000000;
+  bool discontinua = false;
 };
 // Outline of a rectangle.
 struct RectanguloPagina {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "comandos/ComandoCalculo.h"
+#include "comandos/ComandoPlanta.h"
 #include "design/Anclajes.h"
 #include "design/NormaAci.h"
 #include "design/Refuerzo.h"
@@ -42,16 +43,6 @@ std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t 
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
   return CeldaSegura(Recorta(t.filas[fila][columna].texto));
 }
-
-// Keeps the first message instead of showing it.
-class InterlocutorNota : public Interlocutor {
- public:
-  std::string primero;
-  Respuesta Pregunta(const Mensaje& m) override {
-    if (primero.empty()) primero = m.texto;
-    return Respuesta::OK;
-  }
-};
 
 // The bars printed for a span row: a "Temp" row carries the 3/8 inch temperature
 // bars whatever its design area.
@@ -370,6 +361,74 @@ void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
     }
 }
 
+namespace {
+
+// The room for the plan on the page the report is usually read on (6.5 inches of Letter
+// or A4 with inch margins, less its header and sub-title below), in twips: its texts
+// are chosen for it. The layout scales the
+// figure to the real page.
+constexpr double kAnchoPlanta = 9360, kAltoPlanta = 12000;
+// The smallest text of the plan on that page: 5 points (its capitals 1/1.4 of it).
+constexpr double kAltoMinimoTexto = 100;
+
+// The plan as a figure drawn kAnchoPlanta twips wide, Y downwards.
+Figura FiguraDePlanta(const DibujoPlanta& d, const Estilo& texto) {
+  Figura f;
+  const double ancho = std::max(d.maximo.x - d.minimo.x, 1e-6);
+  const double k = kAnchoPlanta / ancho;
+  auto x = [&](double v) { return (v - d.minimo.x) * k; };
+  auto y = [&](double v) { return (d.maximo.y - v) * k; };
+  // A slab that fails a check is outlined in red; the others by their edges alone.
+  for (const ContornoPlanta& c : d.contornos)
+    for (std::size_t e = 0; c.falla && e < c.esquinas.size(); ++e) {
+      const PuntoPlanta a = c.esquinas[e], b = c.esquinas[(e + 1) % c.esquinas.size()];
+      f.lineas.push_back({x(a.x), y(a.y), x(b.x), y(b.y),
+                          GrosorCapa(CapaPlanta::AceroInferior, false) * 1440 / 25.4, kColorFalla});
+    }
+  for (const TrazoPlanta& t : d.trazos) {
+    const double grosor = GrosorCapa(t.capa, t.auxiliar) * 1440 / 25.4;
+    if (grosor <= 0) continue;
+    f.lineas.push_back({x(t.a.x), y(t.a.y), x(t.b.x), y(t.b.y), grosor,
+                        t.falla ? kColorFalla : ColorCapa(t.capa), t.capa == CapaPlanta::BordesLibres});
+  }
+  for (const TextoPlanta& t : d.textos) {
+    Estilo e = texto;
+    // A font's size is about 1.4 times the height of its capitals, which the plan gives.
+    e.tamano = t.alto * k * 1.4 / 20;
+    e.color = t.falla ? kColorFalla : ColorCapa(t.capa);
+    const Alineacion a = t.ancla == AnclaTexto::Izquierda ? Alineacion::Izquierda
+                         : t.ancla == AnclaTexto::Centro  ? Alineacion::Centro
+                                                          : Alineacion::Derecha;
+    f.textos.push_back({t.texto, x(t.en.x), y(t.en.y), a, true, e, t.angulo});
+  }
+  f.ancho = kAnchoPlanta;
+  f.alto = (d.maximo.y - d.minimo.y) * k;
+  return f;
+}
+
+}  // namespace
+
+void Reporte::SeccionPlanta(Sesion& s, const Recalculos&) {
+  SetSubTitle("Planta");
+  if (s.proyecto.NumLosas < 1) {
+    Parrafo("El proyecto no tiene losas.", false);
+    return;
+  }
+  const DibujoPlanta d = DibujoParaPapel(s, kAnchoPlanta, kAltoPlanta, kAltoMinimoTexto / 1.4);
+  Parrafo("", true);
+  doc_.bloques.emplace_back(FiguraDePlanta(d, fuente_));
+  std::string bo =
+      "E|borde empotrado (rayado hacia la losa);A|borde apoyado;N|borde libre (discontinuo);"
+      "Apoyos|vigas o muros continuos (azul) y apoyos adicionales de las reacciones";
+  if (s.estado.CalculoHecho)
+    bo +=
+        ";Acero|inferior por losa y direccion (verde), superior sobre apoyos y bordes empotrados sin apoyo "
+        "(morado): barra y separacion;Rojo|losa o apoyo que no cumple una verificacion";
+  for (const ProblemaPosicion& q : d.problemas) bo += ";Posicion|" + CeldaSegura(q.texto);
+  // The key of the lines stays in one piece (a long list of problems may go on).
+  MuestraTabla("<_1300|<_7700", "", bo, s.estado.CalculoHecho ? 6 : 4);
+}
+
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
   SetSubTitle(subtitulo);
   std::string texto = mensaje;
@@ -430,21 +489,25 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes "
       "del programa. Losas en una direccion (casos 10 a 13), cuando una luz es al menos el doble de la "
       "otra: formulas de viga sobre la luz corta (con relacion exactamente 2, trabajan en X). Losas con un "
-      "borde libre (casos 14 a 25): coeficientes ajustados, con el termino de carga de su caso base, de modo "
+      "borde libre (casos 14 a 25): coeficientes ajustados, con el termino de carga de su caso base, de "
+      "modo "
       "que una losa y su imagen girada dan los mismos momentos;";
   bo +=
-      "Apoyos continuos|Un ciclo de distribucion de momentos (rigidez 1/L o 0.75/L). Un voladizo, o una losa "
+      "Apoyos continuos|Un ciclo de distribucion de momentos (rigidez 1/L o 0.75/L). Un voladizo, o una "
+      "losa "
       "sin rigidez en esa direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda la "
       "mitad del desbalance en su vano. El resultado no depende del orden de las losas;";
   bo +=
       "Verificaciones|Espesor minimo (ACI 318-99 9.5.2, 9.5.3, 10 % mas con un borde libre), cortante "
       "(11.3.1.1, con 1.15 wu l / 2 en el extremo empotrado de una losa empotrada en un solo extremo, "
       "8.3.3), "
-      "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas de "
+      "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas "
+      "de "
       "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
   bo +=
       "Planilla: medidas|El programa no conoce el ancho de los apoyos: luces entre ejes y anclajes medidos "
-      "desde el eje de cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo se "
+      "desde el eje de cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo "
+      "se "
       "ajusta al apoyo real). Largos redondeados hacia arriba a " +
       Formato(obra::kModuloCorte * 100, "#0.##") + " cm;";
   bo += "Planilla: barras inferiores|Luz mas " + Formato(aci::kEmpotramientoInferior, "0.00") +
@@ -472,8 +535,10 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
 
   SetSubTitle("Limitaciones del m\xC3\xA9todo");
   Parrafo(
-      "El metodo de coeficientes no considera la alternancia de la carga viva (toda la carga actua en todas "
-      "las losas a la vez), desprecia el modulo de Poisson, da momentos por metro de ancho que se aplican a "
+      "El metodo de coeficientes no considera la alternancia de la carga viva (toda la carga actua en "
+      "todas "
+      "las losas a la vez), desprecia el modulo de Poisson, da momentos por metro de ancho que se aplican "
+      "a "
       "todo el ancho de la losa (sin franjas de columna ni de borde), y solo el voladizo en una direccion "
       "(caso 13) toma las cargas lineales del borde libre.",
       false);
@@ -498,7 +563,8 @@ void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
                "Mx borde (To-m)|My borde (To-m)",
                bo);
   Leyenda(
-      "Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el refuerzo "
+      "Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el "
+      "refuerzo "
       "se disena con los momentos ya distribuidos");
 }
 
@@ -518,7 +584,9 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   // Sections of results run the calculation first, so that they belong to the data as
   // they are now; a refused calculation is said where the reinforcement would stand.
   bool necesitaCalculo = false;
-  for (const DefinicionSeccion& d : kSecciones) necesitaCalculo |= d.necesitaCalculo && marcada(d.seccion);
+  // The plan shows the steel too when the project can be calculated.
+  for (const DefinicionSeccion& d : kSecciones)
+    necesitaCalculo |= (d.necesitaCalculo || d.seccion == Seccion::Planta) && marcada(d.seccion);
   std::string negativa;  // the message of a refused calculation
   if (necesitaCalculo && recalculos.refuerzo) negativa = recalculos.refuerzo(s);
 
@@ -532,6 +600,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
       {Seccion::CalculoMetrico, &Reporte::SeccionCalculoMetrico},
       {Seccion::Verificaciones, &Reporte::SeccionVerificaciones},
       {Seccion::Planilla, &Reporte::SeccionPlanilla},
+      {Seccion::Planta, &Reporte::SeccionPlanta},
   }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;

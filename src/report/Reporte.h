@@ -22,9 +22,10 @@ enum class Seccion {
   BasesDiseno = 4,
   AnalisisLosas = 5,
   Verificaciones = 6,
-  Planilla = 7
+  Planilla = 7,
+  Planta = 8
 };
-constexpr int NumSecciones = 8;
+constexpr int NumSecciones = 9;
 
 // A section as the preview lists it: its check box and whether it needs a calculation.
 struct DefinicionSeccion {
@@ -37,6 +38,7 @@ struct DefinicionSeccion {
 // and its procedure in the table of `Reporte::Inicia`.
 inline constexpr std::array<DefinicionSeccion, NumSecciones> kSecciones{{
     {Seccion::Datos, "Datos", "Check3", false},
+    {Seccion::Planta, "Planta", "CheckPlanta", false},
     {Seccion::BasesDiseno, "Bases de dise\xC3\xB1o", "CheckBases", false},
     {Seccion::AnalisisLosas, "An\xC3\xA1lisis de losas", "CheckAnalisis", true},
     {Seccion::Refuerzo, "Refuerzo", "Check4", true},
@@ -137,6 +139,7 @@ class Reporte {
   void Leyenda(const std::string& filas);
   void SeccionVerificaciones(Sesion& s, const Recalculos& r);
   void SeccionPlanilla(Sesion& s, const Recalculos& r);
+  void SeccionPlanta(Sesion& s, const Recalculos& r);
   void RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje);
 
   Documento doc_;

@@ -31,8 +31,8 @@ const fs::path kCorpus = fs::path(PLACATEC_SOURCE_DIR) / "tests/corpus";
 // The columns of the slab grid by their ColLosa names; those of the supports grid are
 // kNombresColumnasApoyos.
 constexpr std::array<std::string_view, TablaLosas::NumColumnas> kNombresColumnasLosas = {
-    "Num",    "Lx",         "Ly",       "Borde1",      "Borde2",    "Borde3",
-    "Borde4", "MuertaVano", "VivaVano", "MuertaVuelo", "VivaVuelo", "Espesor"};
+    "Num",        "Lx",       "Ly",          "Borde1",    "Borde2",  "Borde3", "Borde4",
+    "MuertaVano", "VivaVano", "MuertaVuelo", "VivaVuelo", "Espesor", "X0",     "Y0"};
 
 // The columns of the reactions grid that the engineer edits, by their ColReac names.
 constexpr std::array<std::string_view, 5> kNombresColumnasReacciones = {"Num", "Descripcion", "Dir", "Losa1",

@@ -111,6 +111,31 @@ TEST(TablaLosas, CeldasCeroNegativasOQueNoSonNumeros) {
   EXPECT_EQ(m.t.filas[1][ColLosa::VivaVuelo], "x");
 }
 
+// A place cell: empty leaves the slab to the supports, a number sets it, anything else is
+// emptied with a message naming the slab; a copied row leaves the place out.
+TEST(TablaLosas, PosicionVaciaFijadaOMalEscrita) {
+  Mesa m;
+  m.Agrega({Losa("4", "5", "AAAA"), Losa("4", "5", "AAAA"), Losa("4", "5", "AAAA"), Losa("4", "5", "AAAA")});
+  m.t.filas[1][ColLosa::X0] = "12,5";
+  m.t.EditaCelda(1, ColLosa::X0, m.t.filas[1][ColLosa::X0]);  // the comma as typed
+  m.t.filas[1][ColLosa::Y0] = "-3";
+  m.t.filas[2][ColLosa::X0] = "cerca";
+  m.t.filas[3][ColLosa::Y0] = "2e4";
+  m.t.ProcesaLosa(m.ui);
+  EXPECT_EQ(std::tuple(m.p.X0[1], m.p.X0[2], m.p.Y0[2], m.p.X0[3], m.p.Y0[4]),
+            std::tuple(std::nullopt, std::optional(12.5f), std::optional(-3.0f), std::nullopt, std::nullopt));
+  ASSERT_EQ(m.ui.mensajes.size(), 2u);
+  EXPECT_EQ(m.ui.mensajes[0].texto,
+            "X0 debe ser un numero entre -10000 y 10000 m\rposicion automatica asumida\rLosa No. 3");
+  EXPECT_EQ(m.ui.mensajes[1].texto,
+            "Y0 debe ser un numero entre -10000 y 10000 m\rposicion automatica asumida\rLosa No. 4");
+  EXPECT_EQ(m.t.filas[2][ColLosa::X0] + m.t.filas[3][ColLosa::Y0], "");
+  m.t.filaActual = 1;
+  m.t.CopiaLosa(m.ui);
+  EXPECT_EQ(m.t.filas[4][ColLosa::Lx], "4");
+  EXPECT_EQ(m.t.filas[4][ColLosa::X0] + m.t.filas[4][ColLosa::Y0], "");
+}
+
 // What is typed into the live-load cell, and what an empty or zero cell or a new row
 // gives, reaches the slab's live load and no other value.
 TEST(TablaLosas, CeldaDeCargaViva) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <tuple>
 
 #include "report/ProyectoEjemplo.h"
@@ -19,7 +22,19 @@ bool SeSolapan(const Caja& a, const Caja& b) {
   const double e = 0.5;
   return a.x1 < b.x2 - e && b.x1 < a.x2 - e && a.y1 < b.y2 - e && b.y1 < a.y2 - e;
 }
-Caja DeTexto(const TextoPagina& t) { return {t.x, t.y, t.x + t.ancho, t.y + t.alto}; }
+// The box of a text on the sheet; a turned text's, turned about its point.
+Caja DeTexto(const TextoPagina& t) {
+  if (t.angulo == 0) return {t.x, t.y, t.x + t.ancho, t.y + t.alto};
+  const double a = t.angulo * std::numbers::pi / 180;
+  Caja c{1e300, 1e300, -1e300, -1e300};
+  for (double dx : {t.x - t.giroX, t.x + t.ancho - t.giroX})
+    for (double dy : {t.y - t.giroY, t.y + t.alto - t.giroY}) {
+      const double x = t.giroX + dx * std::cos(a) + dy * std::sin(a);
+      const double y = t.giroY - dx * std::sin(a) + dy * std::cos(a);
+      c = {std::min(c.x1, x), std::min(c.y1, y), std::max(c.x2, x), std::max(c.y2, y)};
+    }
+  return c;
+}
 
 const TextoPagina* Busca(const Pagina& p, const std::string& texto) {
   for (const TextoPagina& t : p.textos)
@@ -54,6 +69,11 @@ TEST(Maquetacion, NadaSeSolapaYTodoQuedaDentroDeLaHoja) {
         for (std::size_t j = i + 1; j < p.textos.size(); ++j)
           EXPECT_FALSE(SeSolapan(a, DeTexto(p.textos[j])))
               << "page " << p.numero << ": '" << p.textos[i].texto << "' and '" << p.textos[j].texto << "'";
+      }
+      // The plan, scaled to the page, and the tables keep to the margins.
+      for (const LineaPagina& l : p.lineas) {
+        EXPECT_GE(std::min(l.x1, l.x2), 1440 - 0.5);
+        EXPECT_LE(std::max(l.x1, l.x2), m.hoja.ancho - 1440 + 0.5);
       }
       // Tables keep to the margins even when their columns add up to more.
       for (const RectanguloPagina& r : p.rectangulos) {

@@ -73,11 +73,18 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   EXPECT_EQ(subtitulos,
             (std::vector<std::string>{
                 "Datos generales", "Nomenclatura para las condiciones de borde", "Numeracion de los bordes",
-                "Descripcion de losas", "Definicion de apoyos continuos", "Bases de dise\xC3\xB1o",
+                "Descripcion de losas", "Definicion de apoyos continuos", "Planta", "Bases de dise\xC3\xB1o",
                 "Limitaciones del m\xC3\xA9todo", "An\xC3\xA1lisis de losas", "Refuerzo en vanos",
                 "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
   EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
   EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
+  // The plan: one figure, scaled by the layout to the page, with every slab's number.
+  std::vector<std::string> losas;
+  for (const Bloque& b : d.bloques)
+    if (auto* f = std::get_if<Figura>(&b); f && f->ancho > 0)
+      for (const TextoFigura& t : f->textos)
+        if (t.texto.starts_with("Losa ")) losas.push_back(t.texto);
+  EXPECT_EQ(losas, (std::vector<std::string>{"Losa 1", "Losa 2", "Losa 3"}));
 
   // Sub-titles in the "Sub-Titulos" style after a blank line; tables at 10 points.
   auto* sub = std::get_if<Parrafo>(&d.bloques[1]);

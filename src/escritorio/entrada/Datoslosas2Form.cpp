@@ -42,6 +42,9 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
     } else if (c >= ColLosa::Borde1 && c <= ColLosa::Borde4) {
       col.ancho = 64;
       col.alineacion = Qt::AlignHCenter;
+    } else if (c >= ColLosa::X0) {
+      col.formato = QStringLiteral("0.00");  // empty: placed by the supports
+      col.ancho = 62;
     } else {
       col.formato = QStringLiteral("0.000");
       col.ancho = c <= ColLosa::Ly || c == ColLosa::Espesor ? 58 : 68;

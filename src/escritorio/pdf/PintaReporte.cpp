@@ -69,8 +69,8 @@ QPageLayout DisenoPagina(const ConfiguracionPagina& c) {
 namespace {
 
 // A pen of the given weight in twips, never thinner than one device pixel.
-QPen Pluma(const QPainter& p, double grosor, Qt::PenCapStyle extremo) {
-  QPen pluma(Qt::black, grosor, Qt::SolidLine, extremo, Qt::MiterJoin);
+QPen Pluma(const QPainter& p, double grosor, Qt::PenCapStyle extremo, QColor color = Qt::black) {
+  QPen pluma(color, grosor, Qt::SolidLine, extremo, Qt::MiterJoin);
   if (grosor * std::abs(p.transform().m11()) < 1.0) {
     pluma.setWidthF(1.0);
     pluma.setCosmetic(true);
@@ -90,7 +90,11 @@ void PintaPagina(QPainter& p, const Pagina& pagina) {
     p.drawRect(QRectF(QPointF(r.x1, r.y1), QPointF(r.x2, r.y2)).normalized());
   }
   for (const LineaPagina& l : pagina.lineas) {
-    p.setPen(Pluma(p, l.grosor, Qt::FlatCap));
+    QPen pluma = Pluma(p, l.grosor, Qt::FlatCap, QColor::fromRgb(l.color & 0xFFFFFFu));
+    // Dashes of a fixed length on the sheet (about 2 and 1 mm), whatever the weight.
+    if (l.discontinua) pluma.setDashPattern({110 / pluma.widthF(), 55 / pluma.widthF()});
+    if (l.discontinua && pluma.isCosmetic()) pluma.setDashPattern({6, 3});
+    p.setPen(pluma);
     p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
   }
   for (const TextoPagina& t : pagina.textos) {
@@ -98,7 +102,15 @@ void PintaPagina(QPainter& p, const Pagina& pagina) {
     p.setFont(f);
     p.setPen(QColor::fromRgb(t.estilo.color & 0xFFFFFFu));
     const QFontMetricsF fm(f);
-    p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.texto));
+    if (t.angulo == 0) {
+      p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.texto));
+      continue;
+    }
+    p.save();
+    p.translate(t.giroX, t.giroY);
+    p.rotate(-t.angulo);
+    p.drawText(QPointF(t.x - t.giroX, t.y - t.giroY + fm.ascent()), QString::fromStdString(t.texto));
+    p.restore();
   }
   p.restore();
 }

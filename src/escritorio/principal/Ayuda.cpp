@@ -21,7 +21,7 @@ namespace {
 
 const char* const kArchivos[] = {"indice",    "principal",  "archivos",       "datosgenerales", "losas",
                                  "apoyos",    "resultados", "reacciones",     "cantidades",     "pesos",
-                                 "impresion", "metodo",     "verificaciones", "planilla"};
+                                 "impresion", "metodo",     "verificaciones", "planilla",       "planta"};
 
 QString LeeArchivo(const QString& archivo) {
   QFile f(archivo);
@@ -54,11 +54,10 @@ bool HayAyuda() {
 
 QString PaginaAyudaDe(const QString& ventana) {
   static const std::pair<const char*, const char*> kPaginas[] = {
-      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"},
-      {"DatosapoyosForm", "apoyos"},      {"ResuForm", "resultados"},
-      {"ReacForm", "reacciones"},         {"MedidasForm", "cantidades"},
-      {"VerifForm", "verificaciones"},    {"PlanillaForm", "planilla"},
-      {"frmPesosMat", "pesos"},           {"LosPrev", "impresion"}};
+      {"DatosgenForm", "datosgenerales"}, {"Datoslosas2Form", "losas"}, {"DatosapoyosForm", "apoyos"},
+      {"ResuForm", "resultados"},         {"ReacForm", "reacciones"},   {"MedidasForm", "cantidades"},
+      {"VerifForm", "verificaciones"},    {"PlanillaForm", "planilla"}, {"frmPesosMat", "pesos"},
+      {"LosPrev", "impresion"},           {"PlantaForm", "planta"}};
   for (const auto& [nombre, pagina] : kPaginas)
     if (ventana == QLatin1String(nombre)) return QStringLiteral(":/ayuda/%1.html").arg(QLatin1String(pagina));
   return QStringLiteral(":/ayuda/indice.html");

@@ -11,10 +11,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QStackedWidget>
 #include <QStatusBar>
 
 #include "comandos/CambiosSinGuardar.h"
 #include "comandos/ComandoCalculo.h"
+#include "comandos/ComandoPlanta.h"
 #include "comandos/ComandosArchivo.h"
 #include "comandos/ComandosPrincipal.h"
 #include "comandos/GeneralesALosas.h"
@@ -24,9 +26,11 @@
 #include "escritorio/principal/Ayuda.h"
 #include "escritorio/principal/Recuerdos.h"
 #include "escritorio/principal/frmAbout.h"
+#include "escritorio/resultados/PlantaForm.h"
 #include "escritorio/resultados/frmPesosMat.h"
 #include "escritorio/widgets/IconoPrograma.h"
 #include "escritorio/widgets/Rejilla.h"
+#include "escritorio/widgets/VistaPlanta.h"
 #include "model/Defectos.h"
 
 namespace placatec {
@@ -67,7 +71,37 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
   setObjectName(QStringLiteral("PlacatForm"));
   setWindowTitle(QStringLiteral("Placatec"));
   setWindowIcon(IconoPrograma());
-  setCentralWidget(new Portada(this));
+  // The picture while there is no slab, then the plan of the storey.
+  centro_ = new QStackedWidget(this);
+  centro_->addWidget(new Portada(centro_));
+  planta_ = new VistaPlanta(centro_);
+  planta_->dibuja = [this](double alto) {
+    OpcionesPlanta o;
+    o.altoTexto = alto;
+    o.omiteTextosQueNoCaben = true;
+    return DibujoDeSesion(sesion_, o);
+  };
+  centro_->addWidget(planta_);
+  setCentralWidget(centro_);
+  connect(planta_, &VistaPlanta::LosaElegida, this, [this](int losa) {
+    SeleccionaLosa(losa);
+    if (seleccionaEnPlanta) seleccionaEnPlanta(losa);
+  });
+  // A double click opens the slab table at that slab.
+  connect(planta_, &VistaPlanta::LosaActivada, this, [this](int losa) {
+    LosasItem();
+    SeleccionaLosa(losa);
+  });
+  planta_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto accionPlanta = [this](const QString& titulo, auto orden) {
+    auto* a = new QAction(titulo, planta_);
+    connect(a, &QAction::triggered, this, orden);
+    planta_->addAction(a);
+  };
+  accionPlanta(QStringLiteral("Ajustar a la ventana"), [this] { planta_->Ajusta(); });
+  accionPlanta(QStringLiteral("Abrir en la ventana Planta"), [this] { PlantaItem(); });
+  accionPlanta(QStringLiteral("Imprime planta..."), [this] { ImprimePlanta(this, sesion_); });
+  accionPlanta(QStringLiteral("Exportar DXF..."), [this] { ExportaDxfItem(); });
 
   label1_ = new QLabel(this);
   label1_->setObjectName(QStringLiteral("Label1"));
@@ -107,6 +141,18 @@ PlacatForm::PlacatForm(Sesion& sesion, QWidget* parent) : QMainWindow(parent), s
     QString inicio = Q(sesion_.estado.NombreArchivo);
     if (inicio.isEmpty() && recuerdos_) inicio = recuerdos_->UltimaCarpeta();
     QString elegido;
+    if (d == DialogoArchivo::Dxf) {
+      // Beside the project, with its name.
+      QString inicioDxf =
+          inicio.isEmpty() ? inicio
+                           : QFileInfo(inicio).path() + "/" + QFileInfo(inicio).completeBaseName() + ".dxf";
+      QFileDialog dialogo(this, QStringLiteral("Exportar DXF"), inicioDxf,
+                          QStringLiteral("Dibujos DXF (*.dxf)"));
+      dialogo.setAcceptMode(QFileDialog::AcceptSave);
+      dialogo.setDefaultSuffix(QStringLiteral("dxf"));
+      if (dialogo.exec() == QDialog::Accepted) elegido = dialogo.selectedFiles().value(0);
+      return elegido;
+    }
     if (d == DialogoArchivo::Abrir) {
       elegido = QFileDialog::getOpenFileName(this, QStringLiteral("Carga archivo"), inicio, filtro);
     } else {
@@ -163,12 +209,15 @@ void PlacatForm::CreaMenus() {
                           {"SalvaItem", "&Salva archivo...", &PlacatForm::SalvaItem, "Ctrl+Shift+S"},
                           {"Separador", nullptr, nullptr},
                           {"ImprimeItem", "&Print preview...", &PlacatForm::ImprimeItem, "Ctrl+P"},
+                          {"ExportaDxfItem", "&Exportar DXF...", &PlacatForm::ExportaDxfItem},
                           {"Separa", nullptr, nullptr},
                           {"TerminaItem", "&Termina", &PlacatForm::TerminaItem, "Ctrl+Q"}});
   menu("DatosItem", "&Datos",
        {{"GeneralItem", "Datos &Generales", &PlacatForm::GeneralItem},
         {"LosasItem", "&Losas", &PlacatForm::LosasItem},
-        {"ApoyosItem", "A&poyos", &PlacatForm::ApoyosItem}});
+        {"ApoyosItem", "A&poyos", &PlacatForm::ApoyosItem},
+        {"PlantaSepara", nullptr, nullptr},
+        {"PlantaItem", "P&lanta", &PlacatForm::PlantaItem}});
   QMenu* calculo = menu("AnalisisItem", "&Calculo",
                         {{"ReacItem", "Ver reacciones sobre &Apoyos", &PlacatForm::ReacItem},
                          {"CalculoItem", "Calcular &Refuerzo", &PlacatForm::CalculoItem, "F5; Ctrl+R"},
@@ -304,6 +353,7 @@ void PlacatForm::AbreDialogo(QWidget* dialogo) {
 
 void PlacatForm::RegresaDeDialogo() {
   ActualizaTitulo();
+  AvisaDisposicion(sesion_, *this);
   setEnabled(true);
   show();
   raise();
@@ -405,7 +455,10 @@ void PlacatForm::MuestraRecientes() {
 
 // ---------------------------------------------------------------- menu enabling
 
-void PlacatForm::AlAbrirArchivos() { Accion("ImprimeItem")->setEnabled(HayLosas(sesion_.proyecto)); }
+void PlacatForm::AlAbrirArchivos() {
+  Accion("ImprimeItem")->setEnabled(HayLosas(sesion_.proyecto));
+  Accion("ExportaDxfItem")->setEnabled(HayLosas(sesion_.proyecto));
+}
 
 void PlacatForm::AlAbrirCalculo() {
   const bool hay = HayLosas(sesion_.proyecto);
@@ -441,6 +494,29 @@ void PlacatForm::ActualizaTitulo() {
   // data as the menus do when opened.
   AlAbrirArchivos();
   AlAbrirCalculo();
+  centro_->setCurrentWidget(HayLosas(sesion_.proyecto) ? static_cast<QWidget*>(planta_) : centro_->widget(0));
+  if (planta_->Seleccionada() > sesion_.proyecto.NumLosas) planta_->Selecciona(0);
+  planta_->Actualiza();
+  if (actualizaPlanta) actualizaPlanta();
+}
+
+void PlacatForm::SeleccionaLosa(int losa) {
+  if (losa < 1 || losa > sesion_.losas.NumFilas()) return;
+  planta_->Selecciona(static_cast<Integer>(losa));
+  sesion_.losas.filaActual = losa - 1;
+  losas_->Muestra(true);
+}
+
+void PlacatForm::PlantaItem() {
+  if (muestraPlanta) muestraPlanta();
+}
+
+void PlacatForm::ExportaDxfItem() {
+  ConfirmaEdiciones();
+  const QString archivo = pideArchivo(DialogoArchivo::Dxf);
+  if (archivo.isEmpty()) return;
+  ExportaDxf(sesion_, archivo.toStdString(), *this);
+  ActualizaTitulo();
 }
 
 void PlacatForm::NuevoItem() {
@@ -487,6 +563,10 @@ bool PlacatForm::CargaDesde(const QString& archivo) {
   Accion("MedidasItem")->setEnabled(false);
   Accion("VerificacionesItem")->setEnabled(false);
   Accion("PlanillaItem")->setEnabled(false);
+  // The places of the file's slabs are told once, whatever was told of another project.
+  sesion_.estado.DisposicionAvisada.clear();
+  AvisaDisposicion(sesion_, *this);
+  planta_->Ajusta();
   // The general data has been opened and activated by the load itself.
   AbreDialogo(datosgen_.get());
   datosgen_->Activa();
@@ -532,7 +612,9 @@ void PlacatForm::ApoyosItem() {
 }
 
 void PlacatForm::CalculoItem() {
-  if (!CalculaRefuerzo(sesion_, *this)) return;
+  const bool calculado = CalculaRefuerzo(sesion_, *this);
+  ActualizaTitulo();  // the plan shows the steel, or loses that of other data
+  if (!calculado) return;
   Accion("ResultadosItem")->setEnabled(true);
   Accion("MedidasItem")->setEnabled(true);
   Accion("VerificacionesItem")->setEnabled(true);

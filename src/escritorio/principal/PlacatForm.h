@@ -15,6 +15,7 @@
 
 class QLabel;
 class QSettings;
+class QStackedWidget;
 
 namespace placatec {
 
@@ -24,6 +25,7 @@ class DatosapoyosForm;
 class frmPesosMat;
 class VentanaAyuda;
 class Recuerdos;
+class VistaPlanta;
 
 class PlacatForm : public QMainWindow, public Interlocutor {
   Q_OBJECT
@@ -44,7 +46,7 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   void PonGuion(Interlocutor* guion) { guion_ = guion; }
 
   // ---- File names ----
-  enum class DialogoArchivo { Abrir, Salvar };
+  enum class DialogoArchivo { Abrir, Salvar, Dxf };
   // Asks for a project file name; empty when cancelled. Defaults to the system's file
   // dialog with the filter "Archivos de losas (*.Los)"; tests replace it.
   std::function<QString(DialogoArchivo)> pideArchivo;
@@ -75,6 +77,12 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   std::function<void()> muestraVerificaciones;
   // "&Planilla de barras"
   std::function<void()> muestraPlanilla;
+  // "P&lanta": the plan in a window of its own, which leaves this one enabled.
+  std::function<void()> muestraPlanta;
+  // The data changed: the plan window follows (called with the title's update).
+  std::function<void()> actualizaPlanta;
+  // A slab picked on the main window's plan: the plan window selects it too.
+  std::function<void(int losa)> seleccionaEnPlanta;
   // "&Termina": ends the program at once. Tests replace it.
   std::function<void()> termina;
 
@@ -99,8 +107,14 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   frmPesosMat* PesosMat();
   // Shows the form models' contents in every data window (after a load or a reset).
   void MuestraDatos();
-  // The title: the file's name, with "*" while the project holds unsaved changes.
+  // The title: the file's name, with "*" while the project holds unsaved changes; the
+  // plan follows the data at the same time.
   void ActualizaTitulo();
+  // The plan of the storey in the window's middle (the program's picture while there is
+  // no slab).
+  VistaPlanta* Planta() const { return planta_; }
+  // A slab picked on a plan: the slab table's current row moves to it.
+  void SeleccionaLosa(int losa);
 
   // ---- Menu commands ----
   void NuevoItem();
@@ -119,6 +133,9 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   void MedidasItem();
   void VerificacionesItem();
   void PlanillaItem();
+  void PlantaItem();
+  // "&Exportar DXF...": the plan as a DXF file, after the file dialog.
+  void ExportaDxfItem();
   void mnuPesos();
   void menu21();  // "&Contenido"
   void menu22();  // "&Búsqueda"
@@ -150,6 +167,8 @@ class PlacatForm : public QMainWindow, public Interlocutor {
   Interlocutor* guion_ = nullptr;
   QLabel* label1_;
   QLabel* label2_;
+  QStackedWidget* centro_;
+  VistaPlanta* planta_;
   bool primeraVez_ = true;
   QString archivoInicial_;
   std::unique_ptr<Recuerdos> recuerdos_;

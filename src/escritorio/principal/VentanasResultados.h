@@ -1,5 +1,5 @@
 #pragma once
-// The results, reactions, quantities, checks and bar schedule windows of the main window: created once,
+// The results, reactions, quantities, checks, bar schedule and plan windows of the main window: created once,
 // hidden between uses, and opened by the "&Calculo" menu through the main window's
 // hooks. Each window's OK gives the main window back.
 #include <memory>
@@ -12,6 +12,7 @@ class ReacForm;
 class MedidasForm;
 class VerifForm;
 class PlanillaForm;
+class PlantaForm;
 
 class VentanasResultados {
  public:
@@ -25,6 +26,7 @@ class VentanasResultados {
   MedidasForm& Medidas() const { return *medidas_; }
   VerifForm& Verif() const { return *verif_; }
   PlanillaForm& Planilla() const { return *planilla_; }
+  PlantaForm& Planta() const { return *planta_; }
 
  private:
   PlacatForm& placat_;
@@ -35,6 +37,7 @@ class VentanasResultados {
   std::unique_ptr<MedidasForm> medidas_;
   std::unique_ptr<VerifForm> verif_;
   std::unique_ptr<PlanillaForm> planilla_;
+  std::unique_ptr<PlantaForm> planta_;
 };
 
 }  // namespace placatec

@@ -49,7 +49,8 @@ class TecladoTest : public QObject {
     for (int i = 0; i < 6; ++i) {
       QStringList fila{i % 2 ? "3,8" : "4,5", i < 2 ? "5" : i < 4 ? "4,2" : "3,6"};
       for (QChar b : bordes[i]) fila << b;
-      TecleaFila(fila + QStringList{"0,45", "0,2", "", "", "0,12"});
+      TecleaFila(fila +
+                 QStringList{"0,45", "0,2", "", "", "0,12", "", ""});  // the place left to the supports
     }
     QCOMPARE(Losas()->FilaActual(), 6);  // on the row for a new slab
     e->placat.Datoslosas2()->close();    // the title bar's close button

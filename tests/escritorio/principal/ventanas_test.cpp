@@ -106,6 +106,7 @@ class VentanasTest : public QObject {
                                 {"AnalisisItem", "PlanillaItem", "PlanillaForm", "planilla.html"},
                                 {"UtilItem", "mnuPesos", "frmPesosMat", "pesos.html"},
                                 {"ArchivosItem", "ImprimeItem", "LosPrev", "impresion.html"},
+                                {"DatosItem", "PlantaItem", "PlantaForm", "planta.html"},
                                 {"HelpItem", "menu21", "Ayuda", nullptr}};
     for (const auto& [menu, item, nombre, ayuda] : ventanas) {
       QVERIFY2(e->Elige(menu, item), item);
