@@ -22,6 +22,9 @@ inline constexpr std::array<std::string_view, 7> kColumnasVanos = {
 inline constexpr std::array<std::string_view, 8> kColumnasApoyosRefuerzo = {
     "Apoyo Num", "Dir", "Losas", "  Mom   (To-m)", "Area (cm2)", "Dispon (cm2)", "Barras", "Separ  (m)"};
 
+// The additional bars over a support are never set further apart than this (m).
+inline constexpr float kSeparMaximaApoyo = 1.0f;
+
 // Fills vanos (two rows per slab, X then Y) and apoyos (one row per support) from
 // the project and its results, applying the temperature-steel and cantilever rules;
 // stores in r the area and spacing of a direction that takes temperature steel, the span-bar

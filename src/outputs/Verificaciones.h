@@ -27,7 +27,8 @@ struct VerificacionBorde {
   bool cumple = false;   // false: the moment exceeds the capacity of the section
   float area = 0;        // cm2/m, with the minimum steel of spans
   const Barra* barra = nullptr;
-  float separ = 0;  // m, as a span row's
+  float separ = 0;      // m, as a span row's
+  float capacidad = 0;  // the largest moment the section takes, To-m/m
 };
 // "2", or "1 ó 2" when it is not known which edge of the direction is left uncovered.
 std::string TextoBorde(const VerificacionBorde& b);
@@ -48,6 +49,7 @@ struct VerificacionAviso {
   std::string motivo;                      // one line, in Spanish
   bool cumple = false;                     // always false: only what fails is listed
   std::array<Integer, 2> losasDelApoyo{};  // the slabs a support's entry concerns
+  std::string valor, limite;               // what the motivo compares, apart
 };
 // "Ductilidad", "BarrasNoCaben", "CargaBordeLibre", "ApoyoSobreBordeNoEmpotrado".
 std::string_view NombreAviso(TipoAviso t);
@@ -87,6 +89,19 @@ Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& r, const Tab
 
 // "Todas las losas cumplen", "1 losa no cumple", "3 losas no cumplen".
 std::string ResumenVerificaciones(const Verificaciones& v);
+
+// A failed check as the summary of the report lists it, one line each.
+struct FallaVerificacion {
+  std::string elemento;      // "Losa 3", "Apoyo 2 (losas 1 y 2)"
+  std::string comprobacion;  // "Espesor minimo", "Cortante", ...
+  std::string valor;         // what was found, with its unit
+  std::string limite;        // what it should be
+};
+// Every failed check: slab by slab (its edges, thickness, shear, temperature steel and
+// the other checks of its steel), then those of the supports.
+std::vector<FallaVerificacion> Fallas(const Verificaciones& v);
+inline constexpr std::array<std::string_view, 4> kColumnasFallas = {"Elemento", "Verificaci\xC3\xB3n",
+                                                                    "Valor", "L\xC3\xADmite"};
 
 // The tables of the "Verificaciones" window and of the report.
 inline constexpr std::string_view kTituloVerificaciones = "Verificaciones";

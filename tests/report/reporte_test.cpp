@@ -70,26 +70,50 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   for (const char* limite : {"alternancia de la carga viva", "Poisson", "todo el ancho", "caso 13"})
     EXPECT_NE(limitaciones[1].find(limite), std::string::npos) << limite;
   subtitulos.erase(limitaciones + 1);
-  EXPECT_EQ(subtitulos,
-            (std::vector<std::string>{
-                "Datos generales", "Nomenclatura para las condiciones de borde", "Numeracion de los bordes",
-                "Descripcion de losas", "Definicion de apoyos continuos", "Bases de dise\xC3\xB1o",
-                "Limitaciones del m\xC3\xA9todo", "An\xC3\xA1lisis de losas", "Refuerzo en vanos",
-                "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
-  EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
-  EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
+  EXPECT_EQ(subtitulos, (std::vector<std::string>{"Resumen",
+                                                  "Verificaciones del dise\xC3\xB1o",
+                                                  "Todas las losas cumplen",
+                                                  "Datos generales",
+                                                  "Nomenclatura para las condiciones de borde",
+                                                  "Numeracion de los bordes",
+                                                  "Descripcion de losas",
+                                                  "Cargas por losa",
+                                                  "Definicion de apoyos continuos",
+                                                  "Bases de dise\xC3\xB1o",
+                                                  "Limitaciones del m\xC3\xA9todo",
+                                                  "An\xC3\xA1lisis de losas",
+                                                  "Refuerzo en vanos",
+                                                  "Refuerzo en apoyos",
+                                                  "Reacciones de apoyo",
+                                                  "Calculo metrico",
+                                                  "Verificaciones",
+                                                  "Todas las losas cumplen",
+                                                  "Acero superior en bordes empotrados sin apoyo continuo",
+                                                  "Espesor minimo",
+                                                  "Cortante en los bordes apoyados",
+                                                  "Acero de temperatura",
+                                                  "Otras verificaciones del dise\xC3\xB1o"}));
+  // The revision of the project block goes where the footer says "%r".
+  EXPECT_EQ(std::pair(d.encabezado, d.pie),
+            std::pair(std::string("Edificio K1|"), std::string(kPieReporte.substr(2))));
+  s.proyecto.Ficha.Revision = "B";
+  EXPECT_EQ(Compone().pie, "Revisi\xC3\xB3n B" + std::string(kPieReporte.substr(2)));
+  cuenta = {};
+  d = Compone();
+  // The summary totals the quantities, so they are recomputed for it too.
+  EXPECT_EQ(std::pair(cuenta.reacciones, cuenta.cantidades), std::pair(1, 2));
 
   // Sub-titles in the "Sub-Titulos" style after a blank line; tables at 10 points.
   auto* sub = std::get_if<Parrafo>(&d.bloques[1]);
   auto* blanco = std::get_if<Parrafo>(&d.bloques[0]);
   ASSERT_TRUE(sub && blanco);
-  EXPECT_EQ(std::pair(blanco->texto, sub->texto), std::pair(std::string(), std::string("Datos generales")));
+  EXPECT_EQ(std::pair(blanco->texto, sub->texto), std::pair(std::string(), std::string("Resumen")));
   EXPECT_TRUE(sub->estilo.negrita);
   EXPECT_EQ(sub->estilo.tamano, 12.0);
   opciones.estilos[FilaTexto].tamano = 14;
   opciones.estilos[FilaTexto].fuente = "Courier New";
   d = Compone();
-  const Estilo& e = Tabla(d, "Datos generales").estilo;
+  const Estilo& e = Tabla(d, "Resumen").estilo;
   EXPECT_EQ(e.fuente + " " + std::to_string(e.tamano), "Courier New 10.000000");
 }
 
@@ -103,14 +127,14 @@ TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   r[2].AreaY = std::nextafter(7.1f, 0.0f);
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
-  EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)",
-                                                    "Barras", "Tipo"}));
+  EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m/m)",
+                                                    "Refuerzo (cm2/m)", "Barras", "Tipo"}));
   ASSERT_EQ(t.filas.size(), 4u);
   EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50",
                                                   "\xC3\xB8"
                                                   " 1/2\" a 0.25",
                                                   "Simple"}));
-  EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50",
+  EXPECT_EQ(t.filas[1], (std::vector<std::string>{"", "Y", "-0.51", "2.50",
                                                   "\xC3\xB8"
                                                   " 3/4\" a 0.30",
                                                   "Doble"}));

@@ -1,5 +1,5 @@
-// The "Verificaciones" section of the report: off until the engineer checks its box,
-// composed only after a calculation, with the summary and a table per check as the
+// The "Verificaciones" section of the report: printed unless the engineer unchecks its
+// box, composed only after a calculation, with the summary and a table per check as the
 // window shows them.
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ TEST(ReporteVerificaciones, ResumenYUnaTablaPorComprobacion) {
   ASSERT_TRUE(CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/balcon_sobrecargado.Los", ui));
   OpcionesReporte op;
   const auto verificaciones = static_cast<std::size_t>(Seccion::Verificaciones);
-  EXPECT_FALSE(op.marcadas[verificaciones]);
+  EXPECT_TRUE(op.marcadas[verificaciones]);
   op.marcadas.fill(false);
   op.marcadas[verificaciones] = true;
   EXPECT_TRUE(Contenido(Reporte().Inicia(s, op, {})).empty()) << "sin calculo no hay verificaciones";
