@@ -639,12 +639,13 @@ std::string PaginaDemasiadoAngosta(const Maqueta& m) {
     return std::to_string(centesimas / 100) + "." + (centesimas % 100 < 10 ? "0" : "") +
            std::to_string(centesimas % 100) + "\"";
   };
-  return "Con este papel y estos margenes el texto del reporte quedaria de menos de 7 puntos: sus tablas "
-         "necesitan " +
+  return "Con este papel y estos m\xC3\xA1rgenes el texto del reporte quedar\xC3\xAD"
+         "a de menos de 7 puntos: "
+         "sus tablas necesitan " +
          pulgadas(m.anchoNecesario, [](double x) { return std::ceil(x); }) +
-         " de ancho entre los margenes, y quedan " +
+         " de ancho entre los m\xC3\xA1rgenes y quedan " +
          pulgadas(m.anchoCuerpo, [](double x) { return std::floor(x); }) +
-         ". Reduzca los margenes o elija un papel mayor.";
+         ". Reduzca los m\xC3\xA1rgenes o elija un papel mayor.";
 }
 
 }  // namespace placatec

@@ -158,16 +158,20 @@ bool EscribePdf(const Maqueta& m, const ConfiguracionPagina& c, const QString& r
   return true;
 }
 
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& c) {
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& c,
+                const MarcasSecciones& marcadas) {
   if (!qGuiApp) {
     error = "No se puede escribir el PDF sin el entorno grafico de Qt.";
     return false;
   }
   OpcionesReporte o;
+  o.marcadas = marcadas;
   o.encabezado = EncabezadoReporte(s);
   o.pie = PieReporte(s);
   const Documento d = Reporte().Inicia(s, o);
   const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
+  error = PaginaDemasiadoAngosta(m);
+  if (!error.empty()) return false;
   QString e;
   if (!EscribePdf(m, c, QString::fromStdString(ruta), e, 0, 0, QString::fromStdString(s.proyecto.Titulo))) {
     error = e.toStdString();
