@@ -45,7 +45,7 @@ struct CampoFicha {
   std::string FichaProyecto::*texto;
 };
 inline constexpr std::array<CampoFicha, 8> kCamposFicha = {{
-    {"Nombre", "Proyecto", &FichaProyecto::Nombre},
+    {"Nombre", "Nombre del proyecto", &FichaProyecto::Nombre},
     {"Lugar", "Ubicaci\xC3\xB3n", &FichaProyecto::Lugar},
     {"Propietario", "Propietario", &FichaProyecto::Propietario},
     {"Ingeniero", "Ingeniero", &FichaProyecto::Ingeniero},

@@ -113,13 +113,13 @@ inline constexpr std::string_view kTituloCortantes = "CORTANTE EN LOS BORDES APO
 inline constexpr std::string_view kTituloTemperatura = "ACERO DE TEMPERATURA";
 inline constexpr std::string_view kTituloAvisos = "OTRAS VERIFICACIONES DEL DISEÑO";
 inline constexpr std::array<std::string_view, 7> kColumnasBordes = {
-    "Losa", "Borde", "Mom (To-m)", "Area (cm2)", "Barras", "Separ (m)", "Verificacion"};
+    "Losa", "Borde", "Mom (To-m/m)", "Area (cm2/m)", "Barras", "Separ (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasEspesores = {
     "Losa", "Trabaja en", "Luz (m)", "Esp. minimo (m)", "Espesor (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 4> kColumnasCortantes = {"Losa", "Vu (To/m)", "ø Vc (To/m)",
                                                                        "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasTemperatura = {
-    "Losa", "Espesor (m)", "Requerido (cm2)", "Colocado (cm2)", "Separ ø 3/8\" (m)", "Verificacion"};
+    "Losa", "Espesor (m)", "Requerido (cm2/m)", "Colocado (cm2/m)", "Separ ø 3/8\" (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasAvisos = {"Losa",         "Apoyo",  "Dir",
                                                                     "Comprobacion", "Motivo", "Verificacion"};
 
