@@ -259,7 +259,7 @@ void Reporte::FallasDelResumen(const Sesion& s) {
     fallas.push_back(
         {std::move(f.elemento), std::move(f.comprobacion), std::move(f.valor), std::move(f.limite)});
   if (!fallas.empty())
-    MuestraTabla({Izq(1900), Izq(3000), Izq(2300), Izq(2100)}, Titulos(kColumnasFallas), std::move(fallas));
+    MuestraTabla({Izq(2000), Izq(3400), Izq(1800), Izq(1800)}, Titulos(kColumnasFallas), std::move(fallas));
   Parrafo(s.tablasVerificaciones.resumen, false);
   // Steel to be placed that no other table of the report gives with its bars.
   if (!s.tablasVerificaciones.bordes.filas.empty()) {
