@@ -10,6 +10,7 @@
 #include "design/TablasRefuerzo.h"
 #include "engine/Casos.h"
 #include "engine/Clasificacion.h"
+#include "engine/MomentosApoyo.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
@@ -553,12 +554,16 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
        "25): coeficientes ajustados, con el termino de carga de su caso base, de modo que una losa y su "
        "imagen "
        "girada dan los mismos momentos"},
-      {"Apoyos continuos",
-       "Un ciclo de distribucion de momentos (rigidez 1/L o 0.75/L). Un voladizo, o una losa sin rigidez en "
-       "esa "
-       "direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda la mitad del desbalance "
-       "en "
-       "su vano. El resultado no depende del orden de las losas"},
+      {"Apoyos continuos", "Un ciclo de distribucion de momentos (rigidez " + n(kRigidezExtremoEmpotrado) +
+                               "/L con el otro extremo "
+                               "empotrado, " +
+                               n(kRigidezExtremoArticulado) +
+                               "/L si no). Un voladizo, o una losa sin rigidez en "
+                               "esa "
+                               "direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda "
+                               "la mitad del desbalance "
+                               "en "
+                               "su vano. El resultado no depende del orden de las losas"},
       {"Verificaciones",
        "Espesor minimo (ACI 318-99 9.5.2, 9.5.3, " + n((aci::kAumentoBordeLibre - 1) * 100) +
            " % mas con un borde libre), cortante (11.3.1.1, phi = " + n(aci::kPhiCortante) + ", con " +
