@@ -245,7 +245,7 @@ void Reporte::SeccionResumen(Sesion& s, const Recalculos& r) {
   if (!negativa_.empty())
     RefuerzoNoCalculado("", negativa_);
   else if (!calculado)
-    Parrafo("Sin losas que calcular: no hay verificaciones", false);
+    Parrafo(Losas(p) < 1 ? "Sin losas que calcular: no hay verificaciones" : "Refuerzo no calculado", false);
   else
     FallasDelResumen(s);
   // The summary is a sheet of its own.
@@ -625,7 +625,7 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   bool calcula = false;
   for (const DefinicionSeccion& d : kSecciones) calcula |= d.usaCalculo && marcada(d.seccion);
   negativa_.clear();
-  if (calcula && recalculos.refuerzo) negativa_ = recalculos.refuerzo(s);
+  if (calcula && recalculos.refuerzo && s.proyecto.NumLosas >= 1) negativa_ = recalculos.refuerzo(s);
 
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;

@@ -46,9 +46,10 @@ const TablaDoc& Tabla(const Documento& d, const std::string& s) {
 }
 
 struct Contador {
-  int reacciones = 0, cantidades = 0;
+  int reacciones = 0, cantidades = 0, refuerzo = 0;
   Recalculos Hooks() {
-    return {[this](Sesion&) { ++reacciones; }, [this](Sesion&) { ++cantidades; }, {}};
+    return {[this](Sesion&) { ++reacciones; }, [this](Sesion&) { ++cantidades; },
+            [this](Sesion&) { return ++refuerzo, std::string(); }};
   }
 };
 
@@ -161,6 +162,14 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(cuenta.cantidades + cuenta.reacciones, 2);
   EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s));
   EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s));
+
+  // A project without slabs has its summary, and nothing is calculated for it.
+  ejemplo::Llena(s, 0, 0, false);
+  cuenta = {};
+  opciones.marcadas = MarcadasPorDefecto();
+  d = Compone();
+  EXPECT_NE(TrasSubTitulo(d, "Resumen"), nullptr);
+  EXPECT_EQ(cuenta.refuerzo, 0);
 }
 
 // The program's own recomputations: the reactions and quantities printed are those of
