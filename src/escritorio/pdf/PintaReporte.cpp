@@ -93,12 +93,18 @@ void PintaPagina(QPainter& p, const Pagina& pagina) {
     p.setPen(Pluma(p, l.grosor, Qt::FlatCap));
     p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
   }
+  // Neighbouring texts mostly share their style: the font is set again only when it changes.
+  const Estilo* anterior = nullptr;
+  double ascenso = 0;
   for (const TextoPagina& t : pagina.textos) {
-    const QFont f = FuenteQt(t.estilo);
-    p.setFont(f);
-    p.setPen(QColor::fromRgb(t.estilo.color & 0xFFFFFFu));
-    const QFontMetricsF fm(f);
-    p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.texto));
+    if (!anterior || !(*anterior == t.estilo)) {
+      const QFont f = FuenteQt(t.estilo);
+      p.setFont(f);
+      p.setPen(QColor::fromRgb(t.estilo.color & 0xFFFFFFu));
+      ascenso = QFontMetricsF(f).ascent();
+      anterior = &t.estilo;
+    }
+    p.drawText(QPointF(t.x, t.y + ascenso), QString::fromStdString(t.texto));
   }
   p.restore();
 }
