@@ -374,6 +374,15 @@ void ImprimeResultados(std::ostream& o, const Sesion& s) {
   ImprimeTabla(o, kTituloCantidades, kColumnasCantidades, cantidades);
 }
 
+// The checks that fail, one line each, and the summary line last.
+void ImprimeVerificaciones(std::ostream& o, const Verificaciones& v) {
+  TablaResultado t;
+  for (const FallaVerificacion& f : Fallas(v))
+    t.filas.push_back({{f.elemento, {}}, {f.comprobacion, {}}, {f.valor, {}}, {f.limite, {}}});
+  if (!t.filas.empty()) ImprimeTabla(o, "VERIFICACIONES QUE NO CUMPLEN", kColumnasFallas, t);
+  o << "\n" << ResumenVerificaciones(v) << "\n";
+}
+
 // The load of "Carga archivo", from the named file or from the bytes of standard input.
 bool Carga(Sesion& s, const OpcionesLote& op, InterlocutorLote& ui) {
   if (op.archivo != "-" || !op.entrada) return CargaArchivo(s, op.archivo, ui);
@@ -482,6 +491,7 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   if (!op.json) {
     ImprimeDatos(salida, s.proyecto);
     if (calculado) ImprimeResultados(salida, s);
+    if (calculado && op.verificar) ImprimeVerificaciones(salida, s.verificaciones);
   }
 
   if (op.pdf) {
@@ -489,7 +499,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     std::string mensaje = op.pdf->empty() ? "Ilegal Nombre de Archivo"
                           : !op.modulo    ? "esta instalación no escribe reportes PDF"
                                           : "";
-    if (mensaje.empty() && !op.modulo->escribe(s, *op.pdf, op.pagina, mensaje) && mensaje.empty())
+    if (mensaje.empty() && !op.modulo->escribe(s, *op.pdf, op.pagina, op.secciones, mensaje) &&
+        mensaje.empty())
       mensaje = "no se pudo escribir el reporte";
     if (!mensaje.empty()) {
       if (!error) error = mensaje;
@@ -523,7 +534,13 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
       estado = estado ? estado : 3;
     }
   }
+  if (estado == 0 && calculado && op.verificar && !Fallas(s.verificaciones).empty()) estado = 4;
   return termina(estado, &s, calculado);
+}
+
+int EstadoMayor(int a, int b) {
+  const auto rango = [](int e) { return e == 4 ? 1 : e == 0 ? 0 : e + 1; };
+  return rango(a) >= rango(b) ? a : b;
 }
 
 Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool apaisado,
@@ -557,6 +574,13 @@ Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool a
       c.margenes[indice[k]] = static_cast<int>(std::lround(v * 1440));
     }
   }
+  // The margins leave at least an inch of paper each way; whether the report's tables
+  // fit between them at a readable size is told when it is laid out.
+  const MedidaHoja hoja = Hoja(c);
+  const auto [arriba, izquierda, abajo, derecha] = c.margenes;
+  if (izquierda + derecha > hoja.ancho - 1440 || arriba + abajo > hoja.alto - 1440)
+    return Falla{"Los márgenes (" + margenes + " pulgadas) no dejan una pulgada de papel entre ellos en " +
+                 NombrePapel(c.papel) + (apaisado ? " apaisado" : "") + "."};
   return c;
 }
 

@@ -19,8 +19,10 @@ struct OpcionesLote {
   std::optional<std::string> planilla;  // --planilla: the bar schedule as CSV
   std::optional<std::string> dxf;       // --dxf: the plan as DXF
   bool json = false;
-  ConfiguracionPagina pagina;           // page of the PDF report
-  const InterfazPdf* modulo = nullptr;  // the loaded PDF renderer, when --pdf names a file
+  bool verificar = false;                            // --verificar: a failed check is status 4
+  ConfiguracionPagina pagina;                        // page of the PDF report
+  MarcasSecciones secciones = MarcadasPorDefecto();  // sections of the PDF report
+  const InterfazPdf* modulo = nullptr;               // the loaded PDF renderer, when --pdf names a file
 };
 
 // The files a call may write for each project, by the option that names them, with
@@ -57,8 +59,13 @@ Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool a
 
 // Loads, calculates and prints one project. Returns the exit status: 0 when the load
 // and the calculation succeeded, 1 on a failed load, 2 on a failed calculation, 3 when
-// the project or the report could not be written.
+// the project or the report could not be written, 4 (with `verificar`) when none of
+// these happened but a check failed.
 int EjecutaCalculoPorLotes(const OpcionesLote& opciones, std::ostream& salida, std::ostream& errores);
+
+// The status of a call from those of two projects: a failure to load, calculate or
+// write (1 to 3, the highest) before a failed check (4), before 0.
+int EstadoMayor(int a, int b);
 
 // A message of the program as one line or several, each ended by "\n" alone (the
 // desktop's messages end their lines with "\r\n").

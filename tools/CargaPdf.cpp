@@ -35,7 +35,7 @@ Resultado<const InterfazPdf*> Carga() {
                    " (¿faltan las bibliotecas de Qt 6?)"};
     const InterfazPdf* pdf = funcion();
     if (std::strcmp(pdf->version, PLACATEC_VERSION) != 0 || pdf->tamanoSesion != sizeof(Sesion) ||
-        pdf->tamanoPagina != sizeof(ConfiguracionPagina))
+        pdf->tamanoPagina != sizeof(ConfiguracionPagina) || pdf->tamanoMarcas != sizeof(MarcasSecciones))
       return Falla{"el módulo de reportes " + lugar.string() + " es de otra versión de Placatec (" +
                    pdf->version + "); reinstale el programa"};
     std::string error;

@@ -7,6 +7,7 @@
 
 #include "comandos/Sesion.h"
 #include "report/Maquetacion.h"
+#include "report/Reporte.h"
 
 namespace placatec {
 
@@ -15,10 +16,13 @@ struct InterfazPdf {
   const char* version;
   std::size_t tamanoSesion;
   std::size_t tamanoPagina;
+  std::size_t tamanoMarcas;
   // Starts the renderer without any display connection; false with the message.
   bool (*inicia)(std::string& error);
-  // The report of the session as a PDF file at ruta; false with the message.
-  bool (*escribe)(Sesion& s, const std::string& ruta, const ConfiguracionPagina& pagina, std::string& error);
+  // The report of the session, with the sections marked, as a PDF file at ruta; false
+  // with the message.
+  bool (*escribe)(Sesion& s, const std::string& ruta, const ConfiguracionPagina& pagina,
+                  const MarcasSecciones& marcadas, std::string& error);
   // Closes the renderer before the program ends.
   void (*termina)();
 };

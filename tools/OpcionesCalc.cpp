@@ -12,7 +12,19 @@ namespace placatec {
 
 namespace {
 
-enum class Clave { Json, Salida, Papel, Apaisado, Margenes, Trabajos, Silencio, Version, Ayuda };
+enum class Clave {
+  Json,
+  Verificar,
+  Salida,
+  SinVerificaciones,
+  Papel,
+  Apaisado,
+  Margenes,
+  Trabajos,
+  Silencio,
+  Version,
+  Ayuda
+};
 
 struct Opcion {
   Clave clave;
@@ -30,7 +42,14 @@ std::vector<Opcion> Opciones(int procesadores) {
   std::vector<Opcion> o;
   o.push_back(
       {Clave::Json, "json", 0, nullptr, "Escribe un objeto JSON por proyecto, uno por línea (JSON Lines)."});
+  o.push_back({Clave::Verificar, "verificar", 0, nullptr,
+               "Termina con el estado 4 si una verificación del diseño no se cumple (y ningún proyecto falló "
+               "de otro modo); la salida de texto lista las que no se cumplen y termina con la línea de "
+               "resumen."});
   for (const TipoSalida& s : kSalidas) o.push_back({Clave::Salida, s.opcion, 0, "DESTINO", s.ayuda, &s});
+  o.push_back(
+      {Clave::SinVerificaciones, "sin-verificaciones", 0, nullptr,
+       "El PDF sin la sección \"Verificaciones\" (el resumen de la primera página las nombra igual)."});
   o.push_back({Clave::Papel, "papel", 0, "NOMBRE",
                "Papel del PDF: A4, Letter o un nombre de la lista de papeles de la vista previa (por omisión "
                "Letter)."});
@@ -158,6 +177,12 @@ LineaOrdenes LeeLineaOrdenes(int argc, char** argv, int procesadores) {
       case Clave::Json:
         l.comunes.json = true;
         break;
+      case Clave::Verificar:
+        l.comunes.verificar = true;
+        break;
+      case Clave::SinVerificaciones:
+        l.comunes.secciones[static_cast<std::size_t>(Seccion::Verificaciones)] = false;
+        break;
       case Clave::Salida:
         if (l.comunes.*(o.salida->destino)) return falla("la opción --" + o.largo + " se dio dos veces");
         l.comunes.*(o.salida->destino) = valor;
@@ -231,7 +256,8 @@ std::string TextoAyuda(int procesadores) {
        "  1   un archivo no se pudo cargar\n"
        "  2   un cálculo fue rechazado\n"
        "  3   no se pudo escribir un proyecto, un reporte o la salida\n"
-       "  4   con --verificar: todo se calculó, pero una verificación no se cumple\n"
+       "  4   con --verificar: todo se calculó y se escribió, pero una verificación no\n"
+       "      se cumple\n"
        "  ";
   s += std::to_string(kEstadoUso);
   s += "  error en la línea de órdenes\n";

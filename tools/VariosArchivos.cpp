@@ -146,7 +146,7 @@ class Lote {
     int estado = 0;
     for (std::size_t i = 0; i < archivos_.size(); ++i) {
       Hecho h = hilos > 1 ? Espera(i) : Calcula(i);
-      estado = std::max(estado, h.estado);
+      estado = EstadoMayor(estado, h.estado);
       if (!Escribe(i, h)) {
         estado = 3;
         break;

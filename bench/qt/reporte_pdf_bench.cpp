@@ -1,5 +1,6 @@
 // The report of a 99-slab, 99-support project with the real fonts: composing and
-// laying it out (target: under 100 ms) and writing its PDF (under 500 ms).
+// laying it out (target: under 100 ms), and the whole PDF of the 99-slab storey of the
+// load corpus, calculated, checks and summary included, written to a file (under 100 ms).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "../../tests/report/ProyectoEjemplo.h"
+#include "comandos/ComandosArchivo.h"
 #include "escritorio/pdf/PintaReporte.h"
 #include "report/Reporte.h"
 
@@ -26,7 +28,9 @@ BENCHMARK(BM_ComponeYMaquetaConFuentes)->Unit(benchmark::kMillisecond);
 
 void BM_ExportaPdf99(benchmark::State& state) {
   placatec::Sesion s;
-  placatec::ejemplo::Llena(s, 99, 99);
+  placatec::InterlocutorMudo mudo;
+  if (!placatec::CargaArchivo(s, PLACATEC_SOURCE_DIR "/tests/corpus/carga/noventa_y_nueve.Los", mudo))
+    state.SkipWithError("no se pudo cargar noventa_y_nueve.Los");
   QTemporaryDir dir;
   const std::string ruta = dir.filePath("reporte.pdf").toStdString();
   for (auto _ : state) {

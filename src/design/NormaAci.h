@@ -36,6 +36,9 @@ inline constexpr double kEspesorMinimoDosDirecciones = 0.09;  // m
 // free edge).
 inline constexpr double kAumentoBordeLibre = 1.10;
 
+// 9.3.2.1: strength reduction factor of flexure, behind kFactorSeccion (design/Refuerzo.h).
+inline constexpr double kPhiFlexion = 0.9;
+
 // 9.3.2.3 and 11.3.1.1: phi Vc = 0.85 x 0.53 sqrt(f'c) b d, kg.
 inline constexpr double kPhiCortante = 0.85;
 inline constexpr double kCoeficienteVc = 0.53;

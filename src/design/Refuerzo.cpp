@@ -98,6 +98,8 @@ std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc,
   return s;
 }
 
+double MomentoMaximoSeccion(double d, Integer fc) { return kLimiteRaiz * d * d * kFactorSeccion * fc; }
+
 void MinimoVano(float momento, float& area, float espesor, const MinimosRefuerzo& min) {
   if (momento < 0) {
     area = -area;

@@ -81,6 +81,8 @@ struct DisenoSeccion {
 // Empty when the moment exceeds the capacity of the section (0.7190001 - q below
 // zero) or nothing finite comes out.
 std::optional<DisenoSeccion> DisenaSeccion(double momento, double d, Integer fc, Integer fy);
+// The largest moment (To-m/m) that DisenaSeccion designs at an effective depth d (m).
+double MomentoMaximoSeccion(double d, Integer fc);
 
 // The minimum steel of spans applied to an area designed for a span moment: a
 // negative moment turns the area negative, at least Asmin in magnitude; otherwise

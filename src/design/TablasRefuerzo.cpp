@@ -127,7 +127,7 @@ void FilaApoyo(const Proyecto& p, ResultadosApoyo& a, TablaResultado& apoyos, in
   fila[3] = Numero(esY ? a.MomentoApoyoY : a.MomentoApoyoX);
   fila[4] = Numero(esY ? a.AreaApoyoY : a.AreaApoyoX);
   fila[5] = Numero(a.Dispon);
-  if (a.SeparApoyo > 1.0f) a.SeparApoyo = 1.0f;
+  if (a.SeparApoyo > kSeparMaximaApoyo) a.SeparApoyo = kSeparMaximaApoyo;
   fila[7] = Numero(a.SeparApoyo);
   if (a.Adicional <= 0) {
     a.BarraApoyo = 0;

@@ -18,9 +18,13 @@ inline constexpr std::string_view kGrupoVanos = "Refuerzo";             // above
 inline constexpr std::string_view kGrupoApoyos = "Refuerzo Adicional";  // above columns 6..7
 
 inline constexpr std::array<std::string_view, 7> kColumnasVanos = {
-    "Losa Num", "Dir", "  Mom   (To-m)", "Area (Cm2)", "Barras", "Separ (m)", "Tipo"};
+    "Losa Num", "Dir", "  Mom   (To-m/m)", "Area (cm2/m)", "Barras", "Separ (m)", "Tipo"};
 inline constexpr std::array<std::string_view, 8> kColumnasApoyosRefuerzo = {
-    "Apoyo Num", "Dir", "Losas", "  Mom   (To-m)", "Area (cm2)", "Dispon (cm2)", "Barras", "Separ  (m)"};
+    "Apoyo Num",      "Dir",    "Losas",     "  Mom   (To-m/m)", "Area (cm2/m)",
+    "Dispon (cm2/m)", "Barras", "Separ  (m)"};
+
+// The additional bars over a support are never set further apart than this (m).
+inline constexpr float kSeparMaximaApoyo = 1.0f;
 
 // Fills vanos (two rows per slab, X then Y) and apoyos (one row per support) from
 // the project and its results, applying the temperature-steel and cantilever rules;

@@ -210,8 +210,12 @@ void Escalado(ResultadosLosa& r, int codigo, const Potencias& m, const Potencias
 
 }  // namespace
 
+float CargaUltimaLosa(const Proyecto& p, int i) {
+  return ASingle(kFactorCargaMuerta * p.CargaMuertaVano[i] + kFactorCargaViva * p.CargaVivaVano[i]);
+}
+
 bool MomentosLosa(const Proyecto& p, int i, ResultadosLosa& r) {
-  r.CargaUltima = ASingle(kFactorCargaMuerta * p.CargaMuertaVano[i] + kFactorCargaViva * p.CargaVivaVano[i]);
+  r.CargaUltima = CargaUltimaLosa(p, i);
   r.RelacionLados = ASingle(static_cast<double>(p.Ly[i]) / p.Lx[i]);
   r.RelacionInversa = ASingle(1 / static_cast<double>(r.RelacionLados));
   const Potencias m = PotenciasDe(r.RelacionLados);

@@ -56,7 +56,9 @@ void MomentosApoyo(const Proyecto& p, ResultadosCalculo& r) {
     const bool dadoB = GrupoEnApoyo(p.CodigoLosa[b], dirY) == GrupoApoyo::MomentoDado;
     const auto rigidez = [&](int losa, bool dado) {
       if (dado) return 0.0f;
-      const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado ? 1.0 : 0.75;
+      const double k = GrupoEnApoyo(p.CodigoLosa[losa], dirY) == GrupoApoyo::ExtremoEmpotrado
+                           ? kRigidezExtremoEmpotrado
+                           : kRigidezExtremoArticulado;
       return ASingle(k / luz[losa]);
     };
     apoyo.RigidezA = rigidez(a, dadoA);

@@ -8,6 +8,10 @@ namespace placatec {
 
 enum class GrupoApoyo { MomentoDado, ExtremoEmpotrado, ExtremoArticulado };
 
+// The stiffness of a slab at a support is this over its span: far end fixed, or not.
+inline constexpr double kRigidezExtremoEmpotrado = 1.0;
+inline constexpr double kRigidezExtremoArticulado = 0.75;
+
 // Role of a slab of case code `codigo` at a support of direction X (dirY false) or Y.
 GrupoApoyo GrupoEnApoyo(int codigo, bool dirY);
 // Whether the slab's own moment decides alone at such a support.

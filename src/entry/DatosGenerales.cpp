@@ -214,6 +214,14 @@ bool DatosGenerales::ConfirmaLista(Caja c, Interlocutor& ui) {
   return false;
 }
 
+void DatosGenerales::PonFicha(std::size_t k, std::string_view texto) {
+  VigilaDatos vigila(p_, e_);
+  std::string& t = p_.Ficha.*kCamposFicha.at(k).texto;
+  if (t == texto) return;
+  t = std::string(texto);
+  vigila.Cambio();
+}
+
 void DatosGenerales::PonContadores(std::string_view losas, std::string_view apoyos) {
   textoNumLosas_ = std::string(losas);
   textoNumApoyos_ = std::string(apoyos);

@@ -123,6 +123,11 @@ class DatosGenerales {
   // The row labels Label20(0..5) of the dead-load build-up.
   bool EtiquetaHabilitada(int k) const { return etiquetaHabilitada_.at(static_cast<std::size_t>(k)); }
 
+  // The project block (the "Proyecto" tab): text k of kCamposFicha, and the engineer's
+  // edit of it, which marks the project modified but withdraws no calculation.
+  const std::string& Ficha(std::size_t k) const { return p_.Ficha.*kCamposFicha.at(k).texto; }
+  void PonFicha(std::size_t k, std::string_view texto);
+
   // The two count labels "No. Losas" and "No. Apoyos".
   const std::string& TextoNumLosas() const { return textoNumLosas_; }
   const std::string& TextoNumApoyos() const { return textoNumApoyos_; }

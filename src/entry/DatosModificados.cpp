@@ -20,6 +20,7 @@ Proyecto DatosDe(const Proyecto& p) {
   d.OtrasCargas = nuevo.OtrasCargas;
   d.CargaUltimaGeneral = nuevo.CargaUltimaGeneral;
   d.ApoyoDescripcion = nuevo.ApoyoDescripcion;
+  d.Ficha = nuevo.Ficha;
   // The extra supports of the reactions table follow the continuous ones: only the
   // reactions read them, and those are worked out afresh whenever shown.
   d.NumApoyosReac = nuevo.NumApoyosReac;

@@ -19,9 +19,9 @@ void DatosModificados(EstadoSesion& e);
 // reads set aside as a new project has it (the title, the use's name, the dead-load
 // build-up, whose total CargaMuerta the calculation reads, CargaUltimaGeneral, which
 // follows from the general loads, the slabs' places in the storey, the support descriptions, the extra
-// supports of the reactions table after the NumApoyos continuous ones with their row count, and the items of
-// the file's own section this program does not know). Whatever else the project holds counts as data of the
-// calculation.
+// supports of the reactions table after the NumApoyos continuous ones with their row count, the project block
+// that heads the report, and the items of the file's own section this program does not know). Whatever else
+// the project holds counts as data of the calculation.
 Proyecto DatosDe(const Proyecto& p);
 
 // Watches one procedure of a form: when it ends having changed the data a

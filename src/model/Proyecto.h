@@ -31,6 +31,31 @@ inline constexpr double kFactorCargaViva = 1.7;
 inline constexpr std::array<std::string_view, 6> kFilasCargaMuerta = {
     "Losa", "Fino de mezcla", "Mortero", "Mosaicos", "Panderetas", "Otras cargas"};
 
+// The project block that heads the report: what the storey belongs to and who answers
+// for its design. Free texts; the program computes nothing from them.
+struct FichaProyecto {
+  std::string Nombre, Lugar, Propietario, Ingeniero, Licencia, Fecha, Revision, Notas;
+
+  bool operator==(const FichaProyecto&) const = default;
+};
+// Each text of the block: its key in the file's own section ("Proyecto.<clave>"), its
+// caption in "Datos Generales" and the report, and its place.
+struct CampoFicha {
+  std::string_view clave;
+  std::string_view rotulo;
+  std::string FichaProyecto::*texto;
+};
+inline constexpr std::array<CampoFicha, 8> kCamposFicha = {{
+    {"Nombre", "Nombre del proyecto", &FichaProyecto::Nombre},
+    {"Lugar", "Ubicaci\xC3\xB3n", &FichaProyecto::Lugar},
+    {"Propietario", "Propietario", &FichaProyecto::Propietario},
+    {"Ingeniero", "Ingeniero", &FichaProyecto::Ingeniero},
+    {"Licencia", "No. de licencia", &FichaProyecto::Licencia},
+    {"Fecha", "Fecha", &FichaProyecto::Fecha},
+    {"Revision", "Revisi\xC3\xB3n", &FichaProyecto::Revision},
+    {"Notas", "Notas", &FichaProyecto::Notas},
+}};
+
 template <typename T>
 using Tabla = std::array<T, MaxLosas + 1>;  // entries 1..99
 
@@ -87,6 +112,9 @@ struct Proyecto {
   Tabla<Single> ApoyoLosa1{}, ApoyoLosa2{};
   Tabla<std::string> ApoyoDescripcion{};
   Integer NumApoyosReac = 0;
+
+  // The project block, kept in the file's own section.
+  FichaProyecto Ficha;
 
   // The items of the file's own section that this program does not know, each line
   // "clave=valor" as it was read: a save writes them back unchanged, in their order.

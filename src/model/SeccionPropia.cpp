@@ -204,8 +204,13 @@ TipoItem ItemsPosiciones() {
 }  // namespace
 
 const std::vector<TipoItem>& TiposDeItem() {
-  static const std::vector<TipoItem> tipos = {ItemsApoyosAdicionales(), ItemsDescripciones(),
-                                              ItemsPosiciones()};
+  static const std::vector<TipoItem> tipos = [] {
+    std::vector<TipoItem> t = {ItemsApoyosAdicionales(), ItemsDescripciones(), ItemsPosiciones()};
+    for (const CampoFicha& c : kCamposFicha)
+      t.push_back(ItemTexto(
+          "Proyecto." + std::string(c.clave), [m = c.texto](auto& p) -> auto& { return p.Ficha.*m; }));
+    return t;
+  }();
   return tipos;
 }
 

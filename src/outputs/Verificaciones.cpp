@@ -43,6 +43,7 @@ VerificacionBorde Borde(const Proyecto& p, const ResultadosCalculo& r, int i, bo
   v.direccion = dirY ? 'Y' : 'X';
   v.momento = dirY ? r.losas[i].MomentoNegY : r.losas[i].MomentoNegX;
   const double d = static_cast<double>(p.EspesorLosa[i]) - r.RecubrimientoM;
+  v.capacidad = ASingle(MomentoMaximoSeccion(d, p.Fc));
   const std::optional<DisenoSeccion> s = DisenaSeccion(std::fabs(v.momento), d, p.Fc, p.Fy);
   if (!s) return v;
   v.area = s->area;
@@ -170,20 +171,19 @@ struct Seccion {
 
 void ChequeaAcero(const Proyecto& p, const Seccion& s, double colocado, double d, const Barra* barra,
                   float separ, std::vector<VerificacionAviso>& avisos) {
-  const auto aviso = [&](TipoAviso tipo, std::string motivo) {
-    avisos.push_back(
-        {tipo, s.losa, s.apoyo, s.borde, s.direccion, std::move(motivo), false, s.losasDelApoyo});
+  // The reason says the value, the relation and the limit in one line.
+  const auto aviso = [&](TipoAviso tipo, std::string valor, const char* relacion, std::string limite) {
+    avisos.push_back({tipo, s.losa, s.apoyo, s.borde, s.direccion, valor + relacion + limite, false,
+                      s.losasDelApoyo, valor, limite});
   };
   const double cuantia = colocado / (10000 * d);
   const double maxima = CuantiaMaxima(p.Fc, p.Fy);
   if (cuantia > maxima)
-    aviso(TipoAviso::Ductilidad, "cuantia \xCF\x81 = " + Numero(cuantia, "0.0000") +
-                                     " mayor que 0.75 \xCF\x81"
-                                     "b = " +
-                                     Numero(maxima, "0.0000"));
+    aviso(TipoAviso::Ductilidad, "cuantia \xCF\x81 = " + Numero(cuantia, "0.0000"), " mayor que ",
+          Numero(aci::kFraccionBalanceada, "0.00") + " \xCF\x81" + "b = " + Numero(maxima, "0.0000"));
   if (barra && separ > 0 && separ < SeparacionMinimaBarras(*barra) * (1 - 1e-6))
-    aviso(TipoAviso::BarrasNoCaben, EtiquetaBarra(*barra) + " a " + Formato(separ, "0.00") + " m: menos de " +
-                                        Numero(SeparacionMinimaBarras(*barra), "0.000") + " m entre centros");
+    aviso(TipoAviso::BarrasNoCaben, EtiquetaBarra(*barra) + " a " + Formato(separ, "0.00") + " m",
+          ": menos de ", Numero(SeparacionMinimaBarras(*barra), "0.000") + " m entre centros");
 }
 
 void AvisosDeLosa(const Proyecto& p, const ResultadosCalculo& r, int i,
@@ -205,17 +205,20 @@ void AvisosDeLosa(const Proyecto& p, const ResultadosCalculo& r, int i,
       ChequeaAcero(p, {b.losa, 0, b.borde, b.direccion, {}}, b.barra->area / b.separ, d, b.barra, b.separ,
                    avisos);
   const float muerta = p.CargaMuertaVuelo[i], viva = p.CargaVivaVuelo[i];
-  if (CodigoCalculado(p, i) != 13 && (muerta != 0 || viva != 0))
+  if (CodigoCalculado(p, i) != 13 && (muerta != 0 || viva != 0)) {
+    const std::string carga = "CM " + Formato(muerta, "0.000") + ", CV " + Formato(viva, "0.000") + " To/m";
+    const std::string caso = "caso " + std::to_string(CodigoCalculado(p, i));
     avisos.push_back({TipoAviso::CargaBordeLibre,
                       static_cast<Integer>(i),
                       0,
                       0,
                       0,
-                      "la carga lineal de vuelo (CM " + Formato(muerta, "0.000") + ", CV " +
-                          Formato(viva, "0.000") + " To/m) no se incluye en el calculo (caso " +
-                          std::to_string(CodigoCalculado(p, i)) + ")",
+                      "la carga lineal de vuelo (" + carga + ") no se incluye en el calculo (" + caso + ")",
                       false,
-                      {}});
+                      {},
+                      carga,
+                      "el " + caso + " no la toma"});
+  }
 }
 
 // A support of direction X meets its "Losa 1" with edge 2 and its "Losa 2" with edge
@@ -240,15 +243,17 @@ void AvisosDeApoyo(const Proyecto& p, const ResultadosCalculo& r, int j,
     const int i = lado == 0 ? l1 : l2;
     const char letra = Letra(p, i, encuentro[lado]);
     if (letra == 'E') continue;
+    const std::string borde = "borde " + std::to_string(encuentro[lado]);
     avisos.push_back({TipoAviso::ApoyoSobreBordeNoEmpotrado,
                       static_cast<Integer>(i),
                       static_cast<Integer>(j),
                       0,
                       dir,
-                      "el apoyo continuo llega al borde " + std::to_string(encuentro[lado]) + ", que es " +
-                          std::string(1, letra) + " y no E",
+                      "el apoyo continuo llega al " + borde + ", que es " + std::string(1, letra) + " y no E",
                       false,
-                      {}});
+                      {},
+                      borde + " = " + std::string(1, letra),
+                      borde + " = E"});
   }
 }
 
@@ -281,6 +286,48 @@ const DescripcionAviso& Descripcion(TipoAviso t) {
   return kAvisos[0];
 }
 
+// A problem of the plan as a check entry: the slab out of place (or the first of two
+// that overlap), with where it lies against where the support puts it, or how much the
+// two slabs share.
+VerificacionAviso AvisoDePosicion(const Proyecto& p, const Disposicion& d, const ProblemaPosicion& q) {
+  const auto a = static_cast<std::size_t>(q.losa1), b = static_cast<std::size_t>(q.losa2);
+  const auto lugar = [](double x, double y) {
+    return "X0 = " + Formato(x, "0.00") + ", Y0 = " + Formato(y, "0.00") + " m";
+  };
+  if (q.tipo == TipoProblemaPosicion::Superposicion) {
+    const double ancho = std::min(d.X0[a] + p.Lx[a], d.X0[b] + p.Lx[b]) - std::max(d.X0[a], d.X0[b]);
+    const double alto = std::min(d.Y0[a] + p.Ly[a], d.Y0[b] + p.Ly[b]) - std::max(d.Y0[a], d.Y0[b]);
+    return {TipoAviso::LosasSuperpuestas,
+            q.losa1,
+            0,
+            0,
+            0,
+            q.texto,
+            false,
+            {q.losa1, q.losa2},
+            "con la losa " + std::to_string(q.losa2) + ": " + Formato(ancho, "0.00") + " x " +
+                Formato(alto, "0.00") + " m",
+            "sin superposici\xC3\xB3n"};
+  }
+  const bool dirY = EsDireccionY(p.ApoyoDir[q.apoyo]);
+  std::string valor = "une la losa " + std::to_string(q.losa1) + " consigo misma", limite = "dos losas";
+  if (a != b) {
+    valor = lugar(d.X0[b], d.Y0[b]);
+    limite = lugar(d.X0[a] + (dirY ? 0.0 : p.Lx[a]), d.Y0[a] + (dirY ? p.Ly[a] : 0.0)) +
+             (dirY ? ", encima de la losa " : ", a la derecha de la losa ") + std::to_string(q.losa1);
+  }
+  return {TipoAviso::PosicionContradictoria,
+          q.losa2,
+          q.apoyo,
+          0,
+          dirY ? 'Y' : 'X',
+          q.texto,
+          false,
+          {q.losa1, q.losa2},
+          std::move(valor),
+          std::move(limite)};
+}
+
 }  // namespace
 
 std::string_view NombreAviso(TipoAviso t) { return Descripcion(t).nombre; }
@@ -306,18 +353,8 @@ Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& resultados, 
   }
   for (int j = 1; j <= Apoyos(p); ++j) AvisosDeApoyo(p, resultados, j, r.avisos);
   // The plan: a support the places contradict, two slabs on the same ground.
-  for (const ProblemaPosicion& q : DisponeLosas(p).problemas) {
-    const bool contradiccion = q.tipo == TipoProblemaPosicion::Contradiccion;
-    // The slab out of place, or the first of two that overlap.
-    r.avisos.push_back({contradiccion ? TipoAviso::PosicionContradictoria : TipoAviso::LosasSuperpuestas,
-                        contradiccion ? q.losa2 : q.losa1,
-                        q.apoyo,
-                        0,
-                        contradiccion ? (EsDireccionY(p.ApoyoDir[q.apoyo]) ? 'Y' : 'X') : '\0',
-                        q.texto,
-                        false,
-                        {q.losa1, q.losa2}});
-  }
+  const Disposicion d = DisponeLosas(p);
+  for (const ProblemaPosicion& q : d.problemas) r.avisos.push_back(AvisoDePosicion(p, d, q));
   return r;
 }
 
@@ -340,6 +377,45 @@ std::string ResumenVerificaciones(const Verificaciones& v) {
   const int n = v.LosasQueNoCumplen();
   if (n == 0) return "Todas las losas cumplen";
   return std::to_string(n) + (n == 1 ? " losa no cumple" : " losas no cumplen");
+}
+
+std::vector<FallaVerificacion> Fallas(const Verificaciones& v) {
+  std::vector<FallaVerificacion> f;
+  const auto losa = [](int i) { return "Losa " + std::to_string(i); };
+  const auto avisos = [&](auto&& de) {
+    for (const VerificacionAviso& a : v.avisos) {
+      if (a.cumple || !de(a)) continue;
+      std::string que(TextoAviso(a.tipo));
+      if (a.direccion) que += std::string(" ") + a.direccion;
+      if (a.borde > 0) que += ", borde " + std::to_string(a.borde);
+      std::string elemento = a.apoyo > 0 ? "Apoyo " + std::to_string(a.apoyo) : losa(a.losa);
+      if (a.apoyo > 0 && a.losa > 0) elemento += " (" + losa(a.losa) + ")";
+      if (a.apoyo > 0 && a.losa == 0)
+        elemento += " (losas " + std::to_string(a.losasDelApoyo[0]) + " y " +
+                    std::to_string(a.losasDelApoyo[1]) + ")";
+      f.push_back({elemento, que, a.valor, a.limite});
+    }
+  };
+  for (const VerificacionLosa& l : v.losas) {
+    for (const VerificacionBorde& b : v.bordes)
+      if (b.losa == l.losa && !b.cumple)
+        f.push_back({losa(l.losa), "Momento del borde " + TextoBorde(b) + " empotrado sin apoyo continuo",
+                     "M = " + Formato(b.momento, "0.00") + " To-m/m",
+                     "capacidad de la secci\xC3\xB3n " + Formato(b.capacidad, "0.00") + " To-m/m"});
+    if (!l.espesorCumple)
+      f.push_back({losa(l.losa), "Espesor m\xC3\xADnimo", "h = " + Formato(l.espesor, "0.000") + " m",
+                   Formato(l.espesorMinimo, "0.000") + " m (luz " + Formato(l.luz, "0.00") + " m)"});
+    if (!l.cortanteCumple)
+      f.push_back({losa(l.losa), "Cortante", "Vu = " + Formato(l.cortanteUltimo, "0.00") + " To/m",
+                   "\xC3\xB8 Vc = " + Formato(l.cortanteResistente, "0.00") + " To/m"});
+    if (l.aceroTemperaturaCumple && !*l.aceroTemperaturaCumple)
+      f.push_back({losa(l.losa), "Acero de temperatura",
+                   EtiquetaBarra(kBarra3_8) + " a " + Formato(*l.separTemperatura, "0.00") + " m",
+                   Formato(*l.aceroTemperaturaRequerido, "0.00") + " cm2/m"});
+    avisos([&](const VerificacionAviso& a) { return a.apoyo == 0 && a.losa == l.losa; });
+  }
+  avisos([](const VerificacionAviso& a) { return a.apoyo > 0; });
+  return f;
 }
 
 namespace {

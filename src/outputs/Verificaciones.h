@@ -28,7 +28,8 @@ struct VerificacionBorde {
   bool cumple = false;   // false: the moment exceeds the capacity of the section
   float area = 0;        // cm2/m, with the minimum steel of spans
   const Barra* barra = nullptr;
-  float separ = 0;  // m, as a span row's
+  float separ = 0;      // m, as a span row's
+  float capacidad = 0;  // the largest moment the section takes, To-m/m
 };
 // "2", or "1 ó 2" when it is not known which edge of the direction is left uncovered.
 std::string TextoBorde(const VerificacionBorde& b);
@@ -51,6 +52,7 @@ struct VerificacionAviso {
   std::string motivo;                      // one line, in Spanish
   bool cumple = false;                     // always false: only what fails is listed
   std::array<Integer, 2> losasDelApoyo{};  // the slabs a support's entry concerns
+  std::string valor, limite;               // what the motivo compares, apart
 };
 // "Ductilidad", "BarrasNoCaben", "CargaBordeLibre", "ApoyoSobreBordeNoEmpotrado",
 // "PosicionContradictoria", "LosasSuperpuestas".
@@ -92,6 +94,19 @@ Verificaciones Verifica(const Proyecto& p, const ResultadosCalculo& r, const Tab
 // "Todas las losas cumplen", "1 losa no cumple", "3 losas no cumplen".
 std::string ResumenVerificaciones(const Verificaciones& v);
 
+// A failed check as the summary of the report lists it, one line each.
+struct FallaVerificacion {
+  std::string elemento;      // "Losa 3", "Apoyo 2 (losas 1 y 2)"
+  std::string comprobacion;  // "Espesor minimo", "Cortante", ...
+  std::string valor;         // what was found, with its unit
+  std::string limite;        // what it should be
+};
+// Every failed check: slab by slab (its edges, thickness, shear, temperature steel and
+// the other checks of its steel), then those of the supports.
+std::vector<FallaVerificacion> Fallas(const Verificaciones& v);
+inline constexpr std::array<std::string_view, 4> kColumnasFallas = {"Elemento", "Verificaci\xC3\xB3n",
+                                                                    "Valor", "L\xC3\xADmite"};
+
 // The tables of the "Verificaciones" window and of the report.
 inline constexpr std::string_view kTituloVerificaciones = "Verificaciones";
 inline constexpr std::string_view kCumple = "Cumple";
@@ -102,13 +117,13 @@ inline constexpr std::string_view kTituloCortantes = "CORTANTE EN LOS BORDES APO
 inline constexpr std::string_view kTituloTemperatura = "ACERO DE TEMPERATURA";
 inline constexpr std::string_view kTituloAvisos = "OTRAS VERIFICACIONES DEL DISEÑO";
 inline constexpr std::array<std::string_view, 7> kColumnasBordes = {
-    "Losa", "Borde", "Mom (To-m)", "Area (cm2)", "Barras", "Separ (m)", "Verificacion"};
+    "Losa", "Borde", "Mom (To-m/m)", "Area (cm2/m)", "Barras", "Separ (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasEspesores = {
     "Losa", "Trabaja en", "Luz (m)", "Esp. minimo (m)", "Espesor (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 4> kColumnasCortantes = {"Losa", "Vu (To/m)", "ø Vc (To/m)",
                                                                        "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasTemperatura = {
-    "Losa", "Espesor (m)", "Requerido (cm2)", "Colocado (cm2)", "Separ ø 3/8\" (m)", "Verificacion"};
+    "Losa", "Espesor (m)", "Requerido (cm2/m)", "Colocado (cm2/m)", "Separ ø 3/8\" (m)", "Verificacion"};
 inline constexpr std::array<std::string_view, 6> kColumnasAvisos = {"Losa",         "Apoyo",  "Dir",
                                                                     "Comprobacion", "Motivo", "Verificacion"};
 

@@ -1,7 +1,7 @@
 #pragma once
-// The report as a document: styled paragraphs, tables given by their three strings
-// (format, header, body), the edge-numbering figure as drawing primitives and the
-// page header and footer texts. All lengths are twips (1440 to the inch).
+// The report as a document: styled paragraphs, tables as rows of cells with their
+// columns' alignment and width, the edge-numbering figure as drawing primitives and
+// the page header and footer texts. All lengths are twips (1440 to the inch).
 #include <array>
 #include <cstdint>
 #include <string>
@@ -48,11 +48,17 @@ struct ColumnaTabla {
 
   bool operator==(const ColumnaTabla&) const = default;
 };
+// A column left-aligned, centred or right-aligned, `ancho` twips wide at 10 points.
+constexpr ColumnaTabla Izq(int ancho) { return {Alineacion::Izquierda, ancho}; }
+constexpr ColumnaTabla Cen(int ancho) { return {Alineacion::Centro, ancho}; }
+constexpr ColumnaTabla Der(int ancho) { return {Alineacion::Derecha, ancho}; }
+
+using FilaTabla = std::vector<std::string>;
 
 struct TablaDoc {
   std::vector<ColumnaTabla> columnas;
-  std::vector<std::string> encabezado;  // empty: no title row
-  std::vector<std::vector<std::string>> filas;
+  FilaTabla encabezado;  // empty: no title row
+  std::vector<FilaTabla> filas;
   // Rows that stay together on one page (a slab's X and Y rows): 1 or more.
   int filasJuntas = 1;
   Estilo estilo;
@@ -103,25 +109,9 @@ struct Documento {
   Estilo estiloPie;
 };
 
-// Table strings. Format: column specifications separated by '|', each an
-// alignment sign ('<' left, '^' centre, '>' right), '_' and the width in twips.
-// A column definition without a sign is left-aligned; one without a usable width
-// takes 1440 twips.
-std::vector<ColumnaTabla> ParseaFormato(std::string_view formato);
-// Header: the column titles separated by '|'; an empty string gives no titles.
-std::vector<std::string> ParseaEncabezado(std::string_view encabezado);
-// Body: cells separated by '|', rows separated by ';'. The ';' that ends the last
-// row does not start another one; an empty body has no rows.
-std::vector<std::vector<std::string>> ParseaCuerpo(std::string_view cuerpo);
-
-// A text of one cell as it may go into a body string: the separators '|' and ';'
-// of free text (a support description, for example) are replaced by look-alike
-// characters so that they cannot split the cell or the row.
-std::string CeldaSegura(std::string_view texto);
-
 // The left, centre and right parts of a header or footer text on a page: split at
 // the first two '|' (anything after the second belongs to the right part), with
-// every "%d" replaced by the page number.
-std::array<std::string, 3> PartesEncabezado(std::string_view texto, int pagina);
+// every "%d" replaced by the page number and every "%t" by the number of pages.
+std::array<std::string, 3> PartesEncabezado(std::string_view texto, int pagina, int paginas);
 
 }  // namespace placatec

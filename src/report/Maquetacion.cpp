@@ -18,8 +18,8 @@ constexpr double kSeparacionEncabezado = 120;  // header/footer to body
 constexpr double kSeparacionBorde = 180;       // page border to body: clear of the table frames
 constexpr double kMargenHoja = 180;            // a page border stays this far inside the sheet
 constexpr double kHuecoPartes = 240;           // between the parts of a header or footer
-constexpr double kLetraMinima = 7;             // a narrowed table is never set smaller (points)
 constexpr std::size_t kFilasMinimas = 2;       // rows of a table never left alone on a page
+constexpr std::size_t kFilasSinPartir = 6;     // a table this short is never split
 constexpr double kGrosorBorde = 15;
 constexpr double kRellenoX = 30;  // cell padding
 constexpr double kRellenoY = 25;
@@ -173,6 +173,7 @@ class Maquetador {
       : doc_(d), conf_(c), med_(m), tablas_(d.bloques.size()) {
     maqueta_.hoja = Hoja(c);
     Cuerpo();
+    maqueta_.anchoCuerpo = der_ - izq_;
   }
 
   Maqueta Ejecuta() {
@@ -293,10 +294,11 @@ class Maquetador {
     y_ += p.despues;
   }
 
-  // A table wider than the body is first set smaller, down to a readable size,
-  // with its columns narrowed alike; no column is narrower than its longest word,
-  // and a table that cannot fit even so is set smaller still.
-  TablaMaquetada Prepara(const TablaDoc& t) const {
+  // A table wider than the body is first set smaller, down to kLetraMinima, with its
+  // columns narrowed alike; no column is narrower than its longest word. A table that
+  // cannot fit even so stays at kLetraMinima, wider than the body, and the layout
+  // records the width it needs (the page setting is then to be refused).
+  TablaMaquetada Prepara(const TablaDoc& t) {
     TablaMaquetada tm;
     tm.estilo = t.estilo;
     tm.conEncabezado = !t.encabezado.empty();
@@ -329,8 +331,13 @@ class Maquetador {
       for (double& m : minimos) m += 2 * kRellenoX + 1;
       AjustaAnchos(tm.anchos, minimos, disponible);
       const double suma = std::accumulate(minimos.begin(), minimos.end(), 0.0);
-      if (suma <= disponible + 0.5 || intento == 1) break;
-      tm.estilo.tamano = std::max(1.0, std::floor(tm.estilo.tamano * disponible / suma * 4) / 4);
+      if (suma <= disponible + 0.5) break;
+      if (intento == 1 || tm.estilo.tamano <= kLetraMinima) {
+        maqueta_.anchoNecesario = std::max(maqueta_.anchoNecesario, suma);
+        tm.anchos = minimos;
+        break;
+      }
+      tm.estilo.tamano = std::max(kLetraMinima, std::floor(tm.estilo.tamano * disponible / suma * 4) / 4);
       tm.anchos = minimos;
       for (double& a : tm.anchos) a *= disponible / suma;
     }
@@ -340,7 +347,7 @@ class Maquetador {
     return tm;
   }
 
-  const TablaMaquetada& Preparada(const TablaDoc& t, std::size_t indice) {
+  TablaMaquetada& Preparada(const TablaDoc& t, std::size_t indice) {
     if (!tablas_[indice]) tablas_[indice] = Prepara(t);
     return *tablas_[indice];
   }
@@ -405,8 +412,9 @@ class Maquetador {
   }
 
   // The fewest rows from `desde` that may end a page: whole groups, at least two
-  // rows, and never a single row left over for the next page.
+  // rows, and never a single row left over for the next page; a short table whole.
   static std::size_t FinMinimo(std::size_t desde, std::size_t g, std::size_t n) {
+    if (n <= kFilasSinPartir) return n;
     std::size_t k = desde;
     while (k < n && (k - desde < kFilasMinimas || n - k < kFilasMinimas)) k = std::min(n, k + g);
     return k;
@@ -427,6 +435,7 @@ class Maquetador {
       k = fin;
     }
     if (k == n) return k;
+    if (n <= kFilasSinPartir) return desde;
     while (k > desde && n - k < kFilasMinimas) k -= std::min(k - desde, g);
     if (k - desde < std::min(kFilasMinimas, n - desde)) k = desde;
     return k;
@@ -579,7 +588,8 @@ class Maquetador {
     p.numero = n;
     pag_ = &p;
     auto bloque = [&](const std::string& texto, const Estilo& e, double arriba) {
-      const std::array<std::string, 3> partes = PartesEncabezado(texto, n);
+      const std::array<std::string, 3> partes =
+          PartesEncabezado(texto, n, static_cast<int>(maqueta_.paginas.size()));
       const std::array<double, 3> lim = AnchosPartes(partes);
       const double lh = med_.AltoLinea(e);
       for (std::size_t k = 0; k < 3; ++k) {
@@ -663,6 +673,23 @@ std::vector<std::string> PartirLineas(std::string_view texto, double ancho, cons
 
 Maqueta MaquetaDocumento(const Documento& d, const ConfiguracionPagina& c, const MedidorTexto& m) {
   return Maquetador(d, c, m).Ejecuta();
+}
+
+std::string PaginaDemasiadoAngosta(const Maqueta& m) {
+  if (m.anchoNecesario <= m.anchoCuerpo + 0.5) return {};
+  // Inches with two decimals, the needed width rounded up and the one left down.
+  auto pulgadas = [](double twips, auto redondeo) {
+    const long centesimas = std::lround(redondeo(twips / 14.4));
+    return std::to_string(centesimas / 100) + "." + (centesimas % 100 < 10 ? "0" : "") +
+           std::to_string(centesimas % 100) + "\"";
+  };
+  return "Con este papel y estos m\xC3\xA1rgenes el texto del reporte quedar\xC3\xAD"
+         "a de menos de 7 puntos: "
+         "sus tablas necesitan " +
+         pulgadas(m.anchoNecesario, [](double x) { return std::ceil(x); }) +
+         " de ancho entre los m\xC3\xA1rgenes y quedan " +
+         pulgadas(m.anchoCuerpo, [](double x) { return std::floor(x); }) +
+         ". Reduzca los m\xC3\xA1rgenes o elija un papel mayor.";
 }
 
 }  // namespace placatec

@@ -68,12 +68,23 @@ struct Pagina {
   std::vector<RectanguloPagina> rectangulos;
 };
 
+// No text of a table is set smaller than this (points): a narrower page is refused.
+inline constexpr double kLetraMinima = 7;
+
 struct Maqueta {
   MedidaHoja hoja{};
   std::vector<Pagina> paginas;  // at least one
+  double anchoCuerpo = 0;       // between the margins, twips
+  // The body width a table would need at kLetraMinima when it does not fit the body
+  // even so (it then stands out of it); 0 when every table fits.
+  double anchoNecesario = 0;
 };
 
 Maqueta MaquetaDocumento(const Documento& d, const ConfiguracionPagina& c, const MedidorTexto& m);
+
+// "" when every table fits between the margins at kLetraMinima or more; otherwise the
+// message that refuses the page setting, with the width the report needs.
+std::string PaginaDemasiadoAngosta(const Maqueta& m);
 
 // Splits a text into lines no wider than `ancho` at blanks (a word wider than the
 // line is broken between its characters); '\n' always starts a new line.

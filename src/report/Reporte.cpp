@@ -9,7 +9,10 @@
 #include "design/Anclajes.h"
 #include "design/NormaAci.h"
 #include "design/Refuerzo.h"
+#include "design/TablasRefuerzo.h"
+#include "engine/Casos.h"
 #include "engine/Clasificacion.h"
+#include "engine/MomentosApoyo.h"
 #include "model/Interlocutor.h"
 #include "model/Numeros.h"
 #include "outputs/Cantidades.h"
@@ -17,6 +20,12 @@
 #include "outputs/Verificaciones.h"
 
 namespace placatec {
+
+MarcasSecciones MarcadasPorDefecto() {
+  MarcasSecciones a{};
+  for (const DefinicionSeccion& d : kSecciones) a[static_cast<std::size_t>(d.seccion)] = d.marcadaPorDefecto;
+  return a;
+}
 
 bool SeccionHabilitada(Seccion seccion, const Sesion& s) {
   for (const DefinicionSeccion& d : kSecciones)
@@ -28,20 +37,24 @@ std::string BarraReporte(float area) { return EtiquetaBarra(BarraParaArea(std::f
 
 namespace {
 
-// A grid cell as a number formatted for the report; an empty cell stays empty.
-std::string NumeroCelda(const TablaResultado& t, std::size_t fila, std::size_t columna, const char* formato) {
+// A window's cell as the report prints it: its text as the window shows it. A text
+// in another form than the column's (a number written by hand) is formatted again.
+std::string CeldaVentana(const TablaResultado& t, std::size_t fila, std::size_t columna,
+                         const char* formato) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
-  const Celda& c = t.filas[fila][columna];
-  // The stored value through the same display rule as the window (a tiny negative
-  // moment is "-0.00" in both); a cell without one is read from its text.
-  if (c.valor) return Formato(ASingle(*c.valor), formato);
-  const std::string texto = Recorta(c.texto);
-  return texto.empty() ? std::string() : Formato(ValorTexto(texto), formato);
+  const std::string texto = Recorta(t.filas[fila][columna].texto);
+  if (texto.empty()) return texto;
+  const std::string_view f(formato);
+  const std::size_t puntoF = f.find('.'), punto = texto.find('.');
+  const std::size_t decimales = punto == std::string::npos ? 0 : texto.size() - punto - 1;
+  const std::size_t decimalesF = puntoF == std::string_view::npos ? 0 : f.size() - puntoF - 1;
+  if (EsNumero(texto) && decimales == decimalesF) return texto;
+  return Formato(ValorTexto(texto), formato);
 }
 
 std::string TextoDeCelda(const TablaResultado& t, std::size_t fila, std::size_t columna) {
   if (fila >= t.filas.size() || columna >= t.filas[fila].size()) return {};
-  return CeldaSegura(Recorta(t.filas[fila][columna].texto));
+  return Recorta(t.filas[fila][columna].texto);
 }
 
 // The bars printed for a span row: a "Temp" row carries the 3/8 inch temperature
@@ -62,6 +75,32 @@ std::string FechaDeHoy() {
 std::string NumeroTexto(const std::string& texto, const char* formato) {
   const std::string t = Recorta(texto);
   return t.empty() ? std::string() : Formato(ValorTexto(t), formato);
+}
+
+// The rows of a window's table, cell texts as shown.
+std::vector<FilaTabla> FilasDe(const TablaResultado& t) {
+  std::vector<FilaTabla> filas;
+  for (const auto& fila : t.filas) {
+    filas.emplace_back();
+    for (const Celda& c : fila) filas.back().push_back(c.texto);
+  }
+  return filas;
+}
+
+template <std::size_t N>
+FilaTabla Titulos(const std::array<std::string_view, N>& columnas) {
+  return FilaTabla(columnas.begin(), columnas.end());
+}
+
+int Losas(const Proyecto& p) { return std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas); }
+int Apoyos(const Proyecto& p) { return std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos); }
+
+// "%r" of a header or footer: the project's revision, or nothing.
+std::string ConRevision(std::string texto, const FichaProyecto& f) {
+  const std::string revision = Recorta(f.Revision).empty() ? "" : "Revisi\xC3\xB3n " + Recorta(f.Revision);
+  for (std::size_t i = texto.find("%r"); i != std::string::npos; i = texto.find("%r", i + revision.size()))
+    texto.replace(i, 2, revision);
+  return texto;
 }
 
 }  // namespace
@@ -98,18 +137,6 @@ Recalculos RecalculosDelPrograma() {
   return r;
 }
 
-void Reporte::MuestraTablaResultado(const std::string& fo, std::span<const std::string_view> columnas,
-                                    const TablaResultado& filas) {
-  std::string he, bo;
-  for (std::string_view c : columnas) he += (he.empty() ? "" : "|") + CeldaSegura(c);
-  for (const auto& fila : filas.filas) {
-    for (std::size_t c = 0; c < fila.size(); ++c) bo += (c ? "|" : "") + CeldaSegura(fila[c].texto);
-    bo += ";";
-  }
-  if (!bo.empty()) bo.pop_back();
-  MuestraTabla(fo, he, bo);
-}
-
 void Reporte::SetNormal() {
   fuente_ = estilos_[FilaTexto];
   espacios_ = {300, 0, 200, 100};
@@ -137,20 +164,25 @@ void Reporte::SetSubTitle(const std::string& s) {
   SetNormal();
 }
 
-void Reporte::MuestraTabla(const std::string& fo, const std::string& he, const std::string& bo, int juntas) {
+void Reporte::MuestraTabla(std::vector<ColumnaTabla> columnas, FilaTabla encabezado,
+                           std::vector<FilaTabla> filas, int juntas) {
   Parrafo("", true);
   espacios_[0] = 50;
   espacios_[2] = 50;
   fuente_.tamano = 10.0;
   TablaDoc t;
-  t.columnas = ParseaFormato(fo);
-  t.encabezado = ParseaEncabezado(he);
-  t.filas = ParseaCuerpo(bo);
+  t.columnas = std::move(columnas);
+  t.encabezado = std::move(encabezado);
+  t.filas = std::move(filas);
   t.filasJuntas = juntas;
   t.estilo = fuente_;
   t.antes = espacios_[0];
   t.despues = espacios_[2];
   doc_.bloques.emplace_back(std::move(t));
+}
+
+void Reporte::Leyenda(std::vector<FilaTabla> filas) {
+  MuestraTabla({Izq(1300), Izq(7700)}, {}, std::move(filas));
 }
 
 void Reporte::FiguraBordes() {
@@ -173,192 +205,292 @@ void Reporte::FiguraBordes() {
   doc_.bloques.emplace_back(std::move(f));
 }
 
+void Reporte::SeccionResumen(Sesion& s, const Recalculos& r) {
+  const Proyecto& p = s.proyecto;
+  SetSubTitle("Resumen");
+  std::vector<FilaTabla> ficha;
+  for (const CampoFicha& c : kCamposFicha) ficha.push_back({std::string(c.rotulo), p.Ficha.*c.texto});
+  MuestraTabla({Izq(2400), Izq(6800)}, {}, std::move(ficha));
+
+  // The storey in numbers.
+  const bool calculado = negativa_.empty() && s.estado.CalculoHecho;
+  std::vector<FilaTabla> piso{{"Losas", Formato(static_cast<int>(p.NumLosas), "0")},
+                              {"Apoyos continuos", Formato(static_cast<int>(p.NumApoyos), "0")},
+                              {"Hormig\xC3\xB3n, F'c", Formato(static_cast<int>(p.Fc), "0") + " Kg/cm2"},
+                              {"Acero, Fy", Formato(static_cast<int>(p.Fy), "0") + " Kg/cm2"}};
+  if (Losas(p) > 0) {
+    const auto [menor, mayor] =
+        std::minmax_element(p.EspesorLosa.begin() + 1, p.EspesorLosa.begin() + 1 + Losas(p));
+    piso.push_back(
+        {"Espesor de las losas",
+         Formato(*menor, "0.000") + (*mayor > *menor ? " a " + Formato(*mayor, "0.000") : "") + " m"});
+  }
+  if (calculado) {
+    if (r.cantidades) r.cantidades(s);
+    const auto& t = s.medidas.totales;
+    piso.push_back({"Volumen de hormig\xC3\xB3n", Recorta(t[0]) + " m3"});
+    piso.push_back({"Acero de refuerzo", Recorta(t[4]) + " qq, con " +
+                                             Formato(s.medidas.Desperdicio, "#0.##") + " % de desperdicio"});
+  }
+  MuestraTabla({Izq(2400), Izq(6800)}, {}, std::move(piso));
+
+  SetSubTitle("Verificaciones del dise\xC3\xB1o");
+  if (!negativa_.empty())
+    RefuerzoNoCalculado("", negativa_);
+  else if (!calculado)
+    Parrafo(Losas(p) < 1 ? "Sin losas que calcular: no hay verificaciones" : "Refuerzo no calculado", false);
+  else
+    FallasDelResumen(s);
+  // The summary is a sheet of its own.
+  doc_.bloques.emplace_back(SaltoPagina{});
+}
+
+// Every check that fails, one line each, and the top steel of the fixed edges that no
+// continuous support covers.
+void Reporte::FallasDelResumen(const Sesion& s) {
+  std::vector<FilaTabla> fallas;
+  for (FallaVerificacion& f : Fallas(s.verificaciones))
+    fallas.push_back(
+        {std::move(f.elemento), std::move(f.comprobacion), std::move(f.valor), std::move(f.limite)});
+  if (!fallas.empty())
+    MuestraTabla({Izq(2000), Izq(3400), Izq(1800), Izq(1800)}, Titulos(kColumnasFallas), std::move(fallas));
+  Parrafo(s.tablasVerificaciones.resumen, false);
+  // Steel to be placed that no other table of the report gives with its bars.
+  if (!s.tablasVerificaciones.bordes.filas.empty()) {
+    SetSubTitle("Acero superior en bordes empotrados sin apoyo continuo");
+    MuestraTabla({Cen(700), Cen(700), Der(1300), Der(1300), Cen(1200), Der(1000), Cen(1700)},
+                 Titulos(kColumnasBordes), FilasDe(s.tablasVerificaciones.bordes));
+  }
+}
+
 void Reporte::SeccionDatos(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   SetSubTitle("Datos generales");
-  std::string bo;
-  bo += "Numero de losas|" + Formato(static_cast<int>(p.NumLosas), "#####") + "| ;";
-  bo += "Numero de apoyos continuos|" + Formato(static_cast<int>(p.NumApoyos), "#####") + "| ;";
-  bo += " | | ;";
-  bo += "Esfuerzo en el concreto (F'c)|" + Formato(static_cast<int>(p.Fc), "#####") + "|Kg/cm2;";
-  bo += "Esfuerzo en el acero (Fy)|" + Formato(static_cast<int>(p.Fy), "#####") + "|Kg/cm2;";
-  bo += "Espesor general de losas|" + Formato(p.EspesorGeneral, "0.000") + "|m;";
-  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.000") + "|cm;";
-  bo += " | | ;";
-  bo += "Carga muerta:| | ;";
+  std::vector<FilaTabla> filas{
+      {"Numero de losas", Formato(static_cast<int>(p.NumLosas), "#####"), ""},
+      {"Numero de apoyos continuos", Formato(static_cast<int>(p.NumApoyos), "#####"), ""},
+      {"", "", ""},
+      {"Esfuerzo en el concreto (F'c)", Formato(static_cast<int>(p.Fc), "#####"), "Kg/cm2"},
+      {"Esfuerzo en el acero (Fy)", Formato(static_cast<int>(p.Fy), "#####"), "Kg/cm2"},
+      {"Espesor general de losas", Formato(p.EspesorGeneral, "0.000"), "m"},
+      {"Recubrimiento (al centro de la barra)", Formato(p.Recubrimiento, "0.000"), "cm"},
+      {"", "", ""},
+      {"Carga muerta:", "", ""}};
   for (const FilaCargaMuerta& f : FilasCargaMuerta(s))
-    if (ValorTexto(f.peso) > 0) bo += "    " + CeldaSegura(f.rotulo) + "|" + CeldaSegura(f.peso) + "|To/m2;";
-  bo += "Carga muerta general|" + Formato(p.CargaMuerta, "0.000") + "|To/m2;";
-  bo += " | | ;";
-  bo += "Carga viva general|" + Formato(p.CargaViva, "0.000") + "|To/m2;";
-  bo += " | | ;";
-  bo += "Carga ultima general|" + Formato(p.CargaUltimaGeneral, "0.000") + "|To/m2";
-  MuestraTabla("<_3000|>_1200|<_1200", "", bo);
+    if (ValorTexto(f.peso) > 0) filas.push_back({"    " + f.rotulo, f.peso, "To/m2"});
+  filas.push_back({"Carga muerta general", Formato(p.CargaMuerta, "0.000"), "To/m2"});
+  filas.push_back({"", "", ""});
+  filas.push_back({"Carga viva general", Formato(p.CargaViva, "0.000"), "To/m2"});
+  filas.push_back({"", "", ""});
+  filas.push_back({"Carga ultima general", Formato(p.CargaUltimaGeneral, "0.000"), "To/m2"});
+  MuestraTabla({Izq(3600), Der(1200), Izq(1200)}, {}, std::move(filas));
 
   SetSubTitle("Nomenclatura para las condiciones de borde");
-  MuestraTabla("<_3000", "", "A = Apoyado;E = Empotrado;N = No Apoyado");
+  MuestraTabla({Izq(3000)}, {}, {{"A = Apoyado"}, {"E = Empotrado"}, {"N = No Apoyado"}});
 
   SetSubTitle("Numeracion de los bordes");
   FiguraBordes();
 
   SetSubTitle("Descripcion de losas");
-  bo.clear();
-  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
-  for (int i = 1; i <= losas; ++i) {
+  filas.clear();
+  for (int i = 1; i <= Losas(p); ++i) {
     const std::string& b = p.Bordes[static_cast<std::size_t>(i)];
-    auto letra = [&](std::size_t k) { return k < b.size() ? CeldaSegura(b.substr(k, 1)) : std::string(); };
+    auto letra = [&](std::size_t k) { return k < b.size() ? b.substr(k, 1) : std::string(); };
     const bool vuelo = b.find('N') != std::string::npos;
-    bo += Formato(i, "##") + "|" + Formato(p.Lx[i], "0.000") + "|" + Formato(p.Ly[i], "0.000") + "|" +
-          Formato(p.EspesorLosa[i], "0.000") + "|" + letra(0) + "|" + letra(1) + "|" + letra(2) + "|" +
-          letra(3) + "|" + (vuelo ? Formato(p.CargaMuertaVuelo[i], "0.000") : " ") + "|" +
-          (vuelo ? Formato(p.CargaVivaVuelo[i], "0.000") : " ") + "|" +
-          Formato(p.CargaMuertaVano[i], "0.000") + "|" + Formato(p.CargaVivaVano[i], "0.000") + ";";
+    filas.push_back({Formato(i, "##"), Formato(p.Lx[i], "0.000"), Formato(p.Ly[i], "0.000"),
+                     Formato(p.EspesorLosa[i], "0.000"), letra(0), letra(1), letra(2), letra(3),
+                     vuelo ? Formato(p.CargaMuertaVuelo[i], "0.000") : "",
+                     vuelo ? Formato(p.CargaVivaVuelo[i], "0.000") : "",
+                     Formato(p.CargaMuertaVano[i], "0.000"), Formato(p.CargaVivaVano[i], "0.000")});
   }
-  MuestraTabla("^_700|>_800|>_800|>_1000|^_700|^_700|^_700|^_700|>_1000|>_1000|>_1000|>_1000",
-               "Losa|Lx (m)|Ly (m)|Espesor (m)|Borde 1|Borde 2|Borde 3|Borde 4|CM-vuelo (To/m)|"
-               "CV-vuelo (To/m)|CM-vano (To/m2)|CV-vano (To/m2)",
-               bo);
+  MuestraTabla({Cen(700), Der(800), Der(800), Der(1000), Cen(700), Cen(700), Cen(700), Cen(700), Der(1000),
+                Der(1000), Der(1000), Der(1000)},
+               {"Losa", "Lx (m)", "Ly (m)", "Espesor (m)", "Borde 1", "Borde 2", "Borde 3", "Borde 4",
+                "CM-vuelo (To/m)", "CV-vuelo (To/m)", "CM-vano (To/m2)", "CV-vano (To/m2)"},
+               std::move(filas));
+
+  CargasPorLosa(s);
 
   SetSubTitle("Definicion de apoyos continuos");
-  bo.clear();
-  const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
-  for (int j = 1; j <= apoyos; ++j)
-    bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" +
-          Formato(p.ApoyoLosa1[j], "##") + "|" + Formato(p.ApoyoLosa2[j], "##") + ";";
-  MuestraTabla("^_1000|^_1200|^_1200|^_1200", "Apoyo|Direccion|Losa A|Losa B", bo);
+  filas.clear();
+  for (int j = 1; j <= Apoyos(p); ++j)
+    filas.push_back({Formato(j, "##"), Recorta(p.ApoyoDir[j]), Formato(p.ApoyoLosa1[j], "##"),
+                     Formato(p.ApoyoLosa2[j], "##")});
+  MuestraTabla({Cen(1000), Cen(1200), Cen(1200), Cen(1200)}, {"Apoyo", "Direccion", "Losa A", "Losa B"},
+               std::move(filas));
+}
+
+// The loads of each slab and where they come from: the dead load built from the
+// layers of the general data or given for the slab, the live load of the building's
+// use or given for the slab, the line loads of a free edge and the factored load.
+void Reporte::CargasPorLosa(const Sesion& s) {
+  const Proyecto& p = s.proyecto;
+  SetSubTitle("Cargas por losa");
+  const int uso = s.generales.FilaUso();
+  const bool vivaDelUso =
+      uso >= 0 && Formato(p.CargaViva, "0.000") == Usos()[static_cast<std::size_t>(uso)].cargaViva;
+  const std::string general = vivaDelUso ? "uso: " + s.generales.TextoUso() : std::string("general");
+  std::vector<FilaTabla> filas;
+  for (int i = 1; i <= Losas(p); ++i) {
+    std::string muerta = "propia de la losa";
+    if (p.CargaMuertaVano[i] == p.CargaMuerta) {
+      muerta = "general (capas)";
+      // The layers weigh the general thickness: say it where the slab is another.
+      if (p.EspesorLosa[i] != p.EspesorCapa[0])
+        muerta += ", losa de " + Formato(p.EspesorCapa[0], "0.000") + " m";
+    }
+    const bool vuelo = p.Bordes[i].find('N') != std::string::npos;
+    filas.push_back({Formato(i, "##"), Formato(p.CargaMuertaVano[i], "0.000"), muerta,
+                     Formato(p.CargaVivaVano[i], "0.000"),
+                     p.CargaVivaVano[i] == p.CargaViva ? general : "propia de la losa",
+                     vuelo ? Formato(p.CargaMuertaVuelo[i], "0.000") : "",
+                     vuelo ? Formato(p.CargaVivaVuelo[i], "0.000") : "",
+                     Formato(CargaUltimaLosa(p, i), "0.000")});
+  }
+  MuestraTabla({Cen(600), Der(900), Izq(2100), Der(900), Izq(2000), Der(900), Der(900), Der(900)},
+               {"Losa", "CM (To/m2)", "Carga muerta", "CV (To/m2)", "Carga viva", "CM-vuelo (To/m)",
+                "CV-vuelo (To/m)", "wu (To/m2)"},
+               std::move(filas));
+  Leyenda({{"wu", "carga ultima de la losa, " + Formato(kFactorCargaMuerta, "0.0") + " CM + " +
+                      Formato(kFactorCargaViva, "0.0") +
+                      " CV; las cargas de vuelo se mayoran igual en el voladizo "
+                      "en una direccion (caso 13)"}});
 }
 
 void Reporte::SeccionRefuerzo(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   SetSubTitle("Refuerzo en vanos");
-  std::string bo;
-  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
+  std::vector<FilaTabla> filas;
   std::size_t fila = 0;
-  for (int i = 1; i <= losas; ++i) {
+  for (int i = 1; i <= Losas(p); ++i) {
     const ResultadosLosa& l = s.resultados.losas[static_cast<std::size_t>(i)];
-    const std::string tipoX = TextoDeCelda(s.vanos, fila, 6);
-    bo += Formato(i, "##") + "|X|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" +
-          NumeroCelda(s.vanos, fila, 3, "0.00") + "|" + BarraDeFila(l.AreaX, tipoX) +
-          Formato(l.SeparX, "0.00") + "|" + tipoX + ";";
-    ++fila;
-    const std::string tipoY = TextoDeCelda(s.vanos, fila, 6);
-    bo += " |Y|" + NumeroCelda(s.vanos, fila, 2, "0.00") + "|" + NumeroCelda(s.vanos, fila, 3, "0.00") + "|" +
-          BarraDeFila(l.AreaY, tipoY) + Formato(l.SeparY, "0.00") + "|" + tipoY + ";";
-    ++fila;
+    for (bool dirY : {false, true}) {
+      const std::string tipo = TextoDeCelda(s.vanos, fila, 6);
+      filas.push_back({dirY ? "" : Formato(i, "##"), dirY ? "Y" : "X", CeldaVentana(s.vanos, fila, 2, "0.00"),
+                       CeldaVentana(s.vanos, fila, 3, "0.00"),
+                       BarraDeFila(dirY ? l.AreaY : l.AreaX, tipo) + CeldaVentana(s.vanos, fila, 5, "0.00"),
+                       tipo});
+      ++fila;
+    }
   }
-  MuestraTabla("^_800|^_1200|>_1200|>_1200|^_1200|^_1200",
-               "Losa|Direccion|Momento (To-m)|Refuerzo (cm2)|Barras|Tipo", bo, 2);
+  MuestraTabla({Cen(800), Cen(1200), Der(1300), Der(1300), Cen(1300), Cen(1200)},
+               {"Losa", "Direccion", "Momento (To-m/m)", "Refuerzo (cm2/m)", "Barras", "Tipo"},
+               std::move(filas), 2);
   Leyenda(
-      "Simple|acero inferior del vano, en una capa;"
-      "Doble|momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces);"
-      "Vuelo|losa en voladizo (caso 13): acero de la direccion del voladizo;"
-      "Temp|acero de temperatura en la direccion que no trabaja: el area de " +
-      Formato(CuantiaContraccion(p.Fy), "#0.####") + " b h con " + EtiquetaBarra(kBarra3_8) + " a " +
-      Formato(kSeparTemperatura, "0.00") + " m o menos");
+      {{"Simple", "acero inferior del vano, en una capa"},
+       {"Doble", "momento negativo en el vano: acero en las dos caras (su peso se cuenta dos veces)"},
+       {"Vuelo", "losa en voladizo (caso 13): acero de la direccion del voladizo"},
+       {"Temp", "acero de temperatura en la direccion que no trabaja: el area de " +
+                    Formato(CuantiaContraccion(p.Fy), "#0.####") + " b h con " + EtiquetaBarra(kBarra3_8) +
+                    " a " + Formato(kSeparTemperatura, "0.00") + " m o menos"}});
 
   SetSubTitle("Refuerzo en apoyos");
-  bo.clear();
-  const int apoyos = std::clamp(static_cast<int>(p.NumApoyos), 0, MaxApoyos);
-  for (int j = 1; j <= apoyos; ++j) {
+  filas.clear();
+  for (int j = 1; j <= Apoyos(p); ++j) {
     const std::size_t r = static_cast<std::size_t>(j - 1);
     const std::string barras = TextoDeCelda(s.apoyosRefuerzo, r, 6);
-    bo += Formato(j, "##") + "|" + CeldaSegura(Recorta(p.ApoyoDir[j])) + "|" + TextoNumero(p.ApoyoLosa1[j]) +
-          " - " + TextoNumero(p.ApoyoLosa2[j]) + "|" + NumeroCelda(s.apoyosRefuerzo, r, 3, "0.00") + "|" +
-          NumeroCelda(s.apoyosRefuerzo, r, 4, "0.00") + "|" + NumeroCelda(s.apoyosRefuerzo, r, 5, "0.00") +
-          "|" + (barras == "---" ? barras : barras + " a " + NumeroCelda(s.apoyosRefuerzo, r, 7, "0.00")) +
-          ";";
+    filas.push_back(
+        {Formato(j, "##"), Recorta(p.ApoyoDir[j]),
+         TextoNumero(p.ApoyoLosa1[j]) + " - " + TextoNumero(p.ApoyoLosa2[j]),
+         CeldaVentana(s.apoyosRefuerzo, r, 3, "0.00"), CeldaVentana(s.apoyosRefuerzo, r, 4, "0.00"),
+         CeldaVentana(s.apoyosRefuerzo, r, 5, "0.00"),
+         barras == "---" ? barras : barras + " a " + CeldaVentana(s.apoyosRefuerzo, r, 7, "0.00")});
   }
-  MuestraTabla("^_800|^_1200|^_1200|>_1200|>_1200|>_1000|^_1300",
-               "Apoyo|Direccion|Losas|Momento (To-m)|Refuerzo (cm2)|Suben (cm2)|Adicionales", bo);
-  Leyenda(
-      "Refuerzo|acero que el momento del apoyo requiere;"
-      "Suben|acero de los vanos de las dos losas que pasa sobre el apoyo (la media de sus aportes), "
-      "descontado del requerido;"
-      "Adicionales|barras que se agregan sobre el apoyo para completar el acero requerido, con su "
-      "separacion; --- cuando no hacen falta");
+  MuestraTabla(
+      {Cen(800), Cen(1100), Cen(1100), Der(1300), Der(1300), Der(1200), Cen(1300)},
+      {"Apoyo", "Direccion", "Losas", "Momento (To-m/m)", "Refuerzo (cm2/m)", "Suben (cm2/m)", "Adicionales"},
+      std::move(filas));
+  Leyenda({{"Refuerzo", "acero que el momento del apoyo requiere"},
+           {"Suben",
+            "acero de los vanos de las dos losas que pasa sobre el apoyo (la media de sus aportes); "
+            "se descuenta del requerido"},
+           {"Adicionales",
+            "barras que se agregan sobre el apoyo para completar el acero requerido, con su "
+            "separacion (no mas de " +
+                Formato(kSeparMaximaApoyo, "0.00") + " m); --- cuando no hacen falta"}});
 }
 
 void Reporte::SeccionReacciones(Sesion& s, const Recalculos& r) {
   if (r.reacciones) r.reacciones(s);
   SetSubTitle("Reacciones de apoyo");
-  std::string bo;
-  const std::size_t filas = std::min<std::size_t>(
+  std::vector<FilaTabla> filas;
+  const std::size_t n = std::min<std::size_t>(
       static_cast<std::size_t>(std::max<int>(0, s.proyecto.NumApoyosReac)), s.reacciones.filas.size());
-  for (std::size_t k = 0; k < filas; ++k) {
+  for (std::size_t k = 0; k < n; ++k) {
     const TablaReacciones::Fila& f = s.reacciones.filas[k];
-    for (std::size_t c = 0; c < 5; ++c) bo += CeldaSegura(f[c]) + "|";
-    bo += NumeroTexto(f[5], "0.000") + "|" + NumeroTexto(f[6], "0.000") + "|" + NumeroTexto(f[7], "0.000") +
-          ";";
+    filas.push_back({f[0], f[1], f[2], f[3], f[4], NumeroTexto(f[5], "0.000"), NumeroTexto(f[6], "0.000"),
+                     NumeroTexto(f[7], "0.000")});
   }
-  MuestraTabla("^_800|<_1500|^_1000|^_1000|^_900|>_1100|>_1100|>_1200",
-               "Apoyo|Descripcion|Direccion|Losa 1|Losa 2|Reac-cm (To/m)|Reac-cv (To/m)|Reac-ultima (To/m)",
-               bo);
+  MuestraTabla({Cen(800), Izq(1500), Cen(1000), Cen(1000), Cen(900), Der(1100), Der(1100), Der(1200)},
+               {"Apoyo", "Descripcion", "Direccion", "Losa 1", "Losa 2", "Reac-cm (To/m)", "Reac-cv (To/m)",
+                "Reac-ultima (To/m)"},
+               std::move(filas));
 }
 
 void Reporte::SeccionCalculoMetrico(Sesion& s, const Recalculos& r) {
   if (r.cantidades) r.cantidades(s);
   SetSubTitle("Calculo metrico");
-  std::string bo;
-  const int losas = std::clamp(static_cast<int>(s.proyecto.NumLosas), 0, MaxLosas);
-  for (int i = 1; i <= losas; ++i) {
-    bo += Formato(i, "##");
+  std::vector<FilaTabla> filas;
+  for (int i = 1; i <= Losas(s.proyecto); ++i) {
+    filas.push_back({Formato(i, "##")});
     for (std::size_t c = 1; c <= 6; ++c)
-      bo += "|" + NumeroCelda(s.medidas.tabla, static_cast<std::size_t>(i - 1), c, "0.00");
-    bo += ";";
+      filas.back().push_back(CeldaVentana(s.medidas.tabla, static_cast<std::size_t>(i - 1), c, "0.00"));
   }
-  bo += "Totales";
-  for (const std::string& t : s.medidas.totales) bo += "|" + CeldaSegura(Recorta(t));
+  filas.push_back({"Totales"});
+  for (const std::string& t : s.medidas.totales) filas.back().push_back(Recorta(t));
   // The bar labels as the results window writes them.
-  std::string he = "Losa|Volumen (m3)";
-  for (const Barra* b : {&kBarra3_8, &kBarra1_2, &kBarra3_4}) he += "|" + EtiquetaBarra(*b) + " (qq)";
-  he += "|Total (qq)|Cuantia (qq/m3)";
-  MuestraTabla("^_800|>_1000|>_800|>_800|>_800|>_900|>_900", he, bo);
+  FilaTabla titulos{"Losa", "Volumen (m3)"};
+  for (const Barra* b : {&kBarra3_8, &kBarra1_2, &kBarra3_4}) titulos.push_back(EtiquetaBarra(*b) + " (qq)");
+  titulos.push_back("Total (qq)");
+  titulos.push_back("Cuantia (qq/m3)");
+  MuestraTabla({Cen(800), Der(1000), Der(800), Der(800), Der(800), Der(900), Der(900)}, std::move(titulos),
+               std::move(filas));
 }
 
 void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
   const TablasVerificaciones& t = s.tablasVerificaciones;
   SetSubTitle(std::string(kTituloVerificaciones));
   Parrafo(t.resumen, false);
-  const auto tabla = [this](const char* subtitulo, const char* fo, const auto& columnas,
-                            const TablaResultado& filas) {
-    SetSubTitle(subtitulo);
-    MuestraTablaResultado(fo, columnas, filas);
-  };
-  tabla("Acero superior en bordes empotrados sin apoyo continuo",
-        "^_700|^_700|>_1100|>_1100|^_1200|>_1000|^_1700", kColumnasBordes, t.bordes);
-  tabla("Espesor minimo", "^_700|^_1500|>_900|>_1400|>_1200|^_1300", kColumnasEspesores, t.espesores);
-  tabla("Cortante en los bordes apoyados", "^_700|>_1200|>_1200|^_1300", kColumnasCortantes, t.cortantes);
-  tabla("Acero de temperatura", "^_700|>_1100|>_1400|>_1300|>_1500|^_1300", kColumnasTemperatura,
-        t.temperatura);
-  tabla("Otras verificaciones del dise\xC3\xB1o", "^_600|^_600|^_1100|<_1800|<_4000|^_1100", kColumnasAvisos,
-        t.avisos);
+  SetSubTitle("Acero superior en bordes empotrados sin apoyo continuo");
+  MuestraTabla({Cen(700), Cen(700), Der(1300), Der(1300), Cen(1200), Der(1000), Cen(1700)},
+               Titulos(kColumnasBordes), FilasDe(t.bordes));
+  SetSubTitle("Espesor minimo");
+  MuestraTabla({Cen(700), Cen(1500), Der(900), Der(1400), Der(1200), Cen(1300)}, Titulos(kColumnasEspesores),
+               FilasDe(t.espesores));
+  SetSubTitle("Cortante en los bordes apoyados");
+  MuestraTabla({Cen(700), Der(1200), Der(1200), Cen(1300)}, Titulos(kColumnasCortantes),
+               FilasDe(t.cortantes));
+  SetSubTitle("Acero de temperatura");
+  MuestraTabla({Cen(700), Der(1100), Der(1500), Der(1400), Der(1500), Cen(1300)},
+               Titulos(kColumnasTemperatura), FilasDe(t.temperatura));
+  SetSubTitle("Otras verificaciones del dise\xC3\xB1o");
+  MuestraTabla({Cen(600), Cen(600), Cen(1100), Izq(1800), Izq(4000), Cen(1100)}, Titulos(kColumnasAvisos),
+               FilasDe(t.avisos));
 }
 
 void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
   SetSubTitle(std::string(kTituloPlanilla));
-  MuestraTablaResultado("^_500|<_1800|^_750|^_700|>_550|<_2250|>_450|>_600|>_800|>_700", kColumnasPlanilla,
-                        TablaMarcas(s.planilla));
+  MuestraTabla(
+      {Cen(500), Izq(1800), Cen(750), Cen(700), Der(550), Izq(2250), Der(450), Der(600), Der(800), Der(700)},
+      Titulos(kColumnasPlanilla), FilasDe(TablaMarcas(s.planilla)));
   SetSubTitle("Totales por diametro");
-  MuestraTablaResultado("^_900|>_1100|>_1200|>_1600|>_1300|>_1200", kColumnasTotalesPlanilla,
-                        TablaTotalesPlanilla(s.planilla));
-  std::string notas =
-      "Largos entre ejes de apoyos, redondeados hacia arriba a 5 cm; las reglas de anclaje estan en las "
-      "bases de diseno. Calculo metrico sin desperdicio, 1 qq = 100 lb = 45.36 kg.";
-  for (const std::string& n : s.planilla.notas) notas += "|" + CeldaSegura(n);
-  Leyenda(
-      "Marca|numero de la marca, el que el plano lleva junto a la barra;"
-      "Apoyo|barras superiores rectas que dan todo el acero del apoyo (las que en el diseno suben de los "
-      "vanos y las adicionales);"
-      "Forma|recta, o con un gancho estandar de 90 grados y el largo de su pata, y sus traslapes;"
-      "Cant.|ancho que cubren entre la separacion, hacia arriba, mas una;"
-      "Diferencia|planilla menos calculo metrico: barras enteras, anclajes, ganchos, traslapes y el acero de "
-      "los bordes empotrados que el calculo metrico no cuenta");
+  MuestraTabla({Cen(900), Der(1100), Der(1200), Der(1600), Der(1300), Der(1200)},
+               Titulos(kColumnasTotalesPlanilla), FilasDe(TablaTotalesPlanilla(s.planilla)));
+  Leyenda({{"Marca", "numero de la marca, el que el plano lleva junto a la barra"},
+           {"Apoyo",
+            "barras superiores rectas que dan todo el acero del apoyo (las que en el diseno suben de los "
+            "vanos y las adicionales)"},
+           {"Forma", "recta, o con un gancho estandar de 90 grados y el largo de su pata, y sus traslapes"},
+           {"Cant.", "ancho que cubren entre la separacion, hacia arriba, mas una"},
+           {"Diferencia",
+            "planilla menos calculo metrico: barras enteras, anclajes, ganchos, traslapes y el acero de "
+            "los bordes empotrados que el calculo metrico no cuenta"}});
   SetSubTitle("Notas");
-  for (std::size_t k = 0, i = 0; k <= notas.size(); ++k)
-    if (k == notas.size() || notas[k] == '|') {
-      Parrafo(notas.substr(i, k - i), false);
-      i = k + 1;
-    }
+  Parrafo(
+      "Largos entre ejes de apoyos, redondeados hacia arriba a 5 cm; las reglas de anclaje estan en las "
+      "bases de diseno. Calculo metrico sin desperdicio, 1 qq = 100 lb = 45.36 kg.",
+      false);
+  for (const std::string& n : s.planilla.notas) Parrafo(n, false);
 }
 
 namespace {
@@ -417,121 +549,148 @@ void Reporte::SeccionPlanta(Sesion& s, const Recalculos&) {
   const DibujoPlanta d = DibujoParaPapel(s, kAnchoPlanta, kAltoPlanta, kAltoMinimoTexto / 1.4);
   Parrafo("", true);
   doc_.bloques.emplace_back(FiguraDePlanta(d, fuente_));
-  std::string bo =
-      "E|borde empotrado (rayado hacia la losa);A|borde apoyado;N|borde libre (discontinuo);"
-      "Apoyos|vigas o muros continuos (azul) y apoyos adicionales de las reacciones";
-  if (s.estado.CalculoHecho)
-    bo +=
-        ";Acero|inferior por losa y direccion (verde), superior sobre apoyos y bordes empotrados sin apoyo "
-        "(morado): barra y separacion;Rojo|losa o apoyo que no cumple una verificacion";
-  for (const ProblemaPosicion& q : d.problemas) bo += ";Posicion|" + CeldaSegura(q.texto);
+  std::vector<FilaTabla> clave{
+      {"E", "borde empotrado (rayado hacia la losa)"},
+      {"A", "borde apoyado"},
+      {"N", "borde libre (discontinuo)"},
+      {"Apoyos", "vigas o muros continuos (azul) y apoyos adicionales de las reacciones"}};
+  if (s.estado.CalculoHecho) {
+    clave.push_back({"Acero",
+                     "inferior por losa y direccion (verde), superior sobre apoyos y bordes empotrados sin "
+                     "apoyo (morado): barra y separacion"});
+    clave.push_back({"Rojo", "losa o apoyo que no cumple una verificacion"});
+  }
+  const int juntas = static_cast<int>(clave.size());
+  for (const ProblemaPosicion& q : d.problemas) clave.push_back({"Posicion", q.texto});
   // The key of the lines stays in one piece (a long list of problems may go on).
-  MuestraTabla("<_1300|<_7700", "", bo, s.estado.CalculoHecho ? 6 : 4);
+  MuestraTabla({Izq(1300), Izq(7700)}, {}, std::move(clave), juntas);
 }
 
 void Reporte::RefuerzoNoCalculado(const std::string& subtitulo, const std::string& mensaje) {
-  SetSubTitle(subtitulo);
+  if (!subtitulo.empty()) SetSubTitle(subtitulo);
   std::string texto = mensaje;
   for (std::size_t k; (k = texto.find('\r')) != std::string::npos;) texto.erase(k, 1);
   if (!texto.empty()) Parrafo(texto, true);
   Parrafo("Refuerzo no calculado", false);
 }
 
-void Reporte::Leyenda(const std::string& filas) { MuestraTabla("<_1300|<_7700", "", filas); }
-
 void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   const MinimosRefuerzo min = MinimosPara(p.Fy);
   auto n = [](double v) { return Formato(v, "#0.####"); };
-  SetSubTitle("Bases de dise\xC3\xB1o");
-  std::string bo;
-  bo += "Programa|Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
-        std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH) + ";";
-  bo += "Fecha|" + CeldaSegura(fecha_) + ";";
+  const std::string fc = Formato(static_cast<int>(p.Fc), "0"), fy = Formato(static_cast<int>(p.Fy), "0");
+  const std::string maxima = Formato(aci::kSeparacionMaxima, "0.00");
   const std::string& archivo = s.estado.NombreArchivo;
-  bo += "Archivo|" + (archivo.empty() ? std::string("(sin guardar)") : CeldaSegura(archivo)) + ";";
-  bo += "Uso|" + CeldaSegura(Recorta(p.Uso)) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2;";
-  const std::string fy = Formato(static_cast<int>(p.Fy), "#####");
-  const std::string temperatura = n(CuantiaContraccion(p.Fy));
-  bo += "Carga ultima|" + n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV (ACI 318-99 9.2.1);";
-  bo += "Diseno de la seccion|Franja de 1 m: q = Mu / (" + n(kFactorSeccion) +
-        " f'c d2), w = " + n(kOmegaBase) + " - raiz(" + n(kLimiteRaiz) +
-        " - q), cuantia = w f'c / Fy, As = cuantia b d: resistencia ultima con phi = 0.9 (ACI 318-99 "
-        "9.3.2.1, 10.2). Un momento que pasa la capacidad de la seccion detiene el calculo;";
-  bo += "Recubrimiento|" + Formato(p.Recubrimiento, "0.00") +
-        " cm, peralte efectivo d = espesor - recubrimiento;";
-  bo += "Acero minimo|Cuantia " + n(min.cuantiaMinima) + " de la seccion bruta b h y no menos de " +
-        Formato(min.areaMinima, "0.00") + " cm2/m para Fy = " + fy +
-        " Kg/cm2 (ACI 318-99 10.5.4 y 7.12.2.1). Con momento negativo en el vano, solo el area minima;";
-  bo += "Separacion maxima|Barras de vano: " + n(aci::kSeparacionMaximaEspesores) + " h y no mas de " +
-        Formato(aci::kSeparacionMaxima, "0.00") +
-        " m (ACI 318-99 10.5.4). Acero de temperatura: " + n(aci::kVecesEspesorSeparacion) +
-        " h y no mas de " + Formato(aci::kSeparacionMaxima, "0.00") + " m (7.12.2.2);";
-  bo +=
-      "Separacion de las barras|Toda separacion, de vanos y de apoyos, se toma hacia abajo al centimetro "
-      "entero: las barras colocadas dan al menos el area indicada. El acero adicional de un apoyo no pasa "
-      "de 1.00 m;";
-  bo += "Acero de temperatura|Direccion en que no trabaja una losa en una direccion: cuantia " + temperatura +
-        " de b h (ACI 318-99 7.12.2.1), barras " + EtiquetaBarra(kBarra3_8) + " a la menor de " +
-        Formato(kSeparTemperatura, "0.00") + " m, la separacion que da esa area, " +
-        n(aci::kVecesEspesorSeparacion) + " h y " + Formato(aci::kSeparacionMaxima, "0.00") + " m;";
-  bo +=
-      "Ductilidad|Cuantia colocada no mayor que 0.75 rho b, rho b = 0.85 beta1 (f'c / fy) 6120 / (6120 + "
-      "fy), "
-      "beta1 = 0.85 hasta f'c 280 Kg/cm2 (ACI 318-99 10.3.3, 10.2.7.3): " +
-      Formato(CuantiaMaxima(p.Fc, p.Fy), "0.0000") +
-      " para este f'c y Fy. Vanos, apoyos y bordes que la "
-      "pasan se listan en las verificaciones;";
-  bo += "Separacion minima|Entre centros, db + max(db, 2.5 cm) (ACI 318-99 7.6.1): " +
-        Formato(SeparacionMinimaBarras(kBarra3_4), "0.000") +
-        " m con 3/4\". Las barras mas juntas se listan en las verificaciones;";
-  bo +=
-      "Momentos|Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes "
-      "del programa. Losas en una direccion (casos 10 a 13), cuando una luz es al menos el doble de la "
-      "otra: formulas de viga sobre la luz corta (con relacion exactamente 2, trabajan en X). Losas con un "
-      "borde libre (casos 14 a 25): coeficientes ajustados, con el termino de carga de su caso base, de "
-      "modo "
-      "que una losa y su imagen girada dan los mismos momentos;";
-  bo +=
-      "Apoyos continuos|Un ciclo de distribucion de momentos (rigidez 1/L o 0.75/L). Un voladizo, o una "
-      "losa "
-      "sin rigidez en esa direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda la "
-      "mitad del desbalance en su vano. El resultado no depende del orden de las losas;";
-  bo +=
-      "Verificaciones|Espesor minimo (ACI 318-99 9.5.2, 9.5.3, 10 % mas con un borde libre), cortante "
-      "(11.3.1.1, con 1.15 wu l / 2 en el extremo empotrado de una losa empotrada en un solo extremo, "
-      "8.3.3), "
-      "acero de temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas "
-      "de "
-      "vuelo que el caso no toma y apoyos continuos sobre un borde que no es E;";
-  bo +=
-      "Planilla: medidas|El programa no conoce el ancho de los apoyos: luces entre ejes y anclajes medidos "
-      "desde el eje de cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo "
-      "se "
-      "ajusta al apoyo real). Largos redondeados hacia arriba a " +
-      Formato(obra::kModuloCorte * 100, "#0.##") + " cm;";
-  bo += "Planilla: barras inferiores|Luz mas " + Formato(aci::kEmpotramientoInferior, "0.00") +
-        " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8), hasta el recubrimiento en un borde libre. Las "
-        "de "
-        "temperatura, la losa entera;";
-  bo += "Planilla: barras superiores|Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +
-        " ln a cada lado con ln la luz mayor (13.3.8), no menos que ld y hasta el apoyo opuesto de una losa "
-        "mas corta, rectas y con todo el acero del apoyo. "
-        "Borde empotrado sin apoyo continuo: lo mismo dentro de la losa y un gancho estandar de 90 grados "
-        "dentro del apoyo (7.1.2, 7.2.1, 12.5). Voladizo: hasta el borde libre y, detras del apoyo, la mayor "
-        "de ld, " +
-        n(aci::kFraccionLuzSuperior) + " ln y el largo del voladizo (12.12), o un gancho sin losa detras;";
-  bo += "Planilla: anclajes|ld = fy db / (" + n(aci::kDivisorDesarrollo) + " raiz(f'c)), no menos de " +
-        n(aci::kDesarrolloMinimo) + " cm, x " + n(aci::kFactorBarraSuperior) +
-        " con mas de 30 cm de concreto debajo (12.2.2, 12.2.4): " +
-        Formato(LongitudDesarrollo(kBarra3_8, p.Fc, p.Fy, false), "0.00") +
-        " m con 3/8\". ldh = " + n(aci::kCoeficienteGancho) +
-        " fy db / raiz(f'c), no menos de 8 db ni 15 cm " + "(12.5), pata del gancho 16 db;";
-  bo += "Planilla: empalmes|Barras de mas de " + Formato(obra::kLargoComercial, "#0.##") +
-        " m (largo comercial) con traslapes clase B de " + n(aci::kFactorTraslape) +
-        " ld, no menos de 30 cm (12.15);";
-  bo += "Calculo metrico|Desperdicio " + Formato(s.medidas.Desperdicio, "#0.##") + " %";
-  MuestraTabla("<_2400|<_6800", "", bo);
+  const double es = aci::kDeformacionUltima * aci::kModuloAcero;
+  SetSubTitle("Bases de dise\xC3\xB1o");
+  std::vector<FilaTabla> filas{
+      {"Programa", "Placatec " + std::to_string(PLACATEC_VERSION_MAJOR) + "." +
+                       std::to_string(PLACATEC_VERSION_MINOR) + "." + std::to_string(PLACATEC_VERSION_PATCH)},
+      {"Fecha", fecha_},
+      {"Archivo", archivo.empty() ? std::string("(sin guardar)") : archivo},
+      {"Norma",
+       "ACI 318-99, dise\xC3\xB1o por resistencia ultima; unidades: To, m, cm2 y Kg/cm2. Momentos, "
+       "areas y cargas de vano son por metro de ancho (To-m/m, cm2/m, To/m2)"},
+      {"Materiales", "f'c = " + fc + " Kg/cm2, Fy = " + fy + " Kg/cm2"},
+      {"Uso", Recorta(p.Uso) + ", carga viva " + Formato(p.CargaViva, "0.000") + " To/m2"},
+      {"Carga ultima", n(kFactorCargaMuerta) + " CM + " + n(kFactorCargaViva) + " CV (ACI 318-99 9.2.1)"},
+      {"Diseno de la seccion",
+       "Franja de 1 m de ancho: q = Mu / (" + n(kFactorSeccion) + " f'c d2), w = " + n(kOmegaBase) +
+           " - raiz(" + n(kLimiteRaiz) +
+           " - q), cuantia = w f'c / Fy, As = cuantia b d, con phi = " + n(aci::kPhiFlexion) +
+           " (ACI 318-99 9.3.2.1, 10.2). Un momento que pasa la capacidad de la seccion detiene el calculo; "
+           "en un borde empotrado sin apoyo continuo se lista como verificacion que no cumple"},
+      {"Recubrimiento",
+       Formato(p.Recubrimiento, "0.00") +
+           " cm, medido desde la cara de la losa hasta el centro de la barra: peralte efectivo "
+           "d = espesor - recubrimiento"},
+      {"Signos",
+       "Momento de vano positivo: traccion abajo, acero inferior; negativo (Doble): acero en las dos "
+       "caras. Los momentos de bordes empotrados, apoyos continuos y voladizos se dan en valor "
+       "absoluto y llevan acero superior"},
+      {"Acero minimo", "Cuantia " + n(min.cuantiaMinima) + " de la seccion bruta b h y no menos de " +
+                           Formato(min.areaMinima, "0.00") + " cm2/m para Fy = " + fy +
+                           " Kg/cm2 (ACI 318-99 10.5.4 y 7.12.2.1). Con momento negativo en el vano, solo el "
+                           "area minima"},
+      {"Separacion maxima",
+       "Barras de vano: " + n(aci::kSeparacionMaximaEspesores) + " h y no mas de " + maxima +
+           " m (ACI 318-99 10.5.4). Acero de temperatura: " + n(aci::kVecesEspesorSeparacion) +
+           " h y no mas de " + maxima + " m (7.12.2.2)"},
+      {"Separacion de las barras",
+       "Toda separacion, de vanos y de apoyos, se toma hacia abajo al centimetro entero: las barras "
+       "colocadas "
+       "dan al menos el area indicada. El acero adicional de un apoyo no pasa de " +
+           Formato(kSeparMaximaApoyo, "0.00") + " m"},
+      {"Acero de temperatura",
+       "Direccion en que no trabaja una losa en una direccion: cuantia " + n(CuantiaContraccion(p.Fy)) +
+           " de b h (ACI 318-99 7.12.2.1), barras " + EtiquetaBarra(kBarra3_8) + " a la menor de " +
+           Formato(kSeparTemperatura, "0.00") + " m, la separacion que da esa area, " +
+           n(aci::kVecesEspesorSeparacion) + " h y " + maxima + " m"},
+      {"Ductilidad",
+       "Cuantia colocada no mayor que " + n(aci::kFraccionBalanceada) +
+           " rho b, rho b = " + n(aci::kBloqueCompresion) + " beta1 (f'c / fy) " + n(es) + " / (" + n(es) +
+           " + fy), beta1 = " + n(aci::kBeta1) + " hasta f'c " + n(aci::kFcBeta1) +
+           " Kg/cm2 (ACI 318-99 10.3.3, 10.2.7.3): " + Formato(CuantiaMaxima(p.Fc, p.Fy), "0.0000") +
+           " para este f'c y Fy. Vanos, apoyos y bordes que la pasan se listan en las verificaciones"},
+      {"Separacion minima",
+       "Entre centros, db + max(db, " + n(aci::kSeparacionLibreMinima) +
+           " cm) (ACI 318-99 7.6.1): " + Formato(SeparacionMinimaBarras(kBarra3_4), "0.000") +
+           " m con 3/4\". Las barras mas juntas se listan en las verificaciones"},
+      {"Momentos",
+       "Losas apoyadas en sus cuatro bordes (casos 1 a 9): metodo de franjas con los coeficientes del "
+       "programa. "
+       "Losas en una direccion (casos 10 a 13), cuando una luz es al menos el doble de la otra: formulas de "
+       "viga "
+       "sobre la luz corta (con relacion exactamente 2, trabajan en X). Losas con un borde libre (casos 14 a "
+       "25): coeficientes ajustados, con el termino de carga de su caso base, de modo que una losa y su "
+       "imagen "
+       "girada dan los mismos momentos"},
+      {"Apoyos continuos", "Un ciclo de distribucion de momentos (rigidez " + n(kRigidezExtremoEmpotrado) +
+                               "/L con el otro extremo "
+                               "empotrado, " +
+                               n(kRigidezExtremoArticulado) +
+                               "/L si no). Un voladizo, o una losa sin rigidez en "
+                               "esa "
+                               "direccion, impone su momento sea Losa 1 o Losa 2, y la otra losa toma toda "
+                               "la mitad del desbalance "
+                               "en "
+                               "su vano. El resultado no depende del orden de las losas"},
+      {"Verificaciones",
+       "Espesor minimo (ACI 318-99 9.5.2, 9.5.3, " + n((aci::kAumentoBordeLibre - 1) * 100) +
+           " % mas con un borde libre), cortante (11.3.1.1, phi = " + n(aci::kPhiCortante) + ", con " +
+           n(aci::kCortanteExtremoEmpotrado) +
+           " wu l / 2 en el extremo empotrado de una losa empotrada en un solo extremo, 8.3.3), acero de "
+           "temperatura, bordes empotrados sin apoyo continuo, ductilidad, separacion minima, cargas de "
+           "vuelo que "
+           "el caso no toma y apoyos continuos sobre un borde que no es E"},
+      {"Planilla: medidas",
+       "El programa no conoce el ancho de los apoyos: luces entre ejes y anclajes medidos desde el eje de "
+       "cada apoyo (del lado seguro en el vano, y en un apoyo de borde angosto el extremo se ajusta al apoyo "
+       "real). Largos redondeados hacia arriba a " +
+           Formato(obra::kModuloCorte * 100, "#0.##") + " cm"},
+      {"Planilla: barras inferiores",
+       "Luz mas " + Formato(aci::kEmpotramientoInferior, "0.00") +
+           " m dentro de cada apoyo (ACI 318-99 12.11.1, 13.3.8), hasta el recubrimiento en un borde libre. "
+           "Las de temperatura, la losa entera"},
+      {"Planilla: barras superiores",
+       "Sobre un apoyo continuo, " + n(aci::kFraccionLuzSuperior) +
+           " ln a cada lado con ln la luz mayor (13.3.8), no menos que ld y hasta el apoyo opuesto de una "
+           "losa mas corta, rectas y con todo el acero del apoyo. Borde empotrado sin apoyo continuo: lo "
+           "mismo dentro de la losa y un gancho estandar de 90 grados dentro del apoyo (7.1.2, 7.2.1, 12.5). "
+           "Voladizo: hasta el borde libre y, detras del apoyo, la mayor de ld, " +
+           n(aci::kFraccionLuzSuperior) + " ln y el largo del voladizo (12.12), o un gancho sin losa detras"},
+      {"Planilla: anclajes", "ld = fy db / (" + n(aci::kDivisorDesarrollo) + " raiz(f'c)), no menos de " +
+                                 n(aci::kDesarrolloMinimo) + " cm, x " + n(aci::kFactorBarraSuperior) +
+                                 " con mas de 30 cm de concreto debajo (12.2.2, 12.2.4): " +
+                                 Formato(LongitudDesarrollo(kBarra3_8, p.Fc, p.Fy, false), "0.00") +
+                                 " m con 3/8\". ldh = " + n(aci::kCoeficienteGancho) +
+                                 " fy db / raiz(f'c), no menos de 8 db ni 15 cm (12.5), pata del "
+                                 "gancho 16 db"},
+      {"Planilla: empalmes", "Barras de mas de " + Formato(obra::kLargoComercial, "#0.##") +
+                                 " m (largo comercial) con traslapes clase B de " + n(aci::kFactorTraslape) +
+                                 " ld, no menos de 30 cm (12.15)"},
+      {"Calculo metrico", "Desperdicio " + Formato(s.medidas.Desperdicio, "#0.##") + " %"}};
+  MuestraTabla({Izq(2400), Izq(6800)}, {}, std::move(filas));
 
   SetSubTitle("Limitaciones del m\xC3\xA9todo");
   Parrafo(
@@ -540,7 +699,8 @@ void Reporte::SeccionBasesDiseno(Sesion& s, const Recalculos&) {
       "las losas a la vez), desprecia el modulo de Poisson, da momentos por metro de ancho que se aplican "
       "a "
       "todo el ancho de la losa (sin franjas de columna ni de borde), y solo el voladizo en una direccion "
-      "(caso 13) toma las cargas lineales del borde libre.",
+      "(caso 13) toma las cargas lineales del borde libre. La carga muerta general lleva el peso propio del "
+      "espesor general; una losa de otro espesor lleva la carga muerta que se le da en la tabla de losas.",
       false);
 }
 
@@ -548,32 +708,30 @@ void Reporte::SeccionAnalisisLosas(Sesion& s, const Recalculos&) {
   const Proyecto& p = s.proyecto;
   const ResultadosCalculo& r = s.resultados;
   SetSubTitle("An\xC3\xA1lisis de losas");
-  std::string bo;
-  const int losas = std::clamp(static_cast<int>(p.NumLosas), 0, MaxLosas);
-  for (int i = 1; i <= losas; ++i) {
+  std::vector<FilaTabla> filas;
+  for (int i = 1; i <= Losas(p); ++i) {
     const ResultadosLosa& l = r.losas[i];
-    bo += Formato(i, "##") + "|" + Formato(static_cast<int>(p.CodigoLosa[i]), "##") + "|" +
-          CeldaSegura(DescripcionCaso(p.CodigoLosa[i])) + "|" + Formato(l.RelacionLados, "0.000") + "|" +
-          Formato(l.CargaUltima, "0.000") + "|" + Formato(l.MomentoCasoX, "0.00") + "|" +
-          Formato(l.MomentoCasoY, "0.00") + "|" + Formato(l.MomentoCasoNegX, "0.00") + "|" +
-          Formato(l.MomentoCasoNegY, "0.00") + ";";
+    filas.push_back({Formato(i, "##"), Formato(static_cast<int>(p.CodigoLosa[i]), "##"),
+                     DescripcionCaso(p.CodigoLosa[i]), Formato(l.RelacionLados, "0.000"),
+                     Formato(l.CargaUltima, "0.000"), Formato(l.MomentoCasoX, "0.00"),
+                     Formato(l.MomentoCasoY, "0.00"), Formato(l.MomentoCasoNegX, "0.00"),
+                     Formato(l.MomentoCasoNegY, "0.00")});
   }
-  MuestraTabla("^_600|^_600|<_2800|>_900|>_1100|>_900|>_900|>_900|>_900",
-               "Losa|Caso|Condiciones de borde|m = Ly/Lx|Carga ultima (To/m2)|Mx vano (To-m)|My vano (To-m)|"
-               "Mx borde (To-m)|My borde (To-m)",
-               bo);
-  Leyenda(
-      "Momentos|los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el "
-      "refuerzo "
-      "se disena con los momentos ya distribuidos");
+  MuestraTabla({Cen(600), Cen(600), Izq(2800), Der(900), Der(1100), Der(900), Der(900), Der(900), Der(900)},
+               {"Losa", "Caso", "Condiciones de borde", "m = Ly/Lx", "Carga ultima (To/m2)",
+                "Mx vano (To-m/m)", "My vano (To-m/m)", "Mx borde (To-m/m)", "My borde (To-m/m)"},
+               std::move(filas));
+  Leyenda({{"Momentos",
+            "los del caso de cada losa, antes de la distribucion sobre los apoyos continuos; el "
+            "refuerzo se disena con los momentos ya distribuidos"}});
 }
 
 Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Recalculos& recalculos) {
   doc_ = Documento{};
   estilos_ = opciones.estilos;
   SetNormal();
-  doc_.encabezado = opciones.encabezado;
-  doc_.pie = opciones.pie;
+  doc_.encabezado = ConRevision(opciones.encabezado, s.proyecto.Ficha);
+  doc_.pie = ConRevision(opciones.pie, s.proyecto.Ficha);
   doc_.estiloEncabezado = estilos_[FilaHeader];
   doc_.estiloPie = estilos_[FilaFooter];
 
@@ -583,35 +741,20 @@ Documento Reporte::Inicia(Sesion& s, const OpcionesReporte& opciones, const Reca
   };
   // Sections of results run the calculation first, so that they belong to the data as
   // they are now; a refused calculation is said where the reinforcement would stand.
-  bool necesitaCalculo = false;
-  // The plan shows the steel too when the project can be calculated.
-  for (const DefinicionSeccion& d : kSecciones)
-    necesitaCalculo |= (d.necesitaCalculo || d.seccion == Seccion::Planta) && marcada(d.seccion);
-  std::string negativa;  // the message of a refused calculation
-  if (necesitaCalculo && recalculos.refuerzo) negativa = recalculos.refuerzo(s);
+  bool calcula = false;
+  for (const DefinicionSeccion& d : kSecciones) calcula |= d.usaCalculo && marcada(d.seccion);
+  negativa_.clear();
+  if (calcula && recalculos.refuerzo && s.proyecto.NumLosas >= 1) negativa_ = recalculos.refuerzo(s);
 
-  using Procedimiento = void (Reporte::*)(Sesion&, const Recalculos&);
-  static const std::array<std::pair<Seccion, Procedimiento>, NumSecciones> kProcedimientos{{
-      {Seccion::Datos, &Reporte::SeccionDatos},
-      {Seccion::BasesDiseno, &Reporte::SeccionBasesDiseno},
-      {Seccion::AnalisisLosas, &Reporte::SeccionAnalisisLosas},
-      {Seccion::Refuerzo, &Reporte::SeccionRefuerzo},
-      {Seccion::Reacciones, &Reporte::SeccionReacciones},
-      {Seccion::CalculoMetrico, &Reporte::SeccionCalculoMetrico},
-      {Seccion::Verificaciones, &Reporte::SeccionVerificaciones},
-      {Seccion::Planilla, &Reporte::SeccionPlanilla},
-      {Seccion::Planta, &Reporte::SeccionPlanta},
-  }};
   for (const DefinicionSeccion& d : kSecciones) {
     if (!marcada(d.seccion)) continue;
-    if (d.necesitaCalculo && (!negativa.empty() || !s.estado.CalculoHecho)) {
-      if (!negativa.empty() && d.seccion == Seccion::Refuerzo) RefuerzoNoCalculado("Refuerzo", negativa);
-      if (!negativa.empty() && d.seccion == Seccion::CalculoMetrico)
+    if (d.necesitaCalculo && (!negativa_.empty() || !s.estado.CalculoHecho)) {
+      if (!negativa_.empty() && d.seccion == Seccion::Refuerzo) RefuerzoNoCalculado("Refuerzo", negativa_);
+      if (!negativa_.empty() && d.seccion == Seccion::CalculoMetrico)
         RefuerzoNoCalculado("Calculo metrico", "");
       continue;
     }
-    for (const auto& [seccion, procedimiento] : kProcedimientos)
-      if (seccion == d.seccion) (this->*procedimiento)(s, recalculos);
+    (this->*d.compone)(s, recalculos);
   }
   return std::move(doc_);
 }

@@ -39,8 +39,10 @@ void VistaPrevia::Carga() {
   ClickRango(0);
   ayuda =
       "Para separar el texto en dos o tres secciones (izquierda, central y derecha), se coloca "
-      "entre ellas el signo de barra vertical. Por ejemplo:\n\n    Edificio K1 | Viga V1| Pag %d\n\n"
-      "El texto puede tener varias lineas.";
+      "entre ellas el signo de barra vertical. Por ejemplo:\n\n    Edificio K1 | Viga V1| P\xC3\xA1g. %d de "
+      "%t\n\n"
+      "El texto puede tener varias lineas. %d es el numero de la pagina, %t el numero de paginas y %r la "
+      "revision del proyecto (\"Revisi\xC3\xB3n B\"; nada si no tiene).";
   CamposEncabezado();
   entorno_.ProcesaEventos();
 }
@@ -100,7 +102,6 @@ void VistaPrevia::UpdatePreview() {
     vp_.pagina.papel = papeles[static_cast<std::size_t>(papelSeleccionado)].codigo;
 
   // Orientation, border and margins.
-  orientacion = vp_.pagina.orientacion;
   dibujoOrientacion = {orientacion == 0, orientacion == 1};
   if (borde != vp_.pagina.borde) borde = vp_.pagina.borde;
   for (std::size_t i = 0; i < 4; ++i) {
@@ -125,6 +126,20 @@ void VistaPrevia::UpdatePreview() {
 
   AplicaRango();
   entorno_.Ocupado(false);
+}
+
+void VistaPrevia::CambiaYReconstruye(const ConfiguracionPagina& pagina, const MarcasSecciones& marcas) {
+  const ConfiguracionPagina antes = vp_.pagina;
+  const MarcasSecciones marcadasAntes = marcada;
+  vp_.pagina = pagina;
+  marcada = marcas;
+  UpdatePreview();
+  const std::string angosta = PaginaDemasiadoAngosta(vp_.maqueta);
+  if (angosta.empty()) return;
+  vp_.pagina = antes;
+  marcada = marcadasAntes;
+  UpdatePreview();
+  entorno_.Usuario().Avisa(angosta, kTituloVistaPrevia, Icono::Exclamacion);
 }
 
 void VistaPrevia::UpdateControlBar() {
@@ -154,9 +169,9 @@ void VistaPrevia::ClickImpresora(int indice) {
   vp_.impresora = nombre;
   // Like a printer driver, the control falls back on the printer's own paper when
   // the new printer does not take the one in use.
-  if (!entorno_.AdmitePapel(nombre, vp_.pagina.papel))
-    vp_.pagina.papel = entorno_.PapelPredeterminado(nombre);
-  UpdatePreview();
+  ConfiguracionPagina pagina = vp_.pagina;
+  if (!entorno_.AdmitePapel(nombre, pagina.papel)) pagina.papel = entorno_.PapelPredeterminado(nombre);
+  CambiaYReconstruye(pagina, marcada);
 }
 
 void VistaPrevia::ClickPapel(int indice) {
@@ -164,8 +179,9 @@ void VistaPrevia::ClickPapel(int indice) {
   papelSeleccionado = indice;
   const int codigo = papeles[static_cast<std::size_t>(indice)].codigo;
   if (codigo == vp_.pagina.papel) return;
-  vp_.pagina.papel = codigo;
-  UpdatePreview();
+  ConfiguracionPagina pagina = vp_.pagina;
+  pagina.papel = codigo;
+  CambiaYReconstruye(pagina, marcada);
 }
 
 void VistaPrevia::ClickOrientacion(int indice) {
@@ -174,8 +190,9 @@ void VistaPrevia::ClickOrientacion(int indice) {
   if (vp_.pagina.orientacion == indice) return;
   entorno_.Ocupado(true);
   DescartaDocumento();
-  vp_.pagina.orientacion = indice;
-  UpdatePreview();
+  ConfiguracionPagina pagina = vp_.pagina;
+  pagina.orientacion = indice;
+  CambiaYReconstruye(pagina, marcada);
   AplicaRango();
   entorno_.Ocupado(false);
 }
@@ -186,8 +203,9 @@ void VistaPrevia::ClickBorde(int indice) {
   if (vp_.pagina.borde == indice) return;
   entorno_.Ocupado(true);
   DescartaDocumento();
-  vp_.pagina.borde = indice;
-  UpdatePreview();
+  ConfiguracionPagina pagina = vp_.pagina;
+  pagina.borde = indice;
+  CambiaYReconstruye(pagina, marcada);
   entorno_.Ocupado(false);
 }
 
@@ -212,8 +230,9 @@ void VistaPrevia::SaleMargen(int i) {
     if (std::fabs(pedido - twips) >= 0.5) txtMargin[k] = ToInches(twips);
     return;
   }
-  vp_.pagina.margenes[k] = twips;
-  UpdatePreview();
+  ConfiguracionPagina pagina = vp_.pagina;
+  pagina.margenes[k] = twips;
+  CambiaYReconstruye(pagina, marcada);
 }
 
 void VistaPrevia::CambiaBarraMargen(int i, int posicion) {
@@ -227,8 +246,9 @@ void VistaPrevia::CambiaBarraMargen(int i, int posicion) {
 }
 
 void VistaPrevia::ClickSeccion(Seccion s, bool valor) {
-  marcada[static_cast<std::size_t>(s)] = valor;
-  UpdatePreview();
+  MarcasSecciones marcas = marcada;
+  marcas[static_cast<std::size_t>(s)] = valor;
+  CambiaYReconstruye(vp_.pagina, marcas);
 }
 
 void VistaPrevia::ClickZoom(int indice) {

@@ -37,6 +37,8 @@ class EntornoVistaPrevia {
   virtual const MedidorTexto& Medidor() const = 0;
   virtual void Ocupado(bool) {}
   virtual void ProcesaEventos() {}
+  // Where the window's messages go.
+  virtual Interlocutor& Usuario() = 0;
 };
 
 // The printing control: page settings, the composed document and its pages, the
@@ -131,9 +133,9 @@ class VistaPrevia {
   std::array<bool, 2> dibujoOrientacion{true, false};  // page pictures
   int borde = 0;                                       // cmbBorders
   std::array<std::string, 4> txtMargin{"1\"", "1\"", "1\"", "1\""};
-  std::array<int, 4> barraMargen{};                               // remembered scroll bar positions
-  std::array<bool, NumSecciones> marcada = MarcadasPorDefecto();  // by Seccion
-  std::array<bool, NumSecciones> habilitada = TodasMarcadas();
+  std::array<int, 4> barraMargen{};                // remembered scroll bar positions
+  MarcasSecciones marcada = MarcadasPorDefecto();  // by Seccion
+  MarcasSecciones habilitada = TodasMarcadas();
   int rango = 0;             // Option1
   std::string desde, hasta;  // Text1, Text2
   std::array<Spinner, 2> spinners;
@@ -154,6 +156,10 @@ class VistaPrevia {
 
  private:
   void AplicaRango();
+  // Takes a page setting and the sections checked and rebuilds the report; when a
+  // table would then need text below kLetraMinima, puts back what was in force and
+  // says why.
+  void CambiaYReconstruye(const ConfiguracionPagina& pagina, const MarcasSecciones& marcas);
   void CamposEncabezado();
   void DescartaDocumento();
   int MargenMaximo(int i, const ConfiguracionPagina& c) const;

@@ -97,7 +97,7 @@ TEST(ResultadosSeguros, ElReporteCalculaConLosDatosDeAhora) {
   g.losas.FilaActualizada(ui);
   t = TextoDe(Reporte().Inicia(g, OpcionesReporte{}));
   EXPECT_NE(t.find("\n1|X|1.44|8.10|\xC3\xB8"
-                   " 1/2\" a 0.15|Simple|\n |Y|0.00|8.10|\xC3\xB8"
+                   " 1/2\" a 0.15|Simple|\n|Y|0.00|8.10|\xC3\xB8"
                    " 3/8\" a 0.08|Temp|\n"),
             std::string::npos)
       << t;

@@ -97,4 +97,21 @@ TEST(SeccionArchivo, LosApoyosAdicionalesSiguenALosContinuos) {
   EXPECT_EQ(Guardado(*s).find("[Placatec]"), std::string::npos);
 }
 
+// The project block comes back from the file in its fields; an old file leaves it empty,
+// and the engineer's edit marks the project modified without withdrawing a calculation.
+TEST(SeccionArchivo, LaFichaDelProyectoVuelveYUnArchivoViejoLaDejaVacia) {
+  auto s = Carga("tests/corpus/ida_y_vuelta/ficha_proyecto.Los");
+  const FichaProyecto& f = s->proyecto.Ficha;
+  EXPECT_EQ(f.Nombre, "Vivienda unifamiliar Los \xC3\x81lamos");
+  EXPECT_EQ(f.Revision, "B");
+  EXPECT_EQ(f.Notas, "Losa de techo sin acceso.\nCargas segun uso \xE2\x89\xA5 techo plano");
+  EXPECT_TRUE(s->proyecto.ItemsDesconocidos.empty());
+  auto viejo = Carga("examples/techo.Los");
+  EXPECT_EQ(viejo->proyecto.Ficha, FichaProyecto{});
+  viejo->generales.PonFicha(6, "C");
+  EXPECT_EQ(viejo->proyecto.Ficha.Revision, "C");
+  EXPECT_TRUE(viejo->estado.Modificado);
+  EXPECT_NE(Guardado(*viejo).find("\r\n[Placatec]\r\nProyecto.Revision=C\r\n"), std::string::npos);
+}
+
 }  // namespace placatec

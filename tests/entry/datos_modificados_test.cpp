@@ -82,6 +82,11 @@ void Cambia(Sesion& s, const std::vector<std::string>& c, InterlocutorGuion& ui)
     const int caja = Indice(kNombresCajas, c[1]);
     ASSERT_GE(caja, 0);
     EXPECT_TRUE(s.generales.PonTexto(static_cast<Caja>(caja), c[3]));
+  } else if (c[0] == "ficha") {
+    const auto k = std::find_if(kCamposFicha.begin(), kCamposFicha.end(),
+                                [&](const CampoFicha& f) { return f.clave == c[1]; });
+    ASSERT_NE(k, kCamposFicha.end());
+    s.generales.PonFicha(static_cast<std::size_t>(k - kCamposFicha.begin()), c[3]);
   } else if (c[0] == "uso") {
     EXPECT_TRUE(s.generales.EligeUso(std::stoi(c[1])));
   } else if (c[0] == "reacciones") {

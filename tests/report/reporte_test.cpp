@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "Casos.h"
 #include "report/ProyectoEjemplo.h"
 
 namespace placatec {
@@ -45,9 +46,10 @@ const TablaDoc& Tabla(const Documento& d, const std::string& s) {
 }
 
 struct Contador {
-  int reacciones = 0, cantidades = 0;
+  int reacciones = 0, cantidades = 0, refuerzo = 0;
   Recalculos Hooks() {
-    return {[this](Sesion&) { ++reacciones; }, [this](Sesion&) { ++cantidades; }, {}};
+    return {[this](Sesion&) { ++reacciones; }, [this](Sesion&) { ++cantidades; },
+            [this](Sesion&) { return ++refuerzo, std::string(); }};
   }
 };
 
@@ -70,14 +72,19 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   for (const char* limite : {"alternancia de la carga viva", "Poisson", "todo el ancho", "caso 13"})
     EXPECT_NE(limitaciones[1].find(limite), std::string::npos) << limite;
   subtitulos.erase(limitaciones + 1);
-  EXPECT_EQ(subtitulos,
-            (std::vector<std::string>{
-                "Datos generales", "Nomenclatura para las condiciones de borde", "Numeracion de los bordes",
-                "Descripcion de losas", "Definicion de apoyos continuos", "Planta", "Bases de dise\xC3\xB1o",
-                "Limitaciones del m\xC3\xA9todo", "An\xC3\xA1lisis de losas", "Refuerzo en vanos",
-                "Refuerzo en apoyos", "Reacciones de apoyo", "Calculo metrico"}));
-  EXPECT_EQ(std::pair(d.encabezado, d.pie), std::pair(std::string("Edificio K1|"), std::string("||Pag %d")));
-  EXPECT_EQ(cuenta.reacciones + cuenta.cantidades, 2);
+  std::vector<std::string> esperados;
+  for (const auto& c : LeeCasos(PLACATEC_SOURCE_DIR "/tests/corpus/paginas/subtitulos.txt"))
+    esperados.push_back(c[0]);
+  EXPECT_EQ(subtitulos, esperados);
+  // The revision of the project block goes where the footer says "%r".
+  EXPECT_EQ(std::pair(d.encabezado, d.pie),
+            std::pair(std::string("Edificio K1|"), std::string(kPieReporte.substr(2))));
+  s.proyecto.Ficha.Revision = "B";
+  EXPECT_EQ(Compone().pie, "Revisi\xC3\xB3n B" + std::string(kPieReporte.substr(2)));
+  cuenta = {};
+  d = Compone();
+  // The summary totals the quantities, so they are recomputed for it too.
+  EXPECT_EQ(std::pair(cuenta.reacciones, cuenta.cantidades), std::pair(1, 2));
   // The plan: one figure, scaled by the layout to the page, with every slab's number.
   std::vector<std::string> losas;
   for (const Bloque& b : d.bloques)
@@ -90,13 +97,13 @@ TEST_F(ReporteTest, SeccionesEnSuOrdenConTodosLosSubTitulos) {
   auto* sub = std::get_if<Parrafo>(&d.bloques[1]);
   auto* blanco = std::get_if<Parrafo>(&d.bloques[0]);
   ASSERT_TRUE(sub && blanco);
-  EXPECT_EQ(std::pair(blanco->texto, sub->texto), std::pair(std::string(), std::string("Datos generales")));
+  EXPECT_EQ(std::pair(blanco->texto, sub->texto), std::pair(std::string(), std::string("Resumen")));
   EXPECT_TRUE(sub->estilo.negrita);
   EXPECT_EQ(sub->estilo.tamano, 12.0);
   opciones.estilos[FilaTexto].tamano = 14;
   opciones.estilos[FilaTexto].fuente = "Courier New";
   d = Compone();
-  const Estilo& e = Tabla(d, "Datos generales").estilo;
+  const Estilo& e = Tabla(d, "Resumen").estilo;
   EXPECT_EQ(e.fuente + " " + std::to_string(e.tamano), "Courier New 10.000000");
 }
 
@@ -110,14 +117,14 @@ TEST_F(ReporteTest, RefuerzoEnVanosConLaBarraDelReporte) {
   r[2].AreaY = std::nextafter(7.1f, 0.0f);
   Documento d = Compone();
   const TablaDoc& t = Tabla(d, "Refuerzo en vanos");
-  EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m)", "Refuerzo (cm2)",
-                                                    "Barras", "Tipo"}));
+  EXPECT_EQ(t.encabezado, (std::vector<std::string>{"Losa", "Direccion", "Momento (To-m/m)",
+                                                    "Refuerzo (cm2/m)", "Barras", "Tipo"}));
   ASSERT_EQ(t.filas.size(), 4u);
   EXPECT_EQ(t.filas[0], (std::vector<std::string>{"1", "X", "1.01", "3.50",
                                                   "\xC3\xB8"
                                                   " 1/2\" a 0.25",
                                                   "Simple"}));
-  EXPECT_EQ(t.filas[1], (std::vector<std::string>{" ", "Y", "-0.51", "2.50",
+  EXPECT_EQ(t.filas[1], (std::vector<std::string>{"", "Y", "-0.51", "2.50",
                                                   "\xC3\xB8"
                                                   " 3/4\" a 0.30",
                                                   "Doble"}));
@@ -162,6 +169,14 @@ TEST_F(ReporteTest, SeccionesDesmarcadasODeshabilitadasNoSeComponenNiRecalculan)
   EXPECT_EQ(cuenta.cantidades + cuenta.reacciones, 2);
   EXPECT_TRUE(SeccionHabilitada(Seccion::Refuerzo, s));
   EXPECT_TRUE(SeccionHabilitada(Seccion::Datos, s));
+
+  // A project without slabs has its summary, and nothing is calculated for it.
+  ejemplo::Llena(s, 0, 0, false);
+  cuenta = {};
+  opciones.marcadas = MarcadasPorDefecto();
+  d = Compone();
+  EXPECT_NE(TrasSubTitulo(d, "Resumen"), nullptr);
+  EXPECT_EQ(cuenta.refuerzo, 0);
 }
 
 // The program's own recomputations: the reactions and quantities printed are those of

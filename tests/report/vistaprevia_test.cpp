@@ -28,6 +28,8 @@ class EntornoPrueba : public EntornoVistaPrevia {
   }
   const MedidorTexto& Medidor() const override { return medidor_; }
   void Ocupado(bool si) override { ocupado += si ? 1 : -1; }
+  Interlocutor& Usuario() override { return usuario; }
+  InterlocutorGuion usuario;
 
  private:
   ejemplo::MedidorFijo medidor_;
@@ -79,9 +81,20 @@ TEST_F(VistaPreviaTest, MargenesEscritosYConBarra) {
   EXPECT_EQ(Margen(3, "-2"), 0);
   EXPECT_EQ(w.txtMargin[3], "0\"");
 
-  // A margin that would leave no page is cut to leave an inch.
-  EXPECT_EQ(Margen(1, "40"), 12240 - 0 - 1440);
-  EXPECT_EQ(w.txtMargin[1], "7.5\"");
+  // A margin or a paper on which the tables would need text below 7 points is refused
+  // with a message naming the width they need; the setting in force stays.
+  EXPECT_EQ(Margen(1, "40"), 720);
+  EXPECT_EQ(w.txtMargin[1], "0.5\"");
+  EXPECT_NE(entorno.usuario.UltimoTexto().find("de menos de 7 puntos"), std::string::npos);
+  EXPECT_EQ(Margen(3, "2"), 2880);
+  const auto a5 =
+      std::find_if(w.papeles.begin(), w.papeles.end(), [](const EntradaPapel& e) { return e.codigo == 11; });
+  ASSERT_NE(a5, w.papeles.end());
+  const std::size_t avisos = entorno.usuario.mensajes.size();
+  w.ClickPapel(static_cast<int>(a5 - w.papeles.begin()));
+  EXPECT_EQ(w.Control().pagina.papel, PapelCarta);
+  EXPECT_EQ(w.papeles.at(static_cast<std::size_t>(w.papelSeleccionado)).codigo, PapelCarta);
+  EXPECT_EQ(entorno.usuario.mensajes.size(), avisos + 1);
 }
 
 TEST_F(VistaPreviaTest, RangoDePaginasTrasQuitarUnaSeccion) {

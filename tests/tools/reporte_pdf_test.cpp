@@ -1,5 +1,6 @@
-// The PDF of the batch calculator read back as text: headings whole on any paper,
-// the design basis and the slab analysis present, bad page options refused.
+// The PDF of the batch calculator read back as text: headings whole on any paper, the
+// checks printed unless told otherwise, pages too small for 7-point tables refused; and
+// --verificar, whose status 4 says that a check failed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string kCalc = PLACATEC_CALC;
+const std::string kFuentes = PLACATEC_SOURCE_DIR;
+
 // Output and error output of a command together; its exit status in estado.
 std::string Salida(const std::string& orden, int& estado) {
   const placatec::Salida s = placatec::EjecutaOrden(orden + " 2>&1");
@@ -19,31 +23,64 @@ std::string Salida(const std::string& orden, int& estado) {
   return s.texto;
 }
 
-TEST(ReportePdf, EncabezadosEnterosYSeccionesNuevasEnCualquierPapel) {
+TEST(ReportePdf, EncabezadosEnterosYVerificacionesSalvoQueSeQuiten) {
   int estado = -1;
   Salida("pdftotext -v", estado);
   if (estado != 0) GTEST_SKIP() << "pdftotext is not installed";
-  const std::string proyecto = std::string(PLACATEC_SOURCE_DIR) + "/tests/corpus/carga/noventa_y_nueve.Los";
+  const std::string proyecto = kFuentes + "/tests/corpus/carga/noventa_y_nueve.Los";
   const fs::path pdf = fs::temp_directory_path() / ("placatec-pdf-" + std::to_string(getpid()) + ".pdf");
-  for (const char* pagina : {"--papel A4 --apaisado", "--papel 'A5 148 x 210 mm' --margenes 1.5,1.5,1,1"}) {
+  for (const char* pagina :
+       {"--papel A4 --apaisado", "--papel 'A5 148 x 210 mm' --margenes 0.5,0.5,0.75,0.75",
+        "--sin-verificaciones"}) {
     SCOPED_TRACE(pagina);
-    Salida(std::string(PLACATEC_CALC) + " " + proyecto + " --pdf " + pdf.string() + " " + pagina, estado);
+    Salida(kCalc + " " + proyecto + " --pdf " + pdf.string() + " " + pagina, estado);
     if (estado == 3 && !fs::exists(pdf)) GTEST_SKIP() << "built without the desktop library";
     ASSERT_EQ(estado, 0);
     std::istringstream texto(Salida("pdftotext " + pdf.string() + " -", estado));
     std::string palabras = " ";
     for (std::string w; texto >> w;) palabras += w + " ";  // words whole, blanks single
     // Words of headings as whole words (a cell may set them on two lines), section titles whole.
-    for (const char* esperado : {" Espesor ", " CM-vuelo ", " (To/m2) ", " Reac-ultima ", " Adicionales ",
-                                 " Bases de diseño ", " Análisis de losas ", " Refuerzo en vanos "})
+    for (const char* esperado :
+         {" Resumen ", " Espesor ", " CM-vuelo ", " (To/m2) ", " (To-m/m) ", " (cm2/m) ", " Reac-ultima ",
+          " Adicionales ", " Bases de diseño ", " Cargas por losa ", " Análisis de losas ",
+          " Refuerzo en vanos ", " Pág. 1 de "})
       EXPECT_NE(palabras.find(esperado), std::string::npos) << esperado;
+    // The section of the checks, whose tables no other section has.
+    const bool sinVerificaciones = std::string(pagina) == "--sin-verificaciones";
+    EXPECT_EQ(palabras.find(" Cortante en los bordes apoyados ") == std::string::npos, sinVerificaciones);
     fs::remove(pdf);
   }
-  const std::string error = Salida(
-      std::string(PLACATEC_CALC) + " " + proyecto + " --pdf " + pdf.string() + " --papel Carta", estado);
-  EXPECT_EQ(estado, placatec::kEstadoUso);
-  EXPECT_NE(error.find("Papel desconocido"), std::string::npos) << error;
-  EXPECT_FALSE(fs::exists(pdf));
+  // A page that would need smaller text, or leaves no paper, is refused and nothing is written.
+  for (const auto& [pagina, esperado, mensaje] :
+       {std::tuple{"--margenes 9,9,1,1", placatec::kEstadoUso, "no dejan una pulgada de papel"},
+        {"--margenes 3,3,1,1", 3, "de menos de 7 puntos"},
+        {"--papel 'A5 148 x 210 mm'", 3, "de menos de 7 puntos"},
+        {"--papel Carta", placatec::kEstadoUso, "Papel desconocido"}}) {
+    const std::string error =
+        Salida(kCalc + " " + proyecto + " --pdf " + pdf.string() + " " + pagina, estado);
+    EXPECT_EQ(estado, esperado) << pagina;
+    EXPECT_NE(error.find(mensaje), std::string::npos) << error;
+    EXPECT_FALSE(fs::exists(pdf)) << pagina;
+  }
+}
+
+TEST(ReportePdf, VerificarTerminaConElResumenYElEstadoCuatro) {
+  int estado = -1;
+  const std::string techo = kFuentes + "/examples/techo.Los",
+                    entrepiso = kFuentes + "/examples/entrepiso.Los";
+  const std::string texto = Salida(kCalc + " --verificar " + techo, estado);
+  EXPECT_EQ(estado, 4);
+  EXPECT_TRUE(texto.ends_with("\n3 losas no cumplen\n")) << texto;
+  EXPECT_NE(texto.find("Losa 2  Espesor mínimo"), std::string::npos) << texto;
+  EXPECT_TRUE(Salida(kCalc + " --verificar " + entrepiso, estado).ends_with("\nTodas las losas cumplen\n"));
+  EXPECT_EQ(estado, 0);
+  Salida(kCalc + " " + techo, estado);
+  EXPECT_EQ(estado, 0) << "sin --verificar";
+  // A file that cannot be loaded keeps its status, whatever the checks of the others.
+  Salida(kCalc + " --verificar --json " + techo + " " + entrepiso + " /no/existe.Los", estado);
+  EXPECT_EQ(estado, 1);
+  Salida(kCalc + " --verificar -j 2 " + entrepiso + " " + techo + " " + entrepiso, estado);
+  EXPECT_EQ(estado, 4);
 }
 
 }  // namespace

@@ -45,9 +45,10 @@ bool Inicia(std::string& error) {
   return true;
 }
 
-bool Escribe(Sesion& s, const std::string& ruta, const ConfiguracionPagina& pagina, std::string& error) {
+bool Escribe(Sesion& s, const std::string& ruta, const ConfiguracionPagina& pagina,
+             const MarcasSecciones& marcadas, std::string& error) {
   std::lock_guard<std::mutex> turno(pintor);
-  return ExportaPdf(s, ruta, error, pagina);
+  return ExportaPdf(s, ruta, error, pagina, marcadas);
 }
 
 void Termina() {
@@ -60,8 +61,12 @@ void Termina() {
 }  // namespace placatec
 
 extern "C" __attribute__((visibility("default"))) const placatec::InterfazPdf* placatec_interfaz_pdf() {
-  static const placatec::InterfazPdf interfaz{
-      PLACATEC_VERSION,  sizeof(placatec::Sesion), sizeof(placatec::ConfiguracionPagina),
-      &placatec::Inicia, &placatec::Escribe,       &placatec::Termina};
+  static const placatec::InterfazPdf interfaz{PLACATEC_VERSION,
+                                              sizeof(placatec::Sesion),
+                                              sizeof(placatec::ConfiguracionPagina),
+                                              sizeof(placatec::MarcasSecciones),
+                                              &placatec::Inicia,
+                                              &placatec::Escribe,
+                                              &placatec::Termina};
   return &interfaz;
 }

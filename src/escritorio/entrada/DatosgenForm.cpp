@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,8 +11,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -93,7 +96,8 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   lo->addWidget(combo1_, 0, 1);
   lo->addWidget(Etiqueta("Acero, Fy (Kg/cm2)"), 1, 0);
   lo->addWidget(combo2_, 1, 1);
-  lo->addWidget(Etiqueta("Recubrimiento (cm)"), 2, 0);
+  // The design measures the cover to the centre of the bars: d = thickness - cover.
+  lo->addWidget(Etiqueta("Recubrimiento al centro\nde la barra (cm)"), 2, 0);
   lo->addWidget(NuevaCaja(placatec::Caja::Recubrimiento), 2, 1);
 
   // "Carga Viva": the use selector, a two-column list of uses and live loads.
@@ -214,14 +218,57 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   auto* abajo = new QHBoxLayout;
   abajo->addStretch();
   abajo->addWidget(ok_);
+  // The data of the calculation on one tab, the project block of the report on another.
+  auto* calculo = new QWidget;
+  auto* lc = new QVBoxLayout(calculo);
+  lc->addLayout(arriba);
+  lc->addSpacing(6);
+  lc->addLayout(medio);
+  auto* pestanas = new QTabWidget;
+  pestanas->setObjectName(QStringLiteral("Pestanas"));
+  pestanas->addTab(calculo, QStringLiteral("&Datos del c\u00e1lculo"));
+  pestanas->addTab(PestanaFicha(), QStringLiteral("&Proyecto"));
   auto* l = new QVBoxLayout(this);
-  l->addLayout(arriba);
-  l->addSpacing(6);
-  l->addLayout(medio);
+  l->addWidget(pestanas);
   l->addLayout(abajo);
 
   setTabOrder(nombre, Caja(placatec::Caja::Espesor));
   Muestra();
+}
+
+QWidget* DatosgenForm::PestanaFicha() {
+  auto* pestana = new QWidget;
+  auto* lf = new QFormLayout(pestana);
+  for (std::size_t k = 0; k < kCamposFicha.size(); ++k) {
+    const CampoFicha& c = kCamposFicha[k];
+    const QString nombre = QStringLiteral("Ficha_") + Q(c.clave);
+    if (c.texto == &FichaProyecto::Notas) {
+      notas_ = new QPlainTextEdit;
+      notasCampo_ = k;
+      notas_->setObjectName(nombre);
+      notas_->setTabChangesFocus(true);
+      connect(notas_, &QPlainTextEdit::textChanged, this, [this, k] {
+        if (mostrando_) return;
+        modelo_.PonFicha(k, notas_->toPlainText().toStdString());
+        emit DatosMostrados();
+      });
+      lf->addRow(Q(c.rotulo), notas_);
+      continue;
+    }
+    auto* caja = new QLineEdit;
+    caja->setObjectName(nombre);
+    caja->setMinimumWidth(360);
+    connect(caja, &QLineEdit::textEdited, this, [this, k](const QString& t) {
+      modelo_.PonFicha(k, t.toStdString());
+      emit DatosMostrados();
+    });
+    ficha_[k] = caja;
+    lf->addRow(Q(c.rotulo), caja);
+  }
+  lf->addRow(
+      new QLabel(QStringLiteral("Encabezan la primera p\u00e1gina del reporte; la revisi\u00f3n va en "
+                                "el pie de cada p\u00e1gina.")));
+  return pestana;
 }
 
 QLineEdit* DatosgenForm::NuevaCaja(placatec::Caja c, int ancho) {
@@ -273,6 +320,10 @@ void DatosgenForm::Muestra() {
   }
   for (int k = 0; k < NumFilasCarga; ++k)
     etiquetas_[static_cast<std::size_t>(k)]->setEnabled(modelo_.EtiquetaHabilitada(k));
+  for (std::size_t k = 0; k < ficha_.size(); ++k)
+    if (ficha_[k]) PonTextoSiCambia(ficha_[k], QString::fromStdString(modelo_.Ficha(k)));
+  const QString notas = QString::fromStdString(modelo_.Ficha(notasCampo_));
+  if (notas_->toPlainText() != notas) notas_->setPlainText(notas);
   numLosas_->setText(QString::fromStdString(modelo_.TextoNumLosas()));
   numApoyos_->setText(QString::fromStdString(modelo_.TextoNumApoyos()));
   const int fila = modelo_.FilaUso();

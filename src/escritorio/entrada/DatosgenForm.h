@@ -11,6 +11,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace placatec {
@@ -59,6 +60,8 @@ class DatosgenForm : public QWidget {
 
  private:
   QLineEdit* NuevaCaja(placatec::Caja c, int ancho = 70);
+  // The "Proyecto" tab: the project block, a box for each text, several lines for the notes.
+  QWidget* PestanaFicha();
   void AlEditar(placatec::Caja c, const QString& texto);
   void Cierra();
 
@@ -72,6 +75,9 @@ class DatosgenForm : public QWidget {
   QLabel* numLosas_;
   QLabel* numApoyos_;
   QPushButton* ok_;
+  std::array<QLineEdit*, kCamposFicha.size()> ficha_{};
+  QPlainTextEdit* notas_ = nullptr;
+  std::size_t notasCampo_ = 0;
   bool mostrando_ = false;
 };
 

@@ -97,19 +97,26 @@ void PintaPagina(QPainter& p, const Pagina& pagina) {
     p.setPen(pluma);
     p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
   }
+  // Neighbouring texts mostly share their style: the font is set again only when it changes.
+  const Estilo* anterior = nullptr;
+  double ascenso = 0;
   for (const TextoPagina& t : pagina.textos) {
-    const QFont f = FuenteQt(t.estilo);
-    p.setFont(f);
-    p.setPen(QColor::fromRgb(t.estilo.color & 0xFFFFFFu));
-    const QFontMetricsF fm(f);
+    if (!anterior || !(*anterior == t.estilo)) {
+      const QFont f = FuenteQt(t.estilo);
+      p.setFont(f);
+      p.setPen(QColor::fromRgb(t.estilo.color & 0xFFFFFFu));
+      ascenso = QFontMetricsF(f).ascent();
+      anterior = &t.estilo;
+    }
     if (t.angulo == 0) {
-      p.drawText(QPointF(t.x, t.y + fm.ascent()), QString::fromStdString(t.texto));
+      p.drawText(QPointF(t.x, t.y + ascenso), QString::fromStdString(t.texto));
       continue;
     }
+    // A turned text turns about its anchor; save and restore keep the font and pen.
     p.save();
     p.translate(t.giroX, t.giroY);
     p.rotate(-t.angulo);
-    p.drawText(QPointF(t.x - t.giroX, t.y - t.giroY + fm.ascent()), QString::fromStdString(t.texto));
+    p.drawText(QPointF(t.x - t.giroX, t.y - t.giroY + ascenso), QString::fromStdString(t.texto));
     p.restore();
   }
   p.restore();
@@ -170,16 +177,20 @@ bool EscribePdf(const Maqueta& m, const ConfiguracionPagina& c, const QString& r
   return true;
 }
 
-bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& c) {
+bool ExportaPdf(Sesion& s, const std::string& ruta, std::string& error, const ConfiguracionPagina& c,
+                const MarcasSecciones& marcadas) {
   if (!qGuiApp) {
     error = "No se puede escribir el PDF sin el entorno grafico de Qt.";
     return false;
   }
   OpcionesReporte o;
+  o.marcadas = marcadas;
   o.encabezado = EncabezadoReporte(s);
   o.pie = PieReporte(s);
   const Documento d = Reporte().Inicia(s, o);
   const Maqueta m = MaquetaDocumento(d, c, MedidorQt());
+  error = PaginaDemasiadoAngosta(m);
+  if (!error.empty()) return false;
   QString e;
   if (!EscribePdf(m, c, QString::fromStdString(ruta), e, 0, 0, QString::fromStdString(s.proyecto.Titulo))) {
     error = e.toStdString();

@@ -1,6 +1,7 @@
 #include "escritorio/vistaprevia/EntornoQt.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <cmath>
@@ -71,6 +72,12 @@ int EntornoQt::PapelPredeterminado(const std::string& impresora) const {
     if (codigo >= 1 && codigo <= UltimoCodigoPapel && AdmitePapel(impresora, codigo)) return codigo;
   }
   return PapelCarta;
+}
+
+Respuesta EntornoQt::Mensajes::Pregunta(const Mensaje& m) {
+  QMessageBox::warning(QApplication::activeWindow(), QString::fromStdString(m.titulo),
+                       QString::fromStdString(m.texto));
+  return Respuesta::OK;
 }
 
 void EntornoQt::Ocupado(bool si) {

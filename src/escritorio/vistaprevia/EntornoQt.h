@@ -27,9 +27,16 @@ class EntornoQt : public EntornoVistaPrevia {
   const MedidorTexto& Medidor() const override { return medidor_; }
   void Ocupado(bool si) override;
   void ProcesaEventos() override;
+  Interlocutor& Usuario() override { return usuario_; }
 
  private:
+  // Message boxes over the window in front.
+  class Mensajes : public Interlocutor {
+   public:
+    Respuesta Pregunta(const Mensaje& m) override;
+  };
   MedidorQt medidor_;
+  Mensajes usuario_;
 };
 
 }  // namespace placatec

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "../../EscritorioPrueba.h"
+#include "CapturaPantalla.h"
 #include "Casos.h"
 #include "escritorio/entrada/DatosapoyosForm.h"
 #include "escritorio/entrada/Datoslosas2Form.h"
@@ -183,6 +184,35 @@ class DatosConectadosTest : public QObject {
     e->guion.mensajes.clear();
     e->placat.Accion("SalvaItem")->trigger();
     QVERIFY(e->guion.mensajes.empty());
+  }
+
+  // The project block is typed on its own tab of "Datos Generales", marks the project
+  // modified and is saved with it.
+  void FichaDelProyectoEnSuPestana() {
+    const QString ruta = dir.filePath("ficha.Los");
+    QVERIFY(QFile::copy(Ejemplo("techo.Los"), ruta));
+    QVERIFY(e->Carga(ruta));
+    QVERIFY(e->Abre("GeneralItem"));
+    Pulsa(Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(ConFoco()->objectName(), QString("Ficha_Nombre"));
+    Teclea("Vivienda Lote 4");
+    for (int k = 0; k < 6; ++k) Pulsa(Qt::Key_Tab);
+    Teclea("B");  // "Revision"
+    Pulsa(Qt::Key_Tab);
+    Teclea("Sin acceso");
+    Pulsa(Qt::Key_Return);
+    Teclea("al techo");
+    CapturaPantalla(e->placat.Datosgen(), "DatosgenForm_proyecto");
+    Pulsa(Qt::Key_Escape);
+    QCOMPARE(P().Ficha.Revision, std::string("B"));
+    QCOMPARE(P().Ficha.Notas, std::string("Sin acceso\nal techo"));
+    QVERIFY(e->placat.windowTitle().contains('*'));
+    e->placat.Accion("SalvaItem")->trigger();
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QVERIFY(
+        f.readAll().endsWith("[Placatec]\r\nProyecto.Nombre=Vivienda Lote 4\r\nProyecto.Revision=B\r\n"
+                             "Proyecto.Notas=Sin acceso\\nal techo\r\n"));
   }
 
   // Only the engineer's changes make a project modified: the windows opened and left

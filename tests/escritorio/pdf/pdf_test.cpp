@@ -65,7 +65,8 @@ class PdfTest : public QObject {
     for (int n = 0; n < paginas.size(); ++n) {
       if (paginas[n].trimmed().isEmpty()) continue;
       ++conTexto;
-      QVERIFY2(paginas[n].contains(QString("Pag %1").arg(n + 1)), qPrintable(QString::number(n + 1)));
+      QVERIFY2(paginas[n].contains(QString::fromUtf8("P\xC3\xA1g. %1 de %2").arg(n + 1).arg(paginas.size())),
+               qPrintable(QString::number(n + 1)));
       QVERIFY(paginas[n].contains("Edificio K1"));
     }
     QVERIFY(conTexto >= 3);
