@@ -17,6 +17,7 @@ enum class Clave {
   Verificar,
   Salida,
   SinVerificaciones,
+  ConPlanilla,
   Papel,
   Apaisado,
   Margenes,
@@ -50,6 +51,9 @@ std::vector<Opcion> Opciones(int procesadores) {
   o.push_back(
       {Clave::SinVerificaciones, "sin-verificaciones", 0, nullptr,
        "El PDF sin la sección \"Verificaciones\" (el resumen de la primera página las nombra igual)."});
+  o.push_back({Clave::ConPlanilla, "con-planilla", 0, nullptr,
+               "El PDF con la sección \"Planilla de barras\" (las marcas y sus totales), que por omisión no "
+               "lleva."});
   o.push_back({Clave::Papel, "papel", 0, "NOMBRE",
                "Papel del PDF: A4, Letter o un nombre de la lista de papeles de la vista previa (por omisión "
                "Letter)."});
@@ -182,6 +186,9 @@ LineaOrdenes LeeLineaOrdenes(int argc, char** argv, int procesadores) {
         break;
       case Clave::SinVerificaciones:
         l.comunes.secciones[static_cast<std::size_t>(Seccion::Verificaciones)] = false;
+        break;
+      case Clave::ConPlanilla:
+        l.comunes.secciones[static_cast<std::size_t>(Seccion::Planilla)] = true;
         break;
       case Clave::Salida:
         if (l.comunes.*(o.salida->destino)) return falla("la opción --" + o.largo + " se dio dos veces");

@@ -440,7 +440,7 @@ std::string CampoCsv(const std::string& t) {
 
 std::string CsvPlanilla(const Planilla& p) {
   std::string s =
-      "Marca,Ubicacion,Losa,Apoyo,Borde,Dir,Capa,Barra,Separ_m,Area_cm2,Forma,Gancho_m,Empalmes,Traslape_m,"
+      "Marca,Ubicacion,Losa,Apoyo,Borde,Dir,Capa,Barra,Separ_m,Area_cm2_m,Forma,Gancho_m,Empalmes,Traslape_m,"
       "Cantidad,Largo_m,LargoTotal_m,Peso_kg,LosaReferencia,X0_m,Y0_m,X1_m,Y1_m\n";
   const auto numero = [](float v, const char* f) { return Formato(v, f); };
   for (const MarcaBarra& m : p.marcas) {

@@ -1,6 +1,6 @@
 // The PDF of the batch calculator read back as text: headings whole on any paper, the
-// checks printed unless told otherwise, pages too small for 7-point tables refused; and
-// --verificar, whose status 4 says that a check failed.
+// checks printed unless told otherwise, the bar schedule when asked, pages too small for
+// 7-point tables refused; and --verificar, whose status 4 says that a check failed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,7 +23,7 @@ std::string Salida(const std::string& orden, int& estado) {
   return s.texto;
 }
 
-TEST(ReportePdf, EncabezadosEnterosYVerificacionesSalvoQueSeQuiten) {
+TEST(ReportePdf, EncabezadosEnterosVerificacionesSalvoQueSeQuitenYPlanillaSiSePide) {
   int estado = -1;
   Salida("pdftotext -v", estado);
   if (estado != 0) GTEST_SKIP() << "pdftotext is not installed";
@@ -31,7 +31,7 @@ TEST(ReportePdf, EncabezadosEnterosYVerificacionesSalvoQueSeQuiten) {
   const fs::path pdf = fs::temp_directory_path() / ("placatec-pdf-" + std::to_string(getpid()) + ".pdf");
   for (const char* pagina :
        {"--papel A4 --apaisado", "--papel 'A5 148 x 210 mm' --margenes 0.5,0.5,0.75,0.75",
-        "--sin-verificaciones"}) {
+        "--sin-verificaciones --con-planilla"}) {
     SCOPED_TRACE(pagina);
     Salida(kCalc + " " + proyecto + " --pdf " + pdf.string() + " " + pagina, estado);
     if (estado == 3 && !fs::exists(pdf)) GTEST_SKIP() << "built without the desktop library";
@@ -45,9 +45,10 @@ TEST(ReportePdf, EncabezadosEnterosYVerificacionesSalvoQueSeQuiten) {
           " Adicionales ", " Bases de diseño ", " Cargas por losa ", " Análisis de losas ",
           " Refuerzo en vanos ", " Pág. 1 de "})
       EXPECT_NE(palabras.find(esperado), std::string::npos) << esperado;
-    // The section of the checks, whose tables no other section has.
-    const bool sinVerificaciones = std::string(pagina) == "--sin-verificaciones";
-    EXPECT_EQ(palabras.find(" Cortante en los bordes apoyados ") == std::string::npos, sinVerificaciones);
+    // The section of the checks, whose tables no other section has, and the bar schedule's.
+    const bool otras = std::string(pagina) == "--sin-verificaciones --con-planilla";
+    EXPECT_EQ(palabras.find(" Cortante en los bordes apoyados ") == std::string::npos, otras);
+    EXPECT_EQ(palabras.find(" Totales por diametro ") != std::string::npos, otras);
     fs::remove(pdf);
   }
   // A page that would need smaller text, or leaves no paper, is refused and nothing is written.
