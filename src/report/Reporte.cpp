@@ -470,8 +470,9 @@ void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
 
 void Reporte::SeccionPlanilla(Sesion& s, const Recalculos&) {
   SetSubTitle(std::string(kTituloPlanilla));
+  // The place of an edge mark on one line; a shape with its laps may take two.
   MuestraTabla(
-      {Cen(500), Izq(1800), Cen(750), Cen(700), Der(550), Izq(2250), Der(450), Der(600), Der(800), Der(700)},
+      {Cen(500), Izq(2100), Cen(750), Cen(700), Der(600), Izq(1900), Der(450), Der(600), Der(800), Der(700)},
       Titulos(kColumnasPlanilla), FilasDe(TablaMarcas(s.planilla)));
   SetSubTitle("Totales por diametro");
   MuestraTabla({Cen(900), Der(1100), Der(1200), Der(1600), Der(1300), Der(1200)},
