@@ -469,7 +469,8 @@ std::string CsvPlanilla(const Planilla& p) {
                                   numero(m.y1, "0.000")};
     bool primero = true;
     for (const std::string& c : campos) {
-      s += (primero ? "" : ",") + CampoCsv(c);
+      if (!primero) s += ',';
+      s += CampoCsv(c);
       primero = false;
     }
     s += "\n";
