@@ -22,7 +22,11 @@ DibujoPlanta DibujoDeSesion(const Sesion& s, const OpcionesPlanta& o) {
   const Disposicion d = DisponeLosas(s.proyecto);
   if (!s.estado.CalculoHecho) return DibujaPlanta(s.proyecto, d, nullptr, o);
   const RefuerzoPlanta r{s.resultados, s.vanos, s.verificaciones};
-  return DibujaPlanta(s.proyecto, d, &r, o);
+  if (o.marcas) return DibujaPlanta(s.proyecto, d, &r, o);
+  // The steel as the site places it: the marks of the bar schedule.
+  OpcionesPlanta conMarcas = o;
+  conMarcas.marcas = MarcasDePlanilla(s.planilla, s.proyecto, d, s.verificaciones);
+  return DibujaPlanta(s.proyecto, d, &r, conMarcas);
 }
 
 DibujoPlanta DibujoParaPapel(const Sesion& s, double ancho, double alto, double altoMinimo) {

@@ -9,8 +9,8 @@
 
 namespace placatec {
 
-// The plan of the project as it is, with the steel and the checks of the last
-// calculation while that calculation describes the data.
+// The plan of the project as it is, with the checks of the last calculation and the
+// marks of its bar schedule while that calculation describes the data.
 DibujoPlanta DibujoDeSesion(const Sesion& s, const OpcionesPlanta& o = {});
 
 // The same plan for a sheet on which it is fitted into `ancho` x `alto`: texts at least

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
+#include <unordered_map>
 
 #include "design/Refuerzo.h"
 #include "model/Numeros.h"
@@ -25,6 +27,8 @@ constexpr int kMaxTrazosRayado = 400;
 // Where marks cross a slab: bottom bars at a quarter of the other span, top bars at
 // three quarters, so that the two never meet; top bars reach this part of the span in.
 constexpr double kLugarInferior = 0.25, kLugarSuperior = 0.75, kLargoSuperior = 0.25;
+// The top face of a "Doble" row of the schedule, between the bottom bars and the middle.
+constexpr double kLugarDoble = 0.4;
 
 PuntoPlanta Mas(PuntoPlanta a, double dx, double dy) { return {a.x + dx, a.y + dy}; }
 
@@ -110,6 +114,156 @@ Tabla<std::array<bool, 5>> BordesCubiertos(const Proyecto& p) {
   return cubiertos;
 }
 
+bool Cruzan(const Caja& a, const Caja& b) { return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2; }
+
+// What the plan already covers, in square cells of a given side, so that a label looks
+// only at its neighbours. Each rectangle belongs to one mark (or to none) and weighs
+// what covering it costs: a text is worse than a line.
+constexpr std::size_t kNinguna = static_cast<std::size_t>(-1);
+constexpr int kPesoTexto = 8, kPesoLinea = 1;
+class Ocupacion {
+ public:
+  explicit Ocupacion(double celda) : celda_(celda > 0 && std::isfinite(celda) ? celda : 1.0) {}
+
+  void Agrega(const Caja& c, std::size_t marca, int peso) {
+    const auto indice = static_cast<std::uint32_t>(cajas_.size());
+    cajas_.push_back({c, marca, peso, 0});
+    if (!Celdas(c, [&](std::int64_t clave) { celdas_[clave].push_back(indice); })) grandes_.push_back(indice);
+  }
+
+  // The weight of what c covers but what belongs to mark `marca`, counted up to `tope`.
+  int Cubre(const Caja& c, std::size_t marca, int tope) {
+    ++consulta_;
+    int peso = 0;
+    const auto mira = [&](std::uint32_t i) {
+      Ocupada& o = cajas_[i];
+      if (peso >= tope || o.consulta == consulta_) return;
+      o.consulta = consulta_;
+      if (o.marca != marca && Cruzan(o.caja, c)) peso += o.peso;
+    };
+    for (std::uint32_t i : grandes_) mira(i);
+    const bool enCeldas = Celdas(c, [&](std::int64_t clave) {
+      const auto e = celdas_.find(clave);
+      if (e != celdas_.end())
+        for (std::uint32_t i : e->second) mira(i);
+    });
+    if (!enCeldas)
+      for (std::uint32_t i = 0; i < cajas_.size(); ++i) mira(i);
+    return std::min(peso, tope);
+  }
+
+ private:
+  // Calls f with the key of each cell c touches; false (and no call) when there would
+  // be too many, or the rectangle is not finite.
+  template <class F>
+  bool Celdas(const Caja& c, F f) const {
+    constexpr double kLimite = 1e9;
+    const double x1 = std::floor(c.x1 / celda_), x2 = std::floor(c.x2 / celda_);
+    const double y1 = std::floor(c.y1 / celda_), y2 = std::floor(c.y2 / celda_);
+    if (!(std::fabs(x1) < kLimite && std::fabs(x2) < kLimite && std::fabs(y1) < kLimite &&
+          std::fabs(y2) < kLimite) ||
+        (x2 - x1 + 1) * (y2 - y1 + 1) > 256)
+      return false;
+    for (auto x = static_cast<std::int64_t>(x1); x <= static_cast<std::int64_t>(x2); ++x)
+      for (auto y = static_cast<std::int64_t>(y1); y <= static_cast<std::int64_t>(y2); ++y)
+        f(x * 4'000'000'000LL + y);
+    return true;
+  }
+
+  struct Ocupada {
+    Caja caja;
+    std::size_t marca;
+    int peso;
+    std::uint32_t consulta;  // the last query that looked at it: a rectangle in several cells counts once
+  };
+  double celda_;
+  std::uint32_t consulta_ = 0;
+  std::vector<Ocupada> cajas_;
+  std::vector<std::uint32_t> grandes_;
+  std::unordered_map<std::int64_t, std::vector<std::uint32_t>> celdas_;
+};
+
+// A place for a mark's label: its centre, start or end (`ancla`) at part `t` of the bar
+// as it reads, on the side `lado` (1: left of it or above it, -1: the other).
+struct LugarEtiqueta {
+  double t;
+  int lado;
+  AnclaTexto ancla;
+};
+
+// The direction a mark's label reads in: from the left, or from below.
+std::array<double, 2> Lectura(const BarraPlanta& m) {
+  const double dx = m.fin.x - m.inicio.x, dy = m.fin.y - m.inicio.y, largo = std::hypot(dx, dy);
+  double ux = dx / largo, uy = dy / largo;
+  if (ux < -1e-9 || (std::fabs(ux) <= 1e-9 && uy < 0)) ux = -ux, uy = -uy;
+  return {ux, uy};
+}
+
+// The forms of a mark's label that fit its bar, best first: in full, then short.
+std::vector<std::string_view> EtiquetasQueCaben(const BarraPlanta& m, const OpcionesPlanta& o) {
+  std::vector<std::string_view> formas;
+  const double largo = std::hypot(m.fin.x - m.inicio.x, m.fin.y - m.inicio.y);
+  if (!(largo > 0) || !std::isfinite(largo)) return formas;
+  for (std::string_view t : {std::string_view(m.etiqueta), std::string_view(m.etiquetaCorta)})
+    if (!t.empty() && (!o.omiteTextosQueNoCaben || AnchoTexto(t, o.altoTexto) <= 1.2 * largo))
+      formas.push_back(t);
+  return formas;
+}
+
+// Where a mark's label may go, best first: where the mark asks, on either side of the
+// bar, then centred along it, from its middle outwards, kept within the bar when it is
+// shorter.
+std::vector<LugarEtiqueta> LugaresEtiqueta(const BarraPlanta& m, std::string_view texto, double h) {
+  const AnclaTexto otra = m.anclaEtiqueta == AnclaTexto::Izquierda ? AnclaTexto::Derecha
+                          : m.anclaEtiqueta == AnclaTexto::Derecha ? AnclaTexto::Izquierda
+                                                                   : AnclaTexto::Centro;
+  std::vector<LugarEtiqueta> l{{m.lugarEtiqueta, 1, m.anclaEtiqueta}, {m.lugarEtiqueta, -1, m.anclaEtiqueta}};
+  if (otra != AnclaTexto::Centro)
+    l.insert(l.end(), {{m.lugarEtiqueta, 1, otra}, {m.lugarEtiqueta, -1, otra}});
+  const double largo = std::hypot(m.fin.x - m.inicio.x, m.fin.y - m.inicio.y);
+  const double medio = AnchoTexto(texto, h) / 2 / largo;
+  for (double t : {0.5, 0.35, 0.65, 0.2, 0.8, 0.05, 0.95}) {
+    const double en = medio < 0.5 ? std::clamp(t, medio, 1 - medio) : 0.5;
+    for (int lado : {1, -1}) l.push_back({en, lado, AnclaTexto::Centro});
+  }
+  return l;
+}
+
+TextoPlanta EtiquetaEn(const BarraPlanta& m, std::string_view texto, double h, const LugarEtiqueta& l) {
+  const CapaPlanta capa = m.superior ? CapaPlanta::AceroSuperior : CapaPlanta::AceroInferior;
+  const double dx = m.fin.x - m.inicio.x, dy = m.fin.y - m.inicio.y;
+  const auto [ux, uy] = Lectura(m);
+  const double nx = -uy * l.lado, ny = ux * l.lado;
+  // Measured along the bar as it reads, from its left (or lower) end.
+  const double t = ux * dx + uy * dy < 0 ? 1 - l.t : l.t;
+  const double aparte = l.ancla == AnclaTexto::Centro      ? 0
+                        : l.ancla == AnclaTexto::Izquierda ? 1.0 * h
+                                                           : -1.0 * h;
+  const PuntoPlanta en{m.inicio.x + t * dx + nx * 0.8 * h + ux * aparte,
+                       m.inicio.y + t * dy + ny * 0.8 * h + uy * aparte};
+  return {capa, std::string(texto), en, h, std::atan2(uy, ux) * 180 / std::numbers::pi, l.ancla, m.falla};
+}
+
+// The bar line on its steel layer, a short tick at each end and, at a hooked end, the
+// hook's leg turned into the plan to the side away from the label, at least long
+// enough to tell it from a tick.
+void TrazosDeMarca(const BarraPlanta& m, double h, DibujoPlanta& dibujo) {
+  const CapaPlanta capa = m.superior ? CapaPlanta::AceroSuperior : CapaPlanta::AceroInferior;
+  const double largo = std::hypot(m.fin.x - m.inicio.x, m.fin.y - m.inicio.y);
+  if (!(largo > 0) || !std::isfinite(largo)) return;
+  const auto [ux, uy] = Lectura(m);
+  const double nx = -uy, ny = ux;
+  dibujo.trazos.push_back({capa, m.inicio, m.fin, m.falla});
+  const bool gancho = m.gancho > 0 && std::isfinite(m.gancho);
+  if (gancho) {
+    const double pata = std::max(m.gancho, 1.2 * h);
+    dibujo.trazos.push_back({capa, m.inicio, Mas(m.inicio, -nx * pata, -ny * pata), m.falla});
+  }
+  for (const PuntoPlanta& extremo : {m.inicio, m.fin})
+    if (!gancho || !(extremo == m.inicio))
+      dibujo.trazos.push_back({capa, extremo, Mas(extremo, nx * 0.6 * h, ny * 0.6 * h), m.falla, true});
+}
+
 std::string Separacion(const Barra& b, float separ) {
   return EtiquetaBarra(b) + " a " + Formato(separ, "0.00");
 }
@@ -124,13 +278,12 @@ class Dibujante {
     Fallas();
     for (int i = 1; i <= LosasDispuestas(p_); ++i) Losa(i);
     for (int j = 1; j <= Apoyos(p_); ++j) Apoyo(j);
-    if (r_) {
-      for (const BarraPlanta& m : o_.marcas ? *o_.marcas : MarcasPorMetro(p_, d_, *r_))
-        DibujaMarca(m, o_, dib_);
-    } else if (o_.marcas) {
-      for (const BarraPlanta& m : *o_.marcas) DibujaMarca(m, o_, dib_);
-    }
+    // The dimensions before the steel, so that its labels keep clear of them.
     if (o_.cotas) Cotas();
+    if (o_.marcas)
+      Marcas(*o_.marcas);
+    else if (r_)
+      Marcas(MarcasPorMetro(p_, d_, *r_));
     if (o_.omiteTextosQueNoCaben) QuitaSolapados();
     Extension();
     return std::move(dib_);
@@ -243,6 +396,54 @@ class Dibujante {
           vertical ? 90 : 0, falla);
   }
 
+  // The bars first, then each label at the first of its places that covers no text
+  // and crosses no line but its own bar's; where none is free, at the one that covers
+  // least, in its short form when the full one would cover a text (a storey seen from
+  // far, where the overlap rule may still leave it out).
+  void Marcas(const std::vector<BarraPlanta>& marcas) {
+    const std::size_t primero = dib_.trazos.size();
+    std::vector<std::size_t> hasta;
+    hasta.reserve(marcas.size());
+    for (const BarraPlanta& m : marcas) {
+      TrazosDeMarca(m, h_, dib_);
+      hasta.push_back(dib_.trazos.size());
+    }
+    Ocupacion ocupado(8 * h_);
+    for (const TextoPlanta& t : dib_.textos) ocupado.Agrega(CajaTexto(t), kNinguna, kPesoTexto);
+    for (std::size_t i = 0; i < dib_.trazos.size(); ++i) {
+      const TrazoPlanta& t = dib_.trazos[i];
+      if (t.auxiliar) continue;
+      const std::size_t marca =
+          i < primero
+              ? kNinguna
+              : static_cast<std::size_t>(std::upper_bound(hasta.begin(), hasta.end(), i) - hasta.begin());
+      ocupado.Agrega(
+          {std::min(t.a.x, t.b.x), std::min(t.a.y, t.b.y), std::max(t.a.x, t.b.x), std::max(t.a.y, t.b.y)},
+          marca, kPesoLinea);
+    }
+    for (std::size_t k = 0; k < marcas.size(); ++k) {
+      const BarraPlanta& m = marcas[k];
+      std::optional<TextoPlanta> mejor;
+      int menos = std::numeric_limits<int>::max();
+      // The short form only where the full one would cover another text.
+      for (std::string_view texto : EtiquetasQueCaben(m, o_)) {
+        for (const LugarEtiqueta& l : LugaresEtiqueta(m, texto, h_)) {
+          TextoPlanta t = EtiquetaEn(m, texto, h_, l);
+          const int cubre = ocupado.Cubre(CajaTexto(t), k, menos);
+          if (cubre < menos) {
+            menos = cubre;
+            mejor = std::move(t);
+            if (menos == 0) break;
+          }
+        }
+        if (menos < kPesoTexto) break;
+      }
+      if (!mejor) continue;
+      ocupado.Agrega(CajaTexto(*mejor), kNinguna, kPesoTexto);
+      dib_.textos.push_back(std::move(*mejor));
+    }
+  }
+
   // Chains of dimensions below and left of the storey between every slab edge, and the
   // overall length beyond them.
   void Cotas() {
@@ -311,9 +512,7 @@ class Dibujante {
     std::vector<bool> queda(orden.size(), false);
     for (std::size_t k : orden) {
       const Caja c = CajaTexto(dib_.textos[k]);
-      queda[k] = std::none_of(puestas.begin(), puestas.end(), [&c](const Caja& o) {
-        return c.x1 < o.x2 && o.x1 < c.x2 && c.y1 < o.y2 && o.y1 < c.y2;
-      });
+      queda[k] = std::none_of(puestas.begin(), puestas.end(), [&c](const Caja& o) { return Cruzan(c, o); });
       if (queda[k]) puestas.push_back(c);
     }
     std::vector<TextoPlanta> quedan;
@@ -370,6 +569,111 @@ bool AvisoDe(const Verificaciones& v, int losa, int apoyo, int borde, char dir) 
            (!dir || a.direccion == dir) &&
            (a.tipo == TipoAviso::Ductilidad || a.tipo == TipoAviso::BarrasNoCaben);
   });
+}
+
+// Top bars into each fixed edge that no continuous support covers (only those whose
+// moment exceeds the section, `soloExcedidos`); an edge the checks could not name is
+// the one no support meets in the plan.
+void MarcasDeBordes(const Proyecto& p, const Disposicion& d, const Verificaciones& v, bool soloExcedidos,
+                    std::vector<BarraPlanta>& marcas) {
+  const int n = LosasDispuestas(p);
+  const auto cubiertos = BordesCubiertos(p);
+  for (const VerificacionBorde& b : v.bordes) {
+    if (b.losa < 1 || b.losa > n || (soloExcedidos && b.cumple)) continue;
+    const auto bordes = BordesDe(p, d, b.losa);
+    const bool dirY = b.direccion == 'Y';
+    for (int e : dirY ? std::array{3, 4} : std::array{1, 2}) {
+      if (b.borde > 0 ? e != b.borde
+                      : LetraBorde(p, b.losa, e) != 'E' || cubiertos[static_cast<std::size_t>(b.losa)][e])
+        continue;
+      const BordeLosa& borde = bordes[static_cast<std::size_t>(e) - 1];
+      const double luz =
+          dirY ? p.Ly[static_cast<std::size_t>(b.losa)] : p.Lx[static_cast<std::size_t>(b.losa)];
+      BarraPlanta m;
+      m.losa = b.losa;
+      m.direccion = b.direccion;
+      m.superior = true;
+      m.etiqueta = b.cumple && b.barra ? Separacion(*b.barra, b.separ) : std::string("Excede la seccion");
+      m.inicio =
+          Mas(borde.a, kLugarSuperior * (borde.b.x - borde.a.x), kLugarSuperior * (borde.b.y - borde.a.y));
+      m.fin = Mas(m.inicio, borde.haciaX * kLargoSuperior * luz, borde.haciaY * kLargoSuperior * luz);
+      m.falla = !b.cumple || AvisoDe(v, b.losa, 0, e, 0);
+      marcas.push_back(std::move(m));
+    }
+  }
+}
+
+// Where across its direction a schedule mark is drawn, as a part of the width its bars
+// are spread over: bottom and temperature bars where the per-metre marks go, the top
+// face of a "Doble" row between them and the middle, top bars at supports and edges
+// at three quarters.
+double LugarTransversal(TipoMarca t) {
+  switch (t) {
+    case TipoMarca::Inferior:
+    case TipoMarca::Temperatura:
+      return kLugarInferior;
+    case TipoMarca::SuperiorDoble:
+      return kLugarDoble;
+    default:
+      return kLugarSuperior;
+  }
+}
+
+// The label of a bar that crosses a support at `en` (m along its direction) beside the
+// support, over the bar's longer part.
+void EtiquetaJunto(BarraPlanta& m, double en) {
+  const bool dirY = m.direccion == 'Y';
+  const double a = dirY ? m.inicio.y : m.inicio.x, b = dirY ? m.fin.y : m.fin.x;
+  if (!(std::fabs(b - a) > 0)) return;
+  m.lugarEtiqueta = std::clamp((en - a) / (b - a), 0.0, 1.0);
+  const double leido = b < a ? 1 - m.lugarEtiqueta : m.lugarEtiqueta;  // from the left or from below
+  m.anclaEtiqueta = leido <= 0.5 ? AnclaTexto::Izquierda : AnclaTexto::Derecha;
+}
+
+// The stretch across its direction that a mark may be drawn in (m), and where in it.
+struct Franja {
+  double desde, hasta, parte;
+};
+
+// Puts each mark across its direction at its part of its stretch; a mark that would
+// lie on the line of an earlier one of its layer and direction, over a common length,
+// moves along its stretch by steps until it lies alone.
+void SeparaMarcas(std::vector<BarraPlanta>& marcas, const std::vector<Franja>& franjas) {
+  constexpr double kPaso = 0.06;
+  constexpr int kPasos = 6;
+  const auto extension = [](const BarraPlanta& m) {
+    const bool dirY = m.direccion == 'Y';
+    const double a = dirY ? m.inicio.y : m.inicio.x, b = dirY ? m.fin.y : m.fin.x;
+    return std::array{std::min(a, b), std::max(a, b)};
+  };
+  const auto pon = [](BarraPlanta& m, double en) {
+    (m.direccion == 'Y' ? m.inicio.x : m.inicio.y) = en;
+    (m.direccion == 'Y' ? m.fin.x : m.fin.y) = en;
+  };
+  for (std::size_t k = 0; k < marcas.size(); ++k) {
+    BarraPlanta& m = marcas[k];
+    const Franja& f = franjas[k];
+    const auto [lo, hi] = extension(m);
+    const auto choca = [&](double en) {
+      for (std::size_t j = 0; j < k; ++j) {
+        const BarraPlanta& o = marcas[j];
+        if (o.direccion != m.direccion || o.superior != m.superior) continue;
+        const auto [olo, ohi] = extension(o);
+        if (std::fabs((o.direccion == 'Y' ? o.inicio.x : o.inicio.y) - en) < kToleranciaPosicion &&
+            std::max(lo, olo) < std::min(hi, ohi) - kToleranciaPosicion)
+          return true;
+      }
+      return false;
+    };
+    const double ancho = f.hasta - f.desde;
+    double en = f.desde + f.parte * ancho;
+    for (int paso = 1; paso <= 2 * kPasos && choca(en); ++paso) {
+      const double parte = f.parte + (paso % 2 ? -1 : 1) * kPaso * ((paso + 1) / 2);
+      if (parte > 0 && parte < 1) en = f.desde + parte * ancho;
+    }
+    if (choca(en)) en = f.desde + f.parte * ancho;
+    pon(m, en);
+  }
 }
 
 }  // namespace
@@ -462,58 +766,93 @@ std::vector<BarraPlanta> MarcasPorMetro(const Proyecto& p, const Disposicion& d,
     marcas.push_back(std::move(m));
   }
 
-  // Into each fixed edge that no continuous support covers; an edge the checks could
-  // not name is the one no support meets in the plan.
-  const auto cubiertos = BordesCubiertos(p);
-  for (const VerificacionBorde& b : v.bordes) {
-    if (b.losa < 1 || b.losa > n) continue;
-    const auto bordes = BordesDe(p, d, b.losa);
-    const bool dirY = b.direccion == 'Y';
-    for (int e : dirY ? std::array{3, 4} : std::array{1, 2}) {
-      if (b.borde > 0 ? e != b.borde
-                      : LetraBorde(p, b.losa, e) != 'E' || cubiertos[static_cast<std::size_t>(b.losa)][e])
-        continue;
-      const BordeLosa& borde = bordes[static_cast<std::size_t>(e) - 1];
-      const double luz =
-          dirY ? p.Ly[static_cast<std::size_t>(b.losa)] : p.Lx[static_cast<std::size_t>(b.losa)];
-      BarraPlanta m;
-      m.losa = b.losa;
-      m.direccion = b.direccion;
-      m.superior = true;
-      m.etiqueta = b.cumple && b.barra ? Separacion(*b.barra, b.separ) : std::string("Excede la seccion");
-      m.inicio =
-          Mas(borde.a, kLugarSuperior * (borde.b.x - borde.a.x), kLugarSuperior * (borde.b.y - borde.a.y));
-      m.fin = Mas(m.inicio, borde.haciaX * kLargoSuperior * luz, borde.haciaY * kLargoSuperior * luz);
-      m.falla = !b.cumple || AvisoDe(v, b.losa, 0, e, 0);
-      marcas.push_back(std::move(m));
+  MarcasDeBordes(p, d, v, false, marcas);
+  return marcas;
+}
+
+std::string EtiquetaMarca(const MarcaBarra& m) {
+  return "M" + std::to_string(m.marca) + ": " + std::to_string(m.cantidad) + " " +
+         (m.barra ? Separacion(*m.barra, m.separ) : std::string());
+}
+
+std::vector<BarraPlanta> MarcasDePlanilla(const Planilla& pl, const Proyecto& p, const Disposicion& d,
+                                          const Verificaciones& v) {
+  const int n = LosasDispuestas(p);
+  std::vector<BarraPlanta> marcas;
+  std::vector<Franja> franjas;
+  const auto ancho = [&](int i, bool dirY) {
+    const auto k = static_cast<std::size_t>(i);
+    const double desde = dirY ? d.X0[k] : d.Y0[k];
+    return std::array{desde, desde + (dirY ? p.Lx[k] : p.Ly[k])};
+  };
+  for (const MarcaBarra& mb : pl.marcas) {
+    const int ref = mb.losaReferencia;
+    if (ref < 1 || ref > n || !mb.barra) continue;
+    const auto k = static_cast<std::size_t>(ref);
+    const bool dirY = mb.direccion == 'Y';
+    BarraPlanta m;
+    m.marca = mb.marca;
+    m.losa = mb.tipo == TipoMarca::Apoyo ? 0 : mb.losa;
+    m.apoyo = mb.tipo == TipoMarca::Apoyo ? mb.apoyo : 0;
+    m.direccion = dirY ? 'Y' : 'X';
+    m.superior = mb.superior;
+    m.etiqueta = EtiquetaMarca(mb);
+    m.etiquetaCorta = "M" + std::to_string(mb.marca);
+    m.gancho = mb.gancho;
+    m.inicio = {d.X0[k] + mb.x0, d.Y0[k] + mb.y0};
+    m.fin = {d.X0[k] + mb.x1, d.Y0[k] + mb.y1};
+    auto [desde, hasta] = ancho(ref, dirY);
+    const double origen = dirY ? d.Y0[k] : d.X0[k], luz = dirY ? p.Ly[k] : p.Lx[k];
+    switch (mb.tipo) {
+      case TipoMarca::Apoyo:
+        // Over the stretch of support the two slabs share, the label beside it.
+        if (const auto tramo =
+                mb.apoyo >= 1 && mb.apoyo <= MaxApoyos ? TramoApoyo(p, d, mb.apoyo) : std::nullopt) {
+          const auto [a, b] = *tramo;
+          desde = dirY ? std::min(a.x, b.x) : std::min(a.y, b.y);
+          hasta = dirY ? std::max(a.x, b.x) : std::max(a.y, b.y);
+          EtiquetaJunto(m, dirY ? a.y : a.x);
+        }
+        m.falla = AvisoDe(v, 0, mb.apoyo, 0, 0);
+        break;
+      case TipoMarca::Voladizo:
+        // Beside the fixed edge: where a bar that starts outside the cantilever crosses it.
+        EtiquetaJunto(m, origen + ((dirY ? mb.y0 : mb.x0) < luz / 2 ? 0 : luz));
+        m.falla = AvisoDe(v, mb.losa, 0, 0, m.direccion);
+        break;
+      case TipoMarca::Borde:
+        // Into the slab from the edge, clear of its hatching.
+        EtiquetaJunto(m, origen + (mb.bordeDibujado == (dirY ? 3 : 1) ? 0 : luz));
+        m.falla = AvisoDe(v, mb.losa, 0, mb.borde, 0) || AvisoDe(v, mb.losa, 0, mb.bordeDibujado, 0);
+        break;
+      default:
+        m.falla = AvisoDe(v, mb.losa, 0, 0, m.direccion);
     }
+    marcas.push_back(std::move(m));
+    franjas.push_back({desde, hasta, LugarTransversal(mb.tipo)});
   }
+  // The edges the schedule could not give bars, where the per-metre plan puts them.
+  const std::size_t deLaPlanilla = marcas.size();
+  MarcasDeBordes(p, d, v, true, marcas);
+  for (std::size_t k = deLaPlanilla; k < marcas.size(); ++k) {
+    const bool dirY = marcas[k].direccion == 'Y';
+    const auto [desde, hasta] = ancho(marcas[k].losa, dirY);
+    franjas.push_back({desde, hasta, kLugarSuperior});
+  }
+  SeparaMarcas(marcas, franjas);
   return marcas;
 }
 
 void DibujaMarca(const BarraPlanta& m, const OpcionesPlanta& o, DibujoPlanta& dibujo) {
-  const CapaPlanta capa = m.superior ? CapaPlanta::AceroSuperior : CapaPlanta::AceroInferior;
-  const double h = o.altoTexto, dx = m.fin.x - m.inicio.x, dy = m.fin.y - m.inicio.y;
-  const double largo = std::hypot(dx, dy);
-  if (!(largo > 0) || !std::isfinite(largo)) return;
-  // Read from the left or from below: the label never stands upside down.
-  double ux = dx / largo, uy = dy / largo;
-  if (ux < -1e-9 || (std::fabs(ux) <= 1e-9 && uy < 0)) ux = -ux, uy = -uy;
-  const double nx = -uy, ny = ux;  // to the label's side
-  dibujo.trazos.push_back({capa, m.inicio, m.fin, m.falla});
-  for (const PuntoPlanta& extremo : {m.inicio, m.fin})
-    dibujo.trazos.push_back({capa, extremo, Mas(extremo, nx * 0.6 * h, ny * 0.6 * h), m.falla, true});
-  if (m.etiqueta.empty() || (o.omiteTextosQueNoCaben && AnchoTexto(m.etiqueta, h) > 1.2 * largo)) return;
-  // Measured along the bar as it reads, from its left (or lower) end.
-  const bool alReves = ux * dx + uy * dy < 0;
-  const double t = alReves ? 1 - m.lugarEtiqueta : m.lugarEtiqueta;
-  const double aparte = m.anclaEtiqueta == AnclaTexto::Centro      ? 0
-                        : m.anclaEtiqueta == AnclaTexto::Izquierda ? 1.0 * h
-                                                                   : -1.0 * h;
-  const PuntoPlanta en{m.inicio.x + t * dx + nx * 0.8 * h + ux * aparte,
-                       m.inicio.y + t * dy + ny * 0.8 * h + uy * aparte};
-  dibujo.textos.push_back(
-      {capa, m.etiqueta, en, h, std::atan2(uy, ux) * 180 / std::numbers::pi, m.anclaEtiqueta, m.falla});
+  TrazosDeMarca(m, o.altoTexto, dibujo);
+  if (const auto formas = EtiquetasQueCaben(m, o); !formas.empty())
+    dibujo.textos.push_back(
+        EtiquetaEn(m, formas.front(), o.altoTexto, {m.lugarEtiqueta, 1, m.anclaEtiqueta}));
+}
+
+std::array<PuntoPlanta, 2> ExtensionTexto(const TextoPlanta& t) {
+  const Caja c = CajaTexto(t);
+  return {PuntoPlanta{c.x1, c.y1}, PuntoPlanta{c.x2, c.y2}};
 }
 
 }  // namespace placatec

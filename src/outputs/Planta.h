@@ -7,8 +7,9 @@
 //
 // Steel goes in as bar marks (BarraPlanta): by default those of the calculation, one per
 // slab and direction at the bottom, one per support and per uncovered fixed edge at
-// the top (MarcasPorMetro). A bar schedule with real bar lengths hands its own marks
-// through OpcionesPlanta::marcas; DibujaMarca draws one mark on the steel layers.
+// the top (MarcasPorMetro). The bar schedule hands its own marks, with their real bar
+// lengths and hooks, through OpcionesPlanta::marcas (MarcasDePlanilla); DibujaMarca
+// draws one mark on the steel layers.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -20,6 +21,7 @@
 #include "model/Proyecto.h"
 #include "model/ResultadosCalculo.h"
 #include "model/TablaResultado.h"
+#include "outputs/Planilla.h"
 #include "outputs/Verificaciones.h"
 
 namespace placatec {
@@ -92,18 +94,22 @@ struct DibujoPlanta {
 // A mark of bars: the bars of one slab or support in one direction, drawn as a line
 // from `inicio` to `fin` (storey coordinates, m) with its label at its middle.
 struct BarraPlanta {
-  Integer losa = 0;         // the slab whose bars these are, or 0
-  Integer apoyo = 0;        // the support whose bars these are, or 0
-  char direccion = 'X';     // 'X' or 'Y'
-  bool superior = false;    // top steel: AceroSuperior, else AceroInferior
-  PuntoPlanta inicio, fin;  // m
-  std::string etiqueta;     // "ø 3/8\" a 0.20", "12 ø 1/2\" a 0.25", ...
+  Integer losa = 0;           // the slab whose bars these are, or 0
+  Integer apoyo = 0;          // the support whose bars these are, or 0
+  char direccion = 'X';       // 'X' or 'Y'
+  bool superior = false;      // top steel: AceroSuperior, else AceroInferior
+  PuntoPlanta inicio, fin;    // m
+  std::string etiqueta;       // "ø 3/8\" a 0.20", "M7: 58 ø 3/8\" a 0.16", ...
+  std::string etiquetaCorta;  // drawn where `etiqueta` does not fit the bar ("M7"), or nothing
   bool falla = false;
   // Where the label goes: its centre at this part of the bar's length or, with
   // AnclaTexto::Izquierda or Derecha, starting or ending a little way from there (a
   // support the bar crosses), along the bar as it reads from the left or from below.
   double lugarEtiqueta = 0.5;
   AnclaTexto anclaEtiqueta = AnclaTexto::Centro;
+  // The leg of a standard hook at `inicio` (m; 0: no hook), drawn turned into the plan.
+  double gancho = 0;
+  Integer marca = 0;  // the schedule's mark, or 0
 };
 
 // What a calculation gives the plan: its results, the span table of the results window
@@ -136,9 +142,24 @@ DibujoPlanta DibujaPlanta(const Proyecto& p, const Disposicion& d, const Refuerz
 // additional bars) and into each uncovered fixed edge, the cantilever bars on top.
 std::vector<BarraPlanta> MarcasPorMetro(const Proyecto& p, const Disposicion& d, const RefuerzoPlanta& r);
 
-// One mark on its steel layer: the bar line with a short tick at each end, and its
-// label along the line beside its middle.
+// The marks of a bar schedule: each mark's typical bar in storey coordinates, where its
+// bars go along their direction and, across it, at a place of its own within the slab
+// (or the stretch of support) they are spread over, so that no two marks of a layer
+// lie on one line; labelled "M7: 58 ø 3/8\" a 0.16". The fixed edges whose moment
+// exceeds the section, which the schedule leaves out, are marked "Excede la seccion".
+std::vector<BarraPlanta> MarcasDePlanilla(const Planilla& pl, const Proyecto& p, const Disposicion& d,
+                                          const Verificaciones& v);
+
+// "M7: 58 ø 3/8\" a 0.16": the mark, the number of bars, the bar and its spacing.
+std::string EtiquetaMarca(const MarcaBarra& m);
+
+// One mark on its steel layer: the bar line with a short tick at each end (a leg at a
+// hooked end), and its label along the line where the mark asks for it. DibujaPlanta
+// moves a label that would cover another text or cross a line to a free place.
 void DibujaMarca(const BarraPlanta& m, const OpcionesPlanta& o, DibujoPlanta& dibujo);
+
+// The rectangle a text covers in the plan, turned or not: lower-left and upper-right.
+std::array<PuntoPlanta, 2> ExtensionTexto(const TextoPlanta& t);
 
 // The width a text of `alto` takes, roughly: for fitting texts without a font.
 double AnchoTexto(std::string_view texto, double alto);

@@ -1,16 +1,20 @@
 // "Exportar DXF..." and the message about the slabs' places, as the engineer meets them:
 // a project without slabs or the project's own file refused, a project not calculated
 // calculated first, one the calculation refuses drawn without steel and told why; the
-// places' problems told once, and again only when they change.
+// places' problems told once, and again only when they change; after a calculation,
+// every mark of the bar schedule on the plan, where its bars go, with its label.
 #include "comandos/ComandoPlanta.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 
 #include "InterlocutorGuion.h"
+#include "comandos/ComandoCalculo.h"
 #include "comandos/ComandosArchivo.h"
 #include "model/ArchivoDisco.h"
 
@@ -71,6 +75,55 @@ TEST(ComandoPlanta, LosProblemasDePosicionSeDicenUnaVez) {
   AvisaDisposicion(*s, ui);
   ASSERT_EQ(ui.mensajes.size(), 2u);
   EXPECT_EQ(ui.mensajes[1].texto.find("se superponen"), std::string::npos);
+}
+
+TEST(ComandoPlanta, CadaMarcaDeLaPlanillaEnLaPlanta) {
+  for (const char* archivo : {"examples/entrepiso.Los", "examples/voladizos.Los", "examples/techo.Los",
+                              "tests/corpus/a_mano/planilla.Los", "tests/corpus/carga/noventa_y_nueve.Los"}) {
+    SCOPED_TRACE(archivo);
+    InterlocutorGuion ui;
+    auto s = Carga(archivo, ui);
+    ASSERT_TRUE(CalculaRefuerzo(*s, ui)) << ui.UltimoTexto();
+    const Disposicion d = DisponeLosas(s->proyecto);
+    const DibujoPlanta dib = DibujoDeSesion(*s);  // every text kept, as in the DXF
+    std::vector<const TextoPlanta*> etiquetas;
+    for (const TextoPlanta& t : dib.textos)
+      if (t.capa == CapaPlanta::AceroInferior || t.capa == CapaPlanta::AceroSuperior) etiquetas.push_back(&t);
+    ASSERT_FALSE(s->planilla.marcas.empty());
+    EXPECT_EQ(etiquetas.size(), s->planilla.marcas.size());
+    for (const MarcaBarra& m : s->planilla.marcas) {
+      SCOPED_TRACE(EtiquetaMarca(m));
+      const CapaPlanta capa = m.superior ? CapaPlanta::AceroSuperior : CapaPlanta::AceroInferior;
+      // Its label, in full or, where that would cover another text, its mark alone.
+      EXPECT_EQ(std::count_if(etiquetas.begin(), etiquetas.end(),
+                              [&](const TextoPlanta* t) {
+                                return t->capa == capa && (t->texto == EtiquetaMarca(m) ||
+                                                           t->texto == "M" + std::to_string(m.marca));
+                              }),
+                1);
+      // Its bar from end to end where the schedule measures it, moved from its slab's
+      // corner into the storey; only the place across the bars is the plan's, within
+      // that slab.
+      const auto k = static_cast<std::size_t>(m.losaReferencia);
+      const bool dirY = m.direccion == 'Y';
+      const double lado = dirY ? d.X0[k] : d.Y0[k], ancho = dirY ? s->proyecto.Lx[k] : s->proyecto.Ly[k];
+      const double desde = (dirY ? d.Y0[k] + m.y0 : d.X0[k] + m.x0),
+                   hasta = (dirY ? d.Y0[k] + m.y1 : d.X0[k] + m.x1);
+      EXPECT_TRUE(std::any_of(dib.trazos.begin(), dib.trazos.end(), [&](const TrazoPlanta& t) {
+        const double a = dirY ? t.a.y : t.a.x, b = dirY ? t.b.y : t.b.x;
+        return t.capa == capa && !t.auxiliar && std::fabs(a - desde) < 1e-4 && std::fabs(b - hasta) < 1e-4 &&
+               (dirY ? t.a.x : t.a.y) == (dirY ? t.b.x : t.b.y) && (dirY ? t.a.x : t.a.y) > lado &&
+               (dirY ? t.a.x : t.a.y) < lado + ancho;
+      }));
+    }
+    // No label covers another.
+    for (std::size_t i = 0; i < etiquetas.size(); ++i)
+      for (std::size_t j = i + 1; j < etiquetas.size(); ++j) {
+        const auto a = ExtensionTexto(*etiquetas[i]), b = ExtensionTexto(*etiquetas[j]);
+        EXPECT_FALSE(a[0].x < b[1].x && b[0].x < a[1].x && a[0].y < b[1].y && b[0].y < a[1].y)
+            << etiquetas[i]->texto << " / " << etiquetas[j]->texto;
+      }
+  }
 }
 
 }  // namespace

@@ -2,14 +2,17 @@
 """Reads the DXF that placatec-calc --dxf writes with an independent reader (ezdxf) and
 checks it: the audit finds no error, the units are metres, the layers are the plan's,
 slab 1 of examples/entrepiso.Los lies where it was drawn by hand, the steel labels read
-back with their diameter sign, and the entities per layer are those the program wrote
-last time they were looked at (tests/corpus/planta/entrepiso.dxf.cuentas).
+back with their marks and diameter sign, the bar marks of tests/corpus/a_mano/planilla.Los
+lie where they were worked by hand (tests/corpus/planta/planilla.marcas), and the entities
+per layer are those the program wrote last time they were looked at
+(tests/corpus/planta/entrepiso.dxf.cuentas).
 
     lee_dxf.py PLACATEC_CALC SOURCE_DIR            the test
     lee_dxf.py PLACATEC_CALC SOURCE_DIR --escribe  rewrites the counts after a change
 """
 import collections
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -72,8 +75,25 @@ with tempfile.TemporaryDirectory() as carpeta:
     if not numero or round(numero[0].dxf.align_point[0], 6) != 2:
         fallas.append("el numero de la losa 1 no esta en su centro (x = 2)")
     barras = [t.dxf.text for t in doc.modelspace().query("TEXT[layer=='ACERO_INFERIOR']")]
-    if not barras or not all(b.startswith('\u00f8 3/8" a 0.') for b in barras):
+    if not barras or not all(re.fullmatch('M[0-9]+: [0-9]+ \u00f8 3/8" a 0\\.[0-9][0-9]', b) for b in barras):
         fallas.append(f"etiquetas de acero inferior: {barras[:3]}")
+
+    # The schedule's marks worked by hand: each bar and hook leg a LINE of its layer, each
+    # label a TEXT of that layer.
+    marcas = dxf_de(os.path.join(raiz, "tests/corpus/a_mano/planilla.Los"), carpeta)
+    lineas = [((e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y), e.dxf.layer)
+              for e in marcas.modelspace().query("LINE")]
+    textos = {(t.dxf.text, t.dxf.layer) for t in marcas.modelspace().query("TEXT")}
+    with open(os.path.join(corpus, "planilla.marcas"), encoding="utf-8") as f:
+        for linea in f:
+            if not linea.strip() or linea[0] == "#":
+                continue
+            campos = linea.split(maxsplit=6)
+            capa, punto = campos[1], [float(v) for v in campos[2:6]]
+            if not any(c == capa and all(abs(a - b) < 1e-3 for a, b in zip(l, punto)) for l, c in lineas):
+                fallas.append(f"planilla: falta la linea {linea.strip()}")
+            if campos[0] == "barra" and (campos[6].strip(), capa) not in textos:
+                fallas.append(f"planilla: falta el texto {campos[6].strip()!r} en {capa}")
 
     # Descriptions in Windows-1252, and what it cannot hold as the DXF escape \U+XXXX; the
     # extra supports of the reactions table are drawn too.

@@ -37,9 +37,11 @@ class PlantaFormTest : public QObject {
     QVERIFY(centro);
     QVERIFY(centro->currentWidget() != e.placat.Planta());  // the picture while there is no slab
     e.placat.resize(900, 640);
-    for (const char* nombre : {"entrepiso", "techo", "voladizos", "noventa_y_nueve"}) {
+    for (const char* nombre : {"entrepiso", "techo", "voladizos", "planilla", "noventa_y_nueve"}) {
       const bool ejemplo = QString(nombre) != "noventa_y_nueve";
-      QVERIFY(e.Carga(ejemplo
+      QVERIFY(e.Carga(QString(nombre) == "planilla"
+                          ? QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/a_mano/planilla.Los")
+                      : ejemplo
                           ? Ejemplo((std::string(nombre) + ".Los").c_str())
                           : QStringLiteral(PLACATEC_SOURCE_DIR "/tests/corpus/carga/noventa_y_nueve.Los")));
       QCOMPARE(centro->currentWidget(), e.placat.Planta());
