@@ -68,8 +68,13 @@ class Json {
   void Valor(bool v) { w_.Bool(v); }
   void Valor(int v) { w_.Int(v); }
   void Valor(Integer v) { w_.Int(v); }
-  // A Single widened to a double; a value out of range, never stored, as null.
-  void Valor(float v) { Valor(static_cast<double>(v)); }
+  // A Single by its shortest text that reads back to it; a value out of range, never
+  // stored, as null.
+  void Valor(float v) {
+    if (!std::isfinite(v)) return Valor(nullptr);
+    char buf[32];
+    w_.RawValue(buf, TextoJson(v, buf), rapidjson::kNumberType);
+  }
   void Valor(double v) { std::isfinite(v) ? w_.Double(v) : w_.Null(); }
   // Texts from outside the program (a file name in Latin-1) may not be UTF-8: every
   // line of the output must still parse.

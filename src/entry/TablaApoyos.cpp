@@ -30,7 +30,7 @@ int NuevaLosa(float losa, const std::vector<int>& nuevoNumero) {
 
 bool TablaApoyos::AgregaFila(const Fila& f) {
   if (NumFilas() >= MaxApoyos) return false;
-  VigilaDatos(p_, e_).Cambio();
+  e_.Modificado = true;  // a row not yet processed: no input changed
   filas.push_back(f);
   filaActual = NumFilas() - 1;
   return true;
@@ -113,14 +113,14 @@ void TablaApoyos::BotonDir(int fila) {
   std::string& dir = filas[static_cast<std::size_t>(fila)][ColApoyo::Dir];
   dir = dir == "X" ? "Y" : "X";
   UltimaDir = dir;
-  VigilaDatos(p_, e_).Cambio();
+  e_.Modificado = true;  // a row not yet processed: no input changed
 }
 
 void TablaApoyos::EditaCelda(int fila, int columna, std::string texto) {
   if (!FilaValida(fila) || columna < 0 || columna >= NumColumnas) return;
   if (columna == ColApoyo::Losa1 || columna == ColApoyo::Losa2) texto = ComaDecimal(texto);
   std::string& celda = filas[static_cast<std::size_t>(fila)][static_cast<std::size_t>(columna)];
-  if (celda != texto) VigilaDatos(p_, e_).Cambio();
+  if (celda != texto) e_.Modificado = true;  // a row not yet processed: no input changed
   celda = std::move(texto);
   filaActual = fila;
 }

@@ -1,5 +1,6 @@
 #include "model/Numeros.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -265,6 +266,15 @@ std::string TextoCelda(float v) {
   return std::string(buf, r.ptr);
 }
 std::string TextoNumero(int v) { return std::to_string(v); }
+
+std::size_t TextoJson(float v, char* buf) {
+  char* fin = std::to_chars(buf, buf + 29, v).ptr;
+  if (std::find_if(buf, fin, [](char c) { return c == '.' || c == 'e'; }) == fin) {
+    *fin++ = '.';
+    *fin++ = '0';
+  }
+  return static_cast<std::size_t>(fin - buf);
+}
 
 std::string Formato(float v, std::string_view formato) {
   if (!std::isfinite(v)) return "0";

@@ -96,6 +96,12 @@ std::string Formato(int v, std::string_view formato);
 // the shortest text that does, so that copying cells back never changes a number.
 std::string TextoCelda(float v);
 
+// A stored Single as a JSON number: the shortest text that reads back to the same
+// Single ("0.12", "4.0", "1e+38"), always with a point or an exponent so it reads as a
+// real number; writes less and faster than the double's 17 digits.
+// Writes into buf (at least 32 chars) and returns the length.
+std::size_t TextoJson(float v, char* buf);
+
 // The value of a cell's text stored as a Single; 0 when the text holds no number or
 // the number does not fit in a Single.
 float ValorSingle(std::string_view t);
