@@ -6,7 +6,7 @@ BUILD_REL   ?= build-release
 JOBS        ?= $(shell nproc)
 GENERATOR   := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: setup build run test check-sanitize check-release check-builds fuzz-smoke bench package screenshots clean
+.PHONY: setup build run test check-sanitize check-release check-builds fuzz-smoke bench package screenshots capturas clean
 
 setup:
 	@scripts/setup
@@ -57,8 +57,11 @@ bench: build
 screenshots: build
 	@mkdir -p screenshots
 	cd $(BUILD) && PLACATEC_SCREENSHOTS=$(CURDIR)/screenshots QT_QPA_PLATFORM=offscreen ctest -R '_test$$' -j 1 >/dev/null || true
-	@cp screenshots/principal.png screenshots/resultados.png screenshots/vistaprevia.png data/capturas/
 	@ls screenshots
+
+# Refreshes the three pictures of the program's description (tracked in data/capturas/).
+capturas: screenshots
+	cp screenshots/principal.png screenshots/resultados.png screenshots/vistaprevia.png data/capturas/
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_REL) build-tipos

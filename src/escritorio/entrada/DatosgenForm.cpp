@@ -4,9 +4,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,19 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTabWidget>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include "model/Defectos.h"
+#include "ui_DatosgenForm.h"
 
 namespace placatec {
 
 namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QLabel* Etiqueta(const char* texto) { return new QLabel(QString::fromUtf8(texto)); }
 
 // A box's text is put back only when it differs, so that the cursor of the box being
 // typed into stays where it is.
@@ -40,113 +34,44 @@ void PonTextoSiCambia(QLineEdit* caja, const QString& texto) {
 }  // namespace
 
 DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), modelo_(modelo), ui_(ui) {
-  setObjectName(QStringLiteral("DatosgenForm"));
-  setWindowTitle(QStringLiteral("Datos Generales"));
-
-  // Title and counts.
-  QLineEdit* nombre = NuevaCaja(placatec::Caja::Nombre, 0);
-  nombre->setMinimumWidth(360);
-  numLosas_ = new QLabel;
-  numApoyos_ = new QLabel;
-  for (QLabel* l : {numLosas_, numApoyos_}) {
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setMinimumWidth(40);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    : QWidget(parent, Qt::Dialog), modelo_(modelo), ui_(ui), forma_(std::make_unique<Ui::DatosgenForm>()) {
+  forma_->setupUi(this);
+  Ui::DatosgenForm& f = *forma_;
+  combo1_ = f.Combo1;
+  combo2_ = f.Combo2;
+  uso_ = f.SSDBCombo2;
+  numLosas_ = f.NumLosas;
+  numApoyos_ = f.NumApoyos;
+  ok_ = f.OKButtom;
+  // The boxes in the order of the model's Caja; f'c and fy are the lists' own text fields.
+  cajas_ = {
+      f.Nombre,  f.Espesor, combo1_->lineEdit(), combo2_->lineEdit(), f.Recubrimiento, f.Cargav,  f.Cargam,
+      f.Text1_0, f.Text1_1, f.Text1_2,           f.Text1_3,           f.Text2_0,       f.Text2_1, f.Text2_2,
+      f.Text2_3, f.Text3_0, f.Text3_1,           f.Text3_2,           f.Text3_3,       f.Text3_4, f.Text3_5};
+  etiquetas_ = {f.EtiquetaFila0, f.EtiquetaFila1, f.EtiquetaFila2,
+                f.EtiquetaFila3, f.EtiquetaFila4, f.EtiquetaFila5};
+  for (int k = 0; k < NumFilasCarga; ++k)
+    etiquetas_[static_cast<std::size_t>(k)]->setText(Q(placatec::EtiquetaFila(k)));
+  for (int i = 0; i < NumCajas; ++i) {
+    const auto c = static_cast<placatec::Caja>(i);
+    Caja(c)->installEventFilter(this);
+    connect(Caja(c), &QLineEdit::textEdited, this, [this, c](const QString& t) { AlEditar(c, t); });
   }
-  auto* arriba = new QGridLayout;
-  arriba->addWidget(Etiqueta("Titulo del Proyecto"), 0, 0);
-  arriba->addWidget(nombre, 0, 1, 1, 5);
-  arriba->addWidget(Etiqueta("Espesor general de losas (m)"), 1, 0);
-  arriba->addWidget(NuevaCaja(placatec::Caja::Espesor), 1, 1);
-  arriba->setColumnStretch(2, 1);
-  arriba->addWidget(Etiqueta("No. Losas"), 1, 3, Qt::AlignRight);
-  arriba->addWidget(numLosas_, 1, 4);
-  arriba->addWidget(Etiqueta("No. Apoyos"), 2, 3, Qt::AlignRight);
-  arriba->addWidget(numApoyos_, 2, 4);
 
-  // "Otros datos": strengths and cover.
-  combo1_ = new QComboBox;
-  combo2_ = new QComboBox;
-  for (QComboBox* c : {combo1_, combo2_}) {
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    c->setCompleter(nullptr);
-    c->setMinimumWidth(90);
-  }
-  // LlenaFc and LlenaFy.
+  // "Otros datos": the f'c and fy lists take only their own values.
   for (std::string_view v : ListaFc()) combo1_->addItem(Q(v));
   for (std::string_view v : ListaFy()) combo2_->addItem(Q(v));
-  cajas_[static_cast<std::size_t>(placatec::Caja::Combo1)] = combo1_->lineEdit();
-  cajas_[static_cast<std::size_t>(placatec::Caja::Combo2)] = combo2_->lineEdit();
   for (const auto& par :
        {std::pair{combo1_, placatec::Caja::Combo1}, std::pair{combo2_, placatec::Caja::Combo2}}) {
     QComboBox* combo = par.first;
     const placatec::Caja caja = par.second;
-    QLineEdit* le = combo->lineEdit();
-    le->installEventFilter(this);
+    combo->setCompleter(nullptr);
     combo->installEventFilter(this);  // the list itself hears the focus leave
-    connect(le, &QLineEdit::textEdited, this, [this, caja](const QString& t) { AlEditar(caja, t); });
     connect(combo, &QComboBox::activated, this,
             [this, combo, caja](int) { AlEditar(caja, combo->currentText()); });
   }
-  auto* otros = new QGroupBox(QStringLiteral("Otros datos"));
-  auto* lo = new QGridLayout(otros);
-  lo->addWidget(Etiqueta("Hormigon, F'c (Kg/cm2)"), 0, 0);
-  lo->addWidget(combo1_, 0, 1);
-  lo->addWidget(Etiqueta("Acero, Fy (Kg/cm2)"), 1, 0);
-  lo->addWidget(combo2_, 1, 1);
-  // The design measures the cover to the centre of the bars: d = thickness - cover.
-  lo->addWidget(Etiqueta("Recubrimiento al centro\nde la barra (cm)"), 2, 0);
-  lo->addWidget(NuevaCaja(placatec::Caja::Recubrimiento), 2, 1);
 
-  // "Carga Viva": the use selector, a two-column list of uses and live loads.
-  uso_ = new QComboBox;
-  uso_->setObjectName(QStringLiteral("SSDBCombo2"));
-  uso_->setEditable(true);
-  uso_->setInsertPolicy(QComboBox::NoInsert);
-  auto* usos = new QStandardItemModel(NumUsos, 2, uso_);
-  usos->setHorizontalHeaderLabels({QStringLiteral("Uso"), QStringLiteral("Carga viva")});
-  for (int r = 0; r < NumUsos; ++r) {
-    usos->setItem(r, 0, new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].uso)));
-    auto* carga = new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].cargaViva));
-    carga->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    usos->setItem(r, 1, carga);
-  }
-  uso_->setModel(usos);
-  auto* vistaUsos = new QTableView(uso_);
-  vistaUsos->setSelectionBehavior(QAbstractItemView::SelectRows);
-  vistaUsos->verticalHeader()->hide();
-  vistaUsos->verticalHeader()->setDefaultSectionSize(vistaUsos->fontMetrics().height() + 6);
-  vistaUsos->setShowGrid(false);
-  vistaUsos->setWordWrap(false);
-  uso_->setView(vistaUsos);
-  vistaUsos->resizeColumnsToContents();
-  vistaUsos->setMinimumWidth(vistaUsos->columnWidth(0) + vistaUsos->columnWidth(1) + 30);
-  uso_->setModelColumn(0);
-  uso_->setMinimumWidth(260);
-  uso_->setMaxVisibleItems(16);
-  // Typing part of a use lists the uses that contain it, with their live loads.
-  auto* busca = new QCompleter(usos, uso_);
-  busca->setCompletionColumn(0);
-  busca->setFilterMode(Qt::MatchContains);
-  busca->setCaseSensitivity(Qt::CaseInsensitive);
-  busca->setCompletionMode(QCompleter::PopupCompletion);
-  busca->setMaxVisibleItems(12);
-  auto* vistaBusca = new QTableView;
-  vistaBusca->setSelectionBehavior(QAbstractItemView::SelectRows);
-  vistaBusca->verticalHeader()->hide();
-  vistaBusca->horizontalHeader()->hide();
-  vistaBusca->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);  // as tall as measured
-  vistaBusca->setShowGrid(false);
-  vistaBusca->setWordWrap(false);
-  busca->setPopup(vistaBusca);
-  // The load stays in sight; a long use is cut short rather than scrolled to.
-  vistaBusca->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  vistaBusca->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  vistaBusca->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-  vistaBusca->setMinimumWidth(vistaUsos->minimumWidth());
-  uso_->setCompleter(busca);
+  PreparaUsos();
   connect(uso_, &QComboBox::activated, this, [this](int fila) {
     if (mostrando_) return;
     modelo_.EligeUso(fila);
@@ -176,69 +101,60 @@ DatosgenForm::DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* pa
   connect(uso_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
     if (!mostrando_) Muestra();
   });
-  auto* viva = new QGroupBox(QStringLiteral("Carga Viva"));
-  auto* lv = new QGridLayout(viva);
-  lv->addWidget(Etiqueta("Uso"), 0, 0);
-  lv->addWidget(uso_, 0, 1, 1, 2);
-  lv->addWidget(Etiqueta("Carga Viva (To/m2)"), 1, 0, 1, 2, Qt::AlignRight);
-  lv->addWidget(NuevaCaja(placatec::Caja::Cargav), 1, 2);
-  lv->setColumnStretch(1, 1);
 
-  // "Carga Muerta": six rows under "Espesor", "Peso unit", "Peso total".
-  auto* muerta = new QGroupBox(QStringLiteral("Carga Muerta"));
-  auto* lm = new QGridLayout(muerta);
-  lm->addWidget(Etiqueta("Espesor"), 0, 1, Qt::AlignHCenter);
-  lm->addWidget(Etiqueta("Peso unit"), 0, 2, Qt::AlignHCenter);
-  lm->addWidget(Etiqueta("Peso total"), 0, 3, Qt::AlignHCenter);
-  for (int k = 0; k < NumFilasCarga; ++k) {
-    etiquetas_[static_cast<std::size_t>(k)] = new QLabel(Q(placatec::EtiquetaFila(k)));
-    lm->addWidget(etiquetas_[static_cast<std::size_t>(k)], k + 1, 0);
-    if (k <= 3) {
-      lm->addWidget(NuevaCaja(Text1(k)), k + 1, 1);
-      lm->addWidget(NuevaCaja(Text2(k)), k + 1, 2);
-    }
-    lm->addWidget(NuevaCaja(Text3(k)), k + 1, 3);
-  }
-  lm->addWidget(Etiqueta("Total Carga Muerta (To/m2)"), NumFilasCarga + 1, 0, 1, 3, Qt::AlignRight);
-  lm->addWidget(NuevaCaja(placatec::Caja::Cargam), NumFilasCarga + 1, 3);
-
-  ok_ = new QPushButton(QStringLiteral("&OK"));
-  ok_->setObjectName(QStringLiteral("OKButtom"));
-  ok_->setMinimumWidth(90);
   ok_->installEventFilter(this);
   connect(ok_, &QPushButton::clicked, this, [this] { Cierra(); });
-
-  auto* izquierda = new QVBoxLayout;
-  izquierda->addWidget(otros);
-  izquierda->addWidget(viva);
-  izquierda->addStretch();
-  auto* medio = new QHBoxLayout;
-  medio->addLayout(izquierda);
-  medio->addWidget(muerta);
-  auto* abajo = new QHBoxLayout;
-  abajo->addStretch();
-  abajo->addWidget(ok_);
-  // The data of the calculation on one tab, the project block of the report on another.
-  auto* calculo = new QWidget;
-  auto* lc = new QVBoxLayout(calculo);
-  lc->addLayout(arriba);
-  lc->addSpacing(6);
-  lc->addLayout(medio);
-  auto* pestanas = new QTabWidget;
-  pestanas->setObjectName(QStringLiteral("Pestanas"));
-  pestanas->addTab(calculo, QStringLiteral("&Datos del c\u00e1lculo"));
-  pestanas->addTab(PestanaFicha(), QStringLiteral("&Proyecto"));
-  auto* l = new QVBoxLayout(this);
-  l->addWidget(pestanas);
-  l->addLayout(abajo);
-
-  setTabOrder(nombre, Caja(placatec::Caja::Espesor));
+  LlenaFicha(f.LayoutFicha);
   Muestra();
 }
 
-QWidget* DatosgenForm::PestanaFicha() {
-  auto* pestana = new QWidget;
-  auto* lf = new QFormLayout(pestana);
+DatosgenForm::~DatosgenForm() = default;
+
+void DatosgenForm::PreparaUsos() {
+  // "Carga Viva": the use list shows two columns, uses and live loads.
+  auto* usos = new QStandardItemModel(NumUsos, 2, uso_);
+  usos->setHorizontalHeaderLabels({QStringLiteral("Uso"), QStringLiteral("Carga viva")});
+  for (int r = 0; r < NumUsos; ++r) {
+    usos->setItem(r, 0, new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].uso)));
+    auto* carga = new QStandardItem(Q(Usos()[static_cast<std::size_t>(r)].cargaViva));
+    carga->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    usos->setItem(r, 1, carga);
+  }
+  uso_->setModel(usos);
+  auto* vistaUsos = new QTableView(uso_);
+  vistaUsos->setSelectionBehavior(QAbstractItemView::SelectRows);
+  vistaUsos->verticalHeader()->hide();
+  vistaUsos->verticalHeader()->setDefaultSectionSize(vistaUsos->fontMetrics().height() + 6);
+  vistaUsos->setShowGrid(false);
+  vistaUsos->setWordWrap(false);
+  uso_->setView(vistaUsos);
+  vistaUsos->resizeColumnsToContents();
+  vistaUsos->setMinimumWidth(vistaUsos->columnWidth(0) + vistaUsos->columnWidth(1) + 30);
+  uso_->setModelColumn(0);
+  // Typing part of a use lists the uses that contain it, with their live loads.
+  auto* busca = new QCompleter(usos, uso_);
+  busca->setCompletionColumn(0);
+  busca->setFilterMode(Qt::MatchContains);
+  busca->setCaseSensitivity(Qt::CaseInsensitive);
+  busca->setCompletionMode(QCompleter::PopupCompletion);
+  busca->setMaxVisibleItems(12);
+  auto* vistaBusca = new QTableView;
+  vistaBusca->setSelectionBehavior(QAbstractItemView::SelectRows);
+  vistaBusca->verticalHeader()->hide();
+  vistaBusca->horizontalHeader()->hide();
+  vistaBusca->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);  // as tall as measured
+  vistaBusca->setShowGrid(false);
+  vistaBusca->setWordWrap(false);
+  busca->setPopup(vistaBusca);
+  // The load stays in sight; a long use is cut short rather than scrolled to.
+  vistaBusca->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  vistaBusca->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  vistaBusca->setMinimumWidth(vistaUsos->minimumWidth());
+  uso_->setCompleter(busca);
+}
+
+void DatosgenForm::LlenaFicha(QFormLayout* lf) {
   for (std::size_t k = 0; k < kCamposFicha.size(); ++k) {
     const CampoFicha& c = kCamposFicha[k];
     const QString nombre = QStringLiteral("Ficha_") + Q(c.clave);
@@ -268,19 +184,7 @@ QWidget* DatosgenForm::PestanaFicha() {
   lf->addRow(
       new QLabel(QStringLiteral("Encabezan la primera p\u00e1gina del reporte; la revisi\u00f3n va en "
                                 "el pie de cada p\u00e1gina.")));
-  return pestana;
-}
-
-QLineEdit* DatosgenForm::NuevaCaja(placatec::Caja c, int ancho) {
-  auto* caja = new QLineEdit;
-  if (ancho > 0) {
-    caja->setFixedWidth(ancho);
-    caja->setAlignment(Qt::AlignRight);
-  }
-  caja->installEventFilter(this);
-  connect(caja, &QLineEdit::textEdited, this, [this, c](const QString& t) { AlEditar(c, t); });
-  cajas_[static_cast<std::size_t>(c)] = caja;
-  return caja;
+  setTabOrder(notas_, ok_);  // the fields are made after the OK button; Tab still ends on it
 }
 
 void DatosgenForm::AlEditar(placatec::Caja c, const QString& texto) {

@@ -4,11 +4,13 @@
 // engineer types, the keys of the numeric boxes, the use picked and the OK button.
 #include <QWidget>
 #include <array>
+#include <memory>
 
 #include "entry/DatosGenerales.h"
 #include "model/Interlocutor.h"
 
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -16,11 +18,16 @@ class QPushButton;
 
 namespace placatec {
 
+namespace Ui {
+class DatosgenForm;
+}
+
 class DatosgenForm : public QWidget {
   Q_OBJECT
 
  public:
   DatosgenForm(DatosGenerales& modelo, Interlocutor& ui, QWidget* parent = nullptr);
+  ~DatosgenForm() override;
 
   // Mirrors the model: texts, counts, use, enabled states and colours.
   void Muestra();
@@ -59,14 +66,16 @@ class DatosgenForm : public QWidget {
   void keyPressEvent(QKeyEvent* e) override;
 
  private:
-  QLineEdit* NuevaCaja(placatec::Caja c, int ancho = 70);
+  // The use list with its live loads, and the search that types part of a use.
+  void PreparaUsos();
   // The "Proyecto" tab: the project block, a box for each text, several lines for the notes.
-  QWidget* PestanaFicha();
+  void LlenaFicha(QFormLayout* lf);
   void AlEditar(placatec::Caja c, const QString& texto);
   void Cierra();
 
   DatosGenerales& modelo_;
   Interlocutor& ui_;
+  std::unique_ptr<Ui::DatosgenForm> forma_;
   std::array<QLineEdit*, NumCajas> cajas_{};
   std::array<QLabel*, NumFilasCarga> etiquetas_{};
   QComboBox* combo1_;

@@ -35,6 +35,7 @@
 #include "escritorio/pdf/PintaReporte.h"
 #include "escritorio/vistaprevia/EntornoQt.h"
 #include "model/ArchivoDisco.h"
+#include "ui_LosPrevIzquierda.h"
 
 namespace placatec {
 
@@ -140,95 +141,54 @@ void LosPrev::Construye() {
 
 QWidget* LosPrev::ConstruyeIzquierda() {
   auto* izq = new QWidget;
-  izq->setFixedWidth(290);
-  auto* col = new QVBoxLayout(izq);
-  col->setContentsMargins(0, 0, 0, 0);
+  izquierda_ = std::make_unique<Ui::LosPrevIzquierda>();
+  Ui::LosPrevIzquierda& f = *izquierda_;
+  f.setupUi(izq);
+  general_ = f.General;
+  papel_ = f.Papel;
+  imprimeMarco_ = f.Imprime;
+  cmbDevice_ = f.cmbDevice;
+  cmbPaperSizes_ = f.cmbPaperSizes;
+  cmbBorders_ = f.cmbBorders;
+  opOrient_ = {f.opOrient0, f.opOrient1};
+  dibujo_ = {f.dibujo0, f.dibujo1};
+  txtMargin_ = {f.txtMargin0, f.txtMargin1, f.txtMargin2, f.txtMargin3};
+  scrlMargin_ = {f.scrlMargin0, f.scrlMargin1, f.scrlMargin2, f.scrlMargin3};
 
-  general_ = new QGroupBox("General");
-  auto* g = new QVBoxLayout(general_);
-  cmbDevice_ = new QComboBox;
-  cmbDevice_->setObjectName("cmbDevice");
-  g->addWidget(new QLabel("Impresora:"));
-  g->addWidget(cmbDevice_);
-  auto* gb = new QHBoxLayout;
-  auto* fuentes = new QPushButton("&Fuente/Color");
-  fuentes->setObjectName("cmdFuentes");
-  auto* encabezado = new QPushButton("&Encabezado/Pie");
-  encabezado->setObjectName("cmdEncabezado");
-  gb->addWidget(fuentes);
-  gb->addWidget(encabezado);
-  g->addLayout(gb);
-  col->addWidget(general_);
   connect(cmbDevice_, &QComboBox::activated, this, [this](int i) {
     modelo_->ClickImpresora(i);
     Refleja();
   });
-  connect(fuentes, &QPushButton::clicked, this, [this] {
+  connect(f.cmdFuentes, &QPushButton::clicked, this, [this] {
     modelo_->AbrePanel(Panel::FuenteColor);
     Refleja();
   });
-  connect(encabezado, &QPushButton::clicked, this, [this] {
+  connect(f.cmdEncabezado, &QPushButton::clicked, this, [this] {
     modelo_->AbrePanel(Panel::EncabezadoPie);
     Refleja();
   });
 
-  papel_ = new QGroupBox("Papel");
-  auto* p = new QGridLayout(papel_);
-  cmbPaperSizes_ = new QComboBox;
-  cmbPaperSizes_->setObjectName("cmbPaperSizes");
-  p->addWidget(cmbPaperSizes_, 0, 0, 1, 4);
   connect(cmbPaperSizes_, &QComboBox::activated, this, [this](int i) {
     modelo_->ClickPapel(i);
     Refleja();
   });
-  auto* orient = new QVBoxLayout;
-  const char* orientaciones[2] = {"&Vertical", "&Horizontal"};
   auto* grupoOrient = new QButtonGroup(this);
   for (int i = 0; i < 2; ++i) {
-    opOrient_[static_cast<std::size_t>(i)] = new QRadioButton(orientaciones[i]);
-    opOrient_[static_cast<std::size_t>(i)]->setObjectName(QString("opOrient%1").arg(i));
     grupoOrient->addButton(opOrient_[static_cast<std::size_t>(i)], i);
-    orient->addWidget(opOrient_[static_cast<std::size_t>(i)]);
+    dibujo_[static_cast<std::size_t>(i)]->setPixmap(DibujoHoja(i == 1));
   }
   connect(grupoOrient, &QButtonGroup::idClicked, this, [this](int i) {
     modelo_->ClickOrientacion(i);
     Refleja();
   });
-  p->addLayout(orient, 1, 0, 1, 2);
-  for (int i = 0; i < 2; ++i) {
-    dibujo_[static_cast<std::size_t>(i)] = new QLabel;
-    dibujo_[static_cast<std::size_t>(i)]->setPixmap(DibujoHoja(i == 1));
-    p->addWidget(dibujo_[static_cast<std::size_t>(i)], 1, 2, 1, 2, Qt::AlignCenter);
-  }
-  cmbBorders_ = new QComboBox;
-  cmbBorders_->setObjectName("cmbBorders");
   for (const char* b : VistaPrevia::kNombresBorde) cmbBorders_->addItem(b);
-  p->addWidget(new QLabel("Borde:"), 2, 0);
-  p->addWidget(cmbBorders_, 2, 1, 1, 3);
   connect(cmbBorders_, &QComboBox::activated, this, [this](int i) {
     modelo_->ClickBorde(i);
     Refleja();
   });
-  const char* margenes[4] = {"&Superior", "I&zquierdo", "Inferi&or", "De&recho"};
   for (int i = 0; i < 4; ++i) {
     const std::size_t k = static_cast<std::size_t>(i);
-    auto* rotulo = new QLabel(margenes[i]);
-    txtMargin_[k] = new QLineEdit;
-    txtMargin_[k]->setObjectName(QString("txtMargin%1").arg(i));
-    txtMargin_[k]->setMaximumWidth(60);
     txtMargin_[k]->installEventFilter(this);
-    rotulo->setBuddy(txtMargin_[k]);
-    scrlMargin_[k] = new QScrollBar(Qt::Vertical);
-    scrlMargin_[k]->setObjectName(QString("scrlMargin%1").arg(i));
-    scrlMargin_[k]->setRange(-1000000, 1000000);
-    scrlMargin_[k]->setValue(0);
-    scrlMargin_[k]->setFixedSize(16, 30);
-    const int fila = 3 + i / 2, col0 = (i % 2) * 2;
-    auto* celda = new QHBoxLayout;
-    celda->addWidget(rotulo);
-    celda->addWidget(txtMargin_[k]);
-    celda->addWidget(scrlMargin_[k]);
-    p->addLayout(celda, fila, col0, 1, 2);
     connect(txtMargin_[k], &QLineEdit::textEdited, this,
             [this, i](const QString& t) { modelo_->EditaMargen(i, t.toStdString()); });
     connect(txtMargin_[k], &QLineEdit::editingFinished, this, [this, i] {
@@ -244,10 +204,11 @@ QWidget* LosPrev::ConstruyeIzquierda() {
       Refleja();
     });
   }
-  col->addWidget(papel_);
+  LlenaImprime(f.LayoutImprime);
+  return izq;
+}
 
-  imprimeMarco_ = new QGroupBox("Imprime");
-  auto* im = new QGridLayout(imprimeMarco_);
+void LosPrev::LlenaImprime(QGridLayout* im) {
   // One box per section, placed by the section's number (the newer ones below).
   for (const DefinicionSeccion& d : kSecciones) {
     const int k = static_cast<int>(d.seccion);
@@ -308,9 +269,6 @@ QWidget* LosPrev::ConstruyeIzquierda() {
   }
   campos->addStretch();
   im->addLayout(campos, kFilaRango + 3, 0, 1, 2);
-  col->addWidget(imprimeMarco_);
-  col->addStretch();
-  return izq;
 }
 
 QWidget* LosPrev::ConstruyeBarra() {

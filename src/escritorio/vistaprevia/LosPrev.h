@@ -14,6 +14,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -27,6 +28,10 @@ class QTextEdit;
 class QToolButton;
 
 namespace placatec {
+
+namespace Ui {
+class LosPrevIzquierda;
+}
 
 class LosPrev : public QWidget {
   Q_OBJECT
@@ -51,7 +56,10 @@ class LosPrev : public QWidget {
 
  private:
   void Construye();
+  // The left column: printer, paper and what to print.
   QWidget* ConstruyeIzquierda();
+  // The section boxes (one per report section) and the page range.
+  void LlenaImprime(QGridLayout* im);
   QWidget* ConstruyeBarra();
   QWidget* ConstruyePanelFuentes();
   QWidget* ConstruyePanelEncabezado();
@@ -67,6 +75,7 @@ class LosPrev : public QWidget {
   Sesion& s_;
   std::unique_ptr<EntornoVistaPrevia> entorno_;
   std::unique_ptr<VistaPrevia> modelo_;
+  std::unique_ptr<Ui::LosPrevIzquierda> izquierda_;
 
   QGroupBox* general_ = nullptr;
   QGroupBox* papel_ = nullptr;
