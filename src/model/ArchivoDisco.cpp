@@ -206,7 +206,10 @@ Resultado<void> GuardaArchivo(const std::string& ruta, std::string_view contenid
   if (existe) {
     // The saved file keeps the mode and, as far as this user may, the owner.
     (void)::fchmod(f.fd(), st.st_mode & 07777);
-    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(f.fd(), st.st_uid, st.st_gid);
+    // A user who may not give the file away saves it as their own.
+    if ((st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
+        ::fchown(f.fd(), st.st_uid, st.st_gid) != 0) {
+    }
   }
   if (::rename(temporal.c_str(), destino->c_str()) != 0) return falla(errno);
   if (f.Cierra() != 0) return FallaSistema(errno);

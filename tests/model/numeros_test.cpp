@@ -60,7 +60,16 @@ TEST(Numeros, FormatosDePantalla) {
   EXPECT_EQ(Formato(0.0804999, "0.000"), "0.080");
 }
 
-TEST(Numeros, TextoDeCeldaVuelveAlMismoValor) {
+// The cell's text and the JSON's: both read back to the same Single; the JSON's always
+// reads as a real number.
+TEST(Numeros, TextoDeCeldaYDeJsonVuelvenAlMismoValor) {
+  const auto json = [](float v) {
+    char buf[32];
+    return std::string(buf, TextoJson(v, buf));
+  };
+  EXPECT_EQ(json(0.12f), "0.12");
+  EXPECT_EQ(json(4.0f), "4.0");
+  EXPECT_EQ(json(3.0e20f), "3e+20");
   EXPECT_EQ(TextoCelda(0.12f), "0.12");
   EXPECT_EQ(TextoCelda(-0.5f), "-0.5");
   EXPECT_EQ(TextoCelda(0.0f), "0");
@@ -68,6 +77,7 @@ TEST(Numeros, TextoDeCeldaVuelveAlMismoValor) {
     SCOPED_TRACE(v);
     EXPECT_EQ(ASingle(ValorTexto(TextoCelda(v))), v);
     EXPECT_TRUE(EsNumero(TextoCelda(v)));
+    EXPECT_EQ(ASingle(ValorTexto(json(v))), v);
   }
 }
 
