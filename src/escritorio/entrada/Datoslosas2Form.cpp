@@ -2,19 +2,17 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "escritorio/widgets/Rejilla.h"
+#include "ui_Datoslosas2Form.h"
 
 namespace placatec {
 
@@ -26,11 +24,67 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* parent)
     : QWidget(parent, Qt::Dialog), modelo_(modelo), ui_(ui) {
-  setObjectName(QStringLiteral("Datoslosas2Form"));
+  Ui::Datoslosas2Form f;
+  f.setupUi(this);
+  rejilla_ = f.SSDBGrid1;
+  valor_ = f.Text2;
+  ok_ = f.OKButton;
+  // The captions are the model's own texts, kept in one place.
   setWindowTitle(Q(kTituloTablaLosas));
+  f.PosicionBordes->setTitle(Q(kMarcoPosicionBordes));
+  f.ValoresGlobales->setTitle(Q(kMarcoValoresGlobales));
+  f.CopiaLosa->setText("&" + Q(kBotonCopiaLosa));
+  f.Procesa->setText("&" + Q(kBotonProcesa));
+  PreparaRejilla();
 
-  rejilla_ = new Rejilla;
-  rejilla_->setObjectName(QStringLiteral("SSDBGrid1"));
+  valor_->installEventFilter(this);
+  // Typed or pasted, the text passes the box's filter; a refusal puts the text back.
+  connect(valor_, &QLineEdit::textChanged, this, [this](const QString& t) {
+    if (sincronizando_) return;
+    const int cursor = valor_->cursorPosition();
+    modelo_.EditaValor(t.toStdString(), ui_);  // refused, the model keeps its text
+    const QString texto = QString::fromStdString(modelo_.textoValor);
+    if (texto == t) return;
+    sincronizando_ = true;  // shows the refusal, or the comma as the point
+    valor_->setText(texto);
+    valor_->setCursorPosition(cursor);
+    sincronizando_ = false;
+  });
+  // Each button has a letter of its own for Alt: the "&" goes before it.
+  struct Fila {
+    QPushButton* pone;
+    std::string_view titulo;
+    int letra;
+    TablaLosas::Cantidad cantidad;
+    QPushButton* cambia;
+    int letraCambia;
+  };
+  const Fila filas[] = {
+      {f.CargaMuerta, kBotonCargaMuerta, 6, TablaLosas::Cantidad::CargaMuerta, f.CambiaMuerta, 1},
+      {f.CargaViva, kBotonCargaViva, 6, TablaLosas::Cantidad::CargaViva, f.CambiaViva, 3},
+      {f.Espesor, kBotonEspesor, 0, TablaLosas::Cantidad::Espesor, f.CambiaEspesor, 4}};
+  for (const Fila& fila : filas) {
+    fila.pone->setText(Q(fila.titulo).insert(fila.letra, '&'));
+    fila.cambia->setText(Q(kBotonCambia).insert(fila.letraCambia, '&'));
+    const auto cantidad = fila.cantidad;
+    connect(fila.pone, &QPushButton::clicked, this, [this, cantidad] {
+      modelo_.PonValorGeneral(cantidad);
+      valor_->setText(QString::fromStdString(modelo_.textoValor));
+    });
+    connect(fila.cambia, &QPushButton::clicked, this, [this, cantidad] { Cambia(cantidad); });
+  }
+
+  ok_->installEventFilter(this);
+  connect(f.CopiaLosa, &QPushButton::clicked, this, &Datoslosas2Form::CopiaLosa);
+  connect(f.Procesa, &QPushButton::clicked, this, &Datoslosas2Form::Procesa);
+  connect(ok_, &QPushButton::clicked, this, &Datoslosas2Form::OK);
+
+  int ancho = 0;
+  for (int c = 0; c < TablaLosas::NumColumnas; ++c) ancho += rejilla_->Vista()->columnWidth(c);
+  resize(ancho + 70, 520);
+}
+
+void Datoslosas2Form::PreparaRejilla() {
   rejilla_->PonTitulo(Q(kCaptionGrillaLosas));
   std::vector<ColumnaRejilla> columnas;
   for (int c = 0; c < TablaLosas::NumColumnas; ++c) {
@@ -74,92 +128,6 @@ Datoslosas2Form::Datoslosas2Form(TablaLosas& modelo, Interlocutor& ui, QWidget* 
   connect(rejilla_, &Rejilla::FilaConfirmada, this, [this] { AlConfirmarFila(); });
   connect(rejilla_, &Rejilla::FilasBorradas, this, &Datoslosas2Form::AlBorrarFilas);
   connect(rejilla_, &Rejilla::EnterPulsado, this, &Datoslosas2Form::AlPulsarEnter);
-
-  // "Posicion Bordes".
-  auto* posicion = new QGroupBox(Q(kMarcoPosicionBordes));
-  auto* lp = new QVBoxLayout(posicion);
-  lp->addWidget(new DibujoBordes);
-
-  // "Valores Globales".
-  auto* globales = new QGroupBox(Q(kMarcoValoresGlobales));
-  auto* lg = new QGridLayout(globales);
-  valor_ = new QLineEdit;
-  valor_->setObjectName(QStringLiteral("Text2"));
-  valor_->setFixedWidth(80);
-  valor_->setAlignment(Qt::AlignRight);
-  valor_->installEventFilter(this);
-  // Typed or pasted, the text passes the box's filter; a refusal puts the text back.
-  connect(valor_, &QLineEdit::textChanged, this, [this](const QString& t) {
-    if (sincronizando_) return;
-    const int cursor = valor_->cursorPosition();
-    modelo_.EditaValor(t.toStdString(), ui_);  // refused, the model keeps its text
-    const QString texto = QString::fromStdString(modelo_.textoValor);
-    if (texto == t) return;
-    sincronizando_ = true;  // shows the refusal, or the comma as the point
-    valor_->setText(texto);
-    valor_->setCursorPosition(cursor);
-    sincronizando_ = false;
-  });
-  lg->addWidget(valor_, 0, 0, 3, 1, Qt::AlignVCenter);
-  // Each button has a letter of its own for Alt: the "&" goes before it.
-  struct Fila {
-    const char* nombre;
-    std::string_view titulo;
-    int letra;
-    TablaLosas::Cantidad cantidad;
-    const char* cambia;
-    int letraCambia;
-  };
-  const Fila filas[] = {
-      {"CargaMuerta", kBotonCargaMuerta, 6, TablaLosas::Cantidad::CargaMuerta, "CambiaMuerta", 1},
-      {"CargaViva", kBotonCargaViva, 6, TablaLosas::Cantidad::CargaViva, "CambiaViva", 3},
-      {"Espesor", kBotonEspesor, 0, TablaLosas::Cantidad::Espesor, "CambiaEspesor", 4}};
-  int r = 0;
-  for (const Fila& f : filas) {
-    auto* pone = new QPushButton(Q(f.titulo).insert(f.letra, '&'));
-    pone->setObjectName(QString::fromLatin1(f.nombre));
-    auto* cambia = new QPushButton(Q(kBotonCambia).insert(f.letraCambia, '&'));
-    cambia->setObjectName(QString::fromLatin1(f.cambia));
-    const auto cantidad = f.cantidad;
-    connect(pone, &QPushButton::clicked, this, [this, cantidad] {
-      modelo_.PonValorGeneral(cantidad);
-      valor_->setText(QString::fromStdString(modelo_.textoValor));
-    });
-    connect(cambia, &QPushButton::clicked, this, [this, cantidad] { Cambia(cantidad); });
-    lg->addWidget(pone, r, 1);
-    lg->addWidget(cambia, r, 2);
-    ++r;
-  }
-
-  auto* copia = new QPushButton("&" + Q(kBotonCopiaLosa));
-  copia->setObjectName(QStringLiteral("CopiaLosa"));
-  auto* procesa = new QPushButton("&" + Q(kBotonProcesa));
-  procesa->setObjectName(QStringLiteral("Procesa"));
-  ok_ = new QPushButton(QStringLiteral("&OK"));
-  ok_->setObjectName(QStringLiteral("OKButton"));
-  ok_->installEventFilter(this);
-  connect(copia, &QPushButton::clicked, this, &Datoslosas2Form::CopiaLosa);
-  connect(procesa, &QPushButton::clicked, this, &Datoslosas2Form::Procesa);
-  connect(ok_, &QPushButton::clicked, this, &Datoslosas2Form::OK);
-  auto* botones = new QVBoxLayout;
-  for (QPushButton* b : {copia, procesa, ok_}) {
-    b->setMinimumWidth(100);
-    botones->addWidget(b);
-  }
-  botones->addStretch();
-
-  auto* abajo = new QHBoxLayout;
-  abajo->addWidget(posicion);
-  abajo->addWidget(globales);
-  abajo->addStretch();
-  abajo->addLayout(botones);
-  auto* l = new QVBoxLayout(this);
-  l->addWidget(rejilla_, 1);
-  l->addLayout(abajo);
-
-  int ancho = 0;
-  for (int c = 0; c < TablaLosas::NumColumnas; ++c) ancho += rejilla_->Vista()->columnWidth(c);
-  resize(ancho + 70, 520);
 }
 
 QPushButton* Datoslosas2Form::Boton(const QString& nombre) const { return findChild<QPushButton*>(nombre); }

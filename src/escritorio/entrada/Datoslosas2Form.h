@@ -42,6 +42,8 @@ class Datoslosas2Form : public QWidget {
   void closeEvent(QCloseEvent* e) override;
 
  private:
+  // The grid's columns, groups and edge lists come from the model; its edits go to it.
+  void PreparaRejilla();
   void AlEditarCelda(int fila, int columna, const QString& texto);
   void AlMoverCelda(int fila, int columna);
   void AlConfirmarFila();
