@@ -74,7 +74,8 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
   auto s = std::make_unique<Sesion>();
   InterlocutorGuion ui;
   ASSERT_TRUE(CargaArchivo(*s, carga.front().string(), ui));
-  const std::string antes = VistaSesion(*s);
+  s->estado.CalculoHecho = true;
+  const std::string antes = VistaSesion(*s), cargado = s->estado.NombreArchivo;
   auto mensajes = MensajesEsperados();
   ASSERT_GE(mensajes.size(), 5u);
   for (const fs::path& archivo : rechazo) {
@@ -90,6 +91,8 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
     }
     EXPECT_EQ(VistaSesion(*s), antes);
     EXPECT_FALSE(s->estado.Cargando);
+    EXPECT_TRUE(s->estado.CalculoHecho && s->estado.NombreArchivo == cargado);
+    EXPECT_TRUE(ui2.estados.empty() || ui2.estados.back().empty());  // no status left behind
   }
   for (const auto& [nombre, mensaje] : mensajes)
     ADD_FAILURE() << nombre << " no esta en tests/corpus/rechazo";
