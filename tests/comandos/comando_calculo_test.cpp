@@ -88,13 +88,8 @@ TEST(ComandoCalculo, ErrorDelMotorDejaTodoComoEstaba) {
   // The status is cleared after the engine's message: nothing is being calculated.
   EXPECT_EQ(ui.estados, (std::vector<std::string>{"Calculando Momentos y Refuerzo...", ""}));
 
-  // A support naming a slab that does not exist is refused the same way.
-  p.CodigoLosa[2] = 9;
-  p.ApoyoLosa2[1] = 3;
-  Rechaza("Losa inexistente en el Apoyo No.  1\r\n\r\nCORRIJA LOS DATOS");
-
   // A thickness no storey can have (its minimum steel would overflow a Single).
-  p.ApoyoLosa2[1] = 2;
+  p.CodigoLosa[2] = 9;
   p.EspesorLosa[2] = 1e38f;
   Rechaza("Espesor = 1E+38 fuera del rango (hasta 1.5 m) en la Losa No.  2\r\n\r\nCORRIJA LOS DATOS");
 

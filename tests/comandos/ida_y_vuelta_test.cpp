@@ -5,14 +5,12 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "Archivos.h"
 #include "InterlocutorGuion.h"
 #include "comandos/ComandosArchivo.h"
-#include "model/ArchivoLos.h"
 
 namespace placatec {
 
@@ -29,26 +27,10 @@ std::vector<fs::path> Archivos(std::initializer_list<const char*> carpetas) {
   return archivos;
 }
 
-std::string Bytes(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
-// The file the session would write, the general data boxes and the table cells.
-std::string Vista(const Sesion& s) {
-  std::string v = TextoProyecto(s.proyecto, s.generales.TextoUso());
-  for (int c = 0; c < NumCajas; ++c) v += "|" + s.generales.Texto(static_cast<Caja>(c));
-  for (const auto& f : s.losas.filas)
-    for (const auto& c : f) v += "|" + c;
-  for (const auto& f : s.apoyos.filas)
-    for (const auto& c : f) v += "|" + c;
-  return v;
-}
-
 std::string Carga(Sesion& s, const fs::path& archivo) {
   InterlocutorGuion ui;
   EXPECT_TRUE(CargaArchivo(s, archivo.string(), ui)) << archivo.filename() << ": " << ui.UltimoTexto();
-  return Vista(s);
+  return VistaSesion(s);
 }
 
 }  // namespace

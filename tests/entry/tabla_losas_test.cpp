@@ -202,46 +202,4 @@ TEST(TablaLosas, ValoresGlobales) {
   EXPECT_TRUE(vacia.ui.mensajes.empty());
 }
 
-TEST(TablaLosas, UnaSesionDeTrabajoDejaElProyectoComoDiceLaGrilla) {
-  Mesa m;
-  m.t.Activa(m.ui);
-  const char* datos[5][6] = {{"4", "5", "e", "a", "A", "a"},
-                             {"8", "4", "n", "n", "E", "e"},
-                             {"3.5", "3.5", "E", "E", "E", "E"},
-                             {"1.5", "4", "E", "N", "A", "x"},
-                             {"6", "4", "A", "A", "A", "n"}};
-  for (const auto& d : datos) {
-    ASSERT_TRUE(m.t.AgregaFilaNueva(m.ui));
-    const int r = m.t.filaActual;
-    for (int c = 0; c < 6; ++c) m.t.EditaCelda(r, c + 1, d[c]);
-    m.t.FilaActualizada(m.ui);
-  }
-  m.t.EditaCelda(3, ColLosa::MuertaVuelo, "0.2");
-  m.t.FilaActualizada(m.ui);
-  m.t.BorraFila(1, m.ui);  // the 8 x 4 slab goes; the rest move up
-  m.t.textoValor = "0.3";
-  m.t.Cambia(TablaLosas::Cantidad::CargaViva, m.ui);
-  m.t.EditaCelda(0, ColLosa::Espesor, "0");
-  m.t.Procesa(m.ui);
-
-  EsperaProyectoComoGrilla(m.p, m.t);
-  const char* bordes[] = {"EAAA", "EEEE", "ENAA", "AAAN"};
-  const Integer codigos[] = {2, 9, 13, 14};
-  for (std::size_t i = 1; i <= 4; ++i) {
-    EXPECT_EQ(m.p.Bordes[i], bordes[i - 1]);
-    EXPECT_EQ(m.p.CodigoLosa[i], codigos[i - 1]);
-    EXPECT_FALSE(m.p.BordesInvalidos[i]);
-  }
-  EXPECT_EQ(m.p.EspesorLosa[1], m.p.EspesorGeneral);
-  EXPECT_EQ(m.ui.mensajes.size(), 1u);  // only the question of "Cambia"
-
-  // Reopening and closing changes nothing.
-  const auto filas = m.t.filas;
-  m.t.Activa(m.ui);
-  m.t.OK(m.ui);
-  EXPECT_EQ(m.t.filas, filas);
-  EXPECT_EQ(m.ui.mensajes.size(), 1u);
-  EsperaProyectoComoGrilla(m.p, m.t);
-}
-
 }  // namespace placatec

@@ -50,18 +50,6 @@ void ComparaSiete(float esperado, float leido, const char* nombre) {
 
 }  // namespace
 
-TEST(ArchivoLos, ElEjemploSeLeeYSeEscribeByteAByte) {
-  auto l = Lee(kEjemplo);
-  ASSERT_EQ(l->r.completa, true);
-  const Proyecto& p = *l->p;
-  EXPECT_FLOAT_EQ(p.Ly[2], 5.0f);
-  EXPECT_EQ(p.Bordes[2], "AEAA");
-  EXPECT_FLOAT_EQ(p.ApoyoLosa2[1], 2.0f);
-  EXPECT_FLOAT_EQ(p.EspesorCapa[3], 0.035f);
-  EXPECT_EQ(Lineas(TextoProyecto(p, l->r.textoUso)).size(), 12u);
-  EXPECT_EQ(TextoProyecto(p, l->r.textoUso), kEjemplo);
-}
-
 TEST(ArchivoLos, EscribeNegativosExponentesYTextosEnWindows1252) {
   auto e = Lee(kEjemplo);
   Proyecto* p = e->p.get();

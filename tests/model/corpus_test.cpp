@@ -12,9 +12,9 @@
 #include <memory>
 #include <vector>
 
+#include "Archivos.h"
 #include "InterlocutorGuion.h"
 #include "comandos/ComandosArchivo.h"
-#include "model/ArchivoLos.h"
 
 namespace placatec {
 
@@ -28,13 +28,6 @@ std::vector<fs::path> Archivos(const char* carpeta) {
     if (e.is_regular_file()) archivos.push_back(e.path());
   std::sort(archivos.begin(), archivos.end());
   return archivos;
-}
-
-std::string Estado(const Sesion& s) {
-  std::string v = TextoProyecto(s.proyecto, s.generales.TextoUso());
-  for (int c = 0; c < NumCajas; ++c) v += "|" + s.generales.Texto(static_cast<Caja>(c));
-  v += "|" + std::to_string(s.losas.filas.size()) + "|" + std::to_string(s.apoyos.filas.size());
-  return v;
 }
 
 // File name -> the message that refuses it, "\r" standing for the line break.
@@ -81,7 +74,8 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
   auto s = std::make_unique<Sesion>();
   InterlocutorGuion ui;
   ASSERT_TRUE(CargaArchivo(*s, carga.front().string(), ui));
-  const std::string antes = Estado(*s);
+  s->estado.CalculoHecho = true;
+  const std::string antes = VistaSesion(*s), cargado = s->estado.NombreArchivo;
   auto mensajes = MensajesEsperados();
   ASSERT_GE(mensajes.size(), 5u);
   for (const fs::path& archivo : rechazo) {
@@ -95,8 +89,10 @@ TEST(Corpus, CadaArchivoDaElResultadoDeSuCarpeta) {
       EXPECT_EQ(ui2.UltimoTexto(), m->second);
       mensajes.erase(m);
     }
-    EXPECT_EQ(Estado(*s), antes);
+    EXPECT_EQ(VistaSesion(*s), antes);
     EXPECT_FALSE(s->estado.Cargando);
+    EXPECT_TRUE(s->estado.CalculoHecho && s->estado.NombreArchivo == cargado);
+    EXPECT_TRUE(ui2.estados.empty() || ui2.estados.back().empty());  // no status left behind
   }
   for (const auto& [nombre, mensaje] : mensajes)
     ADD_FAILURE() << nombre << " no esta en tests/corpus/rechazo";

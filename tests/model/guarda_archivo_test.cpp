@@ -9,10 +9,9 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 
+#include "Archivos.h"
 #include "model/ArchivoDisco.h"
 
 namespace placatec {
@@ -36,33 +35,24 @@ class GuardaYLee : public ::testing::Test {
   }
 };
 
-std::string Bytes(const std::string& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void Pon(const std::string& ruta, const std::string& bytes) {
-  std::ofstream(ruta, std::ios::binary) << bytes;
-}
-
 }  // namespace
 
 TEST_F(GuardaYLee, NiUnEnlaceNiUnRespaldoConElNombreDelArchivoMasTildeCambianLaSalva) {
-  Pon(R("ajeno.txt"), "ajeno");
+  Escribe(R("ajeno.txt"), "ajeno");
   fs::create_symlink("ajeno.txt", R("p.Los~"));
   ASSERT_TRUE(GuardaArchivo(R("p.Los"), "nuevo"));
   EXPECT_EQ(Bytes(R("ajeno.txt")), "ajeno");
   EXPECT_FALSE(fs::is_symlink(R("p.Los")));
   EXPECT_EQ(Bytes(R("p.Los")), "nuevo");
 
-  Pon(R("q.Los~"), "respaldo del editor");
+  Escribe(R("q.Los~"), "respaldo del editor");
   ASSERT_TRUE(GuardaArchivo(R("q.Los"), "nuevo"));
   EXPECT_EQ(Bytes(R("q.Los~")), "respaldo del editor");
   EXPECT_EQ(Nombres(), (std::set<std::string>{"ajeno.txt", "p.Los~", "p.Los", "q.Los~", "q.Los"}));
 }
 
 TEST_F(GuardaYLee, UnEnlaceSeGuardaEnSuArchivoYUnEnlaceRotoOCircularSeRechaza) {
-  Pon(R("real.Los"), "viejo");
+  Escribe(R("real.Los"), "viejo");
   fs::create_symlink("real.Los", R("enlace.Los"));
   ASSERT_TRUE(GuardaArchivo(R("enlace.Los"), "nuevo"));
   EXPECT_TRUE(fs::is_symlink(R("enlace.Los")));
@@ -78,7 +68,7 @@ TEST_F(GuardaYLee, UnEnlaceSeGuardaEnSuArchivoYUnEnlaceRotoOCircularSeRechaza) {
 }
 
 TEST_F(GuardaYLee, UnArchivoSinPermisoDeEscrituraSeRechazaAunSiendoAdministrador) {
-  Pon(R("solo-lectura.Los"), "viejo");
+  Escribe(R("solo-lectura.Los"), "viejo");
   fs::permissions(R("solo-lectura.Los"), fs::perms(0444));
   EXPECT_EQ(GuardaArchivo(R("solo-lectura.Los"), "nuevo").Mensaje(), "Permiso Denegado");
   EXPECT_EQ(Bytes(R("solo-lectura.Los")), "viejo");
@@ -90,7 +80,7 @@ TEST_F(GuardaYLee, UnArchivoSinPermisoDeEscrituraSeRechazaAunSiendoAdministrador
 TEST_F(GuardaYLee, ElAdministradorGuardaElArchivoDeOtroUsuarioSiTieneUnBitDeEscritura) {
   if (::geteuid() != 0) GTEST_SKIP() << "solo el administrador puede dar el archivo a otro usuario";
   for (const int modo : {0644, 0464, 0444}) {
-    Pon(R("ajeno.Los"), "viejo");
+    Escribe(R("ajeno.Los"), "viejo");
     ASSERT_EQ(::chown(R("ajeno.Los").c_str(), 4321, 4321), 0);
     fs::permissions(R("ajeno.Los"), static_cast<fs::perms>(modo));
     EXPECT_EQ(GuardaArchivo(R("ajeno.Los"), "nuevo").Mensaje(), modo == 0444 ? "Permiso Denegado" : "");
@@ -106,7 +96,7 @@ TEST_F(GuardaYLee, ElAdministradorGuardaElArchivoDeOtroUsuarioSiTieneUnBitDeEscr
 // child process, its signal ignored, stops the writing): the file keeps its old bytes,
 // no temporary is left and the failure comes back with its message.
 TEST_F(GuardaYLee, UnaSalvaQueFallaAMitadNoTocaElArchivoNiDejaTemporales) {
-  Pon(R("p.Los"), "viejo");
+  Escribe(R("p.Los"), "viejo");
   const pid_t hijo = ::fork();
   if (hijo == 0) {
     ::signal(SIGXFSZ, SIG_IGN);
@@ -124,8 +114,8 @@ TEST_F(GuardaYLee, UnaSalvaQueFallaAMitadNoTocaElArchivoNiDejaTemporales) {
 // However it is spelt (./x, a folder and .., a link, a hard link), a name that leads to
 // a file is that file; a name not yet on disk is compared by its resolved path.
 TEST_F(GuardaYLee, UnArchivoEsElMismoPorCualquierNombreQueLleveAEl) {
-  Pon(R("p.Los"), "proyecto");
-  Pon(R("otro.Los"), "otro");
+  Escribe(R("p.Los"), "proyecto");
+  Escribe(R("otro.Los"), "otro");
   fs::create_directories(dir / "sub");
   fs::create_symlink("p.Los", R("enlace.Los"));
   fs::create_hard_link(R("p.Los"), R("duro.Los"));
@@ -168,14 +158,14 @@ TEST_F(GuardaYLee, LaSalvaQuitaLosTemporalesQueDejoUnaSalvaInterrumpida) {
   const std::string viejo = ".p.Los.placatec-" + std::to_string(muerto) + "-a1b2c3";
   const std::string vivo = ".p.Los.placatec-1-a1b2c3";  // init never ends
   const std::string otro = ".q.Los.placatec-" + std::to_string(muerto) + "-a1b2c3";
-  for (const auto& n : {viejo, vivo, otro}) Pon(R(n), "a medias");
+  for (const auto& n : {viejo, vivo, otro}) Escribe(R(n), "a medias");
   ASSERT_TRUE(GuardaArchivo(R("p.Los"), "nuevo"));
   EXPECT_EQ(Nombres(), (std::set<std::string>{"p.Los", vivo, otro}));
 }
 
 TEST_F(GuardaYLee, DosProgramasQueGuardanElMismoArchivoDejanSiempreUnoEntero) {
   const std::string a(20000, 'a'), b(20000, 'b');
-  Pon(R("p.Los"), a);
+  Escribe(R("p.Los"), a);
   pid_t hijos[2];
   for (int h = 0; h < 2; ++h) {
     hijos[h] = ::fork();

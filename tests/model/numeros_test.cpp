@@ -2,21 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "Casos.h"
+
 namespace placatec {
 
-TEST(Numeros, ValorDeUnTextoTomaElNumeroInicial) {
-  EXPECT_DOUBLE_EQ(ValorTexto("2.51"), 2.51);
-  EXPECT_DOUBLE_EQ(ValorTexto("  .5abc"), 0.5);
-  EXPECT_DOUBLE_EQ(ValorTexto("1.5E-2"), 0.015);
-  EXPECT_DOUBLE_EQ(ValorTexto("12e"), 12.0);
-  EXPECT_DOUBLE_EQ(ValorTexto("abc"), 0.0);
-  EXPECT_DOUBLE_EQ(ValorTexto("."), 0.0);
-  EXPECT_TRUE(EsNumero(" 0.120 "));
-  EXPECT_TRUE(EsNumero("-1e3"));
-  EXPECT_FALSE(EsNumero(""));
-  EXPECT_FALSE(EsNumero("4m"));
-  EXPECT_FALSE(EsNumero("."));
+namespace {
+// A Single as the JSON output writes it.
+std::string Json(float v) {
+  char buf[32];
+  return std::string(buf, TextoJson(v, buf));
 }
+}  // namespace
 
 TEST(Numeros, EnterosRedondeanAlParYAvisanDesborde) {
   EXPECT_EQ(*AEntero(250.5), 250);
@@ -29,55 +25,46 @@ TEST(Numeros, EnterosRedondeanAlParYAvisanDesborde) {
   EXPECT_EQ(IndiceLosa(3.5f), 4);
 }
 
-TEST(Numeros, TextosDelArchivo) {
-  EXPECT_EQ(ItemArchivo(2), " 2 ");
-  EXPECT_EQ(ItemArchivo(-7), "-7 ");
-  EXPECT_EQ(ItemArchivo(0.12f), " .12 ");
-  EXPECT_EQ(ItemArchivo(0.0f), " 0 ");
-  EXPECT_EQ(ItemArchivo(1234567.0f), " 1234567 ");
-  // Larger numbers and small ones in exponent form are checked in the file's lines.
-  EXPECT_EQ(ItemArchivo(0.1), " .1 ");
-  EXPECT_EQ(ItemArchivo(0.1234567890123456), " .123456789012346 ");
-  EXPECT_EQ(Str(3), " 3");
-  EXPECT_EQ(TextoNumero(3.0f), "3");
-  EXPECT_EQ(TextoNumero(2.5f), "2.5");
-}
-
-TEST(Numeros, FormatosDePantalla) {
-  EXPECT_EQ(Formato(2.845f, "0.00"), "2.85");  // 7 digits of the float: 2.845000
-  EXPECT_EQ(Formato(-1.5f, "0.00"), "-1.50");
-  EXPECT_EQ(Formato(0.3f, "0.000"), "0.300");
-  EXPECT_EQ(Formato(123.456f, "##0.00"), "123.46");
-  EXPECT_EQ(Formato(0.004f, "##0.00"), "0.00");
-  EXPECT_EQ(Formato(0, "#####"), "");
-  EXPECT_EQ(Formato(210, "#####"), "210");
-  EXPECT_EQ(Formato(2.5, "#0.##"), "2.5");
-  EXPECT_EQ(Formato(9.999f, "0.00"), "10.00");
+// Each case of the file is one call: a text read, or a number written in one of the
+// program's pictures.
+TEST(Numeros, TextosYValoresDelArchivoDeCasos) {
+  const auto casos = LeeCasos(PLACATEC_SOURCE_DIR "/tests/corpus/numeros/textos.txt");
+  ASSERT_GE(casos.size(), 35u);
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c[0] + "(" + c[1] + ")");
+    ASSERT_EQ(c.size(), 4u);
+    const char tipo = c[0].back();
+    const std::string funcion = c[0].substr(0, c[0].find(' '));
+    const float f = std::stof(tipo == 'f' ? c[1] : "0");
+    const double d = std::stod(tipo == 'd' ? c[1] : "0");
+    const int i = std::stoi(tipo == 'i' ? c[1] : "0");
+    std::string texto;
+    if (funcion == "ValorTexto") {
+      EXPECT_DOUBLE_EQ(ValorTexto(c[1]), std::stod(c[3]));
+      continue;
+    }
+    if (funcion == "EsNumero") texto = EsNumero(c[1]) ? "1" : "0";
+    if (funcion == "Formato")
+      texto = tipo == 'f' ? Formato(f, c[2]) : tipo == 'd' ? Formato(d, c[2]) : Formato(i, c[2]);
+    if (funcion == "ItemArchivo")
+      texto = tipo == 'f' ? ItemArchivo(f) : tipo == 'd' ? ItemArchivo(d) : ItemArchivo(i);
+    if (funcion == "Str") texto = Str(i);
+    if (funcion == "TextoNumero") texto = TextoNumero(f);
+    if (funcion == "TextoCelda") texto = TextoCelda(f);
+    if (funcion == "TextoJson") texto = Json(f);
+    EXPECT_EQ(texto, c[3]);
+  }
   // A weight box shows the product of two stored Singles multiplied in double.
   EXPECT_EQ(Formato(static_cast<double>(0.035f) * static_cast<double>(2.3f), "0.000"), "0.080");
   EXPECT_EQ(Formato(static_cast<double>(0.025f) * static_cast<double>(1.8f), "0.000"), "0.045");
-  EXPECT_EQ(Formato(0.0805, "0.000"), "0.081");
-  EXPECT_EQ(Formato(0.0804999, "0.000"), "0.080");
 }
 
-// The cell's text and the JSON's: both read back to the same Single; the JSON's always
-// reads as a real number.
 TEST(Numeros, TextoDeCeldaYDeJsonVuelvenAlMismoValor) {
-  const auto json = [](float v) {
-    char buf[32];
-    return std::string(buf, TextoJson(v, buf));
-  };
-  EXPECT_EQ(json(0.12f), "0.12");
-  EXPECT_EQ(json(4.0f), "4.0");
-  EXPECT_EQ(json(3.0e20f), "3e+20");
-  EXPECT_EQ(TextoCelda(0.12f), "0.12");
-  EXPECT_EQ(TextoCelda(-0.5f), "-0.5");
-  EXPECT_EQ(TextoCelda(0.0f), "0");
   for (float v : {0.1f, 0.513f, 5.25f, 1.0e-5f, 3.0e20f, 0.1234567f, 123456.79f, -2.3f}) {
     SCOPED_TRACE(v);
     EXPECT_EQ(ASingle(ValorTexto(TextoCelda(v))), v);
     EXPECT_TRUE(EsNumero(TextoCelda(v)));
-    EXPECT_EQ(ASingle(ValorTexto(json(v))), v);
+    EXPECT_EQ(ASingle(ValorTexto(Json(v))), v);
   }
 }
 

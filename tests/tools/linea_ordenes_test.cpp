@@ -7,23 +7,18 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <set>
 #include <string>
 
+#include "Archivos.h"
 #include "Orden.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 const std::string kFuente = PLACATEC_SOURCE_DIR;
-
-std::string Texto(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
 
 TEST(LineaOrdenes, CadaErrorDeUsoSeDiceEnEspanolYSaleConElEstadoDeUso) {
   std::ifstream casos(kFuente + "/tests/corpus/uso/errores.txt");
@@ -47,8 +42,8 @@ TEST(LineaOrdenes, LaAyudaYLaPaginaDeManualNombranLasMismasOpcionesYEstados) {
   const placatec::Salida ayuda = placatec::EjecutaOrden(PLACATEC_CALC " --help");
   ASSERT_EQ(ayuda.estado, 0);
   EXPECT_EQ(ayuda.texto.rfind("Uso: placatec-calc [OPCIONES] ARCHIVO.Los...\n", 0), 0u);
-  const std::string manual = Texto(kFuente + "/data/placatec-calc.1.in");
-  const std::string readme = Texto(kFuente + "/README.md");
+  const std::string manual = placatec::Bytes(kFuente + "/data/placatec-calc.1.in");
+  const std::string readme = placatec::Bytes(kFuente + "/README.md");
   std::set<std::string> opciones;
   const std::regex opcion("--([a-z][a-z-]*)");
   for (std::sregex_iterator it(ayuda.texto.begin(), ayuda.texto.end(), opcion), fin; it != fin; ++it)

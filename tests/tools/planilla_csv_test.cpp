@@ -7,15 +7,17 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "Archivos.h"
 #include "Orden.h"
 
 namespace {
+
+using placatec::Bytes;
 
 namespace fs = std::filesystem;
 using Fila = std::vector<std::string>;
@@ -41,11 +43,6 @@ std::vector<Fila> LeeCsv(const std::string& texto) {
   }
   if (filas.back() == Fila{""}) filas.pop_back();
   return filas;
-}
-
-std::string Bytes(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
 }
 
 TEST(PlanillaCsv, UnaColumnaPorCampoComoLaDelJson) {

@@ -5,21 +5,17 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
+#include "Archivos.h"
 #include "Orden.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using placatec::Bytes;
 
-std::string Bytes(const fs::path& ruta) {
-  std::ifstream f(ruta, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), {}};
-}
+namespace fs = std::filesystem;
 
 std::set<std::string> Contenido(const fs::path& dir) {
   std::set<std::string> n;

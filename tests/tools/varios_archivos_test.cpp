@@ -44,8 +44,11 @@ TEST(VariosArchivos, UnaLlamadaComoUnaPorArchivoYUnArchivoPorProyecto) {
     mayor = std::max(mayor, solo.estado);
   }
   EXPECT_EQ(juntos.estado, mayor);
-  // The text blocks, each headed by its file's name.
+  // The text blocks, each headed by its file's name, with the four result tables.
   EXPECT_EQ(std::count(texto.lineas.begin(), texto.lineas.end(), "Archivo: " + kArchivos[1]), 1);
+  for (const char* titulo : {"REFUERZO EN VANOS", "REFUERZO EN APOYOS",
+                             "R E A C C I O N E S   S O B R E   A P O Y O S", "C A N T I D A D E S"})
+    EXPECT_EQ(std::count(texto.lineas.begin(), texto.lineas.end(), titulo), 2) << titulo;
 
   // --pdf and --save with a folder: one file per project. A build without the PDF
   // module refuses --pdf before writing anything.

@@ -50,13 +50,8 @@ class PdfTest : public QObject {
     GuardaImagenes(ruta, "reporte20");
 
     const QString texto = Ejecuta("pdftotext", {"-layout", ruta, "-"});
-    for (const char* sub :
-         {"Datos generales", "Nomenclatura para las condiciones de borde", "Numeracion de los bordes",
-          "Descripcion de losas", "Definicion de apoyos continuos", "Refuerzo en vanos", "Refuerzo en apoyos",
-          "Reacciones de apoyo", "Calculo metrico", "Carga ultima general", "A = Apoyado",
-          "\xC3\xB8"
-          " 3/8\" a 0.25",
-          "Totales", "Reac-ultima"})
+    // (Every section and heading: the report's tests and the calculator's PDF test.)
+    for (const char* sub : {"Datos generales", "A = Apoyado", "\xC3\xB8 3/8\" a 0.25", "Reac-ultima"})
       QVERIFY2(texto.contains(QString::fromUtf8(sub)), sub);
 
     // Header and footer on every page.

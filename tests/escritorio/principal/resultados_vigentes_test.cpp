@@ -38,15 +38,10 @@ class ResultadosVigentesTest : public QObject {
     QVERIFY(!e.placat.Accion("MedidasItem")->isEnabled());
     QCOMPARE(previa->Modelo().reconstrucciones, antes);
 
-    // Back in front, the preview shows the reinforcement of the new span.
+    // Back in front, the preview is rebuilt (what it then prints, with the new span:
+    // tests/comandos/resultados_seguros_test.cpp).
     previa->activateWindow();
     QTRY_VERIFY(previa->Modelo().reconstrucciones > antes);
-    bool nuevo = false;
-    for (const Bloque& b : previa->Modelo().Control().documento.bloques)
-      if (const auto* t = std::get_if<TablaDoc>(&b))
-        for (const auto& fila : t->filas)
-          nuevo = nuevo || (fila.size() > 2 && fila[0] == "1" && fila[2] == "1.44");
-    QVERIFY(nuevo);
     delete previa;
   }
 };

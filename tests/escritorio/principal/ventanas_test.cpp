@@ -93,23 +93,11 @@ class VentanasTest : public QObject {
     QVERIFY(e->Elige("AnalisisItem", "CalculoItem"));
     Clic(QApplication::activeWindow()->findChild<QPushButton*>("OKButton"));
 
-    struct Ventana {
-      const char *menu, *item, *nombre, *ayuda;
-    };
-    const Ventana ventanas[] = {{"DatosItem", "GeneralItem", "DatosgenForm", "datosgenerales.html"},
-                                {"DatosItem", "LosasItem", "Datoslosas2Form", "losas.html"},
-                                {"DatosItem", "ApoyosItem", "DatosapoyosForm", "apoyos.html"},
-                                {"AnalisisItem", "ReacItem", "ReacForm", "reacciones.html"},
-                                {"AnalisisItem", "ResultadosItem", "ResuForm", "resultados.html"},
-                                {"AnalisisItem", "MedidasItem", "MedidasForm", "cantidades.html"},
-                                {"AnalisisItem", "VerificacionesItem", "VerifForm", "verificaciones.html"},
-                                {"AnalisisItem", "PlanillaItem", "PlanillaForm", "planilla.html"},
-                                {"UtilItem", "mnuPesos", "frmPesosMat", "pesos.html"},
-                                {"ArchivosItem", "ImprimeItem", "LosPrev", "impresion.html"},
-                                {"DatosItem", "PlantaItem", "PlantaForm", "planta.html"},
-                                {"HelpItem", "menu21", "Ayuda", nullptr}};
-    for (const auto& [menu, item, nombre, ayuda] : ventanas) {
-      QVERIFY2(e->Elige(menu, item), item);
+    const auto ventanas = LeeCasos(PLACATEC_SOURCE_DIR "/tests/corpus/teclado/ventanas.txt");
+    QCOMPARE(ventanas.size(), std::size_t{12});
+    for (const auto& v : ventanas) {
+      const char *item = v[1].c_str(), *nombre = v[2].c_str();
+      QVERIFY2(e->Elige(v[0].c_str(), item), item);
       QWidget* w = QApplication::activeWindow();
       CompruebaYFotografia(w, nombre);
       if (QString(nombre) == "Datoslosas2Form") {  // the main window with a storey
@@ -121,7 +109,7 @@ class VentanasTest : public QObject {
       }
       if (QString(nombre) == "ResuForm") CapturaPantalla(w, "resultados");
       if (QString(nombre) == "LosPrev") CapturaPantalla(w, "vistaprevia");
-      if (ayuda) {
+      if (!v[3].empty()) {
         BotonesConTabYLetra(w, nombre);
         if (auto* procesa = w->findChild<QPushButton*>("Procesa")) {  // a button's letter presses it
           QSignalSpy pulsado(procesa, &QPushButton::clicked);
@@ -129,7 +117,7 @@ class VentanasTest : public QObject {
           QTRY_COMPARE(pulsado.count(), 1);
         }
         Pulsa(Qt::Key_F1);
-        QCOMPARE(e->placat.Ayuda()->Navegador()->source().fileName(), QString(ayuda));
+        QCOMPARE(e->placat.Ayuda()->Navegador()->source().fileName(), QString::fromStdString(v[3]));
         e->placat.Ayuda()->hide();
       }
       if (QString(nombre) == "ReacForm")
