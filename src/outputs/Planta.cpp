@@ -653,14 +653,14 @@ void SeparaMarcas(std::vector<BarraPlanta>& marcas, const std::vector<Franja>& f
   for (std::size_t k = 0; k < marcas.size(); ++k) {
     BarraPlanta& m = marcas[k];
     const Franja& f = franjas[k];
-    const auto [lo, hi] = extension(m);
+    const std::array<double, 2> propia = extension(m);  // a lambda may not take a structured binding
     const auto choca = [&](double en) {
       for (std::size_t j = 0; j < k; ++j) {
         const BarraPlanta& o = marcas[j];
         if (o.direccion != m.direccion || o.superior != m.superior) continue;
         const auto [olo, ohi] = extension(o);
         if (std::fabs((o.direccion == 'Y' ? o.inicio.x : o.inicio.y) - en) < kToleranciaPosicion &&
-            std::max(lo, olo) < std::min(hi, ohi) - kToleranciaPosicion)
+            std::max(propia[0], olo) < std::min(propia[1], ohi) - kToleranciaPosicion)
           return true;
       }
       return false;
