@@ -52,6 +52,9 @@ class InterlocutorLote : public Interlocutor {
 // more than the calculation itself when a whole folder of projects is checked.
 class Json {
  public:
+  // Writes into buffer, emptied first: a thread reuses one buffer for all its projects
+  // instead of growing a new one each time.
+  explicit Json(rapidjson::StringBuffer& buffer) : buffer_(buffer), w_(buffer) { buffer_.Clear(); }
   void Abre() { w_.StartObject(); }
   void Cierra() { w_.EndObject(); }
   void AbreLista(std::string_view clave) {
@@ -79,6 +82,10 @@ class Json {
   // Texts from outside the program (a file name in Latin-1) may not be UTF-8: every
   // line of the output must still parse.
   void Valor(std::string_view t) {
+    if (std::all_of(t.begin(), t.end(), [](unsigned char c) { return c < 0x80; })) {
+      w_.String(t.data(), static_cast<rapidjson::SizeType>(t.size()));  // ASCII is UTF-8
+      return;
+    }
     const std::string texto = Utf8Valido(t);
     w_.String(texto.data(), static_cast<rapidjson::SizeType>(texto.size()));
   }
@@ -108,8 +115,8 @@ class Json {
   std::string_view Texto() const { return {buffer_.GetString(), buffer_.GetSize()}; }
 
  private:
-  rapidjson::StringBuffer buffer_;
-  rapidjson::Writer<rapidjson::StringBuffer> w_{buffer_};
+  rapidjson::StringBuffer& buffer_;
+  rapidjson::Writer<rapidjson::StringBuffer> w_;
 };
 
 void General(Json& j, const Proyecto& p) {
@@ -429,7 +436,8 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   ResultadosCalculo rechazado;
   auto termina = [&](int estado, const Sesion* hecho, bool calculado) {
     if (!op.json) return estado;
-    Json j;
+    thread_local rapidjson::StringBuffer buffer;
+    Json j(buffer);
     j.Abre();
     j.Campo("archivo", op.archivo);
     j.Campo("error", error);

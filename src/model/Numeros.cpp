@@ -57,6 +57,11 @@ std::size_t LargoNumero(std::string_view t) {
 }
 
 double Convierte(std::string_view t) {
+  // A plain number ("2.5", "-0.513", "1E-05") in one correctly rounded step; a leading
+  // '+', a 'D' exponent or a value out of range as before, through strtod.
+  double v;
+  const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+  if (r.ec == std::errc{} && r.ptr == t.data() + t.size()) return v;
   std::string s(t);
   for (char& c : s)
     if (c == 'D' || c == 'd') c = 'E';
@@ -110,7 +115,11 @@ std::string Mayusculas(std::string_view t) {
   return s;
 }
 
-bool EsDireccionY(std::string_view dir) { return Mayusculas(Recorta(dir)) == "Y"; }
+bool EsDireccionY(std::string_view dir) {
+  while (!dir.empty() && dir.front() == ' ') dir.remove_prefix(1);
+  while (!dir.empty() && dir.back() == ' ') dir.remove_suffix(1);
+  return dir == "Y" || dir == "y";
+}
 
 namespace {
 
@@ -268,6 +277,28 @@ std::string TextoCelda(float v) {
 std::string TextoNumero(int v) { return std::to_string(v); }
 
 std::size_t TextoJson(float v, char* buf) {
+  // Most stored values have at most three decimals and six digits (4.05, 0.513): such a
+  // decimal is the only one of six digits that reads back to v, so it is the shortest,
+  // written here without the general search (checked against it over every float below
+  // 1000).
+  const double milesimas = std::nearbyint(static_cast<double>(v) * 1000.0);
+  if (v != 0 && std::fabs(milesimas) < 1e6 && static_cast<float>(milesimas / 1000.0) == v) {
+    char* p = buf;
+    long n = static_cast<long>(milesimas);
+    if (n < 0) {
+      *p++ = '-';
+      n = -n;
+    }
+    p = std::to_chars(p, p + 8, n / 1000).ptr;
+    *p++ = '.';
+    int decimales = static_cast<int>(n % 1000);
+    if (decimales == 0) *p++ = '0';
+    for (int divisor = 100; decimales > 0; divisor /= 10) {
+      *p++ = static_cast<char>('0' + decimales / divisor);
+      decimales %= divisor;
+    }
+    return static_cast<std::size_t>(p - buf);
+  }
   char* fin = std::to_chars(buf, buf + 29, v).ptr;
   if (std::find_if(buf, fin, [](char c) { return c == '.' || c == 'e'; }) == fin) {
     *fin++ = '.';
