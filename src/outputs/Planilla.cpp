@@ -405,6 +405,13 @@ TablaResultado TablaMarcas(const Planilla& p) {
   return t;
 }
 
+std::string ReglasPlanilla() {
+  return "Largos entre ejes de apoyos, redondeados hacia arriba a " +
+         Formato(100 * obra::kModuloCorte, "#0") + " cm; barras de mas de " +
+         Formato(obra::kLargoComercial, "#0.##") +
+         " m con traslape. Calculo metrico sin desperdicio (1 qq = 100 lb).";
+}
+
 TablaResultado TablaTotalesPlanilla(const Planilla& p) {
   TablaResultado t;
   const auto fila = [&t](std::string barra, double largo, float peso, float cantidades) {

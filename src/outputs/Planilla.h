@@ -96,6 +96,8 @@ inline constexpr std::array<std::string_view, 6> kColumnasTotalesPlanilla = {
 // take-off beside them (a last row "Total").
 TablaResultado TablaMarcas(const Planilla& p);
 TablaResultado TablaTotalesPlanilla(const Planilla& p);
+// The rules of the lengths and weights in one line, under the window's tables.
+std::string ReglasPlanilla();
 
 // The schedule as CSV: one header row, one row per mark, decimal point, UTF-8, fields
 // with a comma or a quote quoted, lines ended by "\n".

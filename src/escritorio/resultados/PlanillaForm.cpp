@@ -11,7 +11,7 @@
 
 namespace placatec {
 
-PlanillaForm::PlanillaForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(sesion) {
+PlanillaForm::PlanillaForm(Sesion& sesion, QWidget* parent) : VentanaResultado(parent), sesion_(sesion) {
   setObjectName(QStringLiteral("PlanillaForm"));
   setWindowTitle(QString::fromUtf8(kTituloPlanilla.data(), static_cast<qsizetype>(kTituloPlanilla.size())));
   setModal(false);
@@ -54,26 +54,9 @@ void PlanillaForm::Llena() {
     r->PrimeraFila();
     r->AnchosAlContenido();
   }
-  QString notas = QStringLiteral(
-      "Largos entre ejes de apoyos, redondeados hacia arriba a 5 cm; barras de mas de 9 m con traslape. "
-      "Calculo metrico sin desperdicio (1 qq = 100 lb).");
+  QString notas = QString::fromStdString(ReglasPlanilla());
   for (const std::string& n : p.notas) notas += QStringLiteral("\n") + QString::fromStdString(n);
   Notas->setText(notas);
 }
-
-void PlanillaForm::Muestra() {
-  Llena();
-  show();
-  raise();
-  activateWindow();
-  OKButton->setFocus();
-}
-
-void PlanillaForm::OKButton_Click() {
-  hide();
-  if (alRegresar) alRegresar();
-}
-
-void PlanillaForm::reject() { OKButton_Click(); }
 
 }  // namespace placatec

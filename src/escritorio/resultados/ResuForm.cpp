@@ -56,7 +56,7 @@ void Grupo(Rejilla* r, int desde, int hasta, const QString& titulo) {
 
 }  // namespace
 
-ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(sesion) {
+ResuForm::ResuForm(Sesion& sesion, QWidget* parent) : VentanaResultado(parent), sesion_(sesion) {
   setObjectName(QStringLiteral("ResuForm"));
   setWindowTitle(Q(kTituloResultados));
   setModal(false);
@@ -128,20 +128,5 @@ void ResuForm::Llena() {
   SSDBGrid1->PrimeraFila();
   SSDBGrid2->PrimeraFila();
 }
-
-void ResuForm::Muestra() {
-  Llena();
-  show();
-  raise();
-  activateWindow();
-  OKButton->setFocus();
-}
-
-void ResuForm::OKButton_Click() {
-  hide();
-  if (alRegresar) alRegresar();
-}
-
-void ResuForm::reject() { OKButton_Click(); }
 
 }  // namespace placatec

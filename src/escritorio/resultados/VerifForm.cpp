@@ -35,7 +35,7 @@ Rejilla* RejillaVeredictos(QWidget* padre, const char* nombre, std::string_view 
 
 }  // namespace
 
-VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : QDialog(parent), sesion_(sesion) {
+VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : VentanaResultado(parent), sesion_(sesion) {
   setObjectName(QStringLiteral("VerifForm"));
   setWindowTitle(Q(kTituloVerificaciones));
   setModal(false);
@@ -94,20 +94,5 @@ void VerifForm::Llena() {
     rejilla->AnchosAlContenido();
   }
 }
-
-void VerifForm::Muestra() {
-  Llena();
-  show();
-  raise();
-  activateWindow();
-  OKButton->setFocus();
-}
-
-void VerifForm::OKButton_Click() {
-  hide();
-  if (alRegresar) alRegresar();
-}
-
-void VerifForm::reject() { OKButton_Click(); }
 
 }  // namespace placatec
