@@ -123,137 +123,199 @@ bool EsDireccionY(std::string_view dir) {
 
 namespace {
 
-// A decimal text: significant digits d1 d2 ... and the exponent of d1.
+// A decimal text: significant digits d1 d2 ... and the exponent of d1. Kept on the
+// stack: every table cell and JSON number of a calculation goes through one.
 struct Decimal {
   bool negativo = false;
-  std::string digitos;  // no leading zeros; empty for zero
-  int exponente = 0;    // value = 0.d1d2... x 10^(exponente+1)
+  int n = 0;          // significant digits; none for zero
+  int exponente = 0;  // value = 0.d1d2... x 10^(exponente+1)
+  char digitos[24];   // no leading or trailing zeros; a double's shortest text has 17
 };
 
-Decimal DesdeCientifico(const char* texto) {
-  // texto: [-]d[.ddd]e[+-]xx
+// Trailing zeros dropped, then leading ones, each of these lowering the exponent.
+void Normaliza(Decimal& d) {
+  while (d.n > 0 && d.digitos[d.n - 1] == '0') --d.n;
+  int z = 0;
+  while (z < d.n && d.digitos[z] == '0') ++z;
+  if (z > 0) {
+    std::copy(d.digitos + z, d.digitos + d.n, d.digitos);
+    d.n -= z;
+    d.exponente -= z;
+  }
+}
+
+// texto: [-]d[.ddd]e[+-]xx, as to_chars writes the scientific form.
+Decimal DesdeCientifico(const char* p, const char* fin) {
   Decimal d;
-  const char* p = texto;
-  if (*p == '-') {
+  if (p < fin && *p == '-') {
     d.negativo = true;
     ++p;
   }
-  while (*p && *p != 'e' && *p != 'E') {
-    if (EsDigito(*p)) d.digitos.push_back(*p);
+  for (; p < fin && *p != 'e' && *p != 'E'; ++p)
+    if (EsDigito(*p) && d.n < static_cast<int>(sizeof d.digitos)) d.digitos[d.n++] = *p;
+  if (p < fin) {
     ++p;
+    const bool menos = p < fin && *p == '-';
+    if (p < fin && (*p == '-' || *p == '+')) ++p;
+    int e = 0;
+    for (; p < fin && EsDigito(*p); ++p) e = e * 10 + (*p - '0');
+    d.exponente = menos ? -e : e;
   }
-  if (*p) d.exponente = std::atoi(p + 1);
-  while (!d.digitos.empty() && d.digitos.back() == '0') d.digitos.pop_back();
-  std::size_t z = 0;
-  while (z < d.digitos.size() && d.digitos[z] == '0') {
-    ++z;
-    --d.exponente;
-  }
-  d.digitos.erase(0, z);
+  Normaliza(d);
   return d;
 }
 
 Decimal DecimalDe(double v, int significativos) {
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, significativos - 1);
-  *r.ptr = '\0';
-  return DesdeCientifico(buf);
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, significativos - 1);
+  return DesdeCientifico(buf, r.ptr);
 }
 
-Decimal DecimalDe(float v) { return DecimalDe(static_cast<double>(v), 7); }
+// The digits of a whole number n x 10^potencia.
+Decimal DecimalEntero(long long n, int potencia) {
+  Decimal d;
+  d.negativo = n < 0;
+  const unsigned long long a =
+      d.negativo ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+  d.n = static_cast<int>(std::to_chars(d.digitos, d.digitos + sizeof d.digitos, a).ptr - d.digitos);
+  d.exponente = d.n - 1 + potencia;
+  if (a == 0) d.n = 0;
+  Normaliza(d);
+  return d;
+}
+
+// Most stored values have at most three decimals and six digits (4.05, 0.513): the
+// thousandths of such a value, when the Single is the one nearest to them. Their
+// decimal is then the only one of six digits that reads back to v, so the shortest,
+// and also its 7 significant digits (checked against the general search over every
+// such value).
+std::optional<long> Milesimas(float v) {
+  const double m = std::nearbyint(static_cast<double>(v) * 1000.0);
+  if (v != 0 && std::fabs(m) < 1e6 && static_cast<float>(m / 1000.0) == v) return static_cast<long>(m);
+  return std::nullopt;
+}
+
+Decimal DecimalDe(float v) {
+  if (const std::optional<long> m = Milesimas(v)) return DecimalEntero(*m, -3);
+  return DecimalDe(static_cast<double>(v), 7);
+}
 
 Decimal DecimalExacto(double v) {
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific);
-  *r.ptr = '\0';
-  return DesdeCientifico(buf);
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+  return DesdeCientifico(buf, r.ptr);
 }
 
 // Str-like text: sign position, no leading zero, exponent form outside plain range.
 std::string TextoStr(const Decimal& d, int maxDigitos) {
-  std::string signo = d.negativo && !d.digitos.empty() ? "-" : " ";
-  if (d.digitos.empty()) return signo + "0";
+  char buf[64];
+  char* p = buf;
+  *p++ = d.negativo && d.n > 0 ? '-' : ' ';
+  const char* digitos = d.digitos;
   const int e = d.exponente;
-  const int n = static_cast<int>(d.digitos.size());
-  std::string cuerpo;
-  if (e >= maxDigitos || e < -4) {
-    cuerpo = d.digitos.substr(0, 1);
-    if (n > 1) cuerpo += "." + d.digitos.substr(1);
-    char exp[16];
-    std::snprintf(exp, sizeof exp, "E%c%02d", e < 0 ? '-' : '+', std::abs(e));
-    cuerpo += exp;
+  const int n = d.n;
+  if (n == 0) {
+    *p++ = '0';
+  } else if (e >= maxDigitos || e < -4) {
+    *p++ = digitos[0];
+    if (n > 1) {
+      *p++ = '.';
+      p = std::copy(digitos + 1, digitos + n, p);
+    }
+    *p++ = 'E';
+    *p++ = e < 0 ? '-' : '+';
+    const int a = std::abs(e);
+    if (a < 10) *p++ = '0';
+    p = std::to_chars(p, buf + sizeof buf, a).ptr;
   } else if (e >= 0) {
     if (n <= e + 1) {
-      cuerpo = d.digitos + std::string(static_cast<std::size_t>(e + 1 - n), '0');
+      p = std::copy(digitos, digitos + n, p);
+      p = std::fill_n(p, e + 1 - n, '0');
     } else {
-      cuerpo = d.digitos.substr(0, static_cast<std::size_t>(e + 1)) + "." +
-               d.digitos.substr(static_cast<std::size_t>(e + 1));
+      p = std::copy(digitos, digitos + e + 1, p);
+      *p++ = '.';
+      p = std::copy(digitos + e + 1, digitos + n, p);
     }
   } else {
-    cuerpo = "." + std::string(static_cast<std::size_t>(-e - 1), '0') + d.digitos;
+    *p++ = '.';
+    p = std::fill_n(p, -e - 1, '0');
+    p = std::copy(digitos, digitos + n, p);
   }
-  return signo + cuerpo;
+  return std::string(buf, p);
 }
 
 // The value of d rounded half away from zero to k decimals, as the whole number
-// N = value x 10^k in decimal digits ("" for zero).
-std::string Redondeado(const Decimal& d, int k) {
-  if (d.digitos.empty()) return "";
-  const long conservar = static_cast<long>(d.exponente) + 1 + k;  // digits left of the cut
-  if (conservar < 0) return "";
-  std::string n = d.digitos;
-  if (static_cast<long>(n.size()) <= conservar) {
-    n.append(static_cast<std::size_t>(conservar) - n.size(), '0');
-    return n;
+// N = value x 10^k written into n in decimal digits (none for zero); its length.
+std::size_t Redondeado(const Decimal& d, long k, char* n) {
+  if (d.n == 0) return 0;
+  const long conservar = d.exponente + 1L + k;  // digits left of the cut
+  if (conservar < 0) return 0;
+  const auto c = static_cast<std::size_t>(conservar);
+  const auto digitos = static_cast<std::size_t>(d.n);
+  if (digitos <= c) {
+    std::copy(d.digitos, d.digitos + digitos, n);
+    std::fill(n + digitos, n + c, '0');
+    return c;
   }
-  bool sube = n[static_cast<std::size_t>(conservar)] >= '5';
-  n.resize(static_cast<std::size_t>(conservar));
-  if (sube) {
-    int i = static_cast<int>(n.size()) - 1;
-    while (i >= 0 && n[static_cast<std::size_t>(i)] == '9') {
-      n[static_cast<std::size_t>(i)] = '0';
-      --i;
-    }
-    if (i < 0)
-      n.insert(n.begin(), '1');
-    else
-      ++n[static_cast<std::size_t>(i)];
+  std::copy(d.digitos, d.digitos + c, n);
+  if (d.digitos[c] < '5') {
+    // No leading zeros: the first digit of d is never 0.
+    return c;
   }
-  std::size_t z = 0;
-  while (z < n.size() && n[z] == '0') ++z;
-  return n.substr(z);
+  std::size_t i = c;
+  while (i > 0 && n[i - 1] == '9') n[--i] = '0';
+  if (i > 0) {
+    ++n[i - 1];
+    return c;
+  }
+  // All nines (or nothing kept): one more digit in front, 1000... without leading zeros.
+  std::fill(n + 1, n + c + 1, '0');
+  n[0] = '1';
+  return c + 1;
 }
 
 std::string AplicaFormato(const Decimal& d, std::string_view formato) {
   std::string_view entera = formato, fraccion;
-  auto punto = formato.find('.');
+  const auto punto = formato.find('.');
   if (punto != std::string_view::npos) {
     entera = formato.substr(0, punto);
     fraccion = formato.substr(punto + 1);
   }
-  int minEntera = 0;
-  for (char c : entera)
-    if (c == '0') ++minEntera;
-  int fijos = 0, opcionales = 0;
-  for (char c : fraccion) {
-    if (c == '0')
-      ++fijos;
-    else if (c == '#')
-      ++opcionales;
+  const auto minEntera = static_cast<std::size_t>(std::count(entera.begin(), entera.end(), '0'));
+  const auto fijos = static_cast<std::size_t>(std::count(fraccion.begin(), fraccion.end(), '0'));
+  const std::size_t k = fijos + static_cast<std::size_t>(std::count(fraccion.begin(), fraccion.end(), '#'));
+
+  // N, with zeros in front up to k digits; a double's largest value needs some 310.
+  const std::size_t capacidad = static_cast<std::size_t>(std::max(0L, d.exponente + 1L)) + 2 * k + 2;
+  char local[512];
+  std::string grande;
+  char* n = local;
+  if (capacidad > sizeof local) {
+    grande.resize(capacidad);
+    n = grande.data();
   }
-  const int k = fijos + opcionales;
-  std::string n = Redondeado(d, k);
-  if (static_cast<int>(n.size()) < k) n.insert(0, static_cast<std::size_t>(k) - n.size(), '0');
-  std::string parteEntera = n.substr(0, n.size() - static_cast<std::size_t>(k));
-  std::string parteFraccion = n.substr(n.size() - static_cast<std::size_t>(k));
-  while (static_cast<int>(parteFraccion.size()) > fijos && parteFraccion.back() == '0')
-    parteFraccion.pop_back();
-  if (static_cast<int>(parteEntera.size()) < minEntera)
-    parteEntera.insert(0, static_cast<std::size_t>(minEntera) - parteEntera.size(), '0');
-  std::string texto = parteEntera;
-  if (!parteFraccion.empty()) texto += "." + parteFraccion;
-  if (texto.empty()) return texto;
-  return (d.negativo && !d.digitos.empty() ? "-" : "") + texto;
+  std::size_t largo = Redondeado(d, static_cast<long>(k), n);
+  if (largo < k) {
+    std::copy_backward(n, n + largo, n + k);
+    std::fill(n, n + (k - largo), '0');
+    largo = k;
+  }
+  const std::size_t largoEntera = largo - k;
+  std::size_t largoFraccion = k;
+  while (largoFraccion > fijos && n[largoEntera + largoFraccion - 1] == '0') --largoFraccion;
+  const std::size_t ceros = minEntera > largoEntera ? minEntera - largoEntera : 0;
+  if (ceros + largoEntera + largoFraccion == 0) return std::string();
+
+  std::string texto;
+  texto.reserve(1 + ceros + largoEntera + 1 + largoFraccion);
+  if (d.negativo && d.n > 0) texto += '-';
+  texto.append(ceros, '0');
+  texto.append(n, largoEntera);
+  if (largoFraccion > 0) {
+    texto += '.';
+    texto.append(n + largoEntera, largoFraccion);
+  }
+  return texto;
 }
 
 }  // namespace
@@ -269,7 +331,8 @@ bool SeEscribeEnArchivo(double v) { return std::isfinite(v) && !ValorTextoDesbor
 std::string TextoCelda(float v) {
   if (!std::isfinite(v)) return "0";
   std::string t = Formato(v, "0.##########");
-  if (ASingle(ValorTexto(t)) == v) return t;
+  // Thousandths read back to the Single they came from.
+  if (Milesimas(v) || ASingle(ValorTexto(t)) == v) return t;
   char buf[64];
   auto r = std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, r.ptr);
@@ -277,14 +340,9 @@ std::string TextoCelda(float v) {
 std::string TextoNumero(int v) { return std::to_string(v); }
 
 std::size_t TextoJson(float v, char* buf) {
-  // Most stored values have at most three decimals and six digits (4.05, 0.513): such a
-  // decimal is the only one of six digits that reads back to v, so it is the shortest,
-  // written here without the general search (checked against it over every float below
-  // 1000).
-  const double milesimas = std::nearbyint(static_cast<double>(v) * 1000.0);
-  if (v != 0 && std::fabs(milesimas) < 1e6 && static_cast<float>(milesimas / 1000.0) == v) {
+  if (const std::optional<long> m = Milesimas(v)) {
     char* p = buf;
-    long n = static_cast<long>(milesimas);
+    long n = *m;
     if (n < 0) {
       *p++ = '-';
       n = -n;
@@ -315,9 +373,7 @@ std::string Formato(double v, std::string_view formato) {
   if (!std::isfinite(v)) return "0";
   return AplicaFormato(DecimalExacto(v), formato);
 }
-std::string Formato(int v, std::string_view formato) {
-  return AplicaFormato(DecimalExacto(static_cast<double>(v)), formato);
-}
+std::string Formato(int v, std::string_view formato) { return AplicaFormato(DecimalEntero(v, 0), formato); }
 
 float ValorSingle(std::string_view t) {
   const float v = ASingle(ValorTexto(t));
