@@ -37,7 +37,8 @@ Proyecto DatosDe(const Proyecto& p) {
 }
 
 VigilaDatos::~VigilaDatos() {
-  if (!(DatosDe(p_) == antes_))
+  if (!antes_) return;
+  if (!(DatosDe(p_) == *antes_))
     DatosModificados(e_);
   else if (cambio_ || p_.X0 != x0_ || p_.Y0 != y0_)
     e_.Modificado = true;

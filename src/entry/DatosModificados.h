@@ -4,6 +4,7 @@
 // offers to save it) and, when the change reaches what a calculation is made from,
 // the last calculation is withdrawn (the results and quantities views are disabled
 // again and the report calculates afresh). Loads and saves clear Modificado.
+#include <optional>
 #include <string>
 
 #include "model/EstadoSesion.h"
@@ -29,7 +30,14 @@ Proyecto DatosDe(const Proyecto& p);
 // only marks the project modified.
 class VigilaDatos {
  public:
-  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e), antes_(DatosDe(p)), x0_(p.X0), y0_(p.Y0) {}
+  // A load clears Modificado and CalculoHecho when it ends, whatever its forms did on the
+  // way: nothing is watched while it runs.
+  VigilaDatos(const Proyecto& p, EstadoSesion& e) : p_(p), e_(e) {
+    if (e.Cargando) return;
+    antes_ = DatosDe(p);
+    x0_ = p.X0;
+    y0_ = p.Y0;
+  }
   ~VigilaDatos();
   VigilaDatos(const VigilaDatos&) = delete;
   VigilaDatos& operator=(const VigilaDatos&) = delete;
@@ -41,7 +49,7 @@ class VigilaDatos {
  private:
   const Proyecto& p_;
   EstadoSesion& e_;
-  Proyecto antes_;
+  std::optional<Proyecto> antes_;
   // The places of the slabs, which DatosDe sets aside: a change marks the project
   // modified without withdrawing the calculation.
   Tabla<std::optional<Single>> x0_, y0_;
