@@ -56,7 +56,6 @@ bool CalculaRefuerzo(Sesion& s, Interlocutor& ui) {
   s.vanos = std::move(vanos);
   s.apoyosRefuerzo = std::move(apoyos);
   s.verificaciones = Verifica(p, s.resultados, s.vanos);
-  s.tablasVerificaciones = TablasDe(s.verificaciones);
   s.planilla = CalculaPlanilla(p, s.resultados, s.vanos, s.verificaciones);
   MuestraCantidades(p, s.resultados, s.medidas);
   ui.Estado("");

@@ -48,9 +48,9 @@ struct Sesion {
   // Quantities window, with the waste allowance in force.
   TablaCantidades medidas;
 
-  // "Verificaciones" window: the checks of the last calculation and their tables.
+  // "Verificaciones" window: the checks of the last calculation (their tables are laid
+  // out from them where they are shown: TablasDe).
   Verificaciones verificaciones;
-  TablasVerificaciones tablasVerificaciones;
 
   // "Planilla de barras": the bar schedule of the last calculation.
   Planilla planilla;

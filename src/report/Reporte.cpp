@@ -254,12 +254,13 @@ void Reporte::FallasDelResumen(const Sesion& s) {
         {std::move(f.elemento), std::move(f.comprobacion), std::move(f.valor), std::move(f.limite)});
   if (!fallas.empty())
     MuestraTabla({Izq(2000), Izq(3400), Izq(1800), Izq(1800)}, Titulos(kColumnasFallas), std::move(fallas));
-  Parrafo(s.tablasVerificaciones.resumen, false);
+  const TablasVerificaciones t = TablasDe(s.verificaciones);
+  Parrafo(t.resumen, false);
   // Steel to be placed that no other table of the report gives with its bars.
-  if (!s.tablasVerificaciones.bordes.filas.empty()) {
+  if (!t.bordes.filas.empty()) {
     SetSubTitle("Acero superior en bordes empotrados sin apoyo continuo");
     MuestraTabla({Cen(700), Cen(700), Der(1300), Der(1300), Cen(1200), Der(1000), Cen(1700)},
-                 Titulos(kColumnasBordes), FilasDe(s.tablasVerificaciones.bordes));
+                 Titulos(kColumnasBordes), FilasDe(t.bordes));
   }
 }
 
@@ -448,7 +449,7 @@ void Reporte::SeccionCalculoMetrico(Sesion& s, const Recalculos& r) {
 }
 
 void Reporte::SeccionVerificaciones(Sesion& s, const Recalculos&) {
-  const TablasVerificaciones& t = s.tablasVerificaciones;
+  const TablasVerificaciones t = TablasDe(s.verificaciones);
   SetSubTitle(std::string(kTituloVerificaciones));
   Parrafo(t.resumen, false);
   SetSubTitle("Acero superior en bordes empotrados sin apoyo continuo");

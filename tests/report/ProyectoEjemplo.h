@@ -46,7 +46,6 @@ inline void Llena(Sesion& s, int losas, int apoyos, bool calculado = true) {
         {C(std::to_string(i)), N(p.Lx[i] * p.Ly[i] * 0.12), N(1.07), N(0.5), N(0), N(1.57), N(1.23)});
   }
   s.medidas.totales = {"  24.00", "10.70", "5.00", "0.00", "15.70", "0.65"};
-  s.tablasVerificaciones.resumen = "Todas las losas cumplen";
   s.apoyosRefuerzo.Vacia();
   s.reacciones.filas.clear();
   for (int j = 1; j <= apoyos; ++j) {

@@ -38,7 +38,7 @@ TEST(CeldasDelReporte, CadaNumeroEsElDeLaVentana) {
     TablaResultado reacciones = s.reacciones.Tabla(), cantidades = s.medidas.tabla;
     cantidades.filas.emplace_back(1, Celda{"Totales", {}});
     for (const std::string& t : s.medidas.totales) cantidades.filas.back().push_back({t, {}});
-    const TablasVerificaciones& v = s.tablasVerificaciones;
+    const TablasVerificaciones v = TablasDe(s.verificaciones);
     const TablaResultado marcas = TablaMarcas(s.planilla), totales = TablaTotalesPlanilla(s.planilla);
     // Sub-title, window table and the columns both have at the same place (none: all).
     for (const auto& [subtitulo, ventana, columnas] :

@@ -78,7 +78,7 @@ VerifForm::VerifForm(Sesion& sesion, QWidget* parent) : VentanaResultado(parent)
 }
 
 void VerifForm::Llena() {
-  const TablasVerificaciones& t = sesion_.tablasVerificaciones;
+  const TablasVerificaciones t = TablasDe(sesion_.verificaciones);
   Resumen->setText(QString::fromStdString(t.resumen));
   const bool todas = sesion_.verificaciones.LosasQueNoCumplen() == 0;
   Resumen->setStyleSheet(todas ? QStringLiteral("color: rgb(0,0,255)")
