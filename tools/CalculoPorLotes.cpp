@@ -4,9 +4,11 @@
 #include <rapidjson/writer.h>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <span>
+#include <sstream>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +50,22 @@ class InterlocutorLote : public Interlocutor {
   void Olvida() { mensajes.clear(); }
 };
 
+// rapidjson's writer, with the texts that need no escape (the keys, most values) and
+// the numbers copied into its buffer at once instead of character by character.
+class Escritor : public rapidjson::Writer<rapidjson::StringBuffer> {
+ public:
+  using Writer::Writer;
+  // texto as it stands, in quotes when comillas: printable ASCII, no '"' nor '\\'.
+  void Copia(rapidjson::Type tipo, std::string_view texto, bool comillas) {
+    Prefix(tipo);
+    char* p = os_->Push(texto.size() + (comillas ? 2 : 0));
+    if (comillas) *p++ = '"';
+    std::memcpy(p, texto.data(), texto.size());
+    if (comillas) p[texto.size()] = '"';
+    EndValue(true);
+  }
+};
+
 // The contract object is written as it is built: a document tree per project would cost
 // more than the calculation itself when a whole folder of projects is checked.
 class Json {
@@ -76,12 +94,14 @@ class Json {
   void Valor(float v) {
     if (!std::isfinite(v)) return Valor(nullptr);
     char buf[32];
-    w_.RawValue(buf, TextoJson(v, buf), rapidjson::kNumberType);
+    w_.Copia(rapidjson::kNumberType, {buf, TextoJson(v, buf)}, false);
   }
   void Valor(double v) { std::isfinite(v) ? w_.Double(v) : w_.Null(); }
   // Texts from outside the program (a file name in Latin-1) may not be UTF-8: every
   // line of the output must still parse.
   void Valor(std::string_view t) {
+    const auto escapa = [](unsigned char c) { return c < 0x20 || c == '"' || c == '\\' || c >= 0x80; };
+    if (std::none_of(t.begin(), t.end(), escapa)) return w_.Copia(rapidjson::kStringType, t, true);
     if (std::all_of(t.begin(), t.end(), [](unsigned char c) { return c < 0x80; })) {
       w_.String(t.data(), static_cast<rapidjson::SizeType>(t.size()));  // ASCII is UTF-8
       return;
@@ -111,12 +131,13 @@ class Json {
     }
     w_.EndArray();
   }
-  void Clave(std::string_view k) { w_.Key(k.data(), static_cast<rapidjson::SizeType>(k.size())); }
+  // The keys are the contract's names, plain ASCII.
+  void Clave(std::string_view k) { w_.Copia(rapidjson::kStringType, k, true); }
   std::string_view Texto() const { return {buffer_.GetString(), buffer_.GetSize()}; }
 
  private:
   rapidjson::StringBuffer& buffer_;
-  rapidjson::Writer<rapidjson::StringBuffer> w_;
+  Escritor w_;
 };
 
 void General(Json& j, const Proyecto& p) {
@@ -421,7 +442,7 @@ std::string LineasDeMensaje(std::string_view mensaje) {
   return s;
 }
 
-int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::ostream& errores) {
+int EjecutaCalculoPorLotes(const OpcionesLote& op, std::string& salida, std::ostream& errores) {
   Sesion s;
   InterlocutorLote ui;
 
@@ -462,7 +483,10 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
     SeccionPlanilla(j, calculado ? hecho->planilla : Planilla{}, calculado);
     j.Cierra();
     // One object per line, so that many projects make JSON Lines.
-    salida << j.Texto() << '\n';
+    const std::string_view texto = j.Texto();
+    salida.reserve(salida.size() + texto.size() + 1);
+    salida.append(texto);
+    salida += '\n';
     return estado;
   };
 
@@ -502,9 +526,11 @@ int EjecutaCalculoPorLotes(const OpcionesLote& op, std::ostream& salida, std::os
   s.reacciones.CalculaReacciones(ui);
 
   if (!op.json) {
-    ImprimeDatos(salida, s.proyecto);
-    if (calculado) ImprimeResultados(salida, s);
-    if (calculado && op.verificar) ImprimeVerificaciones(salida, s.verificaciones);
+    std::ostringstream texto;
+    ImprimeDatos(texto, s.proyecto);
+    if (calculado) ImprimeResultados(texto, s);
+    if (calculado && op.verificar) ImprimeVerificaciones(texto, s.verificaciones);
+    salida += std::move(texto).str();
   }
 
   if (op.pdf) {

@@ -60,8 +60,9 @@ Resultado<ConfiguracionPagina> PaginaDeOpciones(const std::string& papel, bool a
 // Loads, calculates and prints one project. Returns the exit status: 0 when the load
 // and the calculation succeeded, 1 on a failed load, 2 on a failed calculation, 3 when
 // the project or the report could not be written, 4 (with `verificar`) when none of
-// these happened but a check failed.
-int EjecutaCalculoPorLotes(const OpcionesLote& opciones, std::ostream& salida, std::ostream& errores);
+// these happened but a check failed. The output is appended to salida: a JSON line is
+// copied there once from the writer's buffer.
+int EjecutaCalculoPorLotes(const OpcionesLote& opciones, std::string& salida, std::ostream& errores);
 
 // The status of a call from those of two projects: a failure to load, calculate or
 // write (1 to 3, the highest) before a failed check (4), before 0.

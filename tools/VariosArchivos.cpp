@@ -168,11 +168,11 @@ class Lote {
     op.archivo = archivos_[i];
     op.entrada = entrada_;
     for (const Destino& d : destinos_) op.*(d.tipo.destino) = d.Para(archivos_[i]);
-    std::ostringstream salida, errores;
-    if (archivos_.size() > 1 && !op.json) salida << (i > 0 ? "\n" : "") << "Archivo: " << op.archivo << "\n";
+    std::ostringstream errores;
     Hecho h;
-    h.estado = EjecutaCalculoPorLotes(op, salida, errores);
-    h.salida = std::move(salida).str();
+    if (archivos_.size() > 1 && !op.json)
+      h.salida = (i > 0 ? "\nArchivo: " : "Archivo: ") + op.archivo + "\n";
+    h.estado = EjecutaCalculoPorLotes(op, h.salida, errores);
     h.errores = std::move(errores).str();
     return h;
   }
