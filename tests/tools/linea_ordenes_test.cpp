@@ -84,6 +84,22 @@ TEST(LineaOrdenes, LosMensajesTerminanSusLineasSoloConSaltoYElJsonSiempreSeLee) 
   const auto j = nlohmann::json::parse(s.texto, nullptr, false);  // strict about UTF-8
   ASSERT_FALSE(j.is_discarded()) << s.texto.substr(0, 200);
   EXPECT_EQ(j["archivo"], (dir / "a\xEF\xBF\xBDo.Los").string());
+
+  // Titles with quotes, a backslash, or a tab and an "ñ" of the file's code page come
+  // back as the same text.
+  for (const auto& [enArchivo, enJson] :
+       {std::pair<std::string, std::string>{"Techo \"plano\"", "Techo \"plano\""},
+        {"uno \\ dos", "uno \\ dos"},
+        {"con\ttab y \xF1", "con\ttab y \xC3\xB1"}}) {
+    std::string proyecto = placatec::Bytes(latin1);
+    proyecto.replace(0, proyecto.find('\r'), enArchivo);
+    const fs::path titulo = dir / "titulo.Los";
+    placatec::Escribe(titulo, proyecto);
+    const placatec::Salida t = placatec::EjecutaCalculador("--json '" + titulo.string() + "'");
+    const auto jt = nlohmann::json::parse(t.texto, nullptr, false);
+    ASSERT_FALSE(jt.is_discarded()) << t.texto.substr(0, 200);
+    EXPECT_EQ(jt["general"]["Titulo"], enJson);
+  }
   fs::remove_all(dir);
 }
 
